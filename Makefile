@@ -1,0 +1,33 @@
+# make run   installs what is missing, builds, dumps the bundled sample game
+# make test  installs what is missing, builds (also with sanitizers), runs every test
+
+BUILD_DIR := build
+ASAN_DIR  := build-asan
+JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
+SAMPLE    := examples/riverside-at-hillcrest.log
+
+.PHONY: all deps build build-asan run test clean
+
+all: build
+
+deps:
+	@./tools/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -DGRIDTALLY_WERROR=ON
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+build-asan: deps
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DGRIDTALLY_SANITIZE=ON -DGRIDTALLY_WERROR=ON
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+
+run: build
+	./$(BUILD_DIR)/cli/gridtally-cli dump $(SAMPLE)
+
+# The sanitizer run comes first so that the main run's CTest summary closes the output.
+test: build build-asan
+	cd $(ASAN_DIR) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD_DIR) $(ASAN_DIR)

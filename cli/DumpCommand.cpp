@@ -1,0 +1,84 @@
+#include "DumpCommand.h"
+
+#include <ostream>
+
+#include "model/Diagnostics.h"
+#include "model/GameLog.h"
+#include "model/Latin1.h"
+#include "model/LogFile.h"
+#include "model/Statement.h"
+
+namespace gridtally {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string Text(std::string_view latin1) { return Latin1ToUtf8(latin1); }
+
+Json Messages(const std::vector<std::string>& messages) {
+    Json list = Json::array();
+    for (std::string_view message : messages) {
+        if (message.ends_with('\n')) message.remove_suffix(1);
+        list.push_back(Text(message));
+    }
+    return list;
+}
+
+Json TeamTotalsJson(const TeamTotals& totals) {
+    Json downs = Json::array();
+    for (const auto& down : totals.counts) {
+        Json buckets = Json::array();
+        for (const auto& bucket : down) buckets.push_back(Json::array({bucket[0], bucket[1]}));
+        downs.push_back(std::move(buckets));
+    }
+    return Json{{"name", Text(totals.name)}, {"counts", std::move(downs)}};
+}
+
+Json PlayerJson(const PlayerRec& player) {
+    Json json{{"name", Text(player.name)},
+              {"team", Text(player.team)},
+              {"position", Text(player.position)},
+              {"number", player.number}};
+    for (const PlayerCounterField& field : kPlayerCounterFields) {
+        json[std::string(field.name)] = player.*field.member;
+    }
+    return json;
+}
+
+}  // namespace
+
+Json DumpGameLog(std::string_view fileBytes) {
+    DiagnosticsCapture capture;
+    GameLog game;
+    std::int32_t countBefore = statementCount;
+    game.Load(fileBytes);
+
+    Json json;
+    json["statementCount"] = static_cast<std::int32_t>(static_cast<std::uint32_t>(statementCount) -
+                                                   static_cast<std::uint32_t>(countBefore));
+    json["team1Name"] = Text(game.team1Name);
+    json["team2Name"] = Text(game.team2Name);
+    json["teamTotals"] = Json::array();
+    for (const TeamTotals& totals : game.teamTotals) {
+        json["teamTotals"].push_back(TeamTotalsJson(totals));
+    }
+    json["players"] = Json::array();
+    for (const PlayerRec* player : game.roster) json["players"].push_back(PlayerJson(*player));
+    json["playCalls"] = Json::array();
+    json["stdout"] = Messages(capture.stdoutMessages());
+    json["stderr"] = Messages(capture.stderrMessages());
+    return json;
+}
+
+int RunDump(const std::string& path, std::ostream& out, std::ostream& err) {
+    std::string bytes;
+    std::string error;
+    if (!ReadFileBytes(path, bytes, error)) {
+        err << "gridtally-cli: cannot read " << path << ": " << error << '\n';
+        return 1;
+    }
+    out << DumpGameLog(bytes).dump(2) << '\n';
+    return out.good() ? 0 : 1;
+}
+
+}  // namespace gridtally

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
+
+namespace gridtally {
+
+// The game model of one log as JSON: statement count, team names and totals, players,
+// play calls and the diagnostic messages written while reading. Text is UTF-8, each
+// log byte taken as a Latin-1 code point.
+nlohmann::ordered_json DumpGameLog(std::string_view fileBytes);
+
+// Runs `dump` on a file: the JSON on `out`, or a one-line message on `err`. Returns
+// the exit status.
+int RunDump(const std::string& path, std::ostream& out, std::ostream& err);
+
+}  // namespace gridtally

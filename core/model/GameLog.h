@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/FixedText.h"
+#include "model/GameState.h"
+#include "model/PlayerRoster.h"
+#include "model/TeamTotals.h"
+#include "playcalls/PlayModel.h"
+
+namespace gridtally {
+
+// The model of one game read from its log: the lines, the players and the club totals.
+// The game window's document extends it; the command-line dump uses it alone.
+class GameLog : public PlayModel {
+public:
+    GameLog();
+
+    // Reads a whole log, given as its file's bytes, into this model. Lines end at LF
+    // or CR LF; statements end at an empty line or a line ending in a form feed.
+    void Load(std::string_view fileBytes);
+
+    TeamTotals* FindTeamTotals(std::string_view team) override;
+
+    // Every line of the file in order, each 0x05 byte shown as a blank.
+    std::vector<std::string> logLines;
+    PlayerRoster roster{true};
+    std::unique_ptr<GameState> currentState;
+    FixedText<64> team1Name{"Team 1"};
+    FixedText<64> team2Name{"Team 2"};
+    std::array<TeamTotals, 2> teamTotals;
+    // The file as read, for the log source view.
+    std::string sourceText;
+
+private:
+    void ParseAndName(std::string& statement);
+};
+
+}  // namespace gridtally

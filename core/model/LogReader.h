@@ -1,0 +1,21 @@
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+#include "model/Statement.h"
+
+namespace gridtally {
+
+// Splits a game log's bytes into lines and statements, the way both the game log and
+// the Play DB import read logs. A line ends at LF or CR LF. Lines join into a
+// statement, with one blank between two lines only where neither the end of the first
+// nor the start of the second is white space; an empty line, or a line ending in a form
+// feed (whose text is lost), hands the statement on. A statement that no such line
+// closes at the end of the file is dropped. `onLine` sees every line, after the
+// statement it closes was handed on.
+void ReadLogStatements(std::string_view fileBytes,
+                       const std::function<void(Statement& statement)>& onStatement,
+                       const std::function<void(std::string_view line)>& onLine = {});
+
+}  // namespace gridtally

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace gridtally {
+
+// Byte-level helpers for reading log text. They never look at the locale and accept
+// any byte value, so Latin-1 text cannot reach the undefined corners of <cctype>.
+
+// The white space of the C locale: blank, tab, LF, VT, FF, CR.
+constexpr bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+constexpr char ToLowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+
+constexpr bool Contains(std::string_view text, std::string_view phrase) {
+    return text.find(phrase) != std::string_view::npos;
+}
+
+// True when `text` begins with `word`, compared without regard to ASCII case.
+constexpr bool StartsWithNoCase(std::string_view text, std::string_view word) {
+    if (text.size() < word.size()) return false;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        if (ToLowerAscii(text[i]) != ToLowerAscii(word[i])) return false;
+    }
+    return true;
+}
+
+// `text` without the blanks and tabs at its start.
+constexpr std::string_view SkipBlanks(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    return text.substr(i);
+}
+
+// Reads a decimal integer the way "%d" does: optional white space, an optional sign,
+// then digits. Values beyond 32 bits saturate instead of overflowing. Returns the
+// number and how many bytes were consumed, or nothing when no digit follows.
+struct ScannedInt {
+    std::int32_t value;
+    std::size_t length;
+};
+std::optional<ScannedInt> ScanInt(std::string_view text);
+
+}  // namespace gridtally

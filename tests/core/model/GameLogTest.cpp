@@ -1,0 +1,71 @@
+#include "model/GameLog.h"
+
+#include <gtest/gtest.h>
+
+#include "model/Diagnostics.h"
+#include "model/Statement.h"
+
+namespace gridtally {
+namespace {
+
+std::int32_t LoadCounting(GameLog& game, std::string_view bytes) {
+    std::int32_t before = statementCount;
+    game.Load(bytes);
+    return statementCount - before;
+}
+
+TEST(GameLogLoad, SplitsLinesAtLfAndCrLfAndKeepsThemWithMarksShownAsBlanks) {
+    GameLog game;
+    LoadCounting(game, "one\r\ntwo\x05three\n\r\nlast\rline");
+    EXPECT_EQ(game.logLines,
+              (std::vector<std::string>{"one", "two three", "", "last\rline"}));
+    EXPECT_EQ(game.sourceText, "one\r\ntwo\x05three\n\r\nlast\rline");
+}
+
+TEST(GameLogLoad, HandsEveryClosedStatementToTheParser) {
+    GameLog game;
+    EXPECT_EQ(LoadCounting(game, "a\n\nb\n\n\n\nc\n"), 4);  // "c" is never closed
+    EXPECT_EQ(LoadCounting(game, "a\nlost text\f\nb\n"), 1);
+    EXPECT_EQ(game.logLines, (std::vector<std::string>{"a", "lost text\f", "b"}));
+}
+
+TEST(GameLog, StartsWithPlaceholderNamesThatLoadingEmpties) {
+    GameLog game;
+    EXPECT_EQ(game.modelKind, 1);
+    EXPECT_EQ(game.team1Name, "Team 1");
+    EXPECT_EQ(game.team2Name, "Team 2");
+    EXPECT_EQ(game.currentState, nullptr);
+
+    game.Load("Turfa Football Game Log\n\nNo situation here.\n\n");
+    EXPECT_TRUE(game.team1Name.empty());
+    EXPECT_TRUE(game.team2Name.empty());
+}
+
+TEST(GameLog, FindTeamTotalsAnswersToTheNamesAndToTheirPlaceholders) {
+    GameLog game;
+    game.Load("Turfa Football Game Log\n\n");
+    EXPECT_EQ(game.FindTeamTotals("Team 1"), &game.teamTotals[0]);
+    EXPECT_EQ(game.FindTeamTotals("Team 2"), &game.teamTotals[1]);
+    EXPECT_EQ(game.FindTeamTotals("Rams"), nullptr);
+
+    game.team1Name = "Otters";
+    game.team2Name = "Rams";
+    EXPECT_EQ(game.FindTeamTotals("Otters"), &game.teamTotals[0]);
+    EXPECT_EQ(game.FindTeamTotals("Rams"), &game.teamTotals[1]);
+    EXPECT_EQ(game.FindTeamTotals("rams"), nullptr);
+    EXPECT_EQ(game.FindTeamTotals("Team 1"), &game.teamTotals[0]);
+
+    PlayModel& model = game;  // reached through the interface the lists use
+    EXPECT_EQ(model.FindTeamTotals("Team 2"), &game.teamTotals[1]);
+}
+
+TEST(GameLog, ASecondLoadStartsAfresh) {
+    GameLog game;
+    game.Load("a\n\nb\n\n");
+    game.Load("c\n");
+    EXPECT_EQ(game.logLines, std::vector<std::string>{"c"});
+    EXPECT_EQ(game.sourceText, "c\n");
+}
+
+}  // namespace
+}  // namespace gridtally

@@ -1,0 +1,122 @@
+#include "model/Statement.h"
+
+#include <gtest/gtest.h>
+
+#include "model/GameState.h"
+#include "model/PlayerRoster.h"
+#include "model/TeamTotals.h"
+
+namespace gridtally {
+namespace {
+
+TEST(ClassifyStatement, FirstMatchWins) {
+    struct Case {
+        std::string text;
+        StatementKind kind;
+    };
+    const std::string mark(1, SentenceMark);
+    for (const Case& c : {
+             Case{"", StatementKind::Empty},
+             Case{"   Drive summary. That was a long drive.", StatementKind::Ignored},
+             Case{"   The score is A 0, B 0.", StatementKind::Ignored},
+             Case{"WEATHER: Rain", StatementKind::WeatherHeader},
+             Case{"weather:", StatementKind::WeatherHeader},
+             Case{"Weather", StatementKind::Ignored},
+             Case{"STADIUM: Lakeside", StatementKind::StadiumHeader},
+             Case{"Weather: The score is A 0, B 0.", StatementKind::WeatherHeader},
+             Case{"A's ball. The score is A 0, B 0. That was X.", StatementKind::Situation},
+             Case{"A runs. That was Dive (1) against B's Base (2).", StatementKind::Play},
+             Case{"Lineup" + mark + "Offense" + mark + "Defense", StatementKind::Personnel},
+             Case{"Lineup" + mark + "Offense", StatementKind::Ignored},
+             Case{"Lineup" + mark + mark + mark, StatementKind::Ignored},
+             Case{"Prairie Dogs at Comets", StatementKind::Ignored},
+         }) {
+        EXPECT_EQ(ClassifyStatement(c.text), c.kind) << c.text;
+    }
+}
+
+std::string Marked(std::string text) {
+    MarkSentences(text);
+    for (char& c : text) {
+        if (c == SentenceMark) c = '|';
+    }
+    return text;
+}
+
+TEST(MarkSentences, EndsSentencesAtFullStopsAndBangs) {
+    EXPECT_EQ(Marked("He runs. He falls. Done."), "He runs.|He falls.|Done.");
+    EXPECT_EQ(Marked("Touchdown, Rams! That was Dive."), "Touchdown, Rams!|That was Dive.");
+    EXPECT_EQ(Marked("What? No. "), "What? No.|");
+    EXPECT_EQ(Marked("Tom St. Clair runs. Ok"), "Tom St. Clair runs.|Ok");
+    EXPECT_EQ(Marked("At St.  Paul. X"), "At St.  Paul.|X");  // only "St. " is exempt
+}
+
+TEST(MarkSentences, FullStopsBeforeIndexThreeNeverEndASentence) {
+    EXPECT_EQ(Marked("No. more"), "No. more");  // full stop at index 2
+    EXPECT_EQ(Marked("A. B. Cee. D"), "A. B.|Cee.|D");
+    EXPECT_EQ(Marked("Yes. x"), "Yes.|x");  // index 3 does
+    EXPECT_EQ(Marked("! x"), "!|x");        // bangs have no such rule
+    EXPECT_EQ(Marked("a!"), "a!");          // too short to mark at all
+}
+
+TEST(MarkSentences, AStatementWithMarksOfItsOwnGetsNoNewOnes) {
+    std::string text = "Lineup\x05Offense: QB #1 Al. Defense: DE #2 Bo. Others.";
+    std::string before = text;
+    MarkSentences(text);
+    EXPECT_EQ(text, before);
+}
+
+class ParseStatementTest : public ::testing::Test {
+protected:
+    StatementKind Parse(std::string text) {
+        last = std::move(text);
+        return ParseStatement(last, roster, state, totals);
+    }
+
+    std::string last;
+    PlayerRoster roster{true};
+    std::unique_ptr<GameState> state;
+    std::array<TeamTotals, 2> totals;
+};
+
+TEST_F(ParseStatementTest, CountsEveryStatementEvenEmptyOnes) {
+    std::int32_t before = statementCount;
+    EXPECT_EQ(Parse(""), StatementKind::Empty);
+    EXPECT_EQ(Parse(""), StatementKind::Empty);
+    EXPECT_EQ(Parse("   ignored"), StatementKind::Ignored);
+    EXPECT_EQ(Parse("Weather: fine"), StatementKind::WeatherHeader);
+    EXPECT_EQ(statementCount, before + 4);
+}
+
+TEST_F(ParseStatementTest, MarksEveryKindButIgnoredStatements) {
+    Parse("Prairie Dogs at Comets. Kickoff. ");
+    EXPECT_EQ(last, "Prairie Dogs at Comets. Kickoff. ");
+    Parse("A's ball on the 50 yard line. First and 10. The score is A 0, B 0. More.");
+    EXPECT_EQ(std::count(last.begin(), last.end(), SentenceMark), 3);
+}
+
+TEST_F(ParseStatementTest, ASituationOpensTheStateAndTheNextPlayClosesIt) {
+    EXPECT_EQ(Parse("A's ball on the 50 yard line. First and 10. The score is A 0, B 0. X."),
+              StatementKind::Situation);
+    ASSERT_NE(state, nullptr);
+    GameState* opened = state.get();
+    Parse("A's ball on the 50 yard line. Second and 10. The score is A 0, B 0. X.");
+    EXPECT_EQ(state.get(), opened);  // a second situation fills the same state
+
+    EXPECT_EQ(Parse("A runs. That was Dive (1) against B's Base (2)."), StatementKind::Play);
+    EXPECT_EQ(state, nullptr);
+    // A play with no situation before it is handled without one.
+    EXPECT_EQ(Parse("A runs. That was Dive (1) against B's Base (2)."), StatementKind::Play);
+    EXPECT_EQ(state, nullptr);
+}
+
+TEST_F(ParseStatementTest, PersonnelAndHeadersChangeNothing) {
+    Parse("Lineup\x05Offense: QB #1 Al Cole\x05" "Defense: DE #2 Bo Lane");
+    Parse("Stadium: St. Agnes Field");
+    EXPECT_TRUE(roster.empty());
+    EXPECT_EQ(state, nullptr);
+    EXPECT_TRUE(totals[0].name.empty());
+}
+
+}  // namespace
+}  // namespace gridtally
