@@ -42,7 +42,8 @@ TEST(RunDump, PrintsJsonForAReadableFile) {
     EXPECT_EQ(RunDump(GRIDTALLY_EXAMPLES_DIR "/riverside-at-hillcrest.log", out, err), 0);
     EXPECT_TRUE(err.str().empty());
     auto json = nlohmann::json::parse(out.str());
-    EXPECT_GT(json["statementCount"].get<int>(), 20);
+    // 30 paragraphs; the last is not closed by an empty line.
+    EXPECT_EQ(json["statementCount"], 29);
 }
 
 TEST(RunDump, NamesTheFileAndTheReasonWhenItCannotBeRead) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Diagnostics.h"
+#include "model/LogFile.h"
 #include "model/Statement.h"
 
 namespace gridtally {
@@ -65,6 +66,39 @@ TEST(GameLog, ASecondLoadStartsAfresh) {
     game.Load("c\n");
     EXPECT_EQ(game.logLines, std::vector<std::string>{"c"});
     EXPECT_EQ(game.sourceText, "c\n");
+}
+
+TEST(GameLog, ReadsWholeGamesWithEitherLineEnd) {
+    // Counted independently in the files: statements close at their empty lines and at
+    // their form-feed lines; both files end with an empty line, so none is dropped.
+    struct Case {
+        const char* file;
+        std::size_t lines;
+        std::int32_t statements;
+    };
+    for (const Case& c : {Case{"comets-vs-prairie-dogs.log", 1504, 358 + 22},
+                          Case{"harbor-city-vs-ironmen.log", 1566, 379 + 23}}) {
+        std::string bytes, error;
+        ASSERT_TRUE(ReadFileBytes(std::string(GRIDTALLY_TEST_DATA_DIR "/") + c.file, bytes, error))
+            << error;
+        DiagnosticsCapture capture;
+        GameLog game;
+        EXPECT_EQ(LoadCounting(game, bytes), c.statements) << c.file;
+        EXPECT_EQ(game.logLines.size(), c.lines) << c.file;
+        for (const std::string& line : game.logLines) {
+            EXPECT_EQ(line.find_first_of("\r\x05"), std::string::npos) << c.file << ": " << line;
+        }
+        EXPECT_EQ(game.sourceText, bytes);
+    }
+}
+
+TEST(ReadFileBytes, ReportsWhyAFileCannotBeRead) {
+    std::string bytes = "stale", error;
+    EXPECT_FALSE(ReadFileBytes("/no/such/file.log", bytes, error));
+    EXPECT_EQ(error, "No such file or directory");
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_FALSE(ReadFileBytes(GRIDTALLY_TEST_DATA_DIR, bytes, error));
+    EXPECT_EQ(error, "Is a directory");
 }
 
 }  // namespace
