@@ -1,5 +1,6 @@
 #include "DumpCommand.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "model/Diagnostics.h"
@@ -45,6 +46,28 @@ Json PlayerJson(const PlayerRec& player) {
     return json;
 }
 
+Json PlayCallsJson(const PlayCallTable& table) {
+    std::vector<const std::string*> keys;
+    for (const auto& entry : table.records()) keys.push_back(&entry.first);
+    std::sort(keys.begin(), keys.end(), [](auto* a, auto* b) { return *a < *b; });
+
+    Json list = Json::array();
+    for (const std::string* keyText : keys) {
+        PlayCallKey key;
+        SplitKeyText(*keyText, key);
+        Json json{{"key", Text(*keyText)},
+                  {"team", Text(key.team)},
+                  {"play", Text(key.play)},
+                  {"kind", static_cast<std::int32_t>(key.kind)}};
+        const PlayCallRec& record = *table.Find(*keyText);
+        for (const PlayCallCounterField& field : kPlayCallCounterFields) {
+            json[std::string(field.name)] = record.*field.member;
+        }
+        list.push_back(std::move(json));
+    }
+    return list;
+}
+
 }  // namespace
 
 Json DumpGameLog(std::string_view fileBytes) {
@@ -64,7 +87,7 @@ Json DumpGameLog(std::string_view fileBytes) {
     }
     json["players"] = Json::array();
     for (const PlayerRec* player : game.roster) json["players"].push_back(PlayerJson(*player));
-    json["playCalls"] = Json::array();
+    json["playCalls"] = PlayCallsJson(game.playCalls);
     json["stdout"] = Messages(capture.stdoutMessages());
     json["stderr"] = Messages(capture.stderrMessages());
     return json;

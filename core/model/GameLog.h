@@ -10,6 +10,7 @@
 #include "model/GameState.h"
 #include "model/PlayerRoster.h"
 #include "model/TeamTotals.h"
+#include "playcalls/PlayCallTable.h"
 #include "playcalls/PlayModel.h"
 
 namespace gridtally {
@@ -25,6 +26,13 @@ public:
     void Load(std::string_view fileBytes);
 
     TeamTotals* FindTeamTotals(std::string_view team) override;
+    // "Team 1" and "Team 2" stand for the clubs' real names.
+    void CollectPlayCalls(PlayKind kind, std::string_view team,
+                          std::vector<std::unique_ptr<PlayRec>>& list) override;
+    bool RemovePlayCall(PlayRec& play) override;
+    void AddPlayCall(PlayRec& play) override;
+
+    PlayCallTable playCalls;
 
     // Every line of the file in order, each 0x05 byte shown as a blank.
     std::vector<std::string> logLines;

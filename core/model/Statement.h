@@ -7,6 +7,7 @@
 
 namespace gridtally {
 
+class PlayCallTable;
 class PlayerRoster;
 class TeamTotals;
 struct GameState;
@@ -39,8 +40,10 @@ StatementKind ClassifyStatement(const Statement& statement);
 void MarkSentences(Statement& statement);
 
 // Counts, classifies, marks and dispatches one statement: a situation fills
-// `currentState` (created when there is none), a play is credited and then discards it.
-StatementKind ParseStatement(Statement& statement, PlayerRoster& roster,
+// `currentState` (created when there is none) and names the clubs of `teamTotals`; a
+// play is credited to the players and play calls, counted in `teamTotals` when it is a
+// run or a pass, and then discards `currentState`.
+StatementKind ParseStatement(Statement& statement, PlayCallTable& playCalls, PlayerRoster& roster,
                              std::unique_ptr<GameState>& currentState,
                              std::array<TeamTotals, 2>& teamTotals);
 

@@ -1,14 +1,19 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
+#include <vector>
+
+#include "playcalls/PlayKind.h"
 
 namespace gridtally {
 
 class TeamTotals;
+struct PlayRec;
 
 // What the play-calling lists read and adjust, implemented by both documents: the
-// game log and the Play DB. It is the first base of each.
+// game log and the Play DB. It is the first base of each. The base answers nothing.
 class PlayModel {
 public:
     explicit PlayModel(std::int32_t kind) : modelKind(kind) {}
@@ -18,6 +23,13 @@ public:
 
     // That club's TeamTotals, or nullptr.
     virtual TeamTotals* FindTeamTotals(std::string_view /*team*/) { return nullptr; }
+    // Appends copies of the club's play calls of one kind; the copies are the caller's.
+    virtual void CollectPlayCalls(PlayKind /*kind*/, std::string_view /*team*/,
+                                  std::vector<std::unique_ptr<PlayRec>>& /*list*/) {}
+    // Removes the play call the record's key names; true if it was there.
+    virtual bool RemovePlayCall(PlayRec& /*play*/) { return false; }
+    // Adds the record's counters under its own key and kind.
+    virtual void AddPlayCall(PlayRec& /*play*/) {}
 
     // 1 in a game log document, 2 in a Play DB.
     const std::int32_t modelKind;

@@ -5,6 +5,7 @@
 #include "model/GameState.h"
 #include "model/PlayerRoster.h"
 #include "model/TeamTotals.h"
+#include "playcalls/PlayCallTable.h"
 
 namespace gridtally {
 namespace {
@@ -70,10 +71,11 @@ class ParseStatementTest : public ::testing::Test {
 protected:
     StatementKind Parse(std::string text) {
         last = std::move(text);
-        return ParseStatement(last, roster, state, totals);
+        return ParseStatement(last, playCalls, roster, state, totals);
     }
 
     std::string last;
+    PlayCallTable playCalls;
     PlayerRoster roster{true};
     std::unique_ptr<GameState> state;
     std::array<TeamTotals, 2> totals;

@@ -1,0 +1,75 @@
+#include "model/PlayCallSentence.h"
+
+#include <optional>
+#include <string>
+
+#include "model/Counter.h"
+#include "model/Diagnostics.h"
+#include "model/FixedText.h"
+#include "model/TextScan.h"
+#include "playcalls/PlayCallTable.h"
+#include "playcalls/PlayRec.h"
+
+namespace gridtally {
+namespace {
+
+// The play name of "Name (n)": the text before " (", or else the first word.
+std::optional<std::string_view> PlayName(std::string_view part) {
+    std::size_t bracket = part.find(" (");
+    if (bracket != std::string_view::npos) return part.substr(0, bracket);
+    std::size_t start = 0;
+    while (start < part.size() && IsSpace(part[start])) ++start;
+    std::size_t end = start;
+    while (end < part.size() && !IsSpace(part[end])) ++end;
+    if (end == start) return std::nullopt;
+    return part.substr(start, end - start);
+}
+
+}  // namespace
+
+int ReadPlayCallSentence(std::string_view sentence, PlayRec& play, PlayCallTable& table) {
+    constexpr std::string_view kThatWas = "That was ";
+    constexpr std::string_view kAgainst = " against ";
+    std::size_t thatWas = sentence.find(kThatWas);
+    if (thatWas == std::string_view::npos) return 0;
+
+    std::string_view offensePart = sentence.substr(thatWas + kThatWas.size());
+    std::size_t against = offensePart.find(kAgainst);
+    bool failed = false;
+    if (against != std::string_view::npos) {
+        std::string_view defensePart = offensePart.substr(against + kAgainst.size());
+        offensePart = offensePart.substr(0, against);
+
+        if (auto offensePlay = PlayName(offensePart)) {
+            play.key.play = *offensePlay;
+        } else {
+            ReportToStdout("Error parsing Off Play: " + std::string(offensePart) + "\n");
+            failed = true;
+        }
+
+        if (!failed) {
+            FixedText<64> defenseTeam;
+            std::size_t possessive = defensePart.find("'s ");
+            if (possessive != std::string_view::npos) {
+                defenseTeam = defensePart.substr(0, possessive);
+                defensePart = defensePart.substr(possessive + 3);
+            }
+            if (auto defensePlay = PlayName(defensePart)) {
+                if (defenseTeam.empty()) defenseTeam = play.state.defense;
+                PlayCallKey defenseKey;
+                defenseKey.team = defenseTeam;
+                defenseKey.play = FixedText<64>::Fit(*defensePlay);
+                defenseKey.kind = PlayKind::Defense;
+                table.AddPlayResult(BuildKeyText(defenseKey), PlayKind::Defense, play);
+            } else {
+                failed = true;
+            }
+        }
+    }
+
+    AddTo(play.results.calls, 1);
+    table.AddPlayCall(play);
+    return failed ? -1 : 0;
+}
+
+}  // namespace gridtally

@@ -1,0 +1,95 @@
+#include "playcalls/PlayCallTable.h"
+
+#include "model/Counter.h"
+
+namespace gridtally {
+
+void PlayCallTable::AddPlayResult(const std::string& keyText, PlayKind kind, PlayRec& play) {
+    std::unique_ptr<PlayCallRec>& slot = records_[keyText];
+    if (!slot) slot = std::make_unique<PlayCallRec>();
+    PlayCallRec& record = *slot;
+    const PlayCallRec& p = play.results;
+
+    if (kind != PlayKind::Defense) {
+        for (const PlayCallCounterField& field : kPlayCallCounterFields) {
+            AddTo(record.*field.member, p.*field.member);
+        }
+        play.results = record;
+        return;
+    }
+
+    // A defensive call counts the play itself: the parser credits it before the play's
+    // own `calls` is set.
+    AddTo(record.calls, 1);
+    AddTo(record.sacks, p.sacks);
+    AddTo(record.fumbles, p.fumbles);
+    AddTo(record.interceptions, p.interceptions);
+    AddTo(record.touchdowns, p.touchdowns);
+    AddTo(record.defTouchdowns, p.defTouchdowns);
+    AddTo(record.spare, p.spare);
+    if (play.key.kind == PlayKind::Run) {
+        AddTo(record.runsFaced, 1);
+        AddTo(record.runYardsAllowed, p.yards);
+    } else if (play.key.kind == PlayKind::Pass) {
+        AddTo(record.passesFaced, 1);
+        AddTo(record.passYardsAllowed, p.yards);
+    }
+    AddTo(record.safeties, p.safeties);
+}
+
+void PlayCallTable::AddPlayCall(PlayRec& play) {
+    AddPlayResult(BuildKeyText(play.key), play.key.kind, play);
+}
+
+bool PlayCallTable::RemovePlayCall(PlayRec& play) {
+    return records_.erase(BuildKeyText(play.key)) > 0;
+}
+
+void PlayCallTable::CollectPlayCalls(PlayKind kind, std::string_view team,
+                                     std::vector<std::unique_ptr<PlayRec>>& list) const {
+    for (const auto& [keyText, record] : records_) {
+        PlayCallKey key;
+        SplitKeyText(keyText, key);
+        if (key.team != team || key.kind != kind) continue;
+        auto play = std::make_unique<PlayRec>();
+        play->key = key;
+        play->results = *record;
+        list.push_back(std::move(play));
+    }
+}
+
+int PlayCallTable::RemoveTeamPlayCalls(std::string_view team) {
+    int removed = 0;
+    for (auto it = records_.begin(); it != records_.end();) {
+        PlayCallKey key;
+        SplitKeyText(it->first, key);
+        if (team.empty() || key.team == team) {
+            it = records_.erase(it);
+            ++removed;
+        } else {
+            ++it;
+        }
+    }
+    return removed;
+}
+
+int PlayCallTable::CollectTeamNames(std::set<std::string>& names) const {
+    int added = 0;
+    for (const auto& entry : records_) {
+        PlayCallKey key;
+        SplitKeyText(entry.first, key);
+        if (names.insert(key.team.str()).second) ++added;
+    }
+    return added;
+}
+
+void PlayCallTable::Store(const std::string& keyText, std::unique_ptr<PlayCallRec> record) {
+    records_[keyText] = std::move(record);
+}
+
+const PlayCallRec* PlayCallTable::Find(const std::string& keyText) const {
+    auto it = records_.find(keyText);
+    return it == records_.end() ? nullptr : it->second.get();
+}
+
+}  // namespace gridtally
