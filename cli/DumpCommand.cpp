@@ -78,7 +78,7 @@ Json DumpGameLog(std::string_view fileBytes) {
 
     Json json;
     json["statementCount"] = static_cast<std::int32_t>(static_cast<std::uint32_t>(statementCount) -
-                                                   static_cast<std::uint32_t>(countBefore));
+                                                       static_cast<std::uint32_t>(countBefore));
     json["team1Name"] = Text(game.team1Name);
     json["team2Name"] = Text(game.team2Name);
     json["teamTotals"] = Json::array();

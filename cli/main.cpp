@@ -1,7 +1,6 @@
+#include <CLI/CLI.hpp>
 #include <iostream>
 #include <string>
-
-#include <CLI/CLI.hpp>
 
 #include "DumpCommand.h"
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "model/Statement.h"
 #include "model/LogReader.h"
+#include "model/Statement.h"
 
 namespace gridtally {
 
@@ -29,7 +29,8 @@ void GameLog::Load(std::string_view fileBytes) {
 }
 
 void GameLog::ParseAndName(std::string& statement) {
-    if (ParseStatement(statement, playCalls, roster, currentState, teamTotals) != StatementKind::Situation) {
+    if (ParseStatement(statement, playCalls, roster, currentState, teamTotals) !=
+        StatementKind::Situation) {
         return;
     }
     if (team1Name.empty()) team1Name = teamTotals[0].name;
@@ -44,8 +45,10 @@ TeamTotals* GameLog::FindTeamTotals(std::string_view team) {
 
 void GameLog::CollectPlayCalls(PlayKind kind, std::string_view team,
                                std::vector<std::unique_ptr<PlayRec>>& list) {
-    if (team == "Team 1") team = team1Name;
-    else if (team == "Team 2") team = team2Name;
+    if (team == "Team 1")
+        team = team1Name;
+    else if (team == "Team 2")
+        team = team2Name;
     playCalls.CollectPlayCalls(kind, FixedText<64>::Fit(team), list);
 }
 

@@ -11,7 +11,7 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& err
     bytes.clear();
     errno = 0;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                          &std::fclose);
+                                                         &std::fclose);
     if (!file) {
         error = std::strerror(errno);
         return false;

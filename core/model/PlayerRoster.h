@@ -47,7 +47,6 @@ PlayerRec* FindPlayerByPosition(const PlayerRoster& roster, std::string_view tea
 // The player a reference names, created with `team` when he is new; nullptr when the
 // reference cannot be parsed. A player met again keeps the team, position and number
 // of his first mention.
-PlayerRec* FindOrAddPlayer(std::string_view reference, std::string_view team,
-                           PlayerRoster& roster);
+PlayerRec* FindOrAddPlayer(std::string_view reference, std::string_view team, PlayerRoster& roster);
 
 }  // namespace gridtally

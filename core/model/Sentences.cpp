@@ -22,8 +22,8 @@ std::string_view Sentences::From(std::size_t index) const {
 std::string_view Sentences::Through(std::size_t index) const {
     if (!Has(index)) return statement_;
     const std::string_view& piece = pieces_[index];
-    return statement_.substr(0, static_cast<std::size_t>(piece.data() - statement_.data()) +
-                                    piece.size());
+    return statement_.substr(
+        0, static_cast<std::size_t>(piece.data() - statement_.data()) + piece.size());
 }
 
 }  // namespace gridtally

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstddef>
-#include <set>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>

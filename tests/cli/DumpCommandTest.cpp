@@ -1,8 +1,8 @@
-#include "DumpCommand.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
+
+#include "DumpCommand.h"
 
 namespace gridtally {
 namespace {
@@ -11,7 +11,8 @@ namespace {
 constexpr std::string_view kLog =
     "Turfa Football Game Log\n"
     "\n"
-    "Otters lineup\x05Offense: QB #7 L\xE9on Brandt\x05" "Defense: DE #95 Karl Nyberg\n"
+    "Otters lineup\x05Offense: QB #7 L\xE9on Brandt\x05"
+    "Defense: DE #95 Karl Nyberg\n"
     "\n"
     "Otters's ball on their 26 yard line. First and 10. There are 14:51 left\n"
     "in the first quarter. The score is Otters 0, Rams 0. Otters has possession.\n"
@@ -25,9 +26,9 @@ TEST(DumpGameLog, HasEveryMemberInOrder) {
     auto json = DumpGameLog(kLog);
     std::vector<std::string> keys;
     for (auto it = json.begin(); it != json.end(); ++it) keys.push_back(it.key());
-    EXPECT_EQ(keys, (std::vector<std::string>{"statementCount", "team1Name", "team2Name",
-                                              "teamTotals", "players", "playCalls", "stdout",
-                                              "stderr"}));
+    EXPECT_EQ(keys,
+              (std::vector<std::string>{"statementCount", "team1Name", "team2Name", "teamTotals",
+                                        "players", "playCalls", "stdout", "stderr"}));
     EXPECT_EQ(json["statementCount"], 4);
     ASSERT_EQ(json["teamTotals"].size(), 2u);
     EXPECT_EQ(json["teamTotals"][0]["counts"].size(), 4u);
@@ -35,6 +36,23 @@ TEST(DumpGameLog, HasEveryMemberInOrder) {
     EXPECT_EQ(json["teamTotals"][0]["counts"][3][3], (nlohmann::json{0, 0}));
     EXPECT_TRUE(json["stdout"].is_array());
     EXPECT_TRUE(json["stderr"].is_array());
+}
+
+TEST(DumpGameLog, ListsTheClubsAndThePlayCallsSortedByKey) {
+    auto json = DumpGameLog(kLog);
+    EXPECT_EQ(json["team1Name"], "Otters");
+    EXPECT_EQ(json["team2Name"], "Rams");
+    EXPECT_EQ(json["teamTotals"][0]["name"], "Otters");
+    EXPECT_EQ(json["teamTotals"][1]["name"], "Rams");
+    ASSERT_EQ(json["playCalls"].size(), 2u);
+    EXPECT_EQ(json["playCalls"][0]["key"], "Otters|Dive|5");
+    EXPECT_EQ(json["playCalls"][0]["team"], "Otters");
+    EXPECT_EQ(json["playCalls"][0]["play"], "Dive");
+    EXPECT_EQ(json["playCalls"][0]["kind"], 5);
+    EXPECT_EQ(json["playCalls"][0]["calls"], 1);
+    EXPECT_EQ(json["playCalls"][1]["key"], "Rams|Base|3");
+    EXPECT_EQ(json["playCalls"][1]["calls"], 1);
+    EXPECT_EQ(json["playCalls"][1].size(), 4u + 15u);
 }
 
 TEST(RunDump, PrintsJsonForAReadableFile) {

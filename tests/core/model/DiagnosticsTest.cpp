@@ -1,6 +1,6 @@
-#include "model/Diagnostics.h"
-
 #include <gtest/gtest.h>
+
+#include "model/Diagnostics.h"
 
 namespace gridtally {
 namespace {

@@ -1,8 +1,8 @@
-#include "model/FixedText.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "model/FixedText.h"
 
 namespace gridtally {
 namespace {

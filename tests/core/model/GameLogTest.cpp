@@ -1,8 +1,7 @@
-#include "model/GameLog.h"
-
 #include <gtest/gtest.h>
 
 #include "model/Diagnostics.h"
+#include "model/GameLog.h"
 #include "model/LogFile.h"
 #include "model/Statement.h"
 
@@ -18,8 +17,7 @@ std::int32_t LoadCounting(GameLog& game, std::string_view bytes) {
 TEST(GameLogLoad, SplitsLinesAtLfAndCrLfAndKeepsThemWithMarksShownAsBlanks) {
     GameLog game;
     LoadCounting(game, "one\r\ntwo\x05three\n\r\nlast\rline");
-    EXPECT_EQ(game.logLines,
-              (std::vector<std::string>{"one", "two three", "", "last\rline"}));
+    EXPECT_EQ(game.logLines, (std::vector<std::string>{"one", "two three", "", "last\rline"}));
     EXPECT_EQ(game.sourceText, "one\r\ntwo\x05three\n\r\nlast\rline");
 }
 
@@ -60,6 +58,35 @@ TEST(GameLog, FindTeamTotalsAnswersToTheNamesAndToTheirPlaceholders) {
     EXPECT_EQ(model.FindTeamTotals("Team 2"), &game.teamTotals[1]);
 }
 
+TEST(GameLog, PlayModelOperationsReachThePlayCallTable) {
+    GameLog game;
+    DiagnosticsCapture capture;
+    game.Load(
+        "Otters's ball on their 20 yard line. First and 10. Clock. The score is Otters 0,\n"
+        "Rams 0. Otters has possession.\n"
+        "\n"
+        "Odd play. That was Dive (1) against Rams's Base (2).\n"
+        "\n");
+    EXPECT_EQ(game.team1Name, "Otters");
+    EXPECT_EQ(game.team2Name, "Rams");
+
+    PlayModel& model = game;
+    std::vector<std::unique_ptr<PlayRec>> list;
+    model.CollectPlayCalls(PlayKind::Defense, "Team 2", list);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0]->key.keyText, "Rams|Base|3");
+    model.CollectPlayCalls(PlayKind::None, "Otters", list);
+    ASSERT_EQ(list.size(), 2u);
+
+    PlayRec& offense = *list[1];
+    EXPECT_TRUE(model.RemovePlayCall(offense));
+    EXPECT_EQ(game.playCalls.Find("Otters|Dive|5"), nullptr);
+    offense.key.kind = PlayKind::Run;  // the adjustment re-files a play as a run
+    offense.results.calls = 1;
+    model.AddPlayCall(offense);
+    EXPECT_EQ(game.playCalls.Find("Otters|Dive|0")->calls, 1);
+}
+
 TEST(GameLog, ASecondLoadStartsAfresh) {
     GameLog game;
     game.Load("a\n\nb\n\n");
@@ -75,9 +102,12 @@ TEST(GameLog, ReadsWholeGamesWithEitherLineEnd) {
         const char* file;
         std::size_t lines;
         std::int32_t statements;
+        const char* team1;
+        const char* team2;
     };
-    for (const Case& c : {Case{"comets-vs-prairie-dogs.log", 1504, 358 + 22},
-                          Case{"harbor-city-vs-ironmen.log", 1566, 379 + 23}}) {
+    for (const Case& c :
+         {Case{"comets-vs-prairie-dogs.log", 1504, 358 + 22, "Comets", "Prairie Dogs"},
+          Case{"harbor-city-vs-ironmen.log", 1566, 379 + 23, "Harbor City", "Ironmen"}}) {
         std::string bytes, error;
         ASSERT_TRUE(ReadFileBytes(std::string(GRIDTALLY_TEST_DATA_DIR "/") + c.file, bytes, error))
             << error;
@@ -89,6 +119,8 @@ TEST(GameLog, ReadsWholeGamesWithEitherLineEnd) {
             EXPECT_EQ(line.find_first_of("\r\x05"), std::string::npos) << c.file << ": " << line;
         }
         EXPECT_EQ(game.sourceText, bytes);
+        EXPECT_EQ(game.team1Name, c.team1) << c.file;
+        EXPECT_EQ(game.team2Name, c.team2) << c.file;
     }
 }
 

@@ -1,9 +1,9 @@
-#include "model/LogReader.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "model/LogReader.h"
 
 namespace gridtally {
 namespace {
@@ -22,12 +22,9 @@ TEST(ReadLogStatements, JoinsLinesWithOneBlankOnlyBetweenTwoNonBlanks) {
         const char* statement;
     };
     for (const Case& c : {
-             Case{"ab\ncd\n\n", "ab cd"},
-             Case{"ab \ncd\n\n", "ab cd"},
-             Case{"ab\n cd\n\n", "ab cd"},
-             Case{"ab \n cd\n\n", "ab  cd"},
-             Case{"ab\n\tcd\n\n", "ab\tcd"},
-             Case{"ab\r\ncd\r\n\r\n", "ab cd"},
+             Case{"ab\ncd\n\n", "ab cd"}, Case{"ab \ncd\n\n", "ab cd"},
+             Case{"ab\n cd\n\n", "ab cd"}, Case{"ab \n cd\n\n", "ab  cd"},
+             Case{"ab\n\tcd\n\n", "ab\tcd"}, Case{"ab\r\ncd\r\n\r\n", "ab cd"},
              Case{"ab\ncd\nef\n\n", "ab cd ef"},
              Case{"ab\x05\ncd\n\n", "ab\x05 cd"},  // the statement keeps its marks
          }) {

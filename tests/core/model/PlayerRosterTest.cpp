@@ -1,10 +1,9 @@
-#include "model/PlayerRoster.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "model/PlayerRef.h"
+#include "model/PlayerRoster.h"
 
 namespace gridtally {
 namespace {

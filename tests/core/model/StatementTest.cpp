@@ -1,9 +1,9 @@
-#include "model/Statement.h"
-
 #include <gtest/gtest.h>
 
+#include "model/Diagnostics.h"
 #include "model/GameState.h"
 #include "model/PlayerRoster.h"
+#include "model/Statement.h"
 #include "model/TeamTotals.h"
 #include "playcalls/PlayCallTable.h"
 
@@ -112,8 +112,52 @@ TEST_F(ParseStatementTest, ASituationOpensTheStateAndTheNextPlayClosesIt) {
     EXPECT_EQ(state, nullptr);
 }
 
+TEST_F(ParseStatementTest, SituationsNameTheClubsOnceAndPlaysCreditTheirCalls) {
+    Parse(
+        "Rams's ball on their 20 yard line. First and 10. Clock. "
+        "The score is Otters 0, Rams 0. Rams has possession.");
+    EXPECT_EQ(totals[0].name, "Rams");
+    EXPECT_EQ(totals[1].name, "Otters");
+    Parse(
+        "Bears's ball on their 20 yard line. First and 10. Clock. "
+        "The score is Bears 0, Lions 0. Bears has possession.");
+    EXPECT_EQ(totals[0].name, "Rams");
+    EXPECT_EQ(totals[1].name, "Otters");
+
+    DiagnosticsCapture capture;
+    Parse("Something odd happens. That was Dive (1) against Otters's Base (2).");
+    EXPECT_EQ(state, nullptr);
+    EXPECT_NE(playCalls.Find("Bears|Dive|5"), nullptr);
+    EXPECT_NE(playCalls.Find("Otters|Base|3"), nullptr);
+    ASSERT_EQ(capture.stderrMessages().size(), 1u);
+    EXPECT_EQ(capture.stderrMessages()[0],
+              "ERROR parsing statement (line " + std::to_string(statementCount) +
+                  "):  Something odd happens.\x05That was Dive (1) against Otters's Base (2).\n");
+}
+
+TEST_F(ParseStatementTest, APlayWithoutASituationIsReadAgainstABlankOne) {
+    DiagnosticsCapture capture;
+    Parse("Odd. That was Dive (1) against Base (2).");
+    EXPECT_NE(playCalls.Find("|Dive|5"), nullptr);  // no offense known
+    EXPECT_NE(playCalls.Find("|Base|3"), nullptr);  // nor a defense
+    EXPECT_TRUE(totals[0].name.empty());
+    EXPECT_TRUE(totals[1].name.empty());
+}
+
+TEST_F(ParseStatementTest, PlaysThatAreCalledBackOrUnmarkedCreditNoCall) {
+    DiagnosticsCapture capture;
+    Parse("The run is called back. That was Dive (1) against Otters's Base (2).");
+    EXPECT_TRUE(playCalls.empty());
+    EXPECT_TRUE(capture.stderrMessages().empty());
+    Parse("That was Dive (1) against Otters's Base (2)");
+    EXPECT_TRUE(playCalls.empty());
+    EXPECT_EQ(capture.stderrMessages().size(), 1u);
+}
+
 TEST_F(ParseStatementTest, PersonnelAndHeadersChangeNothing) {
-    Parse("Lineup\x05Offense: QB #1 Al Cole\x05" "Defense: DE #2 Bo Lane");
+    Parse(
+        "Lineup\x05Offense: QB #1 Al Cole\x05"
+        "Defense: DE #2 Bo Lane");
     Parse("Stadium: St. Agnes Field");
     EXPECT_TRUE(roster.empty());
     EXPECT_EQ(state, nullptr);

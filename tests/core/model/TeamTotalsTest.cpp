@@ -1,8 +1,7 @@
-#include "model/TeamTotals.h"
-
 #include <gtest/gtest.h>
 
 #include "model/GameState.h"
+#include "model/TeamTotals.h"
 
 namespace gridtally {
 namespace {
@@ -45,7 +44,8 @@ TEST(CountPlayInTeamTotals, CountsRunsAndPassesByDownDistanceAndKind) {
 TEST(CountPlayInTeamTotals, IgnoresOtherKindsAndPlaysWithoutADown) {
     std::array<TeamTotals, 2> totals;
     totals[0].name = "Otters";
-    for (PlayKind kind : {PlayKind::Kick, PlayKind::Defense, PlayKind::CalledBack, PlayKind::None}) {
+    for (PlayKind kind :
+         {PlayKind::Kick, PlayKind::Defense, PlayKind::CalledBack, PlayKind::None}) {
         CountPlayInTeamTotals(totals, Situation("Otters", 1, 10), kind);
     }
     CountPlayInTeamTotals(totals, Situation("Otters", 0, 10), PlayKind::Run);

@@ -1,8 +1,8 @@
-#include "model/TextScan.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>
+
+#include "model/TextScan.h"
 
 namespace gridtally {
 namespace {
@@ -13,8 +13,8 @@ TEST(ScanInt, ReadsLikePercentD) {
         std::int32_t value;
         std::size_t length;
     };
-    for (const Case& c : {Case{"12 yards.", 12, 2}, Case{"  -7", -7, 4}, Case{"+3x", 3, 2},
-                          Case{"0", 0, 1}}) {
+    for (const Case& c :
+         {Case{"12 yards.", 12, 2}, Case{"  -7", -7, 4}, Case{"+3x", 3, 2}, Case{"0", 0, 1}}) {
         auto got = ScanInt(c.text);
         ASSERT_TRUE(got) << c.text;
         EXPECT_EQ(got->value, c.value) << c.text;
