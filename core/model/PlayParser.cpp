@@ -1,8 +1,14 @@
 #include "model/PlayParser.h"
 
+#include <array>
+
 #include "model/GameState.h"
+#include "model/KickParser.h"
+#include "model/PassParser.h"
 #include "model/PlayCallSentence.h"
+#include "model/PlayCredits.h"
 #include "model/PlayerRoster.h"
+#include "model/RunParser.h"
 #include "model/Sentences.h"
 #include "model/Statement.h"
 #include "model/TextScan.h"
@@ -12,20 +18,24 @@
 namespace gridtally {
 namespace {
 
-bool IsPassedOver(std::string_view sentence) {
-    for (std::string_view phrase : {"First ", "Second ", "Third ", "Fourth ", " is injured "}) {
-        if (Contains(sentence, phrase)) return true;
+bool ContainsAny(std::string_view text, std::initializer_list<std::string_view> phrases) {
+    for (std::string_view phrase : phrases) {
+        if (Contains(text, phrase)) return true;
     }
     return false;
 }
 
-// The sentences after the play itself: safeties and the play calls.
+// The sentences after the play itself: touchdowns, safeties and the play calls.
 void ReadFollowingSentences(const Sentences& sentences, std::size_t first, PlayRec& play,
-                            PlayCallTable& table) {
+                            const GameState& state, PlayCallTable& table) {
     for (std::size_t i = first; i < sentences.size(); ++i) {
         std::string_view sentence = sentences[i];
-        if (IsPassedOver(sentence)) continue;
-        if (Contains(sentence, "Safety, ")) {
+        if (ContainsAny(sentence, {"First ", "Second ", "Third ", "Fourth ", " is injured "})) {
+            continue;
+        }
+        if (Contains(sentence, "Touchdown, ")) {
+            CreditTouchdown(sentence, play, state);
+        } else if (Contains(sentence, "Safety, ")) {
             play.results.safeties = 1;
         } else if (Contains(sentence, "That was ")) {
             ReadPlayCallSentence(sentence, play, table);
@@ -33,10 +43,16 @@ void ReadFollowingSentences(const Sentences& sentences, std::size_t first, PlayR
     }
 }
 
+void ReadKickFrom(const Sentences& sentences, std::size_t first, PlayRec& play, GameState& state,
+                  PlayerRoster& roster) {
+    play.key.kind = PlayKind::Kick;
+    ParseKick(first == 0 ? sentences : Sentences(sentences.From(first)), play, state, roster);
+}
+
 }  // namespace
 
 PlayKind ParsePlayStatement(std::string_view statement, GameState& state, PlayCallTable& table,
-                            PlayerRoster& /*roster*/) {
+                            PlayerRoster& roster) {
     if (Contains(statement, "called back")) return PlayKind::CalledBack;
 
     PlayRec play;
@@ -45,8 +61,29 @@ PlayKind ParsePlayStatement(std::string_view statement, GameState& state, PlayCa
 
     if (statement.find(SentenceMark) == std::string_view::npos) return PlayKind::None;
     Sentences sentences(statement);
+    std::string_view s1 = sentences[0];
+    std::size_t following = 1;
 
-    ReadFollowingSentences(sentences, 1, play, table);
+    if (ContainsAny(s1, {"kicks off to", " punts ", " punt is blocked", "attempts a ",
+                         "The ball is downed", "kicks for the extra point"})) {
+        ReadKickFrom(sentences, Contains(s1, "goes out of bound") ? 1 : 0, play, state, roster);
+    } else if (ContainsAny(s1, {"gives to ", "runs for ", "keeps the ball", "fumbles the ball"})) {
+        play.key.kind = PlayKind::Run;
+        following = ParseRun(sentences, play, state, roster);
+    } else if (Contains(s1, "The pass from")) {
+        play.key.kind = PlayKind::Pass;
+        ParsePass(sentences, play, state, roster);
+    } else if (Contains(s1, "is sacked by ")) {
+        ParseSack(sentences, play, roster);
+    } else if (Contains(s1, "goes out of bounds")) {
+        // "The kickoff goes out of bounds." opens a kick told in the next sentence. Tested
+        // after runs and passes so that a carrier who goes out of bounds stays a run.
+        ReadKickFrom(sentences, 1, play, state, roster);
+    } else if (Contains(s1, "downs the ball")) {
+        play.key.kind = PlayKind::Run;
+    }
+
+    ReadFollowingSentences(sentences, following, play, state, table);
     return play.key.kind;
 }
 

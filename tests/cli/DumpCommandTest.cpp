@@ -45,10 +45,10 @@ TEST(DumpGameLog, ListsTheClubsAndThePlayCallsSortedByKey) {
     EXPECT_EQ(json["teamTotals"][0]["name"], "Otters");
     EXPECT_EQ(json["teamTotals"][1]["name"], "Rams");
     ASSERT_EQ(json["playCalls"].size(), 2u);
-    EXPECT_EQ(json["playCalls"][0]["key"], "Otters|Dive|5");
+    EXPECT_EQ(json["playCalls"][0]["key"], "Otters|Dive|0");
     EXPECT_EQ(json["playCalls"][0]["team"], "Otters");
     EXPECT_EQ(json["playCalls"][0]["play"], "Dive");
-    EXPECT_EQ(json["playCalls"][0]["kind"], 5);
+    EXPECT_EQ(json["playCalls"][0]["kind"], 0);
     EXPECT_EQ(json["playCalls"][0]["calls"], 1);
     EXPECT_EQ(json["playCalls"][1]["key"], "Rams|Base|3");
     EXPECT_EQ(json["playCalls"][1]["calls"], 1);

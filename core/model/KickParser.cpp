@@ -1,0 +1,346 @@
+#include "model/KickParser.h"
+
+#include <algorithm>
+#include <optional>
+#include <string_view>
+
+#include "model/Counter.h"
+#include "model/GameState.h"
+#include "model/PlayCredits.h"
+#include "model/PlayerRoster.h"
+#include "model/Sentences.h"
+#include "model/TextScan.h"
+#include "model/YardagePhraseTable.h"
+#include "playcalls/PlayRec.h"
+
+namespace gridtally {
+namespace {
+
+enum KickKind { kNoKick = 0, kKickoff = 1, kPunt = 2, kFieldGoal = 3, kExtraPoint = 4 };
+
+constexpr std::string_view kKicksOffTo = " kicks off to ";
+constexpr std::string_view kPunts = " punts ";
+constexpr std::string_view kPuntIsBlocked = " punt is blocked";
+
+// What the kick sentence told.
+struct Kick {
+    KickKind kind = kNoKick;
+    PlayerRec* kicker = nullptr;
+    PlayerRec* returner = nullptr;  // the blocker of a blocked punt
+    std::int32_t puntDistance = 0;
+    std::int32_t fieldGoalDistance = 0;
+    bool touchback = false;
+};
+
+std::int32_t YardsAfter(std::string_view text, std::string_view phrase) {
+    std::size_t at = text.find(phrase);
+    if (at == std::string_view::npos) return 0;
+    auto number = ScanInt(text.substr(at + phrase.size()));
+    return number ? number->value : 0;
+}
+
+// A sentence of the kick past the first, read only when a mark ends it.
+std::string_view Readable(const Sentences& sentences, std::size_t index) {
+    return sentences.Ended(index) ? sentences[index] : std::string_view{};
+}
+
+bool ReadKickoffOrPunt(std::string_view s1, std::string_view kickingSide, Kick& kick, PlayRec& play,
+                       PlayerRoster& roster) {
+    std::size_t phrase = s1.find(kKicksOffTo);
+    if (phrase == std::string_view::npos) phrase = s1.find(kPunts);
+    if (phrase == std::string_view::npos) phrase = s1.find(kPuntIsBlocked);
+
+    auto kicker = ReferenceAfterApostrophe(s1, phrase);
+    if (!kicker) return false;
+    // "Otters's P #4 Gus Lind's punt is blocked": the name ends at its own "'s".
+    std::string_view reference = kicker->reference.substr(0, kicker->reference.find("'s"));
+    kick.kicker = FindOrAddPlayer(reference, kickingSide, roster);
+
+    std::string_view fromPhrase = s1.substr(phrase);
+    std::optional<std::string_view> returnerPart;
+    if (std::size_t punts = fromPhrase.find(kPunts); punts != std::string_view::npos) {
+        kick.kind = kPunt;
+        std::string_view afterPunts = fromPhrase.substr(punts + kPunts.size());
+        bool outOfBounds = false;
+        if (auto distance = ScanInt(afterPunts)) {
+            kick.puntDistance = distance->value;
+            if (kick.kicker) AddTo(kick.kicker->puntGrossYards, kick.puntDistance);
+        } else if (StartsWithNoCase(afterPunts, "the ball past the goal line")) {
+            kick.touchback = true;
+            if (kick.kicker) AddTo(kick.kicker->puntTouchbacks, 1);
+        } else if (Contains(afterPunts, "the ball out of bounds")) {
+            outOfBounds = true;
+        }
+        play.results.yards = kick.puntDistance;
+        if (kick.touchback) return true;
+        if (outOfBounds) {
+            returnerPart = afterPunts;
+        } else {
+            constexpr std::string_view kYardsTo = " yards to ";
+            std::size_t to = afterPunts.find(kYardsTo);
+            if (to == std::string_view::npos) return false;
+            returnerPart = afterPunts.substr(to + kYardsTo.size());
+        }
+        if (returnerPart->find('\'') == std::string_view::npos) return outOfBounds;
+    } else if (std::size_t blocked = fromPhrase.find("punt is blocked by ");
+               blocked != std::string_view::npos) {
+        kick.kind = kPunt;
+        std::string_view after =
+            fromPhrase.substr(blocked + std::string_view("punt is blocked by ").size());
+        if (after.find('\'') != std::string_view::npos) {
+            auto blocker = SplitAtPossessive(after);
+            if (blocker) kick.returner = FindOrAddPlayer(blocker->reference, blocker->team, roster);
+            if (kick.returner) AddTo(kick.returner->kicksBlocked, 1);
+            if (kick.kicker) AddTo(kick.kicker->puntsBlocked, 1);
+        }
+        return true;
+    } else if (std::size_t kicksOff = fromPhrase.find(kKicksOffTo);
+               kicksOff != std::string_view::npos) {
+        kick.kind = kKickoff;
+        returnerPart = fromPhrase.substr(kicksOff + kKicksOffTo.size());
+        if (returnerPart->find('\'') == std::string_view::npos) return false;
+    } else {
+        return true;
+    }
+
+    std::size_t apostrophe = returnerPart->find('\'');
+    std::string_view team = returnerPart->substr(0, apostrophe);
+    kick.returner = FindOrAddPlayer(
+        returnerPart->substr(std::min(apostrophe + 3, returnerPart->size())), team, roster);
+    return true;
+}
+
+void CoverageTackle(std::string_view sentence, GameState& state, PlayerRoster& roster) {
+    constexpr std::string_view kTackled = "is tackled by ";
+    std::size_t at = sentence.find(kTackled);
+    if (at == std::string_view::npos) return;
+    std::string_view reference = sentence.substr(at + kTackled.size());
+    if (auto sided = SplitAtPossessive(reference)) {
+        state.defense = sided->team;
+        reference = sided->reference;
+    }
+    FindOrAddPlayer(reference, state.defense, roster);  // met, but credited nothing
+}
+
+void SwapSides(GameState& state) { std::swap(state.offense, state.defense); }
+
+void ReadKickoff(const Sentences& sentences, Kick& kick, PlayRec& play, GameState& state,
+                 PlayerRoster& roster) {
+    if (kick.kicker) AddTo(kick.kicker->kickoffs, 1);
+    std::string_view s2 = Readable(sentences, 1);
+    PlayerRec* returner = kick.returner;
+    if (Contains(s2, "returns the kick for ")) {
+        if (returner) {
+            AddTo(returner->kickReturns, 1);
+            AddTo(returner->kickReturnYards, YardsAfter(s2, "returns the kick for "));
+            play.ballHandler = returner;
+        }
+    } else if (Contains(s2, "downs the ball in the end zone")) {
+        if (returner) {
+            AddTo(returner->kickReturns, 1);
+            play.ballHandler = returner;
+        }
+        if (kick.kicker) AddTo(kick.kicker->kickoffTouchbacks, 1);
+    }
+    if (sentences.Ended(2)) {
+        SwapSides(state);
+        CoverageTackle(sentences[2], state, roster);
+    }
+}
+
+// "The ball is recovered by ..." after a punt: the kicking side recovers.
+bool ReadPuntRecovery(const Sentences& sentences, std::string_view s2, Kick& kick, PlayRec& play,
+                      std::string_view kickingSide, PlayerRoster& roster) {
+    constexpr std::string_view kRecovered = "recovered by ";
+    std::string_view after = s2.substr(s2.find(kRecovered) + kRecovered.size());
+
+    PlayerRec* recoverer = nullptr;
+    if (std::size_t apostrophe = after.find('\''); apostrophe != std::string_view::npos) {
+        recoverer = FindOrAddPlayer(after.substr(std::min(apostrophe + 3, after.size())),
+                                    kickingSide, roster);
+    } else {
+        std::size_t stop = after.find('.');
+        if (stop == std::string_view::npos) return false;
+        std::string_view name = after.substr(0, stop);
+        if (kick.kicker && Contains(kick.kicker->name, name)) {
+            recoverer = kick.kicker;
+        } else if (kick.returner && Contains(kick.returner->name, name)) {
+            recoverer = kick.returner;
+        } else if (Contains(name, " #")) {
+            recoverer = FindOrAddPlayer(name, kickingSide, roster);
+        } else {
+            recoverer = kick.kicker;
+        }
+    }
+    if (recoverer) {
+        AddTo(recoverer->fumbleRecoveries, 1);
+        play.ballHandler = recoverer;
+    }
+    CreditRecoveryReturn(sentences.From(2), recoverer, play);
+    return true;
+}
+
+int ReadPunt(const Sentences& sentences, Kick& kick, PlayRec& play, GameState& state,
+             std::string_view kickingSide, PlayerRoster& roster) {
+    constexpr std::string_view kNetYardage = "Net punt yardage was ";
+    PlayerRec* kicker = kick.kicker;
+    PlayerRec* returner = kick.returner;
+    if (kicker) AddTo(kicker->punts, 1);
+
+    std::string_view s2 = Readable(sentences, 1);
+    bool fairCatch = false;
+    bool recovery = false;
+    if (Contains(s2, "returns the kick for ")) {
+        if (returner) {
+            AddTo(returner->puntReturns, 1);
+            AddTo(returner->puntReturnYards, YardsAfter(s2, "returns the kick for "));
+            play.ballHandler = returner;
+        }
+    } else if (Contains(s2, "downs the ball in the end zone")) {
+        if (returner) {
+            AddTo(returner->puntReturns, 1);
+            play.ballHandler = returner;
+        }
+        if (kicker) AddTo(kicker->puntTouchbacks, 1);
+    } else if (Contains(s2, "calls for the fair catch")) {
+        fairCatch = true;
+        if (returner) {
+            AddTo(returner->puntReturns, 1);
+            play.ballHandler = returner;
+        }
+    } else if (Contains(s2, "ball is down in the end zone")) {
+        kick.touchback = true;
+        if (kicker) AddTo(kicker->puntTouchbacks, 1);
+    } else if (Contains(s2, "recovered by ")) {
+        if (!ReadPuntRecovery(sentences, s2, kick, play, kickingSide, roster)) return -1;
+        recovery = true;
+    }
+
+    bool netRead = false;
+    if (Contains(s2, kNetYardage)) {
+        netRead = true;
+        std::int32_t net = YardsAfter(s2, kNetYardage);
+        if (kicker) {
+            AddTo(kicker->puntNetYards, net);
+            AddTo(kicker->puntGrossYards, net);
+        }
+        play.results.yards = net;
+    }
+
+    if (recovery || netRead || !sentences.Ended(2)) return 0;
+    std::string_view s3 = sentences[2];
+    if (Contains(s3, kNetYardage)) {
+        std::int32_t net = YardsAfter(s3, kNetYardage);
+        if (kicker) {
+            AddTo(kicker->puntNetYards, net);
+            // A touchback is brought out to the 20.
+            if (kick.touchback) AddTo(kicker->puntGrossYards, net + 20);
+        }
+        play.results.yards = net;
+    } else if (fairCatch && kicker) {
+        AddTo(kicker->puntNetYards, kick.puntDistance);
+    }
+    if (sentences.Ended(3)) {
+        SwapSides(state);
+        CoverageTackle(sentences[3], state, roster);
+    }
+    return 0;
+}
+
+void ReadPlaceKick(const Sentences& sentences, Kick& kick, PlayRec& play, const GameState& state,
+                   PlayerRoster& roster) {
+    PlayerRec* kicker = kick.kicker;
+    std::string_view s2 = Readable(sentences, 1);
+    if (Contains(s2, "kick is good.")) {
+        if (kick.kind == kFieldGoal) {
+            if (kicker) {
+                AddTo(kicker->fieldGoalsMade, 1);
+                kicker->longestFieldGoal =
+                    std::max(kicker->longestFieldGoal, kick.fieldGoalDistance);
+            }
+            play.results.points = 3;
+        } else {
+            if (kicker) AddTo(kicker->extraPointsMade, 1);
+            play.results.points = 1;
+        }
+        return;
+    }
+
+    constexpr std::string_view kBlockedBy = "is blocked by ";
+    std::size_t blocked = s2.find(kBlockedBy);
+    if (blocked == std::string_view::npos) return;  // missed
+    std::string_view after = s2.substr(blocked + kBlockedBy.size());
+    if (after.find('\'') != std::string_view::npos) {
+        if (auto sided = SplitAtPossessive(after)) {
+            if (PlayerRec* blocker = FindOrAddPlayer(sided->reference, sided->team, roster)) {
+                AddTo(blocker->kicksBlocked, 1);
+            }
+        }
+    }
+    if (kicker)
+        AddTo(kick.kind == kFieldGoal ? kicker->fieldGoalsBlocked : kicker->extraPointsBlocked, 1);
+
+    Recovery recovery = FindRecoverer(Readable(sentences, 2), state.offense, kicker, roster);
+    if (!recovery.found) return;
+    if (recovery.player) {
+        AddTo(recovery.player->fumbleRecoveries, 1);
+        play.ballHandler = recovery.player;
+    }
+    CreditRecoveryReturn(Readable(sentences, 3), recovery.player, play);
+}
+
+}  // namespace
+
+int ParseKick(const Sentences& sentences, PlayRec& play, GameState& state, PlayerRoster& roster) {
+    constexpr std::string_view kAttemptsA = " attempts a ";
+    constexpr std::string_view kExtra = " kicks for the extra ";
+    std::string_view s1 = sentences[0];
+    // The side that kicks, as the statement began.
+    std::string_view kickingSide = play.state.offense;
+    Kick kick;
+
+    if (Contains(s1, kKicksOffTo) || Contains(s1, kPunts) || Contains(s1, kPuntIsBlocked)) {
+        if (!ReadKickoffOrPunt(s1, kickingSide, kick, play, roster)) return -1;
+    } else if (Contains(s1, kAttemptsA) || Contains(s1, kExtra)) {
+        std::size_t phrase = s1.find(kAttemptsA);
+        if (phrase == std::string_view::npos) phrase = s1.find(kExtra);
+        auto sided = ReferenceAfterApostrophe(s1, phrase);
+        kick.kicker = sided ? FindOrAddPlayer(sided->reference, kickingSide, roster) : nullptr;
+        if (kick.kicker) {
+            if (Contains(s1, "extra point")) {
+                kick.kind = kExtraPoint;
+                AddTo(kick.kicker->extraPointAttempts, 1);
+            } else {
+                std::size_t attempts = s1.find(kAttemptsA);
+                std::optional<ScannedInt> distance;
+                if (attempts != std::string_view::npos) {
+                    distance = ScanInt(s1.substr(attempts + kAttemptsA.size()));
+                }
+                if (!distance) return -1;
+                kick.kind = kFieldGoal;
+                kick.fieldGoalDistance = distance->value;
+                AddTo(kick.kicker->fieldGoalAttempts, 1);
+            }
+        }
+    } else if (Contains(s1, " ball is downed ")) {
+        kick.kind = kPunt;
+        kick.kicker = FindPlayerByPosition(roster, kickingSide, "P1");
+    }
+
+    state.kickKind = kick.kind;
+    switch (kick.kind) {
+        case kKickoff:
+            ReadKickoff(sentences, kick, play, state, roster);
+            return 0;
+        case kPunt:
+            return ReadPunt(sentences, kick, play, state, kickingSide, roster);
+        case kFieldGoal:
+        case kExtraPoint:
+            ReadPlaceKick(sentences, kick, play, state, roster);
+            return 0;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace gridtally

@@ -1,0 +1,152 @@
+#include "model/PassParser.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "model/Counter.h"
+#include "model/GameState.h"
+#include "model/PlayCredits.h"
+#include "model/PlayerRoster.h"
+#include "model/Sentences.h"
+#include "model/TextScan.h"
+#include "model/YardagePhraseTable.h"
+#include "playcalls/PlayRec.h"
+
+namespace gridtally {
+namespace {
+
+enum class PassOutcome { Caught, Incomplete, KnockedDown, Intercepted };
+
+struct OutcomePhrase {
+    std::string_view text;
+    PassOutcome outcome;
+};
+
+constexpr std::array<OutcomePhrase, 4> kOutcomes{{
+    {" is caught by ", PassOutcome::Caught},
+    {" was incomplete", PassOutcome::Incomplete},
+    {" was knocked down by ", PassOutcome::KnockedDown},
+    {" is intercepted by ", PassOutcome::Intercepted},
+}};
+
+void CreditCatch(std::string_view afterPhrase, PlayerRec* passer, PlayRec& play,
+                 const GameState& state, PlayerRoster& roster) {
+    AddTo(play.results.completions, 1);
+    auto match = YardagePhraseTable::Pass().Find(afterPhrase);
+    if (!match) return;
+    PlayerRec* receiver =
+        FindOrAddPlayer(afterPhrase.substr(0, match->position), state.offense, roster);
+    if (receiver) {
+        AddTo(receiver->receptions, 1);
+        AddTo(receiver->receivingYards, match->yards);
+        play.ballHandler = receiver;
+    }
+    if (passer) {
+        AddTo(passer->completions, 1);
+        AddTo(passer->passYards, match->yards);
+    }
+    play.results.yards = match->yards;
+}
+
+void CreditInterception(std::string_view afterPhrase, PlayerRec* passer, PlayRec& play,
+                        PlayerRoster& roster) {
+    constexpr std::string_view kReturned = " and returned ";
+    AddTo(play.results.interceptions, 1);
+    if (passer) AddTo(passer->interceptionsThrown, 1);
+
+    auto sided = SplitAtPossessive(afterPhrase);
+    if (!sided) return;
+    std::size_t returned = sided->reference.find(kReturned);
+    PlayerRec* defender =
+        FindOrAddPlayer(sided->reference.substr(0, returned), sided->team, roster);
+    if (defender) {
+        AddTo(defender->interceptions, 1);
+        play.ballHandler = defender;
+    }
+    if (returned == std::string_view::npos) return;
+    auto match = YardagePhraseTable::Pass().Find(sided->reference.substr(returned));
+    if (match && defender) AddTo(defender->interceptionYards, match->yards);
+}
+
+}  // namespace
+
+void ParsePass(const Sentences& sentences, PlayRec& play, GameState& state, PlayerRoster& roster) {
+    constexpr std::string_view kPassFrom = "The pass from ";
+    std::string_view s1 = sentences[0];
+    std::size_t from = s1.find(kPassFrom);
+    if (from == std::string_view::npos) return;
+    std::string_view passerText = s1.substr(from + kPassFrom.size());
+    if (std::size_t apostrophe = passerText.find('\''); apostrophe != std::string_view::npos) {
+        state.offense = passerText.substr(0, apostrophe);
+        passerText = passerText.substr(std::min(apostrophe + 3, passerText.size()));
+    }
+
+    const OutcomePhrase* outcome = nullptr;
+    std::size_t at = std::string_view::npos;
+    for (const OutcomePhrase& phrase : kOutcomes) {
+        at = passerText.find(phrase.text);
+        if (at != std::string_view::npos) {
+            outcome = &phrase;
+            break;
+        }
+    }
+    if (!outcome) return;
+
+    PlayerRec* passer = FindOrAddPlayer(passerText.substr(0, at), state.offense, roster);
+    if (passer) {
+        AddTo(passer->passAttempts, 1);
+        play.ballHandler = passer;
+        play.passer = passer;
+    }
+
+    std::string_view afterPhrase = passerText.substr(at + outcome->text.size());
+    switch (outcome->outcome) {
+        case PassOutcome::Caught:
+            CreditCatch(afterPhrase, passer, play, state, roster);
+            break;
+        case PassOutcome::Incomplete:
+            break;
+        case PassOutcome::KnockedDown:
+            if (auto sided = SplitAtPossessive(afterPhrase)) {
+                if (PlayerRec* defender = FindOrAddPlayer(sided->reference, sided->team, roster)) {
+                    AddTo(defender->knockdowns, 1);
+                }
+            }
+            break;
+        case PassOutcome::Intercepted:
+            CreditInterception(afterPhrase, passer, play, roster);
+            break;
+    }
+
+    CreditTackle(sentences[1], play, roster);
+}
+
+void ParseSack(const Sentences& sentences, PlayRec& play, PlayerRoster& roster) {
+    constexpr std::string_view kSacked = " is sacked by ";
+    constexpr std::string_view kForA = " for a ";
+    std::string_view s1 = sentences[0];
+    std::size_t sacked = s1.find(kSacked);
+
+    if (sacked != std::string_view::npos) {
+        play.key.kind = PlayKind::Pass;
+        if (auto sided = ReferenceAfterApostrophe(s1, sacked)) {
+            if (PlayerRec* passer = FindOrAddPlayer(sided->reference, sided->team, roster)) {
+                AddTo(passer->sacks, 1);
+            }
+        }
+        std::string_view after = s1.substr(sacked + kSacked.size());
+        std::size_t forA = after.find(kForA);
+        auto sided =
+            forA != std::string_view::npos ? ReferenceAfterApostrophe(after, forA) : std::nullopt;
+        if (sided) {
+            if (PlayerRec* sacker = FindOrAddPlayer(sided->reference, sided->team, roster)) {
+                AddTo(sacker->sacks, 1);
+            }
+        }
+    }
+    AddTo(play.results.sacks, 1);
+}
+
+}  // namespace gridtally

@@ -1,0 +1,101 @@
+#include "model/PlayCredits.h"
+
+#include <algorithm>
+#include <string>
+
+#include "model/Counter.h"
+#include "model/Diagnostics.h"
+#include "model/GameState.h"
+#include "model/PlayerRoster.h"
+#include "model/TextScan.h"
+#include "model/YardagePhraseTable.h"
+#include "playcalls/PlayRec.h"
+
+namespace gridtally {
+
+std::optional<SidedReference> ReferenceAfterApostrophe(std::string_view text, std::size_t end) {
+    end = std::min(end, text.size());
+    std::size_t apostrophe = text.find('\'');
+    if (apostrophe == std::string_view::npos || apostrophe >= end) return std::nullopt;
+    std::size_t start = std::min(apostrophe + 3, end);
+    return SidedReference{text.substr(0, apostrophe), text.substr(start, end - start)};
+}
+
+std::optional<SidedReference> SplitAtPossessive(std::string_view text) {
+    std::size_t at = text.find("'s ");
+    if (at == std::string_view::npos) return std::nullopt;
+    return SidedReference{text.substr(0, at), text.substr(at + 3)};
+}
+
+void CreditTackle(std::string_view sentence, PlayRec& play, PlayerRoster& roster) {
+    constexpr std::string_view kTackled = "is tackled by ";
+    std::size_t at = sentence.find(kTackled);
+    if (at == std::string_view::npos) return;
+    std::string_view after = sentence.substr(at + kTackled.size());
+
+    PlayerRec* tackler = nullptr;
+    if (auto sided = SplitAtPossessive(after)) {
+        tackler = FindOrAddPlayer(sided->reference, sided->team, roster);
+    } else if (Contains(after, " #")) {
+        tackler = FindOrAddPlayer(after, play.key.team, roster);
+    }
+    if (tackler) AddTo(tackler->tackles, 1);
+}
+
+void CreditTouchdown(std::string_view sentence, PlayRec& play, const GameState& state) {
+    PlayerRec* scorer = play.ballHandler;
+    if (scorer) {
+        AddTo(scorer->touchdowns, 1);
+    } else {
+        ReportToStdout("Cannot find ball handler: " + std::string(sentence) + "\n");
+    }
+
+    PlayCallRec& results = play.results;
+    switch (play.key.kind) {
+        case PlayKind::Pass:
+            if (play.passer && scorer) {
+                if (play.passer->team == scorer->team) {
+                    AddTo(play.passer->passTouchdowns, 1);
+                    AddTo(scorer->receivingTouchdowns, 1);
+                    AddTo(results.touchdowns, 1);
+                } else {
+                    AddTo(results.defTouchdowns, 1);  // returned interception
+                }
+            }
+            break;
+        case PlayKind::Run:
+            AddTo(results.touchdowns, 1);
+            if (scorer) AddTo(scorer->rushTouchdowns, 1);
+            break;
+        case PlayKind::Kick:
+            if (scorer && state.kickKind == 2) AddTo(scorer->puntReturnTouchdowns, 1);
+            if (scorer && state.kickKind == 1) AddTo(scorer->kickReturnTouchdowns, 1);
+            break;
+        default:
+            break;
+    }
+    results.points = 6;
+}
+
+Recovery FindRecoverer(std::string_view sentence, std::string_view offense, PlayerRec* fallback,
+                       PlayerRoster& roster) {
+    constexpr std::string_view kRecovered = "ball is recovered by ";
+    std::size_t at = sentence.find(kRecovered);
+    if (at == std::string_view::npos) return {};
+    std::string_view after = sentence.substr(at + kRecovered.size());
+
+    if (auto sided = SplitAtPossessive(after)) {
+        return {true, FindOrAddPlayer(sided->reference, sided->team, roster)};
+    }
+    if (Contains(after, " #")) return {true, FindOrAddPlayer(after, offense, roster)};
+    return {true, fallback};
+}
+
+void CreditRecoveryReturn(std::string_view text, PlayerRec* recoverer, PlayRec& play) {
+    auto match = YardagePhraseTable::Run().Find(text);
+    if (!match) return;
+    if (recoverer) AddTo(recoverer->rushYards, match->yards);
+    play.results.yards = match->yards;
+}
+
+}  // namespace gridtally

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace gridtally {
+
+class PlayerRoster;
+struct GameState;
+struct PlayRec;
+struct PlayerRec;
+
+// A player reference written after his side: "Rams's LB #54 Sam Okafor".
+struct SidedReference {
+    std::string_view team;
+    std::string_view reference;
+};
+
+// The reference that starts three characters after the first apostrophe of `text`
+// (past "'s ") and ends at `end`, with the text before the apostrophe as its side;
+// nothing when no apostrophe comes before `end`.
+std::optional<SidedReference> ReferenceAfterApostrophe(std::string_view text, std::size_t end);
+
+// "Team's REF": split at the first "'s "; nothing when there is none.
+std::optional<SidedReference> SplitAtPossessive(std::string_view text);
+
+// A sentence with "is tackled by ": the tackler gets a tackle. Without a side named,
+// a reference with a number is taken to be of the play's offense.
+void CreditTackle(std::string_view sentence, PlayRec& play, PlayerRoster& roster);
+
+// A sentence with "Touchdown, ": credits the ball handler and the play by its kind.
+void CreditTouchdown(std::string_view sentence, PlayRec& play, const GameState& state);
+
+// A fumble recovery sentence with "ball is recovered by ". `found` tells whether the
+// sentence tells of one; `player` is the recoverer: the side named before "'s ", or
+// `offense` for a bare reference with a number, or else `fallback`.
+struct Recovery {
+    bool found = false;
+    PlayerRec* player = nullptr;
+};
+Recovery FindRecoverer(std::string_view sentence, std::string_view offense, PlayerRec* fallback,
+                       PlayerRoster& roster);
+
+// A return after a recovery, read with the run phrases: the recoverer's rushing yards
+// and the play's yards.
+void CreditRecoveryReturn(std::string_view text, PlayerRec* recoverer, PlayRec& play);
+
+}  // namespace gridtally
