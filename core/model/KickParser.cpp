@@ -227,8 +227,8 @@ int ReadPunt(const Sentences& sentences, Kick& kick, PlayRec& play, GameState& s
         play.results.yards = net;
     }
 
-    if (recovery || netRead || !sentences.Ended(2)) return 0;
-    std::string_view s3 = sentences[2];
+    if (recovery || netRead) return 0;
+    std::string_view s3 = Readable(sentences, 2);
     if (Contains(s3, kNetYardage)) {
         std::int32_t net = YardsAfter(s3, kNetYardage);
         if (kicker) {
@@ -238,6 +238,8 @@ int ReadPunt(const Sentences& sentences, Kick& kick, PlayRec& play, GameState& s
         }
         play.results.yards = net;
     } else if (fairCatch && kicker) {
+        // A fair catch nets the whole punt, also when the play-call sentence follows it
+        // directly.
         AddTo(kicker->puntNetYards, kick.puntDistance);
     }
     if (sentences.Ended(3)) {
