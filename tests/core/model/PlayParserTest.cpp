@@ -1,4 +1,6 @@
 #include "PlayFixture.h"
+#include "model/LogFile.h"
+#include "model/LogReader.h"
 #include "model/PlayParser.h"
 
 namespace gridtally {
@@ -359,6 +361,35 @@ TEST_F(PlayStatementTest, AReferenceThatCannotBeReadSkipsOnlyItsOwnCredits) {
     EXPECT_EQ(roster.size(), 1u);
     EXPECT_EQ(Player("Ivo Sand").receptions, 1);
     EXPECT_EQ(Call("Otters|Slant|1").yards, 9);
+}
+
+}  // namespace
+}  // namespace gridtally
+
+namespace gridtally {
+namespace {
+
+// Every statement of a whole game, cut short at every length: odd text must never
+// read outside a statement (the sanitizer build catches that) or stop the reading.
+TEST(PlayParserRobustness, StatementsCutAtEveryLengthAreReadWithoutFault) {
+    std::string bytes, error;
+    ASSERT_TRUE(ReadFileBytes(GRIDTALLY_TEST_DATA_DIR "/harbor-city-vs-ironmen.log", bytes, error));
+    std::vector<std::string> statements;
+    ReadLogStatements(bytes, [&](Statement& s) { statements.push_back(s); });
+    ASSERT_GT(statements.size(), 300u);
+
+    DiagnosticsCapture capture;
+    PlayCallTable table;
+    PlayerRoster roster(true);
+    std::unique_ptr<GameState> state;
+    std::array<TeamTotals, 2> totals;
+    for (const std::string& whole : statements) {
+        for (std::size_t length = 0; length <= whole.size(); ++length) {
+            Statement cut = whole.substr(0, length);
+            ParseStatement(cut, table, roster, state, totals);
+        }
+    }
+    EXPECT_FALSE(roster.empty());
 }
 
 }  // namespace
