@@ -60,8 +60,8 @@ TEST(RunDump, PrintsJsonForAReadableFile) {
     EXPECT_EQ(RunDump(GRIDTALLY_EXAMPLES_DIR "/riverside-at-hillcrest.log", out, err), 0);
     EXPECT_TRUE(err.str().empty());
     auto json = nlohmann::json::parse(out.str());
-    // 30 paragraphs; the last is not closed by an empty line.
-    EXPECT_EQ(json["statementCount"], 29);
+    // The generated sample game: every paragraph, the last one too, is closed.
+    EXPECT_EQ(json["statementCount"], 342);
 }
 
 TEST(RunDump, NamesTheFileAndTheReasonWhenItCannotBeRead) {
