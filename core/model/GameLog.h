@@ -12,6 +12,7 @@
 #include "model/TeamTotals.h"
 #include "playcalls/PlayCallTable.h"
 #include "playcalls/PlayModel.h"
+#include "reports/ReportLines.h"
 
 namespace gridtally {
 
@@ -31,6 +32,10 @@ public:
                           std::vector<std::unique_ptr<PlayRec>>& list) override;
     bool RemovePlayCall(PlayRec& play) override;
     void AddPlayCall(PlayRec& play) override;
+
+    // The report texts of one club, from the roster.
+    void BuildOffenseReport(std::string_view team, ReportLines& lines) const;
+    void BuildSpecialTeamsReport(std::string_view team, ReportLines& lines) const;
 
     PlayCallTable playCalls;
 

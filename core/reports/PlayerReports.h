@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string_view>
+
+#include "reports/ReportLines.h"
+
+namespace gridtally {
+
+class PlayerRoster;
+
+// Appends the passing, rushing and receiving report of one club, players in the order
+// the log first named them. A player belongs to the club whose name his record
+// carries, compared exactly.
+void BuildOffenseReport(const PlayerRoster& roster, std::string_view team, ReportLines& lines);
+
+// Appends the kicking, punting and returner report of one club.
+void BuildSpecialTeamsReport(const PlayerRoster& roster, std::string_view team, ReportLines& lines);
+
+}  // namespace gridtally
