@@ -1,0 +1,55 @@
+#include "reports/DefensivePlayerList.h"
+
+#include <array>
+#include <cstdint>
+
+#include "model/PlayerRec.h"
+
+namespace gridtally {
+namespace {
+
+constexpr std::array<ListColumn, 8> kColumns{{
+    {"Name", 100, ColumnAlign::Left, 0},
+    {"Pos", 50, ColumnAlign::Left, 2500},
+    {"Tackles", 50, ColumnAlign::Left, 3200},
+    {"Sacks", 50, ColumnAlign::Left, 4200},
+    {"Knockdowns", 90, ColumnAlign::Left, 5300},
+    {"Ints", 30, ColumnAlign::Left, 7000},
+    {"Int Yds", 50, ColumnAlign::Left, 8000},
+    {"Fumble Rec", 90, ColumnAlign::Left, 9500},
+}};
+
+// The counters of columns 2 to 7.
+constexpr std::array<std::int32_t PlayerRec::*, 6> kCounters{
+    &PlayerRec::tackles,           &PlayerRec::sacks,
+    &PlayerRec::knockdowns,        &PlayerRec::interceptions,
+    &PlayerRec::interceptionYards, &PlayerRec::fumbleRecoveries,
+};
+
+// strcmp's order: bytes as unsigned characters, so capitals before small letters.
+int CompareBytes(std::string_view a, std::string_view b) {
+    int order = a.compare(b);  // char_traits<char> compares as unsigned char
+    return order < 0 ? -1 : order > 0 ? 1 : 0;
+}
+
+}  // namespace
+
+std::span<const ListColumn> DPlayerColumns() { return kColumns; }
+
+std::vector<std::string> DPlayerCells(const PlayerRec& player) {
+    std::vector<std::string> cells{player.name.str(), player.position.str()};
+    for (auto counter : kCounters) cells.push_back(std::to_string(player.*counter));
+    return cells;
+}
+
+int CompareDPlayers(int column, const PlayerRec& a, const PlayerRec& b) {
+    if (column == 0) return CompareBytes(a.name, b.name);
+    if (column == 1) return CompareBytes(a.position, b.position);
+    if (column < 2 || column > 7) return 0;
+    auto counter = kCounters[static_cast<std::size_t>(column - 2)];
+    // Larger first. Wide arithmetic: the difference of two counters may not fit 32 bits.
+    std::int64_t difference = std::int64_t{b.*counter} - std::int64_t{a.*counter};
+    return difference < 0 ? -1 : difference > 0 ? 1 : 0;
+}
+
+}  // namespace gridtally

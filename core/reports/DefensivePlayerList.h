@@ -1,0 +1,23 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "lists/ListColumn.h"
+
+namespace gridtally {
+
+struct PlayerRec;
+
+// The eight columns of a club's defensive player list.
+std::span<const ListColumn> DPlayerColumns();
+
+// One text per column: name, position, then the counters as "%d".
+std::vector<std::string> DPlayerCells(const PlayerRec& player);
+
+// How a header click orders two rows: names and positions ascending by unsigned
+// bytes, counters descending. Negative when `a` comes first.
+int CompareDPlayers(int column, const PlayerRec& a, const PlayerRec& b);
+
+}  // namespace gridtally
