@@ -1,0 +1,90 @@
+#include "ReportCommand.h"
+
+#include <ostream>
+
+#include "model/Diagnostics.h"
+#include "model/GameLog.h"
+#include "model/Latin1.h"
+#include "model/LogFile.h"
+
+namespace gridtally {
+namespace {
+
+constexpr std::string_view kBoldOn = "\x1b[1m";
+constexpr std::string_view kBoldOff = "\x1b[0m";
+
+void AppendLine(std::string& out, std::string_view latin1) {
+    out += Latin1ToUtf8(latin1);
+    out += '\n';
+}
+
+void AppendCells(std::string& out, const std::vector<std::string>& cells) {
+    std::string line;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i > 0) line += '\t';
+        line += cells[i];
+    }
+    AppendLine(out, line);
+}
+
+}  // namespace
+
+std::string FormatPrintout(const std::vector<PrintoutPage>& pages, bool bold) {
+    std::string out;
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        const PrintoutPage& page = pages[p];
+        if (p > 0) out += "\f\n";
+        AppendLine(out, page.title);
+        if (page.isReport) {
+            for (const std::string& line : page.report) {
+                if (bold && IsBoldLine(line)) {
+                    out += kBoldOn;
+                    out += Latin1ToUtf8(ShownLine(line));
+                    out += kBoldOff;
+                    out += '\n';
+                } else {
+                    AppendLine(out, ShownLine(line));
+                }
+            }
+            continue;
+        }
+        AppendCells(out, page.headers);
+        for (const auto& row : page.rows) AppendCells(out, row);
+    }
+    return out;
+}
+
+int RunReport(const std::string& path, const std::optional<std::string>& team, bool bold,
+              std::ostream& out, std::ostream& err) {
+    std::string bytes;
+    std::string error;
+    if (!ReadFileBytes(path, bytes, error)) {
+        err << "gridtally-cli: cannot read " << path << ": " << error << '\n';
+        return 1;
+    }
+    GameLog game;
+    {
+        DiagnosticsCapture quiet;  // the parser's messages are not part of the printout
+        game.Load(bytes);
+    }
+
+    std::vector<PrintoutPage> pages;
+    if (!team) {
+        pages = BuildGamePrintout(game);
+    } else {
+        std::string first = TeamLabel(game, 0);
+        std::string second = TeamLabel(game, 1);
+        if (*team != first && *team != second) {
+            err << "gridtally-cli: no club named \"" << *team << "\" in " << path
+                << " (its clubs: \"" << Latin1ToUtf8(first) << "\" and \"" << Latin1ToUtf8(second)
+                << "\")\n";
+            return 1;
+        }
+        pages = BuildTeamPrintout(game, *team);
+    }
+    out << FormatPrintout(pages, bold);
+    out.flush();
+    return out.good() ? 0 : 1;
+}
+
+}  // namespace gridtally

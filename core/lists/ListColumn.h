@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string_view>
+
+namespace gridtally {
+
+// Every column of the team lists is left-aligned; the other values are there for views
+// that want them.
+enum class ColumnAlign { Left, Right, Center };
+
+// One column of a team list: its header, its width on screen in pixels, its alignment
+// and its x position on the printed page in twips.
+struct ListColumn {
+    std::string_view header;
+    int width;
+    ColumnAlign align;
+    int printX;
+};
+
+}  // namespace gridtally

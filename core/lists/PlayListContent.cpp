@@ -1,0 +1,291 @@
+#include "lists/PlayListContent.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+
+namespace gridtally {
+namespace {
+
+using Counter = std::int32_t PlayCallRec::*;
+
+constexpr std::array<ListColumn, 7> kRunColumns{{
+    {"Play", 150, ColumnAlign::Left, 0},
+    {"Calls", 50, ColumnAlign::Left, 4000},
+    {"Yards", 50, ColumnAlign::Left, 4700},
+    {"Avg", 50, ColumnAlign::Left, 5700},
+    {"Fumbles", 80, ColumnAlign::Left, 6800},
+    {"TD", 50, ColumnAlign::Left, 8500},
+    {"Pts", 50, ColumnAlign::Left, 9500},
+}};
+
+constexpr std::array<ListColumn, 9> kPassColumns{{
+    {"Play", 150, ColumnAlign::Left, 0},
+    {"Cmp/Att", 80, ColumnAlign::Left, 4000},
+    {"Yards", 50, ColumnAlign::Left, 5500},
+    {"Avg", 50, ColumnAlign::Left, 6500},
+    {"Fumbles", 60, ColumnAlign::Left, 7500},
+    {"Int", 40, ColumnAlign::Left, 9000},
+    {"Sacks", 50, ColumnAlign::Left, 9700},
+    {"TD", 30, ColumnAlign::Left, 10700},
+    {"Pts", 30, ColumnAlign::Left, 11500},
+}};
+
+constexpr std::array<ListColumn, 10> kDefenseColumns{{
+    {"Play", 150, ColumnAlign::Left, 0},
+    {"vs Run", 50, ColumnAlign::Left, 4000},
+    {"Avg", 50, ColumnAlign::Left, 5200},
+    {"vs Pass", 50, ColumnAlign::Left, 6000},
+    {"Avg", 50, ColumnAlign::Left, 7000},
+    {"Fumble", 50, ColumnAlign::Left, 7800},
+    {"Int", 30, ColumnAlign::Left, 8600},
+    {"Sacks", 50, ColumnAlign::Left, 9100},
+    {"TD/Def", 50, ColumnAlign::Left, 9900},
+    {"TD/Off", 90, ColumnAlign::Left, 10800},
+}};
+
+// The counter each column sorts by; nullptr where the column sorts by the name or by an
+// average.
+constexpr std::array<Counter, 7> kRunSortCounters{
+    nullptr,
+    &PlayCallRec::calls,
+    &PlayCallRec::yards,
+    nullptr,
+    &PlayCallRec::fumbles,
+    &PlayCallRec::touchdowns,
+    &PlayCallRec::points,
+};
+constexpr std::array<Counter, 9> kPassSortCounters{
+    nullptr,
+    &PlayCallRec::completions,
+    &PlayCallRec::yards,
+    nullptr,
+    &PlayCallRec::fumbles,
+    &PlayCallRec::interceptions,
+    &PlayCallRec::sacks,
+    &PlayCallRec::touchdowns,
+    &PlayCallRec::points,
+};
+constexpr std::array<Counter, 10> kDefenseSortCounters{
+    nullptr,
+    &PlayCallRec::runsFaced,
+    nullptr,
+    &PlayCallRec::passesFaced,
+    nullptr,
+    &PlayCallRec::fumbles,
+    &PlayCallRec::interceptions,
+    &PlayCallRec::sacks,
+    &PlayCallRec::defTouchdowns,
+    &PlayCallRec::touchdowns,
+};
+
+std::span<const Counter> SortCounters(PlayListKind list) {
+    switch (list) {
+        case PlayListKind::Run:
+            return kRunSortCounters;
+        case PlayListKind::Pass:
+            return kPassSortCounters;
+        case PlayListKind::Defense:
+            break;
+    }
+    return kDefenseSortCounters;
+}
+
+template <typename T>
+int Sign(T value) {
+    return (value > T{}) - (value < T{});
+}
+
+std::string Count(std::int32_t value) { return std::to_string(value); }
+
+std::string Average(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", value);
+    return text;
+}
+
+std::string Pair(std::int32_t first, std::int32_t second) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%d/%d", first, second);
+    return text;
+}
+
+// A record with 0 calls only comes from a Play DB written elsewhere; it averages 0
+// rather than dividing by zero.
+double RunAverage(const PlayCallRec& r) {
+    return r.calls != 0 ? static_cast<double>(r.yards) / r.calls : 0.0;
+}
+
+double PassAverage(const PlayCallRec& r) {
+    return r.completions != 0 ? static_cast<double>(r.yards) / r.completions : 0.0;
+}
+
+double FacedAverage(std::int32_t yardsAllowed, std::int32_t faced) {
+    return faced > 0 ? static_cast<double>(yardsAllowed) / faced : 0.0;
+}
+
+// Divided first, then multiplied, so 29 of 50 is 57: the quotient falls just below 0.58.
+// Counters from a foreign file can push the percentage past what an int holds; it is
+// held at the nearest int then.
+int CompletionPercent(const PlayCallRec& r) {
+    if (r.calls == 0) return 0;
+    double percent = static_cast<double>(r.completions) / r.calls * 100.0;
+    if (percent >= 2147483648.0) return std::numeric_limits<int>::max();
+    if (percent <= -2147483649.0) return std::numeric_limits<int>::min();
+    return static_cast<int>(percent);
+}
+
+std::string CompletionsOfCalls(const PlayCallRec& r) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%d/%d  (%-3d%%)", r.completions, r.calls,
+                  CompletionPercent(r));
+    return text;
+}
+
+// Byte by byte as unsigned characters, a name that is a prefix of the other first.
+int CompareNames(std::string_view a, std::string_view b) {
+    std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        auto ca = static_cast<unsigned char>(a[i]);
+        auto cb = static_cast<unsigned char>(b[i]);
+        if (ca != cb) return ca < cb ? -1 : 1;
+    }
+    return Sign(static_cast<long long>(a.size()) - static_cast<long long>(b.size()));
+}
+
+// Columns whose order is not a plain counter's: the averages.
+int CompareAverages(PlayListKind list, int column, const PlayCallRec& a, const PlayCallRec& b) {
+    switch (list) {
+        case PlayListKind::Run:
+            // Truncated, so averages less than a yard apart are equal.
+            return Sign(std::trunc(RunAverage(b) - RunAverage(a)));
+        case PlayListKind::Pass:
+            return Sign(static_cast<float>(PassAverage(b)) - static_cast<float>(PassAverage(a)));
+        case PlayListKind::Defense:
+            if (column == 2) {
+                return Sign(FacedAverage(b.runYardsAllowed, b.runsFaced) -
+                            FacedAverage(a.runYardsAllowed, a.runsFaced));
+            }
+            return Sign(FacedAverage(b.passYardsAllowed, b.passesFaced) -
+                        FacedAverage(a.passYardsAllowed, a.passesFaced));
+    }
+    return 0;
+}
+
+}  // namespace
+
+PlayKind PlayListPlayKind(PlayListKind list) {
+    switch (list) {
+        case PlayListKind::Run:
+            return PlayKind::Run;
+        case PlayListKind::Pass:
+            return PlayKind::Pass;
+        case PlayListKind::Defense:
+            break;
+    }
+    return PlayKind::Defense;
+}
+
+std::string PlayListTitle(PlayListKind list, std::string_view team) {
+    std::string title(team);
+    switch (list) {
+        case PlayListKind::Run:
+            return title + " - Running Plays";
+        case PlayListKind::Pass:
+            return title + " - Passing Plays";
+        case PlayListKind::Defense:
+            break;
+    }
+    return title + " - Defensive Plays";
+}
+
+std::span<const ListColumn> PlayListColumns(PlayListKind list) {
+    switch (list) {
+        case PlayListKind::Run:
+            return kRunColumns;
+        case PlayListKind::Pass:
+            return kPassColumns;
+        case PlayListKind::Defense:
+            break;
+    }
+    return kDefenseColumns;
+}
+
+std::vector<std::string> PlayListCells(PlayListKind list, const PlayRec& play) {
+    const PlayCallRec& r = play.results;
+    std::string name = play.key.play.str();
+    switch (list) {
+        case PlayListKind::Run:
+            return {name,
+                    Count(r.calls),
+                    Count(r.yards),
+                    Average(RunAverage(r)),
+                    Count(r.fumbles),
+                    Count(r.touchdowns),
+                    Count(r.points)};
+        case PlayListKind::Pass:
+            return {name,
+                    CompletionsOfCalls(r),
+                    Count(r.yards),
+                    Average(PassAverage(r)),
+                    Count(r.fumbles),
+                    Count(r.interceptions),
+                    Count(r.sacks),
+                    Count(r.touchdowns),
+                    Count(r.points)};
+        case PlayListKind::Defense:
+            break;
+    }
+    return {name,
+            Pair(r.runsFaced, r.runYardsAllowed),
+            Average(FacedAverage(r.runYardsAllowed, r.runsFaced)),
+            Pair(r.passesFaced, r.passYardsAllowed),
+            Average(FacedAverage(r.passYardsAllowed, r.passesFaced)),
+            Count(r.fumbles),
+            Count(r.interceptions),
+            Count(r.sacks),
+            Count(r.defTouchdowns),
+            Count(r.touchdowns)};
+}
+
+int ComparePlayListRows(PlayListKind list, int column, const PlayRec& a, const PlayRec& b) {
+    std::span<const Counter> counters = SortCounters(list);
+    if (column < 0 || static_cast<std::size_t>(column) >= counters.size()) return 0;
+    if (column == 0) return CompareNames(a.key.play.view(), b.key.play.view());
+    if (Counter counter = counters[static_cast<std::size_t>(column)]) {
+        // In 64 bits: the 32-bit difference of two large counters overflows and flips.
+        return Sign(static_cast<std::int64_t>(b.results.*counter) -
+                    static_cast<std::int64_t>(a.results.*counter));
+    }
+    return CompareAverages(list, column, a.results, b.results);
+}
+
+void SortPlayListRows(PlayListKind list, int column, std::span<const PlayRec*> rows) {
+    // A bottom-up merge sort: it needs nothing of the comparison to stay in bounds, and
+    // it keeps rows that compare equal in their order.
+    std::vector<const PlayRec*> merged(rows.size());
+    for (std::size_t width = 1; width < rows.size(); width *= 2) {
+        for (std::size_t start = 0; start < rows.size(); start += 2 * width) {
+            std::size_t middle = std::min(start + width, rows.size());
+            std::size_t end = std::min(start + 2 * width, rows.size());
+            std::size_t left = start;
+            std::size_t right = middle;
+            std::size_t out = start;
+            while (left < middle && right < end) {
+                bool rightFirst = ComparePlayListRows(list, column, *rows[right], *rows[left]) < 0;
+                merged[out++] = rightFirst ? rows[right++] : rows[left++];
+            }
+            while (left < middle) merged[out++] = rows[left++];
+            while (right < end) merged[out++] = rows[right++];
+        }
+        std::copy(merged.begin(), merged.end(), rows.begin());
+    }
+}
+
+bool PlayListInsertsRowsAtTop(PlayListKind list) { return list == PlayListKind::Defense; }
+
+}  // namespace gridtally

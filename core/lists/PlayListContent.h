@@ -1,0 +1,44 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lists/ListColumn.h"
+#include "playcalls/PlayKind.h"
+#include "playcalls/PlayRec.h"
+
+namespace gridtally {
+
+// The three play-call lists of a club.
+enum class PlayListKind { Run, Pass, Defense };
+
+// The kind of play call a list collects: run 0, pass 1, defense 3.
+PlayKind PlayListPlayKind(PlayListKind list);
+
+// The printed title: "<team> - Running Plays", "- Passing Plays" or "- Defensive Plays".
+std::string PlayListTitle(PlayListKind list, std::string_view team);
+
+// The list's columns; column 0 is the play name.
+std::span<const ListColumn> PlayListColumns(PlayListKind list);
+
+// The texts of one row, one per column, as the list shows and prints them.
+std::vector<std::string> PlayListCells(PlayListKind list, const PlayRec& play);
+
+// The list's sort comparison for a click on `column`: -1 when `a` goes before `b`, +1
+// when after, 0 when the column does not tell them apart (or does not exist). Names sort
+// ascending, numbers descending. The run list's "Avg" treats averages less than 1.0
+// apart as equal, so this is not a strict weak ordering there: sort with
+// SortPlayListRows, not std::sort.
+int ComparePlayListRows(PlayListKind list, int column, const PlayRec& a, const PlayRec& b);
+
+// Sorts rows as a click on `column` does. Stable, and well defined whatever the
+// comparison's quirks.
+void SortPlayListRows(PlayListKind list, int column, std::span<const PlayRec*> rows);
+
+// Whether each new row goes on top of the list, so that the rows start in the reverse
+// of the order they were collected in (the defensive list), rather than at the end.
+bool PlayListInsertsRowsAtTop(PlayListKind list);
+
+}  // namespace gridtally

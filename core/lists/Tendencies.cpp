@@ -1,0 +1,49 @@
+#include "lists/Tendencies.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace gridtally {
+namespace {
+
+constexpr std::array<ListColumn, 3> kTendencyColumns{{
+    {"Situation", 150, ColumnAlign::Left, 0},
+    {"Runs", 50, ColumnAlign::Left, 2500},
+    {"Passes", 50, ColumnAlign::Left, 4000},
+}};
+
+constexpr std::array<std::string_view, 4> kDownTexts{"First and ", "Second and ", "Third and ",
+                                                     "Fourth and "};
+constexpr std::array<std::string_view, 4> kBucketTexts{"0-1", "2-5", "6-10", "10 +"};
+
+}  // namespace
+
+std::string TendencyTitle(std::string_view team) { return std::string(team) + " - Tendencies"; }
+
+std::span<const ListColumn> TendencyColumns() { return kTendencyColumns; }
+
+std::vector<std::vector<std::string>> TendencyRows(const TeamTotals& totals) {
+    return TendencyRows(&totals);
+}
+
+std::vector<std::vector<std::string>> TendencyRows(const TeamTotals* totals) {
+    std::vector<std::vector<std::string>> rows;
+    rows.reserve(kDownTexts.size() * (kBucketTexts.size() + 1));
+    for (std::size_t down = 0; down < kDownTexts.size(); ++down) {
+        for (std::size_t bucket = 0; bucket < kBucketTexts.size(); ++bucket) {
+            std::string label = std::string(kDownTexts[down]) + std::string(kBucketTexts[bucket]);
+            if (totals == nullptr) {
+                rows.push_back({label, "", ""});
+                continue;
+            }
+            const std::int32_t* count = totals->counts[down][bucket];
+            rows.push_back({label, std::to_string(count[0]), std::to_string(count[1])});
+        }
+        // A blank, not an empty text: the separator is still a labelled row.
+        rows.push_back({" ", "", ""});
+    }
+    return rows;
+}
+
+}  // namespace gridtally

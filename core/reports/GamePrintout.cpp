@@ -1,0 +1,97 @@
+#include "reports/GamePrintout.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "lists/PlayListContent.h"
+#include "lists/Tendencies.h"
+#include "model/GameLog.h"
+#include "reports/DefensivePlayerList.h"
+#include "reports/PlayerSelection.h"
+
+namespace gridtally {
+namespace {
+
+std::vector<std::string> Headers(std::span<const ListColumn> columns) {
+    std::vector<std::string> headers;
+    for (const ListColumn& column : columns) headers.emplace_back(column.header);
+    return headers;
+}
+
+PrintoutPage ReportPage(std::string title, ReportLines lines) {
+    PrintoutPage page;
+    page.title = std::move(title);
+    page.isReport = true;
+    page.report = std::move(lines);
+    return page;
+}
+
+PrintoutPage PlayListPage(GameLog& game, PlayListKind list, std::string_view label) {
+    std::vector<std::unique_ptr<PlayRec>> plays;
+    game.CollectPlayCalls(PlayListPlayKind(list), label, plays);
+    std::sort(plays.begin(), plays.end(), [](const auto& a, const auto& b) {
+        if (a->key.play.view() != b->key.play.view())
+            return a->key.play.view() < b->key.play.view();
+        return a->key.keyText < b->key.keyText;
+    });
+
+    PrintoutPage page;
+    page.title = PlayListTitle(list, label);
+    page.headers = Headers(PlayListColumns(list));
+    for (const auto& play : plays) page.rows.push_back(PlayListCells(list, *play));
+    return page;
+}
+
+}  // namespace
+
+std::string TeamLabel(const GameLog& game, int club) {
+    const FixedText<64>& name = club == 0 ? game.team1Name : game.team2Name;
+    if (!name.empty()) return name.str();
+    return club == 0 ? "Team 1" : "Team 2";
+}
+
+std::vector<PrintoutPage> BuildTeamPrintout(GameLog& game, std::string_view label) {
+    // The roster knows clubs by their real names only.
+    std::string_view team = label;
+    if (label == "Team 1") team = game.team1Name;
+    if (label == "Team 2") team = game.team2Name;
+    std::string title(label);
+
+    std::vector<PrintoutPage> pages;
+    ReportLines offense;
+    game.BuildOffenseReport(team, offense);
+    pages.push_back(ReportPage(title + " - Offensive Player Stats", std::move(offense)));
+
+    PrintoutPage defense;
+    defense.title = title + " - Defensive player stats";
+    defense.headers = Headers(DPlayerColumns());
+    PlayerRoster defenders(false);
+    CollectPlayers(game.roster, PlayerGroup::Defense, team, defenders);
+    for (const PlayerRec* player : defenders) defense.rows.push_back(DPlayerCells(*player));
+    pages.push_back(std::move(defense));
+
+    ReportLines special;
+    game.BuildSpecialTeamsReport(team, special);
+    pages.push_back(ReportPage(title + " - Special Teams Stats", std::move(special)));
+
+    for (PlayListKind list : {PlayListKind::Run, PlayListKind::Pass, PlayListKind::Defense}) {
+        pages.push_back(PlayListPage(game, list, label));
+    }
+
+    PrintoutPage tendencies;
+    tendencies.title = TendencyTitle(label);
+    tendencies.headers = Headers(TendencyColumns());
+    tendencies.rows = TendencyRows(game.FindTeamTotals(label));
+    pages.push_back(std::move(tendencies));
+    return pages;
+}
+
+std::vector<PrintoutPage> BuildGamePrintout(GameLog& game) {
+    std::vector<PrintoutPage> pages = BuildTeamPrintout(game, TeamLabel(game, 0));
+    std::vector<PrintoutPage> second = BuildTeamPrintout(game, TeamLabel(game, 1));
+    pages.insert(pages.end(), std::make_move_iterator(second.begin()),
+                 std::make_move_iterator(second.end()));
+    return pages;
+}
+
+}  // namespace gridtally

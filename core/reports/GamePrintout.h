@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "reports/ReportLines.h"
+
+namespace gridtally {
+
+class GameLog;
+
+// One page of a game's printout: a report, or a list with its column headers and rows.
+struct PrintoutPage {
+    std::string title;
+    bool isReport = false;
+    ReportLines report;
+    std::vector<std::string> headers;
+    std::vector<std::vector<std::string>> rows;
+};
+
+// The label of a club's tab: its name, or "Team 1" / "Team 2" while the log named none.
+std::string TeamLabel(const GameLog& game, int club);
+
+// The seven pages of one club in printout order: offensive players, defensive players,
+// special teams, running, passing and defensive plays, tendencies. Lists show their
+// rows in their first order: defensive players as the log met them, play calls by name.
+std::vector<PrintoutPage> BuildTeamPrintout(GameLog& game, std::string_view label);
+
+// The fourteen pages of a game: the first club's seven, then the second's.
+std::vector<PrintoutPage> BuildGamePrintout(GameLog& game);
+
+}  // namespace gridtally
