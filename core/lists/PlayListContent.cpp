@@ -5,8 +5,9 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
+
+#include "reports/Printf.h"
 
 namespace gridtally {
 namespace {
@@ -102,17 +103,9 @@ int Sign(T value) {
 
 std::string Count(std::int32_t value) { return std::to_string(value); }
 
-std::string Average(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", value);
-    return text;
-}
+std::string Average(double value) { return Printf("%.1f", value); }
 
-std::string Pair(std::int32_t first, std::int32_t second) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%d/%d", first, second);
-    return text;
-}
+std::string Pair(std::int32_t first, std::int32_t second) { return Printf("%d/%d", first, second); }
 
 // A record with 0 calls only comes from a Play DB written elsewhere; it averages 0
 // rather than dividing by zero.
@@ -140,10 +133,7 @@ int CompletionPercent(const PlayCallRec& r) {
 }
 
 std::string CompletionsOfCalls(const PlayCallRec& r) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%d/%d  (%-3d%%)", r.completions, r.calls,
-                  CompletionPercent(r));
-    return text;
+    return Printf("%d/%d  (%-3d%%)", r.completions, r.calls, CompletionPercent(r));
 }
 
 // Byte by byte as unsigned characters, a name that is a prefix of the other first.
