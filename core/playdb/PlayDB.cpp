@@ -1,0 +1,111 @@
+#include "playdb/PlayDB.h"
+
+#include <algorithm>
+
+#include "model/Counter.h"
+#include "model/GameState.h"
+#include "model/LogFile.h"
+#include "model/LogReader.h"
+#include "model/PlayerRoster.h"
+#include "model/Statement.h"
+#include "model/TextScan.h"
+
+namespace gridtally {
+namespace {
+
+int CompareNoCase(std::string_view a, std::string_view b) {
+    std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        auto x = static_cast<unsigned char>(ToLowerAscii(a[i]));
+        auto y = static_cast<unsigned char>(ToLowerAscii(b[i]));
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+}
+
+}  // namespace
+
+TeamTotals* PlayDB::FindTeamTotals(std::string_view team) {
+    auto it = teamTotals.find(std::string(team));
+    return it == teamTotals.end() ? nullptr : it->second.get();
+}
+
+void PlayDB::CollectPlayCalls(PlayKind kind, std::string_view team,
+                              std::vector<std::unique_ptr<PlayRec>>& list) {
+    playCalls.CollectPlayCalls(kind, team, list);
+}
+
+bool PlayDB::RemovePlayCall(PlayRec& play) { return playCalls.RemovePlayCall(play); }
+
+void PlayDB::AddPlayCall(PlayRec& play) { playCalls.AddPlayCall(play); }
+
+void PlayDB::ImportLog(std::string_view logBytes, std::set<std::string>& names,
+                       std::array<TeamTotals, 2>& totals) {
+    // The log's players are needed only while it is read.
+    PlayerRoster roster(true);
+    std::unique_ptr<GameState> state;
+    ReadLogStatements(logBytes, [&](Statement& statement) {
+        ParseStatement(statement, playCalls, roster, state, totals);
+    });
+    names.insert(totals[0].name.str());
+    names.insert(totals[1].name.str());
+}
+
+void PlayDB::MergeTeamTotals(std::unique_ptr<TeamTotals> totals) {
+    std::unique_ptr<TeamTotals>& slot = teamTotals[totals->name.str()];
+    if (slot) {
+        for (int down = 0; down < 4; ++down)
+            for (int bucket = 0; bucket < 4; ++bucket)
+                for (int kind = 0; kind < 2; ++kind)
+                    AddTo(totals->counts[down][bucket][kind], slot->counts[down][bucket][kind]);
+    }
+    slot = std::move(totals);
+}
+
+PlayDB::AddResult PlayDB::AddLogFiles(
+    const std::vector<std::string>& paths, std::set<std::string>& names,
+    const std::function<void(std::size_t done, std::size_t total)>& progress) {
+    AddResult result;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        std::array<TeamTotals, 2> totals;
+        std::string bytes;
+        std::string error;
+        if (ReadFileBytes(paths[i], bytes, error)) {
+            ImportLog(bytes, names, totals);
+        } else {
+            result.failures.push_back(paths[i] + ": " + error);
+            names.insert(std::string());
+        }
+        for (TeamTotals& club : totals) MergeTeamTotals(std::make_unique<TeamTotals>(club));
+        ++result.added;
+        if (progress) progress(i + 1, paths.size());
+    }
+    return result;
+}
+
+int PlayDB::DeleteTeam(std::string_view team) {
+    // An empty name would remove every play call of the table.
+    if (team.empty()) return 0;
+    int removed = playCalls.RemoveTeamPlayCalls(team);
+    teamTotals.erase(std::string(team));
+    return removed;
+}
+
+std::vector<std::string> PlayDB::TeamNames() const {
+    std::set<std::string> names;
+    playCalls.CollectTeamNames(names);
+    std::vector<std::string> listed;
+    for (const std::string& name : names) {
+        if (name.empty()) continue;
+        bool known = std::any_of(listed.begin(), listed.end(), [&](const std::string& other) {
+            return CompareNoCase(name, other) == 0;
+        });
+        if (!known) listed.push_back(name);
+    }
+    std::stable_sort(listed.begin(), listed.end(), [](const std::string& a, const std::string& b) {
+        return CompareNoCase(a, b) < 0;
+    });
+    return listed;
+}
+
+}  // namespace gridtally

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/TeamTotals.h"
+#include "playcalls/PlayCallTable.h"
+#include "playcalls/PlayModel.h"
+
+namespace gridtally {
+
+// Club name to its summed TeamTotals; the DB owns them.
+using TeamTotalsTable = std::map<std::string, std::unique_ptr<TeamTotals>>;
+
+// The model of a Play DB: the play calls and the down-and-distance counts of every club
+// of the logs added to it. The Play DB window's document extends it.
+class PlayDB : public PlayModel {
+public:
+    PlayDB() : PlayModel(2) {}
+
+    TeamTotals* FindTeamTotals(std::string_view team) override;
+    void CollectPlayCalls(PlayKind kind, std::string_view team,
+                          std::vector<std::unique_ptr<PlayRec>>& list) override;
+    bool RemovePlayCall(PlayRec& play) override;
+    void AddPlayCall(PlayRec& play) override;
+
+    // Reads one game log, given as its bytes, into the play calls and into `totals`, as
+    // a game log is read; adds the two clubs' names (empty ones too) to `names`.
+    void ImportLog(std::string_view logBytes, std::set<std::string>& names,
+                   std::array<TeamTotals, 2>& totals);
+
+    // Adds `totals` to the record of its name, if there is one, and stores it in its
+    // place.
+    void MergeTeamTotals(std::unique_ptr<TeamTotals> totals);
+
+    // Adds log files in order, each with two fresh TeamTotals merged in turn, so that a
+    // club met twice is summed and never counted twice. A file that cannot be read adds
+    // no play calls but still merges its two empty-named records. `progress` hears of
+    // each file done.
+    struct AddResult {
+        int added = 0;
+        std::vector<std::string> failures;  // "path: reason"
+    };
+    AddResult AddLogFiles(
+        const std::vector<std::string>& paths, std::set<std::string>& names,
+        const std::function<void(std::size_t done, std::size_t total)>& progress = {});
+
+    // Removes a club's play calls and its TeamTotals. Returns the play calls removed.
+    int DeleteTeam(std::string_view team);
+
+    // The clubs a user can pick: non-empty names, one of each set of names equal but for
+    // case, ordered without regard to case.
+    std::vector<std::string> TeamNames() const;
+
+    PlayCallTable playCalls;
+    TeamTotalsTable teamTotals;
+    std::string currentTeam;
+};
+
+}  // namespace gridtally

@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include "model/Diagnostics.h"
+#include "playdb/PlayDB.h"
+#include "playdb/PlayDBFile.h"
+
+namespace gridtally {
+namespace {
+
+// A small game: the Otters run twice against the given opponent.
+std::string Game(const std::string& opponent) {
+    std::string log;
+    for (int toGo : {10, 3}) {
+        log += "Otters's ball on their 30 yard line. Second and " + std::to_string(toGo) +
+               ". Clock.\nThe score is Otters 0, " + opponent + " 0. Otters has possession.\n\n";
+        log +=
+            "Otters's HB #22 Dario Vance runs for a gain of 4 yards. That was Dive (1)\n"
+            "against " +
+            opponent + "'s Base (2).\n\n";
+    }
+    return log;
+}
+
+// The DB's records in a fixed order: the table's own order means nothing.
+std::string Canonical(const PlayDB& db) {
+    std::map<std::string, std::string> records;
+    for (const auto& [key, record] : db.playCalls.records()) {
+        for (const auto& field : kPlayCallCounterFields) {
+            records[key] += std::to_string((*record).*field.member) + ",";
+        }
+    }
+    std::string text;
+    for (const auto& [key, counters] : records) text += key + "=" + counters + "\n";
+    PlayDB teamsOnly;
+    for (const auto& [name, totals] : db.teamTotals) {
+        teamsOnly.MergeTeamTotals(std::make_unique<TeamTotals>(*totals));
+    }
+    return text + SerializePlayDB(teamsOnly);
+}
+
+void Add(PlayDB& db, const std::string& log) {
+    DiagnosticsCapture quiet;
+    std::set<std::string> names;
+    std::array<TeamTotals, 2> totals;
+    db.ImportLog(log, names, totals);
+    for (TeamTotals& club : totals) db.MergeTeamTotals(std::make_unique<TeamTotals>(club));
+}
+
+TEST(PlayDB, TheSameLogAddedTwiceDoublesEverything) {
+    PlayDB db;
+    Add(db, Game("Rams"));
+    EXPECT_EQ(db.playCalls.Find("Otters|Dive|0")->calls, 2);
+    EXPECT_EQ(db.FindTeamTotals("Otters")->counts[1][2][0], 1);
+    Add(db, Game("Rams"));
+    EXPECT_EQ(db.playCalls.Find("Otters|Dive|0")->calls, 4);
+    EXPECT_EQ(db.playCalls.Find("Otters|Dive|0")->yards, 16);
+    EXPECT_EQ(db.playCalls.Find("Rams|Base|3")->runsFaced, 4);
+    EXPECT_EQ(db.FindTeamTotals("Otters")->counts[1][2][0], 2);
+    EXPECT_EQ(db.FindTeamTotals("Otters")->counts[1][1][0], 2);
+    EXPECT_NE(db.FindTeamTotals("Rams"), nullptr);
+    EXPECT_EQ(db.modelKind, 2);
+    EXPECT_EQ(db.FindTeamTotals("Team 1"), nullptr);  // no placeholder names in a DB
+}
+
+TEST(PlayDB, OneClubAgainstTwoOpponentsIsSummedOnce) {
+    PlayDB db;
+    Add(db, Game("Rams"));
+    Add(db, Game("Bears"));
+    EXPECT_EQ(db.teamTotals.size(), 3u);
+    EXPECT_EQ(db.FindTeamTotals("Otters")->counts[1][2][0], 2);
+    EXPECT_EQ(db.playCalls.Find("Rams|Base|3")->calls, 2);
+    EXPECT_EQ(db.playCalls.Find("Bears|Base|3")->calls, 2);
+}
+
+TEST(PlayDB, AFileThatCannotBeReadStillMergesTwoEmptyNamedRecords) {
+    PlayDB db;
+    std::set<std::string> names;
+    auto result = db.AddLogFiles({"/no/such.log"}, names);
+    EXPECT_EQ(result.added, 1);
+    ASSERT_EQ(result.failures.size(), 1u);
+    EXPECT_NE(result.failures[0].find("/no/such.log"), std::string::npos);
+    EXPECT_TRUE(db.playCalls.empty());
+    ASSERT_EQ(db.teamTotals.size(), 1u);
+    EXPECT_EQ(db.teamTotals.begin()->first, "");
+    EXPECT_EQ(names, std::set<std::string>{""});
+}
+
+TEST(PlayDB, TeamNamesAndDeletingATeam) {
+    PlayDB db;
+    Add(db, Game("Rams"));
+    Add(db, Game("RAMS"));
+    Add(db, Game("bears"));
+    EXPECT_EQ(db.TeamNames(), (std::vector<std::string>{"bears", "Otters", "RAMS"}));
+    EXPECT_NE(db.FindTeamTotals("Rams"), db.FindTeamTotals("RAMS"));  // separate teams
+
+    EXPECT_EQ(db.DeleteTeam("RAMS"), 1);
+    EXPECT_EQ(db.FindTeamTotals("RAMS"), nullptr);
+    EXPECT_NE(db.playCalls.Find("Rams|Base|3"), nullptr);
+    EXPECT_EQ(db.DeleteTeam(""), 0);  // never everything at once
+    EXPECT_EQ(db.playCalls.size(), 3u);
+}
+
+TEST(PlayDBFile, TheWorkedRecords) {
+    PlayDB db;
+    auto reds = std::make_unique<TeamTotals>();
+    reds->name = "Reds";
+    reds->counts[1][2][1] = 2;  // two passes on second down with 6 to 10 to go
+    db.MergeTeamTotals(std::move(reds));
+    std::string team(193, '\0');
+    team[0] = 1;
+    team.replace(1, 4, "Reds");
+    team[149] = 2;
+    EXPECT_EQ(SerializePlayDB(db), team);
+
+    PlayRec dive;
+    dive.key.team = "Reds";
+    dive.key.play = "Dive";
+    dive.key.kind = PlayKind::Run;
+    dive.results.calls = 1;
+    db.AddPlayCall(dive);
+    std::string file = SerializePlayDB(db);
+    ASSERT_EQ(file.size(), 450u);
+    EXPECT_EQ(file[0], 0);
+    EXPECT_EQ(file.substr(257), team);
+
+    PlayDB back;
+    EXPECT_TRUE(LoadPlayDB(file, back).Clean());
+    EXPECT_EQ(SerializePlayDB(back), file);
+    EXPECT_EQ(back.FindTeamTotals("Reds")->counts[1][2][1], 2);
+}
+
+TEST(PlayDBFile, CountsComeBackInTheOrderWritten) {
+    std::string record(193, '\0');
+    record[0] = 1;
+    record[65] = 7;       // value 0: down 1, bucket 0, run
+    record[65 + 16] = 5;  // value 4: down 1, bucket 0, pass
+    record[65 + 4] = 3;   // value 1: down 2, bucket 0, run
+    PlayDB db;
+    LoadPlayDB(record, db);
+    const TeamTotals& totals = *db.FindTeamTotals("");
+    EXPECT_EQ(totals.counts[0][0][0], 7);
+    EXPECT_EQ(totals.counts[0][0][1], 5);
+    EXPECT_EQ(totals.counts[1][0][0], 3);
+}
+
+TEST(PlayDBFile, EmptyRepeatedAndForeignBytes) {
+    PlayDB empty;
+    EXPECT_EQ(SerializePlayDB(empty), "");
+    PlayDB loaded;
+    EXPECT_TRUE(LoadPlayDB("", loaded).Clean());
+    EXPECT_TRUE(loaded.playCalls.empty() && loaded.teamTotals.empty());
+
+    PlayDB db;
+    Add(db, Game("Rams"));
+    std::string once = SerializePlayDB(db);
+    PlayDB other;
+    Add(other, Game("Rams"));
+    Add(other, Game("Rams"));
+    std::string twice = SerializePlayDB(other);
+
+    // The later record of a key or name wins; stray tag bytes are skipped.
+    PlayDB mixed;
+    PlayDBLoadReport report = LoadPlayDB(once + "\x07\xFF" + twice, mixed);
+    EXPECT_EQ(report.unknownTagBytes, 2u);
+    EXPECT_FALSE(report.Clean());
+    EXPECT_EQ(Canonical(mixed), Canonical(other));
+}
+
+TEST(PlayDBFile, AFileCutAtAnyByteLoadsEveryWholeRecord) {
+    PlayDB db;
+    Add(db, Game("Rams"));
+    std::string file = SerializePlayDB(db);
+    ASSERT_EQ(file.size(), 2 * 257 + 2 * 193u);
+    for (std::size_t length = 0; length <= file.size(); ++length) {
+        PlayDB cut;
+        PlayDBLoadReport report = LoadPlayDB(std::string_view(file).substr(0, length), cut);
+        std::size_t whole = length < 257 ? 0 : length < 514 ? 1 : 2;
+        EXPECT_GE(cut.playCalls.size(), whole) << length;
+        if (length >= 514) {
+            EXPECT_GE(cut.teamTotals.size(), (length - 514) / 193) << length;
+        }
+        bool atBoundary =
+            length == 0 || length == 257 || length == 514 || length == 707 || length == file.size();
+        EXPECT_EQ(report.cutShort, !atBoundary) << length;
+    }
+}
+
+class AtomicSave : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = std::filesystem::temp_directory_path() /
+              ("gridtally-save-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+        path = (dir / "season.pdb").string();
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+    std::string Contents() {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    std::filesystem::path dir;
+    std::string path;
+};
+
+TEST_F(AtomicSave, AWriteThatFailsPartWayLeavesTheOldFileAndNoLeftovers) {
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(path, "old contents", error)) << error;
+    EXPECT_EQ(Contents(), "old contents");
+
+    int calls = 0;
+    auto failing = [&](int fd, const char* data, std::size_t size) -> long {
+        if (++calls > 1) {
+            errno = ENOSPC;
+            return -1;
+        }
+        return ::write(fd, data, std::min<std::size_t>(size, 3));
+    };
+    EXPECT_FALSE(WriteFileAtomically(path, "new contents, longer", error, failing));
+    EXPECT_NE(error.find(path), std::string::npos);
+    EXPECT_NE(error.find("No space left on device"), std::string::npos) << error;
+    EXPECT_EQ(Contents(), "old contents");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
+
+    EXPECT_TRUE(WriteFileAtomically(path, "new", error)) << error;
+    EXPECT_EQ(Contents(), "new");
+}
+
+TEST_F(AtomicSave, AFolderThatCannotBeWrittenIsReported) {
+    std::string error;
+    EXPECT_FALSE(WriteFileAtomically((dir / "missing" / "x.pdb").string(), "x", error));
+    EXPECT_NE(error.find("missing"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace gridtally
