@@ -25,6 +25,8 @@ Json Messages(const std::vector<std::string>& messages) {
     return list;
 }
 
+}  // namespace
+
 Json TeamTotalsJson(const TeamTotals& totals) {
     Json downs = Json::array();
     for (const auto& down : totals.counts) {
@@ -34,6 +36,8 @@ Json TeamTotalsJson(const TeamTotals& totals) {
     }
     return Json{{"name", Text(totals.name)}, {"counts", std::move(downs)}};
 }
+
+namespace {
 
 Json PlayerJson(const PlayerRec& player) {
     Json json{{"name", Text(player.name)},
@@ -45,6 +49,8 @@ Json PlayerJson(const PlayerRec& player) {
     }
     return json;
 }
+
+}  // namespace
 
 Json PlayCallsJson(const PlayCallTable& table) {
     std::vector<const std::string*> keys;
@@ -67,8 +73,6 @@ Json PlayCallsJson(const PlayCallTable& table) {
     }
     return list;
 }
-
-}  // namespace
 
 Json DumpGameLog(std::string_view fileBytes) {
     DiagnosticsCapture capture;

@@ -26,9 +26,9 @@ PrintoutPage ReportPage(std::string title, ReportLines lines) {
     return page;
 }
 
-PrintoutPage PlayListPage(GameLog& game, PlayListKind list, std::string_view label) {
+PrintoutPage PlayListPage(PlayModel& model, PlayListKind list, std::string_view label) {
     std::vector<std::unique_ptr<PlayRec>> plays;
-    game.CollectPlayCalls(PlayListPlayKind(list), label, plays);
+    model.CollectPlayCalls(PlayListPlayKind(list), label, plays);
     std::sort(plays.begin(), plays.end(), [](const auto& a, const auto& b) {
         if (a->key.play.view() != b->key.play.view())
             return a->key.play.view() < b->key.play.view();
@@ -74,14 +74,21 @@ std::vector<PrintoutPage> BuildTeamPrintout(GameLog& game, std::string_view labe
     game.BuildSpecialTeamsReport(team, special);
     pages.push_back(ReportPage(title + " - Special Teams Stats", std::move(special)));
 
-    for (PlayListKind list : {PlayListKind::Run, PlayListKind::Pass, PlayListKind::Defense}) {
-        pages.push_back(PlayListPage(game, list, label));
-    }
+    std::vector<PrintoutPage> calls = BuildPlayCallPages(game, label);
+    pages.insert(pages.end(), std::make_move_iterator(calls.begin()),
+                 std::make_move_iterator(calls.end()));
+    return pages;
+}
 
+std::vector<PrintoutPage> BuildPlayCallPages(PlayModel& model, std::string_view label) {
+    std::vector<PrintoutPage> pages;
+    for (PlayListKind list : {PlayListKind::Run, PlayListKind::Pass, PlayListKind::Defense}) {
+        pages.push_back(PlayListPage(model, list, label));
+    }
     PrintoutPage tendencies;
     tendencies.title = TendencyTitle(label);
     tendencies.headers = Headers(TendencyColumns());
-    tendencies.rows = TendencyRows(game.FindTeamTotals(label));
+    tendencies.rows = TendencyRows(model.FindTeamTotals(label));
     pages.push_back(std::move(tendencies));
     return pages;
 }

@@ -9,6 +9,7 @@
 namespace gridtally {
 
 class GameLog;
+class PlayModel;
 
 // One page of a game's printout: a report, or a list with its column headers and rows.
 struct PrintoutPage {
@@ -26,6 +27,10 @@ std::string TeamLabel(const GameLog& game, int club);
 // special teams, running, passing and defensive plays, tendencies. Lists show their
 // rows in their first order: defensive players as the log met them, play calls by name.
 std::vector<PrintoutPage> BuildTeamPrintout(GameLog& game, std::string_view label);
+
+// The running, passing and defensive plays and the tendencies of a club, from either
+// document: the pages a Play DB prints.
+std::vector<PrintoutPage> BuildPlayCallPages(PlayModel& model, std::string_view label);
 
 // The fourteen pages of a game: the first club's seven, then the second's.
 std::vector<PrintoutPage> BuildGamePrintout(GameLog& game);
