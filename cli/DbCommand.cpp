@@ -26,8 +26,10 @@ bool Exists(const std::string& path) {
     return stat(path.c_str(), &info) == 0;
 }
 
-// Loads the DB; a missing file is an empty DB when `missingIsEmpty`.
-bool Load(const std::string& path, PlayDB& db, DbStreams& io, bool missingIsEmpty) {
+// Loads the DB; a missing file is an empty DB when `missingIsEmpty`. A DB that is to be
+// saved again must load cleanly: saving would drop the bytes that formed no record.
+bool Load(const std::string& path, PlayDB& db, DbStreams& io, bool missingIsEmpty,
+          bool willSave = false) {
     if (missingIsEmpty && !Exists(path)) return true;
     std::string bytes;
     std::string error;
@@ -43,6 +45,10 @@ bool Load(const std::string& path, PlayDB& db, DbStreams& io, bool missingIsEmpt
         if (report.cutShort) io.err << "a record cut short by the end of the file";
         io.err << " (read " << report.playCallRecords << " play-call and " << report.teamRecords
                << " team records)\n";
+        if (willSave) {
+            io.err << kProgram << "not changing " << path << '\n';
+            return false;
+        }
     }
     return true;
 }
@@ -58,7 +64,7 @@ bool Save(const PlayDB& db, const std::string& path, DbStreams& io) {
 
 int RunDbAdd(const std::string& dbPath, const std::vector<std::string>& logs, DbStreams io) {
     PlayDB db;
-    if (!Load(dbPath, db, io, true)) return 1;
+    if (!Load(dbPath, db, io, true, true)) return 1;
     std::set<std::string> names;
     auto progress = [&](std::size_t done, std::size_t total) {
         io.err << '\r' << done << " / " << total << " files" << (done == total ? "\n" : "")
@@ -111,7 +117,7 @@ int RunDbShow(const std::string& dbPath, const std::string& team, DbStreams io) 
 int RunDbDeleteTeams(const std::string& dbPath, const std::vector<std::string>& teams,
                      DbStreams io) {
     PlayDB db;
-    if (!Load(dbPath, db, io, false)) return 1;
+    if (!Load(dbPath, db, io, false, true)) return 1;
     int status = 0;
     for (const std::string& team : teams) {
         std::string name = Utf8ToLatin1(team);

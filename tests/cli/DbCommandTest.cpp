@@ -106,6 +106,14 @@ TEST_F(DbCommandTest, AnUnreadableLogIsReportedAndTheRestIsAdded) {
 TEST_F(DbCommandTest, AFileThatIsNoPlayDBLoadsWithAWarning) {
     EXPECT_EQ(Call([&](DbStreams io) { return RunDbDump(kSample, io); }), 0);
     EXPECT_NE(err.str().find("not a Play DB"), std::string::npos) << err.str();
+    // Such a file is never overwritten.
+    std::string log = (dir / "game.log").string();
+    std::filesystem::copy_file(kSample, log);
+    auto size = std::filesystem::file_size(log);
+    EXPECT_EQ(Call([&](DbStreams io) { return RunDbAdd(log, {kSample}, io); }), 1);
+    EXPECT_NE(err.str().find("not changing"), std::string::npos) << err.str();
+    EXPECT_EQ(std::filesystem::file_size(log), size);
+
     EXPECT_EQ(Call([&](DbStreams io) { return RunDbTeams((dir / "none.pdb").string(), io); }), 1);
     EXPECT_NE(err.str().find("cannot read"), std::string::npos);
 }
