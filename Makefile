@@ -1,5 +1,5 @@
 # make run   installs what is missing, builds, dumps the bundled sample game
-# make test  installs what is missing, builds (also with sanitizers), runs every test
+# make test  installs what is missing, builds (core and CLI also with sanitizers), runs every test
 
 BUILD_DIR := build
 ASAN_DIR  := build-asan
@@ -18,7 +18,7 @@ build: deps
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 build-asan: deps
-	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DGRIDTALLY_SANITIZE=ON -DGRIDTALLY_WERROR=ON
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DGRIDTALLY_SANITIZE=ON -DGRIDTALLY_WERROR=ON -DGRIDTALLY_BUILD_GUI=OFF
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 
 run: build

@@ -3,7 +3,8 @@
 # Runs unattended: as root directly, otherwise through sudo.
 set -eu
 
-packages="cmake make g++ libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev"
+packages="cmake make g++ libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev
+    qt6-base-dev qt6-charts-dev poppler-utils xvfb fonts-liberation2"
 
 missing=""
 for p in $packages; do

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace gridtally::gui {
+
+class View;
+
+// A document with its views in creation order. Views hear of changes through
+// UpdateAllViews: hint 1 with a print request asks one view to print a page, any
+// other hint asks the views to refill.
+class Document {
+public:
+    virtual ~Document() = default;
+
+    void AddView(View* view);
+    void RemoveView(View* view);
+    const std::vector<View*>& views() const { return views_; }
+
+    // Calls OnUpdate of every view but `sender`, in creation order.
+    void UpdateAllViews(View* sender, int hint = 0, void* object = nullptr);
+
+    bool IsModified() const { return modified_; }
+    void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+
+    const QString& pathName() const { return pathName_; }
+    void SetPathName(const QString& path);
+    // The file name of the path, or "Untitled" for a document never saved.
+    const QString& title() const { return title_; }
+    void SetTitle(const QString& title) { title_ = title; }
+
+private:
+    std::vector<View*> views_;
+    bool modified_ = false;
+    QString pathName_;
+    QString title_ = QStringLiteral("Untitled");
+};
+
+}  // namespace gridtally::gui

@@ -1,0 +1,53 @@
+#include "framework/TabWindow.h"
+
+#include "framework/Document.h"
+#include "framework/View.h"
+
+namespace gridtally::gui {
+namespace {
+constexpr const char* kTabId = "gridtallyTabId";
+}
+
+TabWindow::TabWindow(QWidget* parent) : QTabWidget(parent) {
+    connect(this, &QTabWidget::currentChanged, this, [this](int index) {
+        if (notify_) notify_(index);
+    });
+}
+
+View* TabWindow::AddViewTab(const ViewFactory& create, const QString& label,
+                            const CreateContext& context, int id) {
+    View* view = create(this);
+    if (!view) return nullptr;
+    auto* widget = dynamic_cast<QWidget*>(view);
+    if (!widget) return nullptr;
+    if (context.document) view->AttachTo(context.document);
+    AddWindowTab(widget, label, id);
+    return view;
+}
+
+void TabWindow::AddWindowTab(QWidget* window, const QString& label, int id) {
+    window->setProperty(kTabId, id);
+    addTab(window, label);
+}
+
+int TabWindow::FindTab(const QWidget* window) const {
+    for (int i = 0; i < count(); ++i) {
+        if (widget(i) == window) return i;
+    }
+    return -1;
+}
+
+int TabWindow::GetTabId(int index) const {
+    QWidget* page = widget(index);
+    return page ? page->property(kTabId).toInt() : 0;
+}
+
+QString TabWindow::LabelOfTabHolding(const QWidget* descendant) const {
+    for (const QWidget* w = descendant; w; w = w->parentWidget()) {
+        int index = FindTab(w);
+        if (index >= 0) return tabText(index);
+    }
+    return {};
+}
+
+}  // namespace gridtally::gui

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QTabWidget>
+#include <functional>
+
+namespace gridtally::gui {
+
+class Document;
+class View;
+
+// What a frame hands to the views it creates: the document they attach to.
+struct CreateContext {
+    Document* document = nullptr;
+};
+
+// A row of tabs, each holding a view or another tab window (a club's tab window sits
+// inside the game's). Tabs are addressed by index, in the order they were added.
+class TabWindow : public QTabWidget {
+    Q_OBJECT
+
+public:
+    explicit TabWindow(QWidget* parent = nullptr);
+
+    // Makes the view with `create`, attaches it to the context's document and adds it
+    // under `label`. Returns the view, or nullptr when `create` made none.
+    using ViewFactory = std::function<View*(QWidget* parent)>;
+    View* AddViewTab(const ViewFactory& create, const QString& label, const CreateContext& context,
+                     int id = 0);
+    void AddWindowTab(QWidget* window, const QString& label, int id = 0);
+
+    // The window told when the active tab changes (after the change).
+    void SetNotifyWindow(std::function<void(int index)> notify) { notify_ = std::move(notify); }
+
+    void ActivateTab(int index) { setCurrentIndex(index); }
+    void RelabelTab(int index, const QString& label) { setTabText(index, label); }
+    int GetTabCount() const { return count(); }
+    int GetActiveTab() const { return currentIndex(); }
+    // The index of the tab that holds `window` (directly), or -1.
+    int FindTab(const QWidget* window) const;
+    QString GetTabLabel(int index) const { return tabText(index); }
+    int GetTabId(int index) const;
+
+    // The label of the tab of this window that holds `descendant`, at any depth; empty
+    // when none does. A view asks the game's top tab window for its club this way.
+    QString LabelOfTabHolding(const QWidget* descendant) const;
+
+private:
+    std::function<void(int)> notify_;
+};
+
+}  // namespace gridtally::gui

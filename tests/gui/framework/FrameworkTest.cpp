@@ -1,0 +1,175 @@
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "framework/DeviceContext.h"
+#include "framework/Document.h"
+#include "framework/PdfPrinter.h"
+#include "framework/TabWindow.h"
+#include "framework/View.h"
+
+using namespace gridtally::gui;
+
+namespace {
+
+// A view that records what reached it.
+class RecordingView : public QWidget, public View {
+public:
+    explicit RecordingView(QWidget* parent = nullptr) : QWidget(parent) {}
+    void OnUpdate(View* sender, int hint, void* object) override {
+        updates.push_back({sender, hint, object});
+    }
+    struct Update {
+        View* sender;
+        int hint;
+        void* object;
+    };
+    std::vector<Update> updates;
+};
+
+QString RunTool(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+}  // namespace
+
+class FrameworkTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void updateAllViewsSkipsTheSenderInCreationOrder() {
+        Document document;
+        RecordingView first, second, third;
+        first.AttachTo(&document);
+        second.AttachTo(&document);
+        third.AttachTo(&document);
+        QCOMPARE(document.views().size(), std::size_t(3));
+        int token = 0;
+        document.UpdateAllViews(&second, 1, &token);
+        QCOMPARE(first.updates.size(), std::size_t(1));
+        QVERIFY(second.updates.empty());
+        QCOMPARE(third.updates[0].hint, 1);
+        QCOMPARE(third.updates[0].object, static_cast<void*>(&token));
+        QCOMPARE(third.updates[0].sender, static_cast<View*>(&second));
+        {
+            RecordingView gone;
+            gone.AttachTo(&document);
+        }
+        QCOMPARE(document.views().size(), std::size_t(3));  // a destroyed view leaves
+    }
+
+    void documentsAreUntitledUntilTheyHaveAPath() {
+        Document document;
+        QCOMPARE(document.title(), QStringLiteral("Untitled"));
+        QVERIFY(!document.IsModified());
+        document.SetPathName("/tmp/season.pdb");
+        QCOMPARE(document.title(), QStringLiteral("season.pdb"));
+        document.SetModifiedFlag();
+        QVERIFY(document.IsModified());
+    }
+
+    void twipsMapFromTheOriginWithYDecreasingDownThePage() {
+        QImage image(1440, 1440, QImage::Format_RGB32);
+        QPainter painter(&image);
+        DeviceContext dc(painter, 144, 144, QPointF(10, 20));
+        QCOMPARE(dc.ToDevice(5, 7), QPointF(5, 7));
+        dc.SetMapMode(MapMode::Twips);
+        QCOMPARE(dc.ToDevice(1440, -1440), QPointF(10 + 144, 20 + 144));
+        QCOMPARE(dc.ToDevice(0, -10), QPointF(10, 21));
+    }
+
+    void fontsByPointSizeAndByHeightGiveTheirMetrics() {
+        QImage image(200, 200, QImage::Format_RGB32);
+        QPainter painter(&image);
+        DeviceContext dc(painter, 96, 96);
+        FontRequest ten = dc.PointFont(100, "Courier New");
+        QCOMPARE(ten.height, -13);  // 10 points at 96 dpi
+        FontRequest before = dc.SelectFont(ten);
+        QVERIFY(before.face.isEmpty());
+        QCOMPARE(QFontInfo(painter.font()).pixelSize(), 13);
+        TextMetrics metrics = dc.GetTextMetrics();
+        QVERIFY(metrics.height >= 13);
+        QVERIFY(metrics.ascent > 0);
+        QCOMPARE(dc.SelectFont({"Verdana", -20, 700, true, 4, 0}).face,
+                 QStringLiteral("Courier New"));
+
+        // A bold face named by its face name is bold.
+        dc.SelectFont({"Courier New Bold", -13, 400, false, 0x31, 0});
+        QVERIFY(painter.font().bold());
+        QVERIFY(painter.font().fixedPitch());
+
+        int saved = dc.SaveDC();
+        dc.SetMapMode(MapMode::Twips);
+        dc.SelectFont({"Courier New", -200, 400, false, 0x31, 0});
+        QCOMPARE(QFontInfo(painter.font()).pixelSize(), 13);  // 200 twips at 96 dpi
+        dc.RestoreDC(saved);
+        QCOMPARE(dc.mapMode(), MapMode::Text);
+        QCOMPARE(dc.selectedFont().face, QStringLiteral("Courier New Bold"));
+    }
+
+    void tabWindowsNestAndFindTheLabelOfTheTabHoldingAView() {
+        Document document;
+        TabWindow top;
+        auto* team = new TabWindow;
+        top.AddWindowTab(new QWidget, "Log File Source", 1);
+        top.AddWindowTab(team, "Team 1", 2);
+        View* view = team->AddViewTab([](QWidget* parent) { return new RecordingView(parent); },
+                                      "O Players", CreateContext{&document}, 7);
+        QVERIFY(view);
+        QCOMPARE(document.views().size(), std::size_t(1));
+        QCOMPARE(top.GetTabCount(), 2);
+        QCOMPARE(team->GetTabLabel(0), QStringLiteral("O Players"));
+        QCOMPARE(team->GetTabId(0), 7);
+        QCOMPARE(top.FindTab(team), 1);
+        QCOMPARE(top.FindTab(dynamic_cast<QWidget*>(view)), -1);  // not directly
+
+        top.RelabelTab(1, "Comets");
+        QCOMPARE(top.LabelOfTabHolding(dynamic_cast<QWidget*>(view)), QStringLiteral("Comets"));
+
+        std::vector<int> activated;
+        top.SetNotifyWindow([&](int index) { activated.push_back(index); });
+        top.ActivateTab(1);
+        QCOMPARE(top.GetActiveTab(), 1);
+        QCOMPARE(activated, std::vector<int>{1});
+        QVERIFY(!team->AddViewTab([](QWidget*) -> View* { return nullptr; }, "none", {}));
+        QCOMPARE(team->GetTabCount(), 1);
+    }
+
+    void printsPagesToAPdfWithTheirTextsInOrder() {
+        QTemporaryDir dir;
+        QString path = dir.filePath("pages.pdf");
+        bool ok = PrintToPdf(path, 3, [](DeviceContext& dc, PrintInfo& info) {
+            dc.SetMapMode(MapMode::Twips);
+            dc.SelectFont({"Verdana", -400, 700, true, 4, 0});
+            dc.TextOut(0, -10, QStringLiteral("Page %1 title").arg(info.currentPage));
+            dc.SelectFont({"Courier New", -200, 400, false, 0x31, 0});
+            TextMetrics m = dc.GetTextMetrics();
+            dc.TextOut(0, -600, QStringLiteral("first line"));
+            dc.TextOut(0, -600 - 20 - (m.height + m.externalLeading),
+                       QStringLiteral("second line"));
+        });
+        QVERIFY(ok);
+        QString info = RunTool("pdfinfo", {path});
+        QVERIFY2(info.contains(QRegularExpression("Pages:\\s+3")), qPrintable(info));
+        QString text = RunTool("pdftotext", {"-layout", path, "-"});
+        int title2 = text.indexOf("Page 2 title");
+        QVERIFY2(title2 > 0, qPrintable(text));
+        QVERIFY(text.indexOf("first line", title2) < text.indexOf("second line", title2));
+        QVERIFY(text.indexOf("Page 1 title") < title2);
+    }
+
+    void aPdfThatCannotBeWrittenIsAnError() {
+        QString error;
+        QVERIFY(!PrintToPdf(
+            "/no/such/folder/x.pdf", 1, [](DeviceContext&, PrintInfo&) {}, &error));
+        QVERIFY(error.contains("/no/such/folder/x.pdf"));
+    }
+};
+
+QTEST_MAIN(FrameworkTest)
+#include "FrameworkTest.moc"
