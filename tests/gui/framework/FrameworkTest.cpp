@@ -1,11 +1,14 @@
+#include <QHeaderView>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "framework/DeviceContext.h"
 #include "framework/Document.h"
+#include "framework/ListCtrl.h"
 #include "framework/PdfPrinter.h"
 #include "framework/TabWindow.h"
 #include "framework/View.h"
@@ -161,6 +164,57 @@ private slots:
         QVERIFY2(title2 > 0, qPrintable(text));
         QVERIFY(text.indexOf("first line", title2) < text.indexOf("second line", title2));
         QVERIFY(text.indexOf("Page 1 title") < title2);
+    }
+
+    void listRowsCarryDataAndSortByTheCallersComparison() {
+        ListCtrl list;
+        QCOMPARE(list.InsertColumn(0, "Play", 150), 0);
+        QCOMPARE(list.InsertColumn(1, "Calls", 50), 1);
+        int values[] = {3, 9, 3, 1};
+        const char* names[] = {"b", "a", "c", "d"};
+        for (int i = 0; i < 4; ++i) {
+            int row = list.InsertItem(list.GetItemCount(), names[i]);
+            list.SetItemData(row, &values[i]);
+            list.SetItemText(row, 1, QString::number(values[i]));
+        }
+        QCOMPARE(list.GetItemCount(), 4);
+        QVERIFY(!list.SetItemText(0, 5, "x"));
+
+        auto descending = [](void* a, void* b, std::intptr_t) {
+            return *static_cast<int*>(b) - *static_cast<int*>(a);
+        };
+        list.SortItems(descending, 0);
+        QStringList order;
+        for (int row = 0; row < list.GetItemCount(); ++row) order << list.GetItemText(row, 0);
+        QCOMPARE(order, QStringList({"a", "b", "c", "d"}));  // equal 3s keep their order
+        list.SortItems(descending, 0);                       // a second click sorts the same way
+        QCOMPARE(list.GetItemText(0, 0), QStringLiteral("a"));
+        QCOMPARE(list.GetItemData(0), static_cast<void*>(&values[1]));
+
+        char small[3];
+        list.SetItemText(0, 1, QString::fromLatin1("12345"));
+        QCOMPARE(list.GetItemText(0, 1, small, sizeof small), 2);
+        QCOMPARE(QByteArray(small), QByteArray("12"));
+        QCOMPARE(list.GetItemText(9, 0, small, sizeof small), -1);
+
+        QSignalSpy clicks(&list, &ListCtrl::columnClicked);
+        list.resize(300, 200);
+        list.show();
+        QTest::mouseClick(list.header()->viewport(), Qt::LeftButton, {},
+                          QPoint(list.header()->sectionPosition(1) + 5, 5));
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(clicks[0][0].toInt(), 1);
+
+        QRect first = list.visualItemRect(list.topLevelItem(0));
+        QCOMPARE(list.HitTest(QPoint(10, first.center().y())), 0);
+        QCOMPARE(list.HitTest(QPoint(list.header()->sectionPosition(1) + 5, first.center().y())),
+                 -1);
+        QCOMPARE(list.HitTest(QPoint(10, 190)), -1);
+
+        QVERIFY(list.DeleteItem(0));
+        QVERIFY(!list.DeleteItem(10));
+        list.DeleteAllItems();
+        QCOMPARE(list.GetItemCount(), 0);
     }
 
     void aPdfThatCannotBeWrittenIsAnError() {

@@ -1,0 +1,119 @@
+#include "framework/ListCtrl.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <algorithm>
+#include <cstring>
+
+namespace gridtally::gui {
+namespace {
+constexpr int kDataRole = Qt::UserRole + 1;
+}
+
+ListCtrl::ListCtrl(QWidget* parent) : QTreeWidget(parent) {
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setSortingEnabled(false);
+    setColumnCount(0);
+    setHeaderLabels({});
+    header()->setSectionsClickable(true);
+    header()->setSortIndicatorShown(false);
+    header()->setStretchLastSection(false);
+    connect(header(), &QHeaderView::sectionClicked, this, &ListCtrl::columnClicked);
+}
+
+int ListCtrl::InsertColumn(int column, const QString& header, int width, ColumnAlign align) {
+    QStringList labels;
+    for (int i = 0; i < columnCount(); ++i) labels << headerItem()->text(i);
+    column = std::clamp(column, 0, static_cast<int>(labels.size()));
+    labels.insert(column, header);
+    setColumnCount(static_cast<int>(labels.size()));
+    setHeaderLabels(labels);
+    setColumnWidth(column, width);
+    Qt::Alignment alignment = align == ColumnAlign::Right    ? Qt::AlignRight
+                              : align == ColumnAlign::Center ? Qt::AlignHCenter
+                                                             : Qt::AlignLeft;
+    headerItem()->setTextAlignment(column, alignment | Qt::AlignVCenter);
+    return column;
+}
+
+int ListCtrl::InsertItem(int row, const QString& label) {
+    row = std::clamp(row, 0, topLevelItemCount());
+    auto* item = new QTreeWidgetItem;
+    item->setText(0, label);
+    insertTopLevelItem(row, item);
+    return row;
+}
+
+bool ListCtrl::DeleteItem(int row) {
+    QTreeWidgetItem* item = takeTopLevelItem(row);
+    delete item;
+    return item != nullptr;
+}
+
+bool ListCtrl::SetItemText(int row, int column, const QString& text) {
+    QTreeWidgetItem* item = topLevelItem(row);
+    if (!item || column < 0 || column >= columnCount()) return false;
+    item->setText(column, text);
+    return true;
+}
+
+QString ListCtrl::GetItemText(int row, int column) const {
+    QTreeWidgetItem* item = topLevelItem(row);
+    return item ? item->text(column) : QString();
+}
+
+int ListCtrl::GetItemText(int row, int column, char* buffer, int size) const {
+    QTreeWidgetItem* item = topLevelItem(row);
+    if (!item || column < 0 || column >= columnCount() || size <= 0) return -1;
+    QByteArray bytes = item->text(column).toLatin1();
+    int copied = std::min(static_cast<int>(bytes.size()), size - 1);
+    std::memcpy(buffer, bytes.constData(), static_cast<std::size_t>(copied));
+    buffer[copied] = '\0';
+    return copied;
+}
+
+void ListCtrl::SetItemData(int row, void* data) {
+    if (QTreeWidgetItem* item = topLevelItem(row)) {
+        item->setData(0, kDataRole, QVariant::fromValue(reinterpret_cast<quintptr>(data)));
+    }
+}
+
+void* ListCtrl::GetItemData(int row) const {
+    QTreeWidgetItem* item = topLevelItem(row);
+    return item ? reinterpret_cast<void*>(item->data(0, kDataRole).value<quintptr>()) : nullptr;
+}
+
+void ListCtrl::SortItems(const Compare& compare, std::intptr_t param) {
+    std::vector<QTreeWidgetItem*> items;
+    while (topLevelItemCount() > 0) items.push_back(takeTopLevelItem(0));
+    auto data = [](QTreeWidgetItem* item) {
+        return reinterpret_cast<void*>(item->data(0, kDataRole).value<quintptr>());
+    };
+    // Insertion sort: stable and well defined whatever the comparison does (one of the
+    // lists treats close averages as equal, which is no strict weak order); lists hold
+    // a few hundred rows at most.
+    for (std::size_t i = 1; i < items.size(); ++i) {
+        QTreeWidgetItem* item = items[i];
+        std::size_t j = i;
+        while (j > 0 && compare(data(item), data(items[j - 1]), param) < 0) {
+            items[j] = items[j - 1];
+            --j;
+        }
+        items[j] = item;
+    }
+    for (QTreeWidgetItem* item : items) addTopLevelItem(item);
+}
+
+int ListCtrl::HitTest(const QPoint& point) const {
+    QModelIndex index = indexAt(point);
+    if (!index.isValid() || index.column() != 0) return -1;
+    return index.row();
+}
+
+void ListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+    emit rowDoubleClicked(event->position().toPoint());
+    QTreeWidget::mouseDoubleClickEvent(event);
+}
+
+}  // namespace gridtally::gui

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QTreeWidget>
+#include <cstdint>
+#include <functional>
+
+#include "lists/ListColumn.h"
+
+namespace gridtally::gui {
+
+// A report-style list: columns with headers, rows of cell texts, each row carrying a
+// pointer of its caller's. Sorting is the caller's: a click on a header only reports
+// the column, and SortItems orders the rows with the caller's comparison, the same way
+// on every call (no toggling, no sort indicator).
+class ListCtrl : public QTreeWidget {
+    Q_OBJECT
+
+public:
+    explicit ListCtrl(QWidget* parent = nullptr);
+
+    int InsertColumn(int column, const QString& header, int width,
+                     ColumnAlign align = ColumnAlign::Left);
+
+    // Inserts a row at `row` (clamped to the rows there are) and returns its index.
+    int InsertItem(int row, const QString& label);
+    bool DeleteItem(int row);
+    void DeleteAllItems() { clear(); }
+    int GetItemCount() const { return topLevelItemCount(); }
+
+    bool SetItemText(int row, int column, const QString& text);
+    QString GetItemText(int row, int column) const;
+    // The cell as Latin-1 bytes into `buffer` of `size` bytes, cut to fit and always
+    // terminated; returns the bytes copied, or -1 when there is no such cell.
+    int GetItemText(int row, int column, char* buffer, int size) const;
+
+    void SetItemData(int row, void* data);
+    void* GetItemData(int row) const;
+
+    // Orders the rows by `compare` (negative: first before second) of their data. Rows
+    // that compare equal keep their order.
+    using Compare = std::function<int(void* first, void* second, std::intptr_t param)>;
+    void SortItems(const Compare& compare, std::intptr_t param);
+
+    // The row whose first cell (its icon, label or state icon) holds `point`, or -1.
+    int HitTest(const QPoint& point) const;
+
+signals:
+    void columnClicked(int column);
+    void rowDoubleClicked(const QPoint& point);
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+}  // namespace gridtally::gui
