@@ -7,9 +7,11 @@
 #include <QtTest>
 
 #include "framework/DeviceContext.h"
+#include "framework/Dialogs.h"
 #include "framework/Document.h"
 #include "framework/ListCtrl.h"
 #include "framework/PdfPrinter.h"
+#include "framework/RecentFileList.h"
 #include "framework/TabWindow.h"
 #include "framework/View.h"
 
@@ -215,6 +217,50 @@ private slots:
         QVERIFY(!list.DeleteItem(10));
         list.DeleteAllItems();
         QCOMPARE(list.GetItemCount(), 0);
+    }
+
+    void filtersConvertToQtsForm() {
+        QCOMPARE(
+            ConvertFilter("Game Logs (*.log)|*.log|Play DB (*.pdb)|*.pdb|All Files (*.*)|*.*||"),
+            QStringLiteral("Game Logs (*.log);;Play DB (*.pdb);;All Files (*.*)"));
+        QCOMPARE(ConvertFilter("Logs|*.log;*.txt||"), QStringLiteral("Logs (*.log *.txt)"));
+        QCOMPARE(ConvertFilter(""), QString());
+    }
+
+    void testsAnswerDialogsThroughTheirOwnRunner() {
+        struct Answering : DialogRunner {
+            QStringList GetOpenFileNames(QWidget*, const QString&, const QString& filter,
+                                         bool multiple) override {
+                seenFilter = filter;
+                return multiple ? QStringList{"a.log", "b.log"} : QStringList{"a.log"};
+            }
+            QString seenFilter;
+        } answering;
+        SetDialogRunner(&answering);
+        QCOMPARE(
+            CurrentDialogRunner().GetOpenFileNames(nullptr, "Add", "Logs|*.log||", true).size(), 2);
+        QCOMPARE(answering.seenFilter, QStringLiteral("Logs|*.log||"));
+        SetDialogRunner(nullptr);
+        QVERIFY(&CurrentDialogRunner() != &answering);
+    }
+
+    void recentFilesKeepTheNewestFourInTheSettings() {
+        QTemporaryDir dir;
+        QSettings settings(dir.filePath("settings.ini"), QSettings::IniFormat);
+        RecentFileList recent(4);
+        for (const char* file :
+             {"/g/1.log", "/g/2.log", "/g/3.log", "/g/4.log", "/g/5.log", "/g/3.log"}) {
+            recent.Add(file);
+        }
+        QCOMPARE(recent.files(), QStringList({"/g/3.log", "/g/5.log", "/g/4.log", "/g/2.log"}));
+        recent.WriteList(settings);
+        RecentFileList again(4);
+        again.ReadList(settings);
+        QCOMPARE(again.files(), recent.files());
+        QCOMPARE(settings.value("Recent File List/File1").toString(), QStringLiteral("/g/3.log"));
+        again.Remove(0);
+        again.Remove(7);
+        QCOMPARE(again.files().size(), 3);
     }
 
     void aPdfThatCannotBeWrittenIsAnError() {

@@ -1,0 +1,50 @@
+#include "framework/Dialogs.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace gridtally::gui {
+namespace {
+DialogRunner standardRunner;
+DialogRunner* currentRunner = &standardRunner;
+}  // namespace
+
+QString ConvertFilter(const QString& filter) {
+    QStringList parts = filter.split('|');
+    QStringList entries;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString name = parts[i].trimmed();
+        QString patterns = parts[i + 1].trimmed();
+        if (name.isEmpty() && patterns.isEmpty()) break;  // the closing "||"
+        patterns.replace(';', ' ');
+        // Qt reads the patterns from the parentheses of the entry.
+        entries << (name.contains('(') ? name : QStringLiteral("%1 (%2)").arg(name, patterns));
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+int DialogRunner::Exec(QDialog& dialog) { return dialog.exec(); }
+
+QStringList DialogRunner::GetOpenFileNames(QWidget* parent, const QString& caption,
+                                           const QString& filter, bool multiple) {
+    if (multiple) return QFileDialog::getOpenFileNames(parent, caption, {}, ConvertFilter(filter));
+    QString file = QFileDialog::getOpenFileName(parent, caption, {}, ConvertFilter(filter));
+    return file.isEmpty() ? QStringList() : QStringList{file};
+}
+
+QString DialogRunner::GetSaveFileName(QWidget* parent, const QString& caption,
+                                      const QString& initialName, const QString& filter,
+                                      const QString& defaultExtension) {
+    QFileDialog dialog(parent, caption, initialName, ConvertFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultExtension);
+    if (Exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+DialogRunner& CurrentDialogRunner() { return *currentRunner; }
+
+void SetDialogRunner(DialogRunner* runner) { currentRunner = runner ? runner : &standardRunner; }
+
+}  // namespace gridtally::gui

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QDialog;
+class QWidget;
+
+namespace gridtally::gui {
+
+// "Game Logs (*.log)|*.log|All Files (*.*)|*.*||" as Qt writes filters:
+// "Game Logs (*.log);;All Files (*.*)". Several patterns of one entry ("*.a;*.b")
+// become a space-separated list.
+QString ConvertFilter(const QString& filter);
+
+// Every modal dialog of the program runs through the current runner, so that tests
+// answer dialogs instead of blocking on them.
+class DialogRunner {
+public:
+    virtual ~DialogRunner() = default;
+    virtual int Exec(QDialog& dialog);
+    // Empty when cancelled.
+    virtual QStringList GetOpenFileNames(QWidget* parent, const QString& caption,
+                                         const QString& filter, bool multiple);
+    virtual QString GetSaveFileName(QWidget* parent, const QString& caption,
+                                    const QString& initialName, const QString& filter,
+                                    const QString& defaultExtension);
+};
+
+DialogRunner& CurrentDialogRunner();
+// nullptr restores the runner that shows real dialogs.
+void SetDialogRunner(DialogRunner* runner);
+
+}  // namespace gridtally::gui

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QSettings>
+#include <QStringList>
+
+namespace gridtally::gui {
+
+// The settings of the program: the organisation and application names its settings
+// have always been kept under.
+inline constexpr const char* kSettingsOrganisation = "Local AppWizard-Generated Applications";
+inline constexpr const char* kSettingsApplication = "Turfa Log Stats";
+
+// The most recently opened files, newest first, at most `size` of them, kept in the
+// settings under "Recent File List" as File1, File2, ...
+class RecentFileList {
+public:
+    explicit RecentFileList(int size = 4) : size_(size) {}
+
+    void Add(const QString& path);
+    void Remove(int index);
+    const QStringList& files() const { return files_; }
+
+    void ReadList(QSettings& settings);
+    void WriteList(QSettings& settings) const;
+
+private:
+    int size_;
+    QStringList files_;
+};
+
+}  // namespace gridtally::gui
