@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QHeaderView>
 #include <QImage>
 #include <QPainter>
@@ -6,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "framework/CommandRouting.h"
 #include "framework/DeviceContext.h"
 #include "framework/Dialogs.h"
 #include "framework/Document.h"
@@ -261,6 +263,42 @@ private slots:
         again.Remove(0);
         again.Remove(7);
         QCOMPARE(again.files().size(), 3);
+    }
+
+    void commandsReachTheFirstHandlerOnTheRoute() {
+        CommandTarget view, document, frame, application;
+        std::vector<QString> ran;
+        document.OnCommand(command::kFileSave, [&] { ran.push_back("document"); });
+        application.OnCommand(command::kFileSave, [&] { ran.push_back("application"); });
+        application.OnCommand(command::kFileOpen, [&] { ran.push_back("open"); });
+        bool canPrint = false;
+        frame.OnCommand(
+            command::kFilePrint, [&] { ran.push_back("print"); }, [&] { return canPrint; });
+
+        std::vector<CommandTarget*> route{&view, &document, &frame, &application};
+        CommandRouter router([&] { return route; });
+        QVERIFY(router.Execute(command::kFileSave));
+        QVERIFY(router.Execute(command::kFileOpen));
+        QCOMPARE(ran, (std::vector<QString>{"document", "open"}));
+
+        QAction save, print, close;
+        router.Bind(&save, command::kFileSave);
+        router.Bind(&print, command::kFilePrint);
+        router.Bind(&close, command::kFileClose);
+        router.UpdateActions();
+        QVERIFY(save.isEnabled());
+        QVERIFY(!print.isEnabled());  // its handler cannot run now
+        QVERIFY(!close.isEnabled());  // nobody handles it
+        QVERIFY(!router.Execute(command::kFilePrint));
+        canPrint = true;
+        router.UpdateActions();
+        QVERIFY(print.isEnabled());
+        print.trigger();
+        QCOMPARE(ran.back(), QStringLiteral("print"));
+
+        route = {&view, &application};  // another window became active
+        save.trigger();
+        QCOMPARE(ran.back(), QStringLiteral("application"));
     }
 
     void aPdfThatCannotBeWrittenIsAnError() {
