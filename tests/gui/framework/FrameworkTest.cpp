@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -14,6 +15,7 @@
 #include "framework/ListCtrl.h"
 #include "framework/PdfPrinter.h"
 #include "framework/RecentFileList.h"
+#include "framework/ScrollView.h"
 #include "framework/TabWindow.h"
 #include "framework/View.h"
 
@@ -299,6 +301,30 @@ private slots:
         route = {&view, &application};  // another window became active
         save.trigger();
         QCOMPARE(ran.back(), QStringLiteral("application"));
+    }
+
+    void scrollViewsPaintThroughTheirDeviceContextAndScroll() {
+        struct Report : ScrollView {
+            void OnDraw(DeviceContext& dc) override {
+                ++draws;
+                dc.SelectFont(dc.PointFont(100, "Courier New"));
+                dc.TextOut(0, 30, "Passing Stats");
+            }
+            int draws = 0;
+        } view;
+        view.resize(300, 200);
+        view.SetScrollSizes(MapMode::Text, QSize(0, 1000), QSize(0, 100), QSize(0, 10));
+        view.show();
+        QImage shot = view.viewport()->grab().toImage();
+        QVERIFY(view.draws > 0);
+        bool inked = false;
+        for (int y = 28; y < 50 && !inked; ++y)
+            for (int x = 0; x < 100 && !inked; ++x) inked = shot.pixelColor(x, y).lightness() < 128;
+        QVERIFY(inked);
+        QCOMPARE(view.verticalScrollBar()->pageStep(), 100);
+        QCOMPARE(view.verticalScrollBar()->singleStep(), 10);
+        QCOMPARE(view.verticalScrollBar()->maximum(), 1000 - view.viewport()->height());
+        QCOMPARE(view.horizontalScrollBar()->maximum(), 0);
     }
 
     void aPdfThatCannotBeWrittenIsAnError() {
