@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 
 namespace gridtally::gui {
 namespace {
@@ -41,6 +42,11 @@ QString DialogRunner::GetSaveFileName(QWidget* parent, const QString& caption,
     dialog.setDefaultSuffix(defaultExtension);
     if (Exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
+}
+
+void DialogRunner::ShowMessage(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    Exec(box);
 }
 
 DialogRunner& CurrentDialogRunner() { return *currentRunner; }

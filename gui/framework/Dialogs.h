@@ -25,6 +25,8 @@ public:
     virtual QString GetSaveFileName(QWidget* parent, const QString& caption,
                                     const QString& initialName, const QString& filter,
                                     const QString& defaultExtension);
+    // A message with an OK button.
+    virtual void ShowMessage(QWidget* parent, const QString& title, const QString& text);
 };
 
 DialogRunner& CurrentDialogRunner();

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QImage>
+#include <QMdiArea>
 #include <QPainter>
 #include <QProcess>
 #include <QScrollBar>
@@ -8,11 +9,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "framework/ChildFrame.h"
 #include "framework/CommandRouting.h"
 #include "framework/DeviceContext.h"
 #include "framework/Dialogs.h"
 #include "framework/Document.h"
 #include "framework/ListCtrl.h"
+#include "framework/MainFrame.h"
 #include "framework/PdfPrinter.h"
 #include "framework/RecentFileList.h"
 #include "framework/ScrollView.h"
@@ -44,6 +47,44 @@ QString RunTool(const QString& tool, const QStringList& arguments) {
     process.waitForFinished(30000);
     return QString::fromUtf8(process.readAllStandardOutput());
 }
+
+// A document type for the frame tests: opening fails for paths containing "bad".
+class TestDocument : public Document, public CommandTarget {
+public:
+    bool OnOpenDocument(const QString& path, QString& error) override {
+        if (path.contains("bad")) {
+            error = "unreadable";
+            return false;
+        }
+        return true;
+    }
+};
+
+class TestFrame : public ChildFrame {
+public:
+    explicit TestFrame(bool clientWorks) : clientWorks_(clientWorks) {}
+    bool OnCreateClient(const CreateContext& context) override {
+        if (!clientWorks_) return false;
+        auto* tabs = new TabWindow;
+        tabs->AddViewTab([](QWidget* parent) { return new RecordingView(parent); }, "First",
+                         context);
+        setWidget(tabs);
+        return true;
+    }
+
+private:
+    bool clientWorks_;
+};
+
+struct SilentRunner : DialogRunner {
+    void ShowMessage(QWidget*, const QString&, const QString& text) override { messages << text; }
+    QStringList GetOpenFileNames(QWidget*, const QString&, const QString& filter, bool) override {
+        seenFilter = filter;
+        return {"/games/one.log", "/games/season.pdb"};
+    }
+    QStringList messages;
+    QString seenFilter;
+};
 
 }  // namespace
 
@@ -325,6 +366,60 @@ private slots:
         QCOMPARE(view.verticalScrollBar()->singleStep(), 10);
         QCOMPARE(view.verticalScrollBar()->maximum(), 1000 - view.viewport()->height());
         QCOMPARE(view.horizontalScrollBar()->maximum(), 0);
+    }
+
+    void templatesOpenFilesByExtensionIntoFramesOnTheRoute() {
+        SilentRunner runner;
+        SetDialogRunner(&runner);
+        MainFrame main;
+        std::vector<QString> made;
+        auto makeTemplate = [&](const char* strings, const char* kind, bool clientWorks) {
+            return std::make_unique<DocTemplate>(
+                1, strings,
+                [&made, kind] {
+                    made.push_back(kind);
+                    return std::make_unique<TestDocument>();
+                },
+                [clientWorks](const CreateContext&) { return new TestFrame(clientWorks); });
+        };
+        main.AddDocTemplate(
+            makeTemplate("\nLog\n\nGame Logs (*.log)\n.log\nLog\nLog", "log", true));
+        main.AddDocTemplate(
+            makeTemplate("\nPlayDB\nPlayDB\nPlay DB (*.pdb)\n.pdb\nDB\nDB", "db", true));
+        QCOMPARE(main.templates()[1]->strings().filterExt, QStringLiteral(".pdb"));
+        QCOMPARE(
+            main.OpenFilter(),
+            QStringLiteral("Game Logs (*.log)|*.log|Play DB (*.pdb)|*.pdb|All Files (*.*)|*.*||"));
+
+        main.router().Execute(command::kFileOpen);
+        QCOMPARE(runner.seenFilter, main.OpenFilter());
+        QCOMPARE(made, (std::vector<QString>{"log", "db"}));
+        QCOMPARE(main.mdiArea()->subWindowList().size(), 2);
+        QCOMPARE(main.recentFiles().files().first(), QStringLiteral("/games/season.pdb"));
+
+        ChildFrame* active = main.ActiveChild();
+        QVERIFY(active);
+        QCOMPARE(active->document()->title(), QStringLiteral("season.pdb"));
+        QCOMPARE(active->document()->views().size(), std::size_t(1));
+        auto* first = dynamic_cast<RecordingView*>(active->document()->views()[0]);
+        QVERIFY(first && !first->updates.empty());  // had its initial update
+
+        // The route runs through the active frame's document before the main frame.
+        std::vector<CommandTarget*> route = main.Route();
+        QCOMPARE(route.size(), std::size_t(3));
+        QCOMPARE(route[0], dynamic_cast<CommandTarget*>(active->document()));
+
+        QVERIFY(!main.OpenDocumentFile("/games/bad.log"));
+        QCOMPARE(runner.messages.size(), 1);
+        QVERIFY(runner.messages[0].contains("unreadable"));
+        QCOMPARE(main.mdiArea()->subWindowList().size(), 2);
+
+        main.AddDocTemplate(makeTemplate("\nBroken\n\nBroken (*.brk)\n.brk\nB\nB", "brk", false));
+        QVERIFY(!main.OpenDocumentFile("/games/x.brk"));  // a failing client abandons it
+        QCOMPARE(main.mdiArea()->subWindowList().size(), 2);
+        QVERIFY(main.NewDocument(*main.templates()[1]));
+        QCOMPARE(main.ActiveChild()->document()->title(), QStringLiteral("Untitled"));
+        SetDialogRunner(nullptr);
     }
 
     void aPdfThatCannotBeWrittenIsAnError() {

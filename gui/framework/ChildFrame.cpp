@@ -1,0 +1,27 @@
+#include "framework/ChildFrame.h"
+
+#include "framework/Document.h"
+#include "framework/View.h"
+
+namespace gridtally::gui {
+
+ChildFrame::ChildFrame(QWidget* parent) : QMdiSubWindow(parent) {
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+ChildFrame::~ChildFrame() {
+    // The views go with the widgets; detach them first so the document outlives none.
+    if (document_) {
+        std::vector<View*> views = document_->views();
+        for (View* view : views) view->AttachTo(nullptr);
+    }
+}
+
+View* ChildFrame::GetActiveView() const {
+    for (QWidget* w = focusWidget(); w; w = w->parentWidget()) {
+        if (auto* view = dynamic_cast<View*>(w)) return view;
+    }
+    return document_ && !document_->views().empty() ? document_->views().front() : nullptr;
+}
+
+}  // namespace gridtally::gui

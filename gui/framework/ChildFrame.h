@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QMdiSubWindow>
+#include <memory>
+
+#include "framework/CommandRouting.h"
+#include "framework/TabWindow.h"
+
+namespace gridtally::gui {
+
+class Document;
+class DocTemplate;
+class View;
+
+// The window of one document inside the main frame. It owns its document; its client
+// (the views, or tab windows of views) is made by OnCreateClient.
+class ChildFrame : public QMdiSubWindow, public CommandTarget {
+    Q_OBJECT
+
+public:
+    explicit ChildFrame(QWidget* parent = nullptr);
+    ~ChildFrame() override;
+
+    // Builds the client from the context; false abandons the window.
+    virtual bool OnCreateClient(const CreateContext& context) = 0;
+
+    Document* document() const { return document_.get(); }
+    const DocTemplate* docTemplate() const { return template_; }
+    // The view that has the focus, else the first view of the document.
+    virtual View* GetActiveView() const;
+
+private:
+    friend class DocTemplate;
+    std::unique_ptr<Document> document_;
+    const DocTemplate* template_ = nullptr;
+};
+
+}  // namespace gridtally::gui

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+#include <vector>
+
+#include "framework/CommandRouting.h"
+#include "framework/DocTemplate.h"
+#include "framework/RecentFileList.h"
+
+class QMdiArea;
+
+namespace gridtally::gui {
+
+class ChildFrame;
+
+// The main window: documents in MDI child frames, the document types it knows, the
+// recent files, and the route of commands through the active window.
+class MainFrame : public QMainWindow, public CommandTarget {
+    Q_OBJECT
+
+public:
+    explicit MainFrame(QWidget* parent = nullptr);
+
+    DocTemplate& AddDocTemplate(std::unique_ptr<DocTemplate> docTemplate);
+    const std::vector<std::unique_ptr<DocTemplate>>& templates() const { return templates_; }
+
+    // Opens a file with the template of its extension (the first one when none
+    // matches); a failure is shown as a message. Returns the new frame or nullptr.
+    ChildFrame* OpenDocumentFile(const QString& path);
+    ChildFrame* NewDocument(const DocTemplate& docTemplate);
+    // The open dialog: every template's filter and "All Files".
+    void OnFileOpen();
+    QString OpenFilter() const;
+
+    ChildFrame* ActiveChild() const;
+    QMdiArea* mdiArea() const { return mdiArea_; }
+    CommandRouter& router() { return router_; }
+    RecentFileList& recentFiles() { return recent_; }
+
+    // Active view, its document, its frame, this window, then `application`.
+    std::vector<CommandTarget*> Route() const;
+    void SetApplicationTarget(CommandTarget* application) { application_ = application; }
+
+private:
+    ChildFrame* Show(ChildFrame* frame);
+
+    QMdiArea* mdiArea_;
+    std::vector<std::unique_ptr<DocTemplate>> templates_;
+    CommandRouter router_;
+    RecentFileList recent_{4};
+    CommandTarget* application_ = nullptr;
+};
+
+}  // namespace gridtally::gui
