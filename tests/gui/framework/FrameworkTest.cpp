@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QDialog>
 #include <QHeaderView>
 #include <QImage>
 #include <QMdiArea>
@@ -17,6 +18,7 @@
 #include "framework/ListCtrl.h"
 #include "framework/MainFrame.h"
 #include "framework/PdfPrinter.h"
+#include "framework/Printing.h"
 #include "framework/RecentFileList.h"
 #include "framework/ScrollView.h"
 #include "framework/TabWindow.h"
@@ -420,6 +422,47 @@ private slots:
         QVERIFY(main.NewDocument(*main.templates()[1]));
         QCOMPARE(main.ActiveChild()->document()->title(), QStringLiteral("Untitled"));
         SetDialogRunner(nullptr);
+    }
+
+    void aPrintRunCallsTheHooksInOrderAndDialogsGoThroughTheRunner() {
+        struct Printed : View {
+            bool OnPreparePrinting(PrintInfo& info) override {
+                calls << "prepare";
+                info.minPage = 1;
+                info.maxPage = 2;
+                return true;
+            }
+            void OnBeginPrinting(DeviceContext&, PrintInfo&) override { calls << "begin"; }
+            void OnPrepareDC(DeviceContext&, PrintInfo* info) override {
+                calls << QStringLiteral("dc%1").arg(info->currentPage);
+            }
+            void OnPrint(DeviceContext& dc, PrintInfo& info) override {
+                calls << QStringLiteral("page%1").arg(info.currentPage);
+                dc.SelectFont(dc.PointFont(100, "Courier New"));
+                dc.TextOut(0, 0, QStringLiteral("page %1").arg(info.currentPage));
+            }
+            void OnEndPrinting(DeviceContext&, PrintInfo&) override { calls << "end"; }
+            QStringList calls;
+        } view;
+        QTemporaryDir dir;
+        QVERIFY(PrintViewToPdf(view, dir.filePath("v.pdf")));
+        QCOMPARE(view.calls,
+                 QStringList({"prepare", "begin", "dc1", "page1", "dc2", "page2", "end"}));
+
+        struct Cancelling : DialogRunner {
+            int Exec(QDialog& dialog) override {
+                shown << dialog.metaObject()->className();
+                return QDialog::Rejected;
+            }
+            QStringList shown;
+        } runner;
+        SetDialogRunner(&runner);
+        view.calls.clear();
+        QVERIFY(!PrintWithDialog(view, nullptr));
+        PrintPreview(view, nullptr);
+        SetDialogRunner(nullptr);
+        QCOMPARE(runner.shown.size(), 2);
+        QVERIFY(view.calls.isEmpty());  // nothing printed from cancelled dialogs
     }
 
     void aPdfThatCannotBeWrittenIsAnError() {
