@@ -1,6 +1,9 @@
 #include "framework/MainFrame.h"
 
+#include <QAction>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 
 #include "framework/ChildFrame.h"
 #include "framework/Dialogs.h"
@@ -13,7 +16,45 @@ MainFrame::MainFrame(QWidget* parent)
     : QMainWindow(parent), mdiArea_(new QMdiArea(this)), router_([this] { return Route(); }) {
     setCentralWidget(mdiArea_);
     OnCommand(command::kFileOpen, [this] { OnFileOpen(); });
-    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] { router_.UpdateActions(); });
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
+        ShowMenusOfActiveDocument();
+        router_.UpdateActions();
+    });
+}
+
+void MainFrame::SetMenus(int resourceId, const QList<QMenu*>& menus) {
+    for (QMenu* menu : menus) {
+        menu->setParent(this, menu->windowFlags());
+        connect(menu, &QMenu::aboutToShow, this, [this] { router_.UpdateActions(); });
+    }
+    menus_[resourceId] = menus;
+    shownMenus_ = -1;
+    ShowMenusOfActiveDocument();
+}
+
+void MainFrame::ShowMenusOfActiveDocument() {
+    ChildFrame* child = ActiveChild();
+    int resource = child && child->docTemplate() ? child->docTemplate()->resourceId() : 0;
+    if (!menus_.count(resource)) resource = 0;
+    if (resource == shownMenus_) return;
+    menuBar()->clear();  // takes the menus' actions off the bar; the menus stay ours
+    for (QMenu* menu : menus_[resource]) menuBar()->addMenu(menu);
+    shownMenus_ = resource;
+}
+
+QAction* MainFrame::AddAccelerator(const QKeySequence& keys, int id) {
+    auto* action = new QAction(this);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    router_.Bind(action, id);
+    return action;
+}
+
+QAction* MainFrame::AddMenuCommand(QMenu* menu, const QString& text, int id) {
+    QAction* action = menu->addAction(text);
+    router_.Bind(action, id);
+    return action;
 }
 
 DocTemplate& MainFrame::AddDocTemplate(std::unique_ptr<DocTemplate> docTemplate) {
@@ -67,6 +108,7 @@ ChildFrame* MainFrame::Show(ChildFrame* frame) {
     mdiArea_->addSubWindow(frame);
     frame->show();
     mdiArea_->setActiveSubWindow(frame);
+    ShowMenusOfActiveDocument();
     router_.UpdateActions();
     return frame;
 }

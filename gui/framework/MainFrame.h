@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QMainWindow>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -8,7 +11,9 @@
 #include "framework/DocTemplate.h"
 #include "framework/RecentFileList.h"
 
+class QAction;
 class QMdiArea;
+class QMenu;
 
 namespace gridtally::gui {
 
@@ -38,13 +43,25 @@ public:
     CommandRouter& router() { return router_; }
     RecentFileList& recentFiles() { return recent_; }
 
+    // The menus shown while a document of the template with `resourceId` is active;
+    // resource 0 is the menu bar with no document open.
+    void SetMenus(int resourceId, const QList<QMenu*>& menus);
+    int shownMenuResource() const { return shownMenus_; }
+    // A key that issues `id` wherever the focus is in this window.
+    QAction* AddAccelerator(const QKeySequence& keys, int id);
+    // A menu item that issues `id`, enabled by the command route.
+    QAction* AddMenuCommand(QMenu* menu, const QString& text, int id);
+
     // Active view, its document, its frame, this window, then `application`.
     std::vector<CommandTarget*> Route() const;
     void SetApplicationTarget(CommandTarget* application) { application_ = application; }
 
 private:
     ChildFrame* Show(ChildFrame* frame);
+    void ShowMenusOfActiveDocument();
 
+    std::map<int, QList<QMenu*>> menus_;
+    int shownMenus_ = -1;
     QMdiArea* mdiArea_;
     std::vector<std::unique_ptr<DocTemplate>> templates_;
     CommandRouter router_;

@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <QStringList>
+#include <memory>
 
 namespace gridtally::gui {
 
@@ -9,6 +10,11 @@ namespace gridtally::gui {
 // have always been kept under.
 inline constexpr const char* kSettingsOrganisation = "Local AppWizard-Generated Applications";
 inline constexpr const char* kSettingsApplication = "Turfa Log Stats";
+
+// The program's settings store (on Linux a file under ~/.config).
+inline std::unique_ptr<QSettings> ProgramSettings() {
+    return std::make_unique<QSettings>(kSettingsOrganisation, kSettingsApplication);
+}
 
 // The most recently opened files, newest first, at most `size` of them, kept in the
 // settings under "Recent File List" as File1, File2, ...

@@ -1,12 +1,16 @@
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QHeaderView>
 #include <QImage>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QProcess>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -305,6 +309,9 @@ private slots:
         again.ReadList(settings);
         QCOMPARE(again.files(), recent.files());
         QCOMPARE(settings.value("Recent File List/File1").toString(), QStringLiteral("/g/3.log"));
+        QCOMPARE(ProgramSettings()->organizationName(),
+                 QStringLiteral("Local AppWizard-Generated Applications"));
+        QCOMPARE(ProgramSettings()->applicationName(), QStringLiteral("Turfa Log Stats"));
         again.Remove(0);
         again.Remove(7);
         QCOMPARE(again.files().size(), 3);
@@ -419,8 +426,29 @@ private slots:
         main.AddDocTemplate(makeTemplate("\nBroken\n\nBroken (*.brk)\n.brk\nB\nB", "brk", false));
         QVERIFY(!main.OpenDocumentFile("/games/x.brk"));  // a failing client abandons it
         QCOMPARE(main.mdiArea()->subWindowList().size(), 2);
+        // Menus follow the active document's type; accelerators go through the route.
+        auto* fileMenu = new QMenu("&File");
+        QAction* open = main.AddMenuCommand(fileMenu, "&Open...", command::kFileOpen);
+        QAction* close = main.AddMenuCommand(fileMenu, "&Close", command::kFileClose);
+        main.SetMenus(0, {fileMenu});
+        main.SetMenus(1, {fileMenu, new QMenu("&View")});
+        QCOMPARE(main.shownMenuResource(), 1);
+        QCOMPARE(main.menuBar()->actions().size(), 2);
+        main.router().UpdateActions();
+        QVERIFY(open->isEnabled());
+        QVERIFY(!close->isEnabled());
+        QAction* accelerator = main.AddAccelerator(QKeySequence::Open, command::kFileOpen);
+        QCOMPARE(accelerator->shortcut(), QKeySequence(QKeySequence::Open));
+        int framesBefore = static_cast<int>(main.mdiArea()->subWindowList().size());
+        accelerator->trigger();
+        QCOMPARE(static_cast<int>(main.mdiArea()->subWindowList().size()), framesBefore + 2);
+
         QVERIFY(main.NewDocument(*main.templates()[1]));
         QCOMPARE(main.ActiveChild()->document()->title(), QStringLiteral("Untitled"));
+        main.mdiArea()->closeAllSubWindows();
+        QCoreApplication::processEvents();
+        QCOMPARE(main.shownMenuResource(), 0);
+        QCOMPARE(main.menuBar()->actions().size(), 1);
         SetDialogRunner(nullptr);
     }
 
@@ -473,5 +501,10 @@ private slots:
     }
 };
 
-QTEST_MAIN(FrameworkTest)
+int main(int argc, char** argv) {
+    QStandardPaths::setTestModeEnabled(true);  // settings go to a test home
+    QApplication app(argc, argv);
+    FrameworkTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "FrameworkTest.moc"
