@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "model/TextScan.h"
 #include "reports/Printf.h"
 
 namespace gridtally {
@@ -136,17 +137,6 @@ std::string CompletionsOfCalls(const PlayCallRec& r) {
     return Printf("%d/%d  (%-3d%%)", r.completions, r.calls, CompletionPercent(r));
 }
 
-// Byte by byte as unsigned characters, a name that is a prefix of the other first.
-int CompareNames(std::string_view a, std::string_view b) {
-    std::size_t common = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < common; ++i) {
-        auto ca = static_cast<unsigned char>(a[i]);
-        auto cb = static_cast<unsigned char>(b[i]);
-        if (ca != cb) return ca < cb ? -1 : 1;
-    }
-    return Sign(static_cast<long long>(a.size()) - static_cast<long long>(b.size()));
-}
-
 // Columns whose order is not a plain counter's: the averages.
 int CompareAverages(PlayListKind list, int column, const PlayCallRec& a, const PlayCallRec& b) {
     switch (list) {
@@ -245,7 +235,7 @@ std::vector<std::string> PlayListCells(PlayListKind list, const PlayRec& play) {
 int ComparePlayListRows(PlayListKind list, int column, const PlayRec& a, const PlayRec& b) {
     std::span<const Counter> counters = SortCounters(list);
     if (column < 0 || static_cast<std::size_t>(column) >= counters.size()) return 0;
-    if (column == 0) return CompareNames(a.key.play.view(), b.key.play.view());
+    if (column == 0) return CompareBytes(a.key.play.view(), b.key.play.view());
     if (Counter counter = counters[static_cast<std::size_t>(column)]) {
         // In 64 bits: the 32-bit difference of two large counters overflows and flips.
         return Sign(static_cast<std::int64_t>(b.results.*counter) -

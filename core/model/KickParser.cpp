@@ -124,22 +124,26 @@ void CoverageTackle(std::string_view sentence, GameState& state, PlayerRoster& r
 
 void SwapSides(GameState& state) { std::swap(state.offense, state.defense); }
 
+// The returner of a kick-off or punt: one return (with `gained` yards when the counter
+// is given) and the ball.
+void CreditReturn(PlayerRec* returner, std::int32_t PlayerRec::*returns,
+                  std::int32_t PlayerRec::*yards, std::int32_t gained, PlayRec& play) {
+    if (!returner) return;
+    AddTo(returner->*returns, 1);
+    if (yards) AddTo(returner->*yards, gained);
+    play.ballHandler = returner;
+}
+
 void ReadKickoff(const Sentences& sentences, Kick& kick, PlayRec& play, GameState& state,
                  PlayerRoster& roster) {
     if (kick.kicker) AddTo(kick.kicker->kickoffs, 1);
     std::string_view s2 = Readable(sentences, 1);
     PlayerRec* returner = kick.returner;
     if (Contains(s2, "returns the kick for ")) {
-        if (returner) {
-            AddTo(returner->kickReturns, 1);
-            AddTo(returner->kickReturnYards, YardsAfter(s2, "returns the kick for "));
-            play.ballHandler = returner;
-        }
+        CreditReturn(returner, &PlayerRec::kickReturns, &PlayerRec::kickReturnYards,
+                     YardsAfter(s2, "returns the kick for "), play);
     } else if (Contains(s2, "downs the ball in the end zone")) {
-        if (returner) {
-            AddTo(returner->kickReturns, 1);
-            play.ballHandler = returner;
-        }
+        CreditReturn(returner, &PlayerRec::kickReturns, nullptr, 0, play);
         if (kick.kicker) AddTo(kick.kicker->kickoffTouchbacks, 1);
     }
     if (sentences.Ended(2)) {
@@ -191,23 +195,14 @@ int ReadPunt(const Sentences& sentences, Kick& kick, PlayRec& play, GameState& s
     bool fairCatch = false;
     bool recovery = false;
     if (Contains(s2, "returns the kick for ")) {
-        if (returner) {
-            AddTo(returner->puntReturns, 1);
-            AddTo(returner->puntReturnYards, YardsAfter(s2, "returns the kick for "));
-            play.ballHandler = returner;
-        }
+        CreditReturn(returner, &PlayerRec::puntReturns, &PlayerRec::puntReturnYards,
+                     YardsAfter(s2, "returns the kick for "), play);
     } else if (Contains(s2, "downs the ball in the end zone")) {
-        if (returner) {
-            AddTo(returner->puntReturns, 1);
-            play.ballHandler = returner;
-        }
+        CreditReturn(returner, &PlayerRec::puntReturns, nullptr, 0, play);
         if (kicker) AddTo(kicker->puntTouchbacks, 1);
     } else if (Contains(s2, "calls for the fair catch")) {
         fairCatch = true;
-        if (returner) {
-            AddTo(returner->puntReturns, 1);
-            play.ballHandler = returner;
-        }
+        CreditReturn(returner, &PlayerRec::puntReturns, nullptr, 0, play);
     } else if (Contains(s2, "ball is down in the end zone")) {
         kick.touchback = true;
         if (kicker) AddTo(kicker->puntTouchbacks, 1);

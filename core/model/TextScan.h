@@ -31,6 +31,12 @@ constexpr bool StartsWithNoCase(std::string_view text, std::string_view word) {
     return true;
 }
 
+// strcmp's order: bytes as unsigned characters, a prefix first; -1, 0 or +1.
+constexpr int CompareBytes(std::string_view a, std::string_view b) {
+    int order = a.compare(b);  // char_traits<char> compares as unsigned char
+    return order < 0 ? -1 : order > 0 ? 1 : 0;
+}
+
 // `text` without the blanks and tabs at its start.
 constexpr std::string_view SkipBlanks(std::string_view text) {
     std::size_t i = 0;

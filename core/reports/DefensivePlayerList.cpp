@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "model/PlayerRec.h"
+#include "model/TextScan.h"
 
 namespace gridtally {
 namespace {
@@ -25,12 +26,6 @@ constexpr std::array<std::int32_t PlayerRec::*, 6> kCounters{
     &PlayerRec::knockdowns,        &PlayerRec::interceptions,
     &PlayerRec::interceptionYards, &PlayerRec::fumbleRecoveries,
 };
-
-// strcmp's order: bytes as unsigned characters, so capitals before small letters.
-int CompareBytes(std::string_view a, std::string_view b) {
-    int order = a.compare(b);  // char_traits<char> compares as unsigned char
-    return order < 0 ? -1 : order > 0 ? 1 : 0;
-}
 
 }  // namespace
 
