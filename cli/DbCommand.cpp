@@ -10,8 +10,8 @@
 
 #include "DumpCommand.h"
 #include "ReportCommand.h"
-#include "model/Latin1.h"
-#include "model/LogFile.h"
+#include "text/Latin1.h"
+#include "text/FileBytes.h"
 #include "playdb/PlayDB.h"
 #include "playdb/PlayDBFile.h"
 #include "reports/GamePrintout.h"

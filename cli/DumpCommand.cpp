@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <ostream>
 
-#include "model/Diagnostics.h"
-#include "model/GameLog.h"
-#include "model/Latin1.h"
-#include "model/LogFile.h"
+#include "text/Diagnostics.h"
+#include "game/GameLog.h"
+#include "text/Latin1.h"
+#include "text/FileBytes.h"
 #include "model/Statement.h"
 
 namespace gridtally {

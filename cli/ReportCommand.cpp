@@ -2,10 +2,10 @@
 
 #include <ostream>
 
-#include "model/Diagnostics.h"
-#include "model/GameLog.h"
-#include "model/Latin1.h"
-#include "model/LogFile.h"
+#include "text/Diagnostics.h"
+#include "game/GameLog.h"
+#include "text/Latin1.h"
+#include "text/FileBytes.h"
 
 namespace gridtally {
 namespace {

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "model/TextScan.h"
-#include "reports/Printf.h"
+#include "text/TextScan.h"
+#include "text/Printf.h"
 
 namespace gridtally {
 namespace {

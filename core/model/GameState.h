@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "model/FixedText.h"
+#include "text/FixedText.h"
 
 namespace gridtally {
 

@@ -1,6 +1,6 @@
 #include "model/LogReader.h"
 
-#include "model/TextScan.h"
+#include "text/TextScan.h"
 
 namespace gridtally {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "model/FixedText.h"
+#include "text/FixedText.h"
 
 namespace gridtally {
 

@@ -2,13 +2,7 @@
 
 #include <algorithm>
 
-#include "model/Diagnostics.h"
-#include "model/GameState.h"
-#include "model/PlayParser.h"
-#include "model/PlayerRoster.h"
-#include "model/SituationParser.h"
-#include "model/TeamTotals.h"
-#include "model/TextScan.h"
+#include "text/TextScan.h"
 
 namespace gridtally {
 
@@ -38,40 +32,6 @@ void MarkSentences(Statement& statement) {
          bang = statement.find("! ", bang + 2)) {
         statement[bang + 1] = SentenceMark;
     }
-}
-
-StatementKind ParseStatement(Statement& statement, PlayCallTable& playCalls, PlayerRoster& roster,
-                             std::unique_ptr<GameState>& currentState,
-                             std::array<TeamTotals, 2>& teamTotals) {
-    // Unsigned arithmetic: the count wraps instead of overflowing after 2^31 statements.
-    statementCount = static_cast<std::int32_t>(static_cast<std::uint32_t>(statementCount) + 1u);
-
-    StatementKind kind = ClassifyStatement(statement);
-    if (kind != StatementKind::Ignored) MarkSentences(statement);
-
-    if (kind == StatementKind::Situation) {
-        if (!currentState) currentState = std::make_unique<GameState>();
-        if (ParseSituation(statement, *currentState) == 0) {
-            if (teamTotals[0].name.empty() && !currentState->offense.empty()) {
-                teamTotals[0].name = currentState->offense;
-            }
-            if (teamTotals[1].name.empty() && !currentState->defense.empty()) {
-                teamTotals[1].name = currentState->defense;
-            }
-        }
-    } else if (kind == StatementKind::Play) {
-        // A play with no situation before it is read against a blank one.
-        GameState blank;
-        GameState& state = currentState ? *currentState : blank;
-        PlayKind play = ParsePlayStatement(statement, state, playCalls, roster);
-        if (play == PlayKind::None) {
-            ReportToStderr("ERROR parsing statement (line " + std::to_string(statementCount) +
-                           "):  " + statement.substr(0, statement.find('\0')) + "\n");
-        }
-        CountPlayInTeamTotals(teamTotals, state, play);
-        currentState.reset();
-    }
-    return kind;
 }
 
 }  // namespace gridtally

@@ -1,16 +1,9 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <memory>
 #include <string>
 
 namespace gridtally {
-
-class PlayCallTable;
-class PlayerRoster;
-class TeamTotals;
-struct GameState;
 
 // One paragraph of a game log, joined from its lines: 8-bit text that the parsers
 // may modify in place.
@@ -38,13 +31,5 @@ StatementKind ClassifyStatement(const Statement& statement);
 // Ends sentences at ". " and "! " with SentenceMark, unless the statement already
 // carries marks of its own.
 void MarkSentences(Statement& statement);
-
-// Counts, classifies, marks and dispatches one statement: a situation fills
-// `currentState` (created when there is none) and names the clubs of `teamTotals`; a
-// play is credited to the players and play calls, counted in `teamTotals` when it is a
-// run or a pass, and then discards `currentState`.
-StatementKind ParseStatement(Statement& statement, PlayCallTable& playCalls, PlayerRoster& roster,
-                             std::unique_ptr<GameState>& currentState,
-                             std::array<TeamTotals, 2>& teamTotals);
 
 }  // namespace gridtally

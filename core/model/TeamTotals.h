@@ -1,14 +1,10 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 
-#include "model/FixedText.h"
-#include "playcalls/PlayKind.h"
+#include "text/FixedText.h"
 
 namespace gridtally {
-
-struct GameState;
 
 // A club's runs and passes by down and distance.
 class TeamTotals {
@@ -22,11 +18,5 @@ public:
 
 // 0 for less than 2 yards to go, 1 for 2 to 5, 2 for 6 to 10, 3 for more than 10.
 int distanceBucket(std::int32_t toGo);
-
-// Counts a run or pass in the offense's TeamTotals of a game (other kinds are not
-// counted). The first record is the offense's when it bears the offense's name; the
-// second is taken otherwise and, while unnamed, takes that name.
-void CountPlayInTeamTotals(std::array<TeamTotals, 2>& teamTotals, const GameState& state,
-                           PlayKind kind);
 
 }  // namespace gridtally

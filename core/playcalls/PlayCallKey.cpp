@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "model/TextScan.h"
+#include "text/TextScan.h"
 
 namespace gridtally {
 

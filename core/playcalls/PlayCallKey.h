@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/FixedText.h"
+#include "text/FixedText.h"
 #include "playcalls/PlayKind.h"
 
 namespace gridtally {

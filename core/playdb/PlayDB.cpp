@@ -4,11 +4,11 @@
 
 #include "model/Counter.h"
 #include "model/GameState.h"
-#include "model/LogFile.h"
+#include "text/FileBytes.h"
 #include "model/LogReader.h"
 #include "model/PlayerRoster.h"
-#include "model/Statement.h"
-#include "model/TextScan.h"
+#include "parsers/StatementParser.h"
+#include "text/TextScan.h"
 
 namespace gridtally {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "model/PlayerRec.h"
-#include "model/TextScan.h"
+#include "text/TextScan.h"
 
 namespace gridtally {
 namespace {

@@ -5,8 +5,9 @@
 
 #include "lists/PlayListContent.h"
 #include "lists/Tendencies.h"
-#include "model/GameLog.h"
+#include "game/GameLog.h"
 #include "reports/DefensivePlayerList.h"
+#include "reports/PlayerReports.h"
 #include "reports/PlayerSelection.h"
 
 namespace gridtally {
@@ -59,7 +60,7 @@ std::vector<PrintoutPage> BuildTeamPrintout(GameLog& game, std::string_view labe
 
     std::vector<PrintoutPage> pages;
     ReportLines offense;
-    game.BuildOffenseReport(team, offense);
+    BuildOffenseReport(game.roster, team, offense);
     pages.push_back(ReportPage(title + " - Offensive Player Stats", std::move(offense)));
 
     PrintoutPage defense;
@@ -71,7 +72,7 @@ std::vector<PrintoutPage> BuildTeamPrintout(GameLog& game, std::string_view labe
     pages.push_back(std::move(defense));
 
     ReportLines special;
-    game.BuildSpecialTeamsReport(team, special);
+    BuildSpecialTeamsReport(game.roster, team, special);
     pages.push_back(ReportPage(title + " - Special Teams Stats", std::move(special)));
 
     std::vector<PrintoutPage> calls = BuildPlayCallPages(game, label);

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "model/PlayerRoster.h"
-#include "reports/Printf.h"
+#include "text/Printf.h"
 
 namespace gridtally {
 namespace {

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "model/Diagnostics.h"
+#include "text/Diagnostics.h"
 #include "model/GameState.h"
+#include "parsers/StatementParser.h"
 #include "model/PlayerRoster.h"
 #include "model/Statement.h"
 #include "model/TeamTotals.h"

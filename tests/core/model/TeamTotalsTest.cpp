@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/GameState.h"
+#include "parsers/StatementParser.h"
 #include "model/TeamTotals.h"
 
 namespace gridtally {

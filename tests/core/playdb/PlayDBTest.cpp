@@ -5,7 +5,7 @@
 #include <fstream>
 #include <map>
 
-#include "model/Diagnostics.h"
+#include "text/Diagnostics.h"
 #include "playdb/PlayDB.h"
 #include "playdb/PlayDBFile.h"
 

@@ -1,14 +1,14 @@
-#include "model/SituationParser.h"
+#include "parsers/SituationParser.h"
 
 #include <array>
 #include <optional>
 #include <string>
 
-#include "model/FixedText.h"
+#include "text/FixedText.h"
 #include "model/GameState.h"
 #include "model/Sentences.h"
 #include "model/Statement.h"
-#include "model/TextScan.h"
+#include "text/TextScan.h"
 
 namespace gridtally {
 namespace {

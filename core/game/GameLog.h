@@ -6,13 +6,12 @@
 #include <string_view>
 #include <vector>
 
-#include "model/FixedText.h"
+#include "text/FixedText.h"
 #include "model/GameState.h"
 #include "model/PlayerRoster.h"
 #include "model/TeamTotals.h"
 #include "playcalls/PlayCallTable.h"
 #include "playcalls/PlayModel.h"
-#include "reports/ReportLines.h"
 
 namespace gridtally {
 
@@ -32,10 +31,6 @@ public:
                           std::vector<std::unique_ptr<PlayRec>>& list) override;
     bool RemovePlayCall(PlayRec& play) override;
     void AddPlayCall(PlayRec& play) override;
-
-    // The report texts of one club, from the roster.
-    void BuildOffenseReport(std::string_view team, ReportLines& lines) const;
-    void BuildSpecialTeamsReport(std::string_view team, ReportLines& lines) const;
 
     PlayCallTable playCalls;
 

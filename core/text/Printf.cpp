@@ -1,4 +1,4 @@
-#include "reports/Printf.h"
+#include "text/Printf.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "model/Diagnostics.h"
-#include "model/PlayCallSentence.h"
+#include "text/Diagnostics.h"
+#include "parsers/PlayCallSentence.h"
 #include "playcalls/PlayCallTable.h"
 
 namespace gridtally {

@@ -1,4 +1,4 @@
-#include "model/TextScan.h"
+#include "text/TextScan.h"
 
 #include <limits>
 

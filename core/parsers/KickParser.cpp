@@ -1,4 +1,4 @@
-#include "model/KickParser.h"
+#include "parsers/KickParser.h"
 
 #include <algorithm>
 #include <optional>
@@ -6,11 +6,11 @@
 
 #include "model/Counter.h"
 #include "model/GameState.h"
-#include "model/PlayCredits.h"
+#include "parsers/PlayCredits.h"
 #include "model/PlayerRoster.h"
 #include "model/Sentences.h"
-#include "model/TextScan.h"
-#include "model/YardagePhraseTable.h"
+#include "text/TextScan.h"
+#include "parsers/YardagePhraseTable.h"
 #include "playcalls/PlayRec.h"
 
 namespace gridtally {

@@ -1,7 +1,8 @@
 #include "PlayFixture.h"
-#include "model/LogFile.h"
+#include "text/FileBytes.h"
 #include "model/LogReader.h"
-#include "model/PlayParser.h"
+#include "parsers/StatementParser.h"
+#include "parsers/PlayParser.h"
 
 namespace gridtally {
 namespace {

@@ -1,4 +1,4 @@
-#include "model/Diagnostics.h"
+#include "text/Diagnostics.h"
 
 #include <cstdio>
 

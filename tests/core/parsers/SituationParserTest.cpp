@@ -3,7 +3,7 @@
 #include <string>
 
 #include "model/GameState.h"
-#include "model/SituationParser.h"
+#include "parsers/SituationParser.h"
 #include "model/Statement.h"
 
 namespace gridtally {

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "model/TextScan.h"
+#include "text/TextScan.h"
 
 namespace gridtally {
 namespace {

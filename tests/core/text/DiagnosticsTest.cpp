@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/Diagnostics.h"
+#include "text/Diagnostics.h"
 
 namespace gridtally {
 namespace {

@@ -1,12 +1,12 @@
-#include "model/PlayCallSentence.h"
+#include "parsers/PlayCallSentence.h"
 
 #include <optional>
 #include <string>
 
 #include "model/Counter.h"
-#include "model/Diagnostics.h"
-#include "model/FixedText.h"
-#include "model/TextScan.h"
+#include "text/Diagnostics.h"
+#include "text/FixedText.h"
+#include "text/TextScan.h"
 #include "playcalls/PlayCallTable.h"
 #include "playcalls/PlayRec.h"
 

@@ -1,4 +1,4 @@
-#include "model/PassParser.h"
+#include "parsers/PassParser.h"
 
 #include <algorithm>
 #include <array>
@@ -7,11 +7,11 @@
 
 #include "model/Counter.h"
 #include "model/GameState.h"
-#include "model/PlayCredits.h"
+#include "parsers/PlayCredits.h"
 #include "model/PlayerRoster.h"
 #include "model/Sentences.h"
-#include "model/TextScan.h"
-#include "model/YardagePhraseTable.h"
+#include "text/TextScan.h"
+#include "parsers/YardagePhraseTable.h"
 #include "playcalls/PlayRec.h"
 
 namespace gridtally {

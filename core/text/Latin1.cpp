@@ -1,4 +1,4 @@
-#include "model/Latin1.h"
+#include "text/Latin1.h"
 
 namespace gridtally {
 

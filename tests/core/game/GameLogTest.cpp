@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "model/Diagnostics.h"
-#include "model/GameLog.h"
-#include "model/LogFile.h"
+#include "text/Diagnostics.h"
+#include "game/GameLog.h"
+#include "text/FileBytes.h"
 #include "model/Statement.h"
 
 namespace gridtally {

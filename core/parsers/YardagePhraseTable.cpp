@@ -1,9 +1,9 @@
-#include "model/YardagePhraseTable.h"
+#include "parsers/YardagePhraseTable.h"
 
 #include <array>
 #include <limits>
 
-#include "model/TextScan.h"
+#include "text/TextScan.h"
 
 namespace gridtally {
 namespace {

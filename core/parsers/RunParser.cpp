@@ -1,15 +1,15 @@
-#include "model/RunParser.h"
+#include "parsers/RunParser.h"
 
 #include <optional>
 #include <string_view>
 
 #include "model/Counter.h"
 #include "model/GameState.h"
-#include "model/PlayCredits.h"
+#include "parsers/PlayCredits.h"
 #include "model/PlayerRoster.h"
 #include "model/Sentences.h"
-#include "model/TextScan.h"
-#include "model/YardagePhraseTable.h"
+#include "text/TextScan.h"
+#include "parsers/YardagePhraseTable.h"
 #include "playcalls/PlayRec.h"
 
 namespace gridtally {

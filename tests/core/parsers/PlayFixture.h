@@ -6,8 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "model/Diagnostics.h"
+#include "text/Diagnostics.h"
 #include "model/GameState.h"
+#include "parsers/StatementParser.h"
 #include "model/PlayerRoster.h"
 #include "model/Statement.h"
 #include "model/TeamTotals.h"

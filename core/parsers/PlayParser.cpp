@@ -1,17 +1,17 @@
-#include "model/PlayParser.h"
+#include "parsers/PlayParser.h"
 
 #include <array>
 
 #include "model/GameState.h"
-#include "model/KickParser.h"
-#include "model/PassParser.h"
-#include "model/PlayCallSentence.h"
-#include "model/PlayCredits.h"
+#include "parsers/KickParser.h"
+#include "parsers/PassParser.h"
+#include "parsers/PlayCallSentence.h"
+#include "parsers/PlayCredits.h"
 #include "model/PlayerRoster.h"
-#include "model/RunParser.h"
+#include "parsers/RunParser.h"
 #include "model/Sentences.h"
 #include "model/Statement.h"
-#include "model/TextScan.h"
+#include "text/TextScan.h"
 #include "playcalls/PlayCallTable.h"
 #include "playcalls/PlayRec.h"
 

@@ -1,10 +1,9 @@
-#include "model/GameLog.h"
+#include "game/GameLog.h"
 
 #include <algorithm>
 
 #include "model/LogReader.h"
-#include "reports/PlayerReports.h"
-#include "model/Statement.h"
+#include "parsers/StatementParser.h"
 
 namespace gridtally {
 
@@ -51,14 +50,6 @@ void GameLog::CollectPlayCalls(PlayKind kind, std::string_view team,
     else if (team == "Team 2")
         team = team2Name;
     playCalls.CollectPlayCalls(kind, FixedText<64>::Fit(team), list);
-}
-
-void GameLog::BuildOffenseReport(std::string_view team, ReportLines& lines) const {
-    gridtally::BuildOffenseReport(roster, team, lines);
-}
-
-void GameLog::BuildSpecialTeamsReport(std::string_view team, ReportLines& lines) const {
-    gridtally::BuildSpecialTeamsReport(roster, team, lines);
 }
 
 bool GameLog::RemovePlayCall(PlayRec& play) { return playCalls.RemovePlayCall(play); }

@@ -1,14 +1,14 @@
-#include "model/PlayCredits.h"
+#include "parsers/PlayCredits.h"
 
 #include <algorithm>
 #include <string>
 
 #include "model/Counter.h"
-#include "model/Diagnostics.h"
+#include "text/Diagnostics.h"
 #include "model/GameState.h"
 #include "model/PlayerRoster.h"
-#include "model/TextScan.h"
-#include "model/YardagePhraseTable.h"
+#include "text/TextScan.h"
+#include "parsers/YardagePhraseTable.h"
 #include "playcalls/PlayRec.h"
 
 namespace gridtally {

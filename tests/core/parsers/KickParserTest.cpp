@@ -1,5 +1,5 @@
 #include "PlayFixture.h"
-#include "model/KickParser.h"
+#include "parsers/KickParser.h"
 
 namespace gridtally {
 namespace {

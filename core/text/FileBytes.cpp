@@ -1,4 +1,4 @@
-#include "model/LogFile.h"
+#include "text/FileBytes.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "model/FixedText.h"
+#include "text/FixedText.h"
 
 namespace gridtally {
 namespace {
