@@ -90,7 +90,7 @@ Json DumpGameLog(std::string_view fileBytes) {
         json["teamTotals"].push_back(TeamTotalsJson(totals));
     }
     json["players"] = Json::array();
-    for (const PlayerRec* player : game.roster) json["players"].push_back(PlayerJson(*player));
+    for (const auto& player : game.roster) json["players"].push_back(PlayerJson(*player));
     json["playCalls"] = PlayCallsJson(game.playCalls);
     json["stdout"] = Messages(capture.stdoutMessages());
     json["stderr"] = Messages(capture.stderrMessages());

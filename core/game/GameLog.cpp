@@ -7,7 +7,7 @@
 
 namespace gridtally {
 
-GameLog::GameLog() : PlayModel(1) {}
+GameLog::GameLog() : PlayModel(ModelKind::GameLog) {}
 
 void GameLog::Load(std::string_view fileBytes) {
     // A document reads one file; a second load starts from a clean model.

@@ -36,7 +36,7 @@ public:
 
     // Every line of the file in order, each 0x05 byte shown as a blank.
     std::vector<std::string> logLines;
-    PlayerRoster roster{true};
+    PlayerRoster roster;
     std::unique_ptr<GameState> currentState;
     FixedText<64> team1Name{"Team 1"};
     FixedText<64> team2Name{"Team 2"};

@@ -17,4 +17,10 @@ struct ListColumn {
     int printX;
 };
 
+// The index of a column enumerator, as a header click or a cell vector counts columns.
+template <typename Column>
+constexpr int ColumnIndex(Column column) {
+    return static_cast<int>(column);
+}
+
 }  // namespace gridtally

@@ -15,7 +15,7 @@ namespace {
 
 using Counter = std::int32_t PlayCallRec::*;
 
-constexpr std::array<ListColumn, 7> kRunColumns{{
+constexpr std::array<ListColumn, ColumnIndex(RunColumn::Count)> kRunColumns{{
     {"Play", 150, ColumnAlign::Left, 0},
     {"Calls", 50, ColumnAlign::Left, 4000},
     {"Yards", 50, ColumnAlign::Left, 4700},
@@ -25,7 +25,7 @@ constexpr std::array<ListColumn, 7> kRunColumns{{
     {"Pts", 50, ColumnAlign::Left, 9500},
 }};
 
-constexpr std::array<ListColumn, 9> kPassColumns{{
+constexpr std::array<ListColumn, ColumnIndex(PassColumn::Count)> kPassColumns{{
     {"Play", 150, ColumnAlign::Left, 0},
     {"Cmp/Att", 80, ColumnAlign::Left, 4000},
     {"Yards", 50, ColumnAlign::Left, 5500},
@@ -37,7 +37,7 @@ constexpr std::array<ListColumn, 9> kPassColumns{{
     {"Pts", 30, ColumnAlign::Left, 11500},
 }};
 
-constexpr std::array<ListColumn, 10> kDefenseColumns{{
+constexpr std::array<ListColumn, ColumnIndex(DefenseColumn::Count)> kDefenseColumns{{
     {"Play", 150, ColumnAlign::Left, 0},
     {"vs Run", 50, ColumnAlign::Left, 4000},
     {"Avg", 50, ColumnAlign::Left, 5200},
@@ -52,7 +52,7 @@ constexpr std::array<ListColumn, 10> kDefenseColumns{{
 
 // The counter each column sorts by; nullptr where the column sorts by the name or by an
 // average.
-constexpr std::array<Counter, 7> kRunSortCounters{
+constexpr std::array<Counter, ColumnIndex(RunColumn::Count)> kRunSortCounters{
     nullptr,
     &PlayCallRec::calls,
     &PlayCallRec::yards,
@@ -61,7 +61,7 @@ constexpr std::array<Counter, 7> kRunSortCounters{
     &PlayCallRec::touchdowns,
     &PlayCallRec::points,
 };
-constexpr std::array<Counter, 9> kPassSortCounters{
+constexpr std::array<Counter, ColumnIndex(PassColumn::Count)> kPassSortCounters{
     nullptr,
     &PlayCallRec::completions,
     &PlayCallRec::yards,
@@ -72,7 +72,7 @@ constexpr std::array<Counter, 9> kPassSortCounters{
     &PlayCallRec::touchdowns,
     &PlayCallRec::points,
 };
-constexpr std::array<Counter, 10> kDefenseSortCounters{
+constexpr std::array<Counter, ColumnIndex(DefenseColumn::Count)> kDefenseSortCounters{
     nullptr,
     &PlayCallRec::runsFaced,
     nullptr,
@@ -146,7 +146,7 @@ int CompareAverages(PlayListKind list, int column, const PlayCallRec& a, const P
         case PlayListKind::Pass:
             return Sign(static_cast<float>(PassAverage(b)) - static_cast<float>(PassAverage(a)));
         case PlayListKind::Defense:
-            if (column == 2) {
+            if (column == ColumnIndex(DefenseColumn::RunAverage)) {
                 return Sign(FacedAverage(b.runYardsAllowed, b.runsFaced) -
                             FacedAverage(a.runYardsAllowed, a.runsFaced));
             }
@@ -235,7 +235,9 @@ std::vector<std::string> PlayListCells(PlayListKind list, const PlayRec& play) {
 int ComparePlayListRows(PlayListKind list, int column, const PlayRec& a, const PlayRec& b) {
     std::span<const Counter> counters = SortCounters(list);
     if (column < 0 || static_cast<std::size_t>(column) >= counters.size()) return 0;
-    if (column == 0) return CompareBytes(a.key.play.view(), b.key.play.view());
+    if (column == ColumnIndex(RunColumn::Play)) {  // the same first column in every list
+        return CompareBytes(a.key.play.view(), b.key.play.view());
+    }
     if (Counter counter = counters[static_cast<std::size_t>(column)]) {
         // In 64 bits: the 32-bit difference of two large counters overflows and flips.
         return Sign(static_cast<std::int64_t>(b.results.*counter) -

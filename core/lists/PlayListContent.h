@@ -14,13 +14,41 @@ namespace gridtally {
 // The three play-call lists of a club.
 enum class PlayListKind { Run, Pass, Defense };
 
+// The columns of each list in their order; a header click names one by its index.
+enum class RunColumn { Play, Calls, Yards, Average, Fumbles, Touchdowns, Points, Count };
+enum class PassColumn {
+    Play,
+    CompletionsOfCalls,
+    Yards,
+    Average,
+    Fumbles,
+    Interceptions,
+    Sacks,
+    Touchdowns,
+    Points,
+    Count
+};
+enum class DefenseColumn {
+    Play,
+    RunsFaced,
+    RunAverage,
+    PassesFaced,
+    PassAverage,
+    Fumbles,
+    Interceptions,
+    Sacks,
+    DefenseTouchdowns,
+    OffenseTouchdowns,
+    Count
+};
+
 // The kind of play call a list collects: run 0, pass 1, defense 3.
 PlayKind PlayListPlayKind(PlayListKind list);
 
 // The printed title: "<team> - Running Plays", "- Passing Plays" or "- Defensive Plays".
 std::string PlayListTitle(PlayListKind list, std::string_view team);
 
-// The list's columns; column 0 is the play name.
+// The list's columns, in the order of its column enum.
 std::span<const ListColumn> PlayListColumns(PlayListKind list);
 
 // The texts of one row, one per column, as the list shows and prints them.

@@ -7,7 +7,7 @@
 namespace gridtally {
 namespace {
 
-constexpr std::array<ListColumn, 3> kTendencyColumns{{
+constexpr std::array<ListColumn, ColumnIndex(TendencyColumn::Count)> kTendencyColumns{{
     {"Situation", 150, ColumnAlign::Left, 0},
     {"Runs", 50, ColumnAlign::Left, 2500},
     {"Passes", 50, ColumnAlign::Left, 4000},

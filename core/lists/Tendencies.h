@@ -13,6 +13,8 @@ namespace gridtally {
 // The printed title: "<team> - Tendencies".
 std::string TendencyTitle(std::string_view team);
 
+enum class TendencyColumn { Situation, Runs, Passes, Count };
+
 // "Situation", "Runs", "Passes".
 std::span<const ListColumn> TendencyColumns();
 

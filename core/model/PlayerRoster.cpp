@@ -1,6 +1,5 @@
 #include "model/PlayerRoster.h"
 
-#include <cassert>
 #include <memory>
 #include <optional>
 
@@ -8,30 +7,14 @@
 
 namespace gridtally {
 
-PlayerRoster::~PlayerRoster() { Clear(); }
-
 PlayerRec* PlayerRoster::Append(std::unique_ptr<PlayerRec> player) {
-    assert(ownsPlayers_);
-    players_.push_back(player.get());
-    return player.release();
-}
-
-void PlayerRoster::AppendShared(PlayerRec* player) {
-    assert(!ownsPlayers_);
-    players_.push_back(player);
-}
-
-void PlayerRoster::Clear() {
-    if (ownsPlayers_) {
-        for (PlayerRec* player : players_) delete player;
-    }
-    players_.clear();
+    return players_.emplace_back(std::move(player)).get();
 }
 
 PlayerRec* FindPlayerByName(const PlayerRoster& roster, std::string_view name) {
     name = decltype(PlayerRec::name)::Fit(name);
-    for (PlayerRec* player : roster) {
-        if (player->name == name) return player;
+    for (const auto& player : roster) {
+        if (player->name == name) return player.get();
     }
     return nullptr;
 }
@@ -39,8 +22,8 @@ PlayerRec* FindPlayerByName(const PlayerRoster& roster, std::string_view name) {
 PlayerRec* FindPlayerByPosition(const PlayerRoster& roster, std::string_view team,
                                 std::string_view position) {
     team = decltype(PlayerRec::team)::Fit(team);
-    for (PlayerRec* player : roster) {
-        if (player->team == team && player->position == position) return player;
+    for (const auto& player : roster) {
+        if (player->team == team && player->position == position) return player.get();
     }
     return nullptr;
 }

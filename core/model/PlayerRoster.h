@@ -9,34 +9,26 @@
 
 namespace gridtally {
 
-// The players of one game in the order in which they were first met. A roster that
-// owns its players deletes them when it is emptied or destroyed; one built to show a
-// selection of another roster's players does not.
+// The players of one game in the order in which they were first met. The roster owns
+// them; a selection of them (a report's or a list's) is a PlayerSelection of pointers
+// that live as long as the roster.
 class PlayerRoster {
 public:
-    explicit PlayerRoster(bool ownsPlayers) : ownsPlayers_(ownsPlayers) {}
-    ~PlayerRoster();
-    PlayerRoster(const PlayerRoster&) = delete;
-    PlayerRoster& operator=(const PlayerRoster&) = delete;
-
-    bool ownsPlayers() const { return ownsPlayers_; }
-
-    // Adds a player to a roster that owns its players and returns him.
+    // Adds a player and returns him.
     PlayerRec* Append(std::unique_ptr<PlayerRec> player);
-    // Adds another roster's player to a roster that does not own its players.
-    void AppendShared(PlayerRec* player);
-    void Clear();
+    void Clear() { players_.clear(); }
 
     std::size_t size() const { return players_.size(); }
     bool empty() const { return players_.empty(); }
-    PlayerRec* at(std::size_t index) const { return players_.at(index); }
+    PlayerRec* at(std::size_t index) const { return players_.at(index).get(); }
     auto begin() const { return players_.begin(); }
     auto end() const { return players_.end(); }
 
 private:
-    bool ownsPlayers_;
-    std::vector<PlayerRec*> players_;
+    std::vector<std::unique_ptr<PlayerRec>> players_;
 };
+
+using PlayerSelection = std::vector<const PlayerRec*>;
 
 // Lookups are linear and the first match wins. Names and teams compare exactly, as the
 // record fields store them: a query longer than the field is cut the same way first.

@@ -16,15 +16,13 @@
 namespace gridtally {
 namespace {
 
-enum KickKind { kNoKick = 0, kKickoff = 1, kPunt = 2, kFieldGoal = 3, kExtraPoint = 4 };
-
 constexpr std::string_view kKicksOffTo = " kicks off to ";
 constexpr std::string_view kPunts = " punts ";
 constexpr std::string_view kPuntIsBlocked = " punt is blocked";
 
 // What the kick sentence told.
 struct Kick {
-    KickKind kind = kNoKick;
+    KickKind kind = KickKind::None;
     PlayerRec* kicker = nullptr;
     PlayerRec* returner = nullptr;  // the blocker of a blocked punt
     std::int32_t puntDistance = 0;
@@ -59,7 +57,7 @@ bool ReadKickoffOrPunt(std::string_view s1, std::string_view kickingSide, Kick& 
     std::string_view fromPhrase = s1.substr(phrase);
     std::optional<std::string_view> returnerPart;
     if (std::size_t punts = fromPhrase.find(kPunts); punts != std::string_view::npos) {
-        kick.kind = kPunt;
+        kick.kind = KickKind::Punt;
         std::string_view afterPunts = fromPhrase.substr(punts + kPunts.size());
         bool outOfBounds = false;
         if (auto distance = ScanInt(afterPunts)) {
@@ -84,7 +82,7 @@ bool ReadKickoffOrPunt(std::string_view s1, std::string_view kickingSide, Kick& 
         if (returnerPart->find('\'') == std::string_view::npos) return outOfBounds;
     } else if (std::size_t blocked = fromPhrase.find("punt is blocked by ");
                blocked != std::string_view::npos) {
-        kick.kind = kPunt;
+        kick.kind = KickKind::Punt;
         std::string_view after =
             fromPhrase.substr(blocked + std::string_view("punt is blocked by ").size());
         if (after.find('\'') != std::string_view::npos) {
@@ -96,7 +94,7 @@ bool ReadKickoffOrPunt(std::string_view s1, std::string_view kickingSide, Kick& 
         return true;
     } else if (std::size_t kicksOff = fromPhrase.find(kKicksOffTo);
                kicksOff != std::string_view::npos) {
-        kick.kind = kKickoff;
+        kick.kind = KickKind::Kickoff;
         returnerPart = fromPhrase.substr(kicksOff + kKicksOffTo.size());
         if (returnerPart->find('\'') == std::string_view::npos) return false;
     } else {
@@ -249,7 +247,7 @@ void ReadPlaceKick(const Sentences& sentences, Kick& kick, PlayRec& play, const 
     PlayerRec* kicker = kick.kicker;
     std::string_view s2 = Readable(sentences, 1);
     if (Contains(s2, "kick is good.")) {
-        if (kick.kind == kFieldGoal) {
+        if (kick.kind == KickKind::FieldGoal) {
             if (kicker) {
                 AddTo(kicker->fieldGoalsMade, 1);
                 kicker->longestFieldGoal =
@@ -275,7 +273,7 @@ void ReadPlaceKick(const Sentences& sentences, Kick& kick, PlayRec& play, const 
         }
     }
     if (kicker)
-        AddTo(kick.kind == kFieldGoal ? kicker->fieldGoalsBlocked : kicker->extraPointsBlocked, 1);
+        AddTo(kick.kind == KickKind::FieldGoal ? kicker->fieldGoalsBlocked : kicker->extraPointsBlocked, 1);
 
     Recovery recovery = FindRecoverer(Readable(sentences, 2), state.offense, kicker, roster);
     if (!recovery.found) return;
@@ -305,7 +303,7 @@ int ParseKick(const Sentences& sentences, PlayRec& play, GameState& state, Playe
         kick.kicker = sided ? FindOrAddPlayer(sided->reference, kickingSide, roster) : nullptr;
         if (kick.kicker) {
             if (Contains(s1, "extra point")) {
-                kick.kind = kExtraPoint;
+                kick.kind = KickKind::ExtraPoint;
                 AddTo(kick.kicker->extraPointAttempts, 1);
             } else {
                 std::size_t attempts = s1.find(kAttemptsA);
@@ -314,25 +312,25 @@ int ParseKick(const Sentences& sentences, PlayRec& play, GameState& state, Playe
                     distance = ScanInt(s1.substr(attempts + kAttemptsA.size()));
                 }
                 if (!distance) return -1;
-                kick.kind = kFieldGoal;
+                kick.kind = KickKind::FieldGoal;
                 kick.fieldGoalDistance = distance->value;
                 AddTo(kick.kicker->fieldGoalAttempts, 1);
             }
         }
     } else if (Contains(s1, " ball is downed ")) {
-        kick.kind = kPunt;
+        kick.kind = KickKind::Punt;
         kick.kicker = FindPlayerByPosition(roster, kickingSide, "P1");
     }
 
     state.kickKind = kick.kind;
     switch (kick.kind) {
-        case kKickoff:
+        case KickKind::Kickoff:
             ReadKickoff(sentences, kick, play, state, roster);
             return 0;
-        case kPunt:
+        case KickKind::Punt:
             return ReadPunt(sentences, kick, play, state, kickingSide, roster);
-        case kFieldGoal:
-        case kExtraPoint:
+        case KickKind::FieldGoal:
+        case KickKind::ExtraPoint:
             ReadPlaceKick(sentences, kick, play, state, roster);
             return 0;
         default:

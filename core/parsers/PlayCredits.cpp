@@ -68,8 +68,8 @@ void CreditTouchdown(std::string_view sentence, PlayRec& play, const GameState& 
             if (scorer) AddTo(scorer->rushTouchdowns, 1);
             break;
         case PlayKind::Kick:
-            if (scorer && state.kickKind == 2) AddTo(scorer->puntReturnTouchdowns, 1);
-            if (scorer && state.kickKind == 1) AddTo(scorer->kickReturnTouchdowns, 1);
+            if (scorer && state.kickKind == KickKind::Punt) AddTo(scorer->puntReturnTouchdowns, 1);
+            if (scorer && state.kickKind == KickKind::Kickoff) AddTo(scorer->kickReturnTouchdowns, 1);
             break;
         default:
             break;

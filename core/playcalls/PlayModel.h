@@ -10,13 +10,19 @@
 namespace gridtally {
 
 class TeamTotals;
+
+// Which document a model is; a view that must tell them apart asks this.
+enum class ModelKind : std::int32_t {
+    GameLog = 1,
+    PlayDB = 2,
+};
 struct PlayRec;
 
 // What the play-calling lists read and adjust, implemented by both documents: the
 // game log and the Play DB. It is the first base of each. The base answers nothing.
 class PlayModel {
 public:
-    explicit PlayModel(std::int32_t kind) : modelKind(kind) {}
+    explicit PlayModel(ModelKind kind) : modelKind(kind) {}
     virtual ~PlayModel() = default;
     PlayModel(const PlayModel&) = delete;
     PlayModel& operator=(const PlayModel&) = delete;
@@ -31,8 +37,7 @@ public:
     // Adds the record's counters under its own key and kind.
     virtual void AddPlayCall(PlayRec& /*play*/) {}
 
-    // 1 in a game log document, 2 in a Play DB.
-    const std::int32_t modelKind;
+    const ModelKind modelKind;
 };
 
 }  // namespace gridtally

@@ -42,7 +42,7 @@ void PlayDB::AddPlayCall(PlayRec& play) { playCalls.AddPlayCall(play); }
 void PlayDB::ImportLog(std::string_view logBytes, std::set<std::string>& names,
                        std::array<TeamTotals, 2>& totals) {
     // The log's players are needed only while it is read.
-    PlayerRoster roster(true);
+    PlayerRoster roster;
     std::unique_ptr<GameState> state;
     ReadLogStatements(logBytes, [&](Statement& statement) {
         ParseStatement(statement, playCalls, roster, state, totals);

@@ -23,7 +23,7 @@ using TeamTotalsTable = std::map<std::string, std::unique_ptr<TeamTotals>>;
 // of the logs added to it. The Play DB window's document extends it.
 class PlayDB : public PlayModel {
 public:
-    PlayDB() : PlayModel(2) {}
+    PlayDB() : PlayModel(ModelKind::PlayDB) {}
 
     TeamTotals* FindTeamTotals(std::string_view team) override;
     void CollectPlayCalls(PlayKind kind, std::string_view team,

@@ -9,7 +9,7 @@
 namespace gridtally {
 namespace {
 
-constexpr std::array<ListColumn, 8> kColumns{{
+constexpr std::array<ListColumn, ColumnIndex(DPlayerColumn::Count)> kColumns{{
     {"Name", 100, ColumnAlign::Left, 0},
     {"Pos", 50, ColumnAlign::Left, 2500},
     {"Tackles", 50, ColumnAlign::Left, 3200},
@@ -20,8 +20,10 @@ constexpr std::array<ListColumn, 8> kColumns{{
     {"Fumble Rec", 90, ColumnAlign::Left, 9500},
 }};
 
-// The counters of columns 2 to 7.
-constexpr std::array<std::int32_t PlayerRec::*, 6> kCounters{
+// The counters of the columns from Tackles on.
+constexpr int kFirstCounter = ColumnIndex(DPlayerColumn::Tackles);
+constexpr std::array<std::int32_t PlayerRec::*, ColumnIndex(DPlayerColumn::Count) - kFirstCounter>
+    kCounters{
     &PlayerRec::tackles,           &PlayerRec::sacks,
     &PlayerRec::knockdowns,        &PlayerRec::interceptions,
     &PlayerRec::interceptionYards, &PlayerRec::fumbleRecoveries,
@@ -38,10 +40,10 @@ std::vector<std::string> DPlayerCells(const PlayerRec& player) {
 }
 
 int CompareDPlayers(int column, const PlayerRec& a, const PlayerRec& b) {
-    if (column == 0) return CompareBytes(a.name, b.name);
-    if (column == 1) return CompareBytes(a.position, b.position);
-    if (column < 2 || column > 7) return 0;
-    auto counter = kCounters[static_cast<std::size_t>(column - 2)];
+    if (column == ColumnIndex(DPlayerColumn::Name)) return CompareBytes(a.name, b.name);
+    if (column == ColumnIndex(DPlayerColumn::Position)) return CompareBytes(a.position, b.position);
+    if (column < kFirstCounter || column >= ColumnIndex(DPlayerColumn::Count)) return 0;
+    auto counter = kCounters[static_cast<std::size_t>(column - kFirstCounter)];
     // Larger first. Wide arithmetic: the difference of two counters may not fit 32 bits.
     std::int64_t difference = std::int64_t{b.*counter} - std::int64_t{a.*counter};
     return difference < 0 ? -1 : difference > 0 ? 1 : 0;

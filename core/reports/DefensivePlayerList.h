@@ -10,7 +10,19 @@ namespace gridtally {
 
 struct PlayerRec;
 
-// The eight columns of a club's defensive player list.
+enum class DPlayerColumn {
+    Name,
+    Position,
+    Tackles,
+    Sacks,
+    Knockdowns,
+    Interceptions,
+    InterceptionYards,
+    FumbleRecoveries,
+    Count
+};
+
+// The columns of a club's defensive player list, in the order of DPlayerColumn.
 std::span<const ListColumn> DPlayerColumns();
 
 // One text per column: name, position, then the counters as "%d".

@@ -66,9 +66,7 @@ std::vector<PrintoutPage> BuildTeamPrintout(GameLog& game, std::string_view labe
     PrintoutPage defense;
     defense.title = title + " - Defensive player stats";
     defense.headers = Headers(DPlayerColumns());
-    PlayerRoster defenders(false);
-    CollectPlayers(game.roster, PlayerGroup::Defense, team, defenders);
-    for (const PlayerRec* player : defenders) defense.rows.push_back(DPlayerCells(*player));
+    for (const PlayerRec* player : CollectPlayers(game.roster, PlayerGroup::Defense, team)) defense.rows.push_back(DPlayerCells(*player));
     pages.push_back(std::move(defense));
 
     ReportLines special;

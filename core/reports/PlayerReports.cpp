@@ -20,7 +20,7 @@ double Ratio(std::int32_t part, std::int32_t whole) {
 template <typename Row>
 void AppendRows(const PlayerRoster& roster, std::string_view team, ReportLines& lines,
                 bool (*listed)(const PlayerRec&), Row row) {
-    for (const PlayerRec* player : roster) {
+    for (const auto& player : roster) {
         if (player->team == team && listed(*player))
             lines.push_back(Prefix(*player) + row(*player));
     }

@@ -1,6 +1,5 @@
 #include "reports/PlayerSelection.h"
 
-#include "model/PlayerRoster.h"
 
 namespace gridtally {
 
@@ -11,17 +10,19 @@ bool IsOffensivePosition(std::string_view position) {
     return position.starts_with("C") && !position.starts_with("CB");
 }
 
-void CollectPlayers(const PlayerRoster& roster, PlayerGroup group, std::string_view team,
-                    PlayerRoster& list) {
-    for (PlayerRec* player : roster) {
+PlayerSelection CollectPlayers(const PlayerRoster& roster, PlayerGroup group,
+                               std::string_view team) {
+    PlayerSelection list;
+    for (const auto& player : roster) {
         if (player->team != team) continue;
         bool offensive = IsOffensivePosition(player->position);
         bool listed = group == PlayerGroup::Offense
                           ? offensive
                           : group == PlayerGroup::Defense && !offensive && player->kickoffs == 0 &&
                                 player->punts == 0;
-        if (listed) list.AppendShared(player);
+        if (listed) list.push_back(player.get());
     }
+    return list;
 }
 
 }  // namespace gridtally

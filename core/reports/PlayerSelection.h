@@ -2,9 +2,10 @@
 
 #include <string_view>
 
+#include "model/PlayerRoster.h"
+
 namespace gridtally {
 
-class PlayerRoster;
 
 // QB, HB, FB, WR, C (not CB), G and T (so also TE) play offense.
 bool IsOffensivePosition(std::string_view position);
@@ -15,9 +16,8 @@ enum class PlayerGroup {
     Defense = 2,
 };
 
-// Appends the club's players of one group to `list`, a roster that does not own its
-// players, in roster order.
-void CollectPlayers(const PlayerRoster& roster, PlayerGroup group, std::string_view team,
-                    PlayerRoster& list);
+// The club's players of one group, in roster order.
+PlayerSelection CollectPlayers(const PlayerRoster& roster, PlayerGroup group,
+                               std::string_view team);
 
 }  // namespace gridtally

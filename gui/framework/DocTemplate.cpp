@@ -30,7 +30,8 @@ bool DocTemplate::MatchesExtension(const QString& path) const {
     return !strings_.filterExt.isEmpty() && path.endsWith(strings_.filterExt, Qt::CaseInsensitive);
 }
 
-ChildFrame* DocTemplate::OpenDocumentFile(const QString& path, QString& error) const {
+std::unique_ptr<ChildFrame> DocTemplate::OpenDocumentFile(const QString& path,
+                                                         QString& error) const {
     std::unique_ptr<Document> document = makeDocument_();
     if (!document) {
         error = QStringLiteral("cannot make a document");
@@ -43,7 +44,7 @@ ChildFrame* DocTemplate::OpenDocumentFile(const QString& path, QString& error) c
         document->SetPathName(path);
     }
     CreateContext context{document.get()};
-    ChildFrame* frame = makeFrame_(context);
+    std::unique_ptr<ChildFrame> frame = makeFrame_(context);
     if (!frame) {
         error = QStringLiteral("cannot make the window");
         return nullptr;
@@ -51,7 +52,6 @@ ChildFrame* DocTemplate::OpenDocumentFile(const QString& path, QString& error) c
     frame->document_ = std::move(document);
     frame->template_ = this;
     if (!frame->OnCreateClient(context)) {
-        delete frame;
         error = QStringLiteral("cannot make the window");
         return nullptr;
     }

@@ -25,7 +25,7 @@ public:
 
     using DocumentFactory = std::function<std::unique_ptr<Document>()>;
     // Makes the frame of a document; the frame builds its views from the context.
-    using FrameFactory = std::function<ChildFrame*(const CreateContext& context)>;
+    using FrameFactory = std::function<std::unique_ptr<ChildFrame>(const CreateContext& context)>;
 
     DocTemplate(int resourceId, const QString& strings, DocumentFactory document,
                 FrameFactory frame);
@@ -37,9 +37,9 @@ public:
     bool MatchesExtension(const QString& path) const;
 
     // A new document with its frame: empty when `path` is empty, else read from it.
-    // Returns the frame, or nullptr (with `error`) when the document or its frame could
-    // not be made; nothing is left behind then.
-    ChildFrame* OpenDocumentFile(const QString& path, QString& error) const;
+    // Returns the frame, which owns the document, or nullptr (with `error`) when the
+    // document or its frame could not be made; nothing is left behind then.
+    std::unique_ptr<ChildFrame> OpenDocumentFile(const QString& path, QString& error) const;
 
 private:
     int resourceId_;

@@ -13,11 +13,11 @@ void Document::AddView(View* view) {
 
 void Document::RemoveView(View* view) { std::erase(views_, view); }
 
-void Document::UpdateAllViews(View* sender, int hint, void* object) {
+void Document::UpdateAllViews(View* sender, UpdateHint hint, PrintHint* printHint) {
     // A view may be added while others update; walk a copy.
     std::vector<View*> views = views_;
     for (View* view : views) {
-        if (view != sender) view->OnUpdate(sender, hint, object);
+        if (view != sender) view->OnUpdate(sender, hint, printHint);
     }
 }
 

@@ -3,13 +3,13 @@
 #include <QString>
 #include <vector>
 
+#include "framework/View.h"
+
 namespace gridtally::gui {
 
-class View;
-
 // A document with its views in creation order. Views hear of changes through
-// UpdateAllViews: hint 1 with a print request asks one view to print a page, any
-// other hint asks the views to refill.
+// UpdateAllViews: UpdateHint::Print with a PrintHint asks the hint's target to print
+// a page, any other hint asks the views to refill.
 class Document {
 public:
     virtual ~Document() = default;
@@ -25,7 +25,8 @@ public:
     const std::vector<View*>& views() const { return views_; }
 
     // Calls OnUpdate of every view but `sender`, in creation order.
-    void UpdateAllViews(View* sender, int hint = 0, void* object = nullptr);
+    void UpdateAllViews(View* sender, UpdateHint hint = UpdateHint::Refill,
+                        PrintHint* printHint = nullptr);
 
     bool IsModified() const { return modified_; }
     void SetModifiedFlag(bool modified = true) { modified_ = modified; }

@@ -73,30 +73,36 @@ int ListCtrl::GetItemText(int row, int column, char* buffer, int size) const {
     return copied;
 }
 
-void ListCtrl::SetItemData(int row, void* data) {
+namespace {
+
+std::size_t RecordOf(const QTreeWidgetItem* item) {
+    QVariant data = item->data(0, kDataRole);
+    return data.isValid() ? static_cast<std::size_t>(data.value<qulonglong>()) : ListCtrl::kNoRecord;
+}
+
+}  // namespace
+
+void ListCtrl::SetItemData(int row, std::size_t record) {
     if (QTreeWidgetItem* item = topLevelItem(row)) {
-        item->setData(0, kDataRole, QVariant::fromValue(reinterpret_cast<quintptr>(data)));
+        item->setData(0, kDataRole, QVariant::fromValue(static_cast<qulonglong>(record)));
     }
 }
 
-void* ListCtrl::GetItemData(int row) const {
+std::size_t ListCtrl::GetItemData(int row) const {
     QTreeWidgetItem* item = topLevelItem(row);
-    return item ? reinterpret_cast<void*>(item->data(0, kDataRole).value<quintptr>()) : nullptr;
+    return item ? RecordOf(item) : kNoRecord;
 }
 
-void ListCtrl::SortItems(const Compare& compare, std::intptr_t param) {
+void ListCtrl::SortItems(const Compare& compare) {
     std::vector<QTreeWidgetItem*> items;
     while (topLevelItemCount() > 0) items.push_back(takeTopLevelItem(0));
-    auto data = [](QTreeWidgetItem* item) {
-        return reinterpret_cast<void*>(item->data(0, kDataRole).value<quintptr>());
-    };
     // Insertion sort: stable and well defined whatever the comparison does (one of the
     // lists treats close averages as equal, which is no strict weak order); lists hold
     // a few hundred rows at most.
     for (std::size_t i = 1; i < items.size(); ++i) {
         QTreeWidgetItem* item = items[i];
         std::size_t j = i;
-        while (j > 0 && compare(data(item), data(items[j - 1]), param) < 0) {
+        while (j > 0 && compare(RecordOf(item), RecordOf(items[j - 1])) < 0) {
             items[j] = items[j - 1];
             --j;
         }

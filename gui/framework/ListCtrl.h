@@ -1,15 +1,15 @@
 #pragma once
 
 #include <QTreeWidget>
-#include <cstdint>
+#include <cstddef>
 #include <functional>
 
 #include "lists/ListColumn.h"
 
 namespace gridtally::gui {
 
-// A report-style list: columns with headers, rows of cell texts, each row carrying a
-// pointer of its caller's. Sorting is the caller's: a click on a header only reports
+// A report-style list: columns with headers, rows of cell texts, each row carrying the
+// index of its record in the caller's own row store. Sorting is the caller's: a click on a header only reports
 // the column, and SortItems orders the rows with the caller's comparison, the same way
 // on every call (no toggling, no sort indicator).
 class ListCtrl : public QTreeWidget {
@@ -33,13 +33,15 @@ public:
     // terminated; returns the bytes copied, or -1 when there is no such cell.
     int GetItemText(int row, int column, char* buffer, int size) const;
 
-    void SetItemData(int row, void* data);
-    void* GetItemData(int row) const;
+    // The row's record index; a row that was given none answers kNoRecord.
+    static constexpr std::size_t kNoRecord = static_cast<std::size_t>(-1);
+    void SetItemData(int row, std::size_t record);
+    std::size_t GetItemData(int row) const;
 
-    // Orders the rows by `compare` (negative: first before second) of their data. Rows
-    // that compare equal keep their order.
-    using Compare = std::function<int(void* first, void* second, std::intptr_t param)>;
-    void SortItems(const Compare& compare, std::intptr_t param);
+    // Orders the rows by `compare` (negative: first before second) of their record
+    // indexes. Rows that compare equal keep their order.
+    using Compare = std::function<int(std::size_t first, std::size_t second)>;
+    void SortItems(const Compare& compare);
 
     // The row whose first cell (its icon, label or state icon) holds `point`, or -1.
     int HitTest(const QPoint& point) const;

@@ -84,27 +84,28 @@ ChildFrame* MainFrame::OpenDocumentFile(const QString& path) {
         }
     }
     QString error;
-    ChildFrame* frame = chosen->OpenDocumentFile(path, error);
+    std::unique_ptr<ChildFrame> frame = chosen->OpenDocumentFile(path, error);
     if (!frame) {
         CurrentDialogRunner().ShowMessage(this, windowTitle(),
                                           tr("Cannot open %1: %2").arg(path, error));
         return nullptr;
     }
     recent_.Add(path);
-    return Show(frame);
+    return Show(std::move(frame));
 }
 
 ChildFrame* MainFrame::NewDocument(const DocTemplate& docTemplate) {
     QString error;
-    ChildFrame* frame = docTemplate.OpenDocumentFile({}, error);
+    std::unique_ptr<ChildFrame> frame = docTemplate.OpenDocumentFile({}, error);
     if (!frame) {
         CurrentDialogRunner().ShowMessage(this, windowTitle(), error);
         return nullptr;
     }
-    return Show(frame);
+    return Show(std::move(frame));
 }
 
-ChildFrame* MainFrame::Show(ChildFrame* frame) {
+ChildFrame* MainFrame::Show(std::unique_ptr<ChildFrame> owned) {
+    ChildFrame* frame = owned.release();
     mdiArea_->addSubWindow(frame);
     frame->show();
     mdiArea_->setActiveSubWindow(frame);

@@ -57,7 +57,8 @@ public:
     void SetApplicationTarget(CommandTarget* application) { application_ = application; }
 
 private:
-    ChildFrame* Show(ChildFrame* frame);
+    // Hands the frame to the MDI area, which owns it from then on.
+    ChildFrame* Show(std::unique_ptr<ChildFrame> frame);
     void ShowMenusOfActiveDocument();
 
     std::map<int, QList<QMenu*>> menus_;

@@ -15,6 +15,22 @@ struct PrintInfo {
     QRect printableArea;  // in device pixels
 };
 
+// What an update asks of the views. The numbers are the framework's hint codes.
+enum class UpdateHint : int {
+    Refill = 0,  // the document changed: lists fill their rows again
+    Print = 1,   // with a PrintHint: its target prints one page
+};
+
+class View;
+
+// The object of a Print update: the page's device context and print information, and
+// the one view that is to print it.
+struct PrintHint {
+    DeviceContext* dc = nullptr;
+    PrintInfo* info = nullptr;
+    View* target = nullptr;
+};
+
 // A view of a document. Concrete views are widgets that also derive from View.
 class View {
 public:
@@ -24,8 +40,9 @@ public:
     // Attaches the view to its document (and the document to the view).
     void AttachTo(Document* document);
 
-    virtual void OnInitialUpdate() { OnUpdate(nullptr, 0, nullptr); }
-    virtual void OnUpdate(View* /*sender*/, int /*hint*/, void* /*object*/) {}
+    virtual void OnInitialUpdate() { OnUpdate(nullptr, UpdateHint::Refill, nullptr); }
+    // `printHint` is set only with UpdateHint::Print.
+    virtual void OnUpdate(View* /*sender*/, UpdateHint /*hint*/, PrintHint* /*printHint*/) {}
     virtual void OnDraw(DeviceContext& /*dc*/) {}
 
     // The printing hooks, in the order a print run calls them.

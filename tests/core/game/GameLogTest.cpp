@@ -30,7 +30,7 @@ TEST(GameLogLoad, HandsEveryClosedStatementToTheParser) {
 
 TEST(GameLog, StartsWithPlaceholderNamesThatLoadingEmpties) {
     GameLog game;
-    EXPECT_EQ(game.modelKind, 1);
+    EXPECT_EQ(game.modelKind, ModelKind::GameLog);
     EXPECT_EQ(game.team1Name, "Team 1");
     EXPECT_EQ(game.team2Name, "Team 2");
     EXPECT_EQ(game.currentState, nullptr);

@@ -77,7 +77,7 @@ protected:
 
     std::string last;
     PlayCallTable playCalls;
-    PlayerRoster roster{true};
+    PlayerRoster roster;
     std::unique_ptr<GameState> state;
     std::array<TeamTotals, 2> totals;
 };

@@ -61,7 +61,7 @@ protected:
 
     DiagnosticsCapture capture;
     PlayCallTable playCalls;
-    PlayerRoster roster{true};
+    PlayerRoster roster;
     std::unique_ptr<GameState> state;
     std::array<TeamTotals, 2> totals;
 };

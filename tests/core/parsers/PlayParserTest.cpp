@@ -381,7 +381,7 @@ TEST(PlayParserRobustness, StatementsCutAtEveryLengthAreReadWithoutFault) {
 
     DiagnosticsCapture capture;
     PlayCallTable table;
-    PlayerRoster roster(true);
+    PlayerRoster roster;
     std::unique_ptr<GameState> state;
     std::array<TeamTotals, 2> totals;
     for (const std::string& whole : statements) {

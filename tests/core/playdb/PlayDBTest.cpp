@@ -63,7 +63,7 @@ TEST(PlayDB, TheSameLogAddedTwiceDoublesEverything) {
     EXPECT_EQ(db.FindTeamTotals("Otters")->counts[1][2][0], 2);
     EXPECT_EQ(db.FindTeamTotals("Otters")->counts[1][1][0], 2);
     EXPECT_NE(db.FindTeamTotals("Rams"), nullptr);
-    EXPECT_EQ(db.modelKind, 2);
+    EXPECT_EQ(db.modelKind, ModelKind::PlayDB);
     EXPECT_EQ(db.FindTeamTotals("Team 1"), nullptr);  // no placeholder names in a DB
 }
 

@@ -15,7 +15,7 @@ TEST(DPlayerList, ColumnsAndCells) {
     EXPECT_EQ(columns[6].printX, 8000);
     EXPECT_EQ(columns[7].width, 90);
 
-    PlayerRoster roster(true);
+    PlayerRoster roster;
     PlayerRec& player = *FindOrAddPlayer("S #29 Wes Varga", "Rams", roster);
     player.tackles = 4;
     player.interceptionYards = -3;
@@ -25,7 +25,7 @@ TEST(DPlayerList, ColumnsAndCells) {
 }
 
 TEST(DPlayerList, SortsNamesByBytesAndCountersLargestFirst) {
-    PlayerRoster roster(true);
+    PlayerRoster roster;
     PlayerRec& zed = *FindOrAddPlayer("S #1 Zed", "Rams", roster);
     PlayerRec& abe = *FindOrAddPlayer("S #2 abe", "Rams", roster);
     PlayerRec& eve = *FindOrAddPlayer("CB #3 \xC9ve", "Rams", roster);

@@ -21,7 +21,7 @@ protected:
         BuildSpecialTeamsReport(roster, team, lines);
         return lines;
     }
-    PlayerRoster roster{true};
+    PlayerRoster roster;
 };
 
 const ReportLines kEmptyOffense{

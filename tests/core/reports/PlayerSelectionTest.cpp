@@ -16,7 +16,7 @@ TEST(IsOffensivePosition, ByPrefix) {
 }
 
 TEST(CollectPlayers, TheDefensiveGroupLeavesOutOffenseKickersAndPunters) {
-    PlayerRoster roster(true);
+    PlayerRoster roster;
     for (const char* reference :
          {"CB #21 Otis Ferro", "C #51 Zach Evans", "TE #88 Ivo Sand", "K #5 Ray Ochoa",
           "K #3 Abel Moreau", "P #4 Gus Lind", "LB #50 Kurt Baines"}) {
@@ -27,21 +27,14 @@ TEST(CollectPlayers, TheDefensiveGroupLeavesOutOffenseKickersAndPunters) {
     FindPlayerByName(roster, "Abel Moreau")->kickoffs = 1;
     FindPlayerByName(roster, "Gus Lind")->punts = 1;
 
-    PlayerRoster defense(false);
-    CollectPlayers(roster, PlayerGroup::Defense, "Otters", defense);
     std::vector<std::string> names;
-    for (const PlayerRec* player : defense) names.push_back(player->name.str());
+    for (const PlayerRec* player : CollectPlayers(roster, PlayerGroup::Defense, "Otters")) {
+        names.push_back(player->name.str());
+    }
     EXPECT_EQ(names, (std::vector<std::string>{"Otis Ferro", "Ray Ochoa", "Kurt Baines"}));
-    EXPECT_FALSE(defense.ownsPlayers());
-
-    PlayerRoster offense(false);
-    CollectPlayers(roster, PlayerGroup::Offense, "Otters", offense);
-    EXPECT_EQ(offense.size(), 2u);
-
-    PlayerRoster none(false);
-    CollectPlayers(roster, static_cast<PlayerGroup>(3), "Otters", none);
-    CollectPlayers(roster, PlayerGroup::Defense, "otters", none);
-    EXPECT_TRUE(none.empty());
+    EXPECT_EQ(CollectPlayers(roster, PlayerGroup::Offense, "Otters").size(), 2u);
+    EXPECT_TRUE(CollectPlayers(roster, static_cast<PlayerGroup>(3), "Otters").empty());
+    EXPECT_TRUE(CollectPlayers(roster, PlayerGroup::Defense, "otters").empty());
 }
 
 }  // namespace

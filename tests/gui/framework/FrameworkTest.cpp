@@ -36,13 +36,13 @@ namespace {
 class RecordingView : public QWidget, public View {
 public:
     explicit RecordingView(QWidget* parent = nullptr) : QWidget(parent) {}
-    void OnUpdate(View* sender, int hint, void* object) override {
-        updates.push_back({sender, hint, object});
+    void OnUpdate(View* sender, UpdateHint hint, PrintHint* printHint) override {
+        updates.push_back({sender, hint, printHint});
     }
     struct Update {
         View* sender;
-        int hint;
-        void* object;
+        UpdateHint hint;
+        PrintHint* printHint;
     };
     std::vector<Update> updates;
 };
@@ -105,12 +105,12 @@ private slots:
         second.AttachTo(&document);
         third.AttachTo(&document);
         QCOMPARE(document.views().size(), std::size_t(3));
-        int token = 0;
-        document.UpdateAllViews(&second, 1, &token);
+        PrintHint print{nullptr, nullptr, &third};
+        document.UpdateAllViews(&second, UpdateHint::Print, &print);
         QCOMPARE(first.updates.size(), std::size_t(1));
         QVERIFY(second.updates.empty());
-        QCOMPARE(third.updates[0].hint, 1);
-        QCOMPARE(third.updates[0].object, static_cast<void*>(&token));
+        QVERIFY(third.updates[0].hint == UpdateHint::Print);
+        QCOMPARE(third.updates[0].printHint, &print);
         QCOMPARE(third.updates[0].sender, static_cast<View*>(&second));
         {
             RecordingView gone;
@@ -227,22 +227,21 @@ private slots:
         const char* names[] = {"b", "a", "c", "d"};
         for (int i = 0; i < 4; ++i) {
             int row = list.InsertItem(list.GetItemCount(), names[i]);
-            list.SetItemData(row, &values[i]);
+            list.SetItemData(row, static_cast<std::size_t>(i));
             list.SetItemText(row, 1, QString::number(values[i]));
         }
         QCOMPARE(list.GetItemCount(), 4);
         QVERIFY(!list.SetItemText(0, 5, "x"));
 
-        auto descending = [](void* a, void* b, std::intptr_t) {
-            return *static_cast<int*>(b) - *static_cast<int*>(a);
-        };
-        list.SortItems(descending, 0);
+        auto descending = [&values](std::size_t a, std::size_t b) { return values[b] - values[a]; };
+        list.SortItems(descending);
         QStringList order;
         for (int row = 0; row < list.GetItemCount(); ++row) order << list.GetItemText(row, 0);
         QCOMPARE(order, QStringList({"a", "b", "c", "d"}));  // equal 3s keep their order
-        list.SortItems(descending, 0);                       // a second click sorts the same way
+        list.SortItems(descending);  // a second click sorts the same way
         QCOMPARE(list.GetItemText(0, 0), QStringLiteral("a"));
-        QCOMPARE(list.GetItemData(0), static_cast<void*>(&values[1]));
+        QCOMPARE(list.GetItemData(0), std::size_t(1));
+        QCOMPARE(list.GetItemData(7), ListCtrl::kNoRecord);
 
         char small[3];
         list.SetItemText(0, 1, QString::fromLatin1("12345"));
@@ -389,7 +388,7 @@ private slots:
                     made.push_back(kind);
                     return std::make_unique<TestDocument>();
                 },
-                [clientWorks](const CreateContext&) { return new TestFrame(clientWorks); });
+                [clientWorks](const CreateContext&) { return std::make_unique<TestFrame>(clientWorks); });
         };
         main.AddDocTemplate(
             makeTemplate("\nLog\n\nGame Logs (*.log)\n.log\nLog\nLog", "log", true));
