@@ -73,8 +73,9 @@ int RunDbAdd(const std::string& dbPath, const std::vector<std::string>& logs, Db
     std::function<void(std::size_t, std::size_t)> onFile;
     if (io.showProgress) onFile = progress;
     PlayDB::AddResult result = db.AddLogFiles(logs, names, onFile);
-    for (const std::string& failure : result.failures) {
-        io.err << kProgram << "cannot read " << failure << '\n';
+    for (const PlayDB::LogFailure& failure : result.failures) {
+        if (failure.unreadable) io.err << kProgram << "cannot read ";
+        io.err << failure.path << ": " << failure.reason << '\n';
     }
     if (!Save(db, dbPath, io)) return 1;
     return result.failures.empty() ? 0 : 1;

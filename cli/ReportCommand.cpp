@@ -72,9 +72,9 @@ int RunReport(const std::string& path, const std::optional<std::string>& team, b
     if (!team) {
         pages = BuildGamePrintout(game);
     } else {
-        std::string first = TeamLabel(game, 0);
-        std::string second = TeamLabel(game, 1);
-        if (*team != first && *team != second) {
+        std::string first = game.ClubLabel(0);
+        std::string second = game.ClubLabel(1);
+        if (!game.FindClub(*team)) {
             err << "gridtally-cli: no club named \"" << *team << "\" in " << path
                 << " (its clubs: \"" << Latin1ToUtf8(first) << "\" and \"" << Latin1ToUtf8(second)
                 << "\")\n";

@@ -18,6 +18,7 @@ void GameLog::Load(std::string_view fileBytes) {
     team1Name.Clear();
     team2Name.Clear();
     currentState.reset();
+    recognisedStatements_ = 0;
     sourceText.assign(fileBytes);
 
     ReadLogStatements(
@@ -29,15 +30,35 @@ void GameLog::Load(std::string_view fileBytes) {
 }
 
 void GameLog::ParseAndName(std::string& statement) {
-    if (ParseStatement(statement, playCalls, roster, currentState, teamTotals) !=
-        StatementKind::Situation) {
-        return;
-    }
+    StatementKind kind = ParseStatement(statement, playCalls, roster, currentState, teamTotals);
+    if (kind == StatementKind::Play) ++recognisedStatements_;
+    if (kind != StatementKind::Situation) return;
+    ++recognisedStatements_;
     if (team1Name.empty()) team1Name = teamTotals[0].name;
     if (team2Name.empty()) team2Name = teamTotals[1].name;
 }
 
+std::string GameLog::ClubLabel(int club) const {
+    const FixedText<64>& name = club == 0 ? team1Name : team2Name;
+    if (!name.empty()) return name.str();
+    return club == 0 ? "Team 1" : "Team 2";
+}
+
+std::optional<int> GameLog::FindClub(std::string_view label) const {
+    for (int club : {0, 1}) {
+        if (label == ClubLabel(club)) return club;
+    }
+    return std::nullopt;
+}
+
+std::string_view GameLog::ClubName(std::string_view label) const {
+    if (label == "Team 1") return team1Name;
+    if (label == "Team 2") return team2Name;
+    return label;
+}
+
 TeamTotals* GameLog::FindTeamTotals(std::string_view team) {
+    // "Team 1" and "Team 2" stand for the clubs whatever their names.
     if (team == team1Name || team == "Team 1") return &teamTotals[0];
     if (team == team2Name || team == "Team 2") return &teamTotals[1];
     return nullptr;
@@ -45,11 +66,7 @@ TeamTotals* GameLog::FindTeamTotals(std::string_view team) {
 
 void GameLog::CollectPlayCalls(PlayKind kind, std::string_view team,
                                std::vector<std::unique_ptr<PlayRec>>& list) {
-    if (team == "Team 1")
-        team = team1Name;
-    else if (team == "Team 2")
-        team = team2Name;
-    playCalls.CollectPlayCalls(kind, FixedText<64>::Fit(team), list);
+    playCalls.CollectPlayCalls(kind, FixedText<64>::Fit(ClubName(team)), list);
 }
 
 bool GameLog::RemovePlayCall(PlayRec& play) { return playCalls.RemovePlayCall(play); }

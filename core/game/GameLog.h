@@ -2,6 +2,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,19 @@ public:
     // or CR LF; statements end at an empty line or a line ending in a form feed.
     void Load(std::string_view fileBytes);
 
+    // Whether the text read held a situation or a play statement: a file without one
+    // is something other than a game log.
+    bool IsGameLog() const { return recognisedStatements_ > 0; }
+
+    // The label of a club (0 or 1) as its tab shows it: its name, or "Team 1" /
+    // "Team 2" while the log named none.
+    std::string ClubLabel(int club) const;
+    // The club whose label this is, or nothing.
+    std::optional<int> FindClub(std::string_view label) const;
+    // The name the players' records carry for the club a label names; the label
+    // itself when it names no club.
+    std::string_view ClubName(std::string_view label) const;
+
     TeamTotals* FindTeamTotals(std::string_view team) override;
     // "Team 1" and "Team 2" stand for the clubs' real names.
     void CollectPlayCalls(PlayKind kind, std::string_view team,
@@ -46,6 +60,8 @@ public:
 
 private:
     void ParseAndName(std::string& statement);
+
+    std::size_t recognisedStatements_ = 0;
 };
 
 }  // namespace gridtally

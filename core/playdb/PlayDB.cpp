@@ -39,16 +39,19 @@ bool PlayDB::RemovePlayCall(PlayRec& play) { return playCalls.RemovePlayCall(pla
 
 void PlayDB::AddPlayCall(PlayRec& play) { playCalls.AddPlayCall(play); }
 
-void PlayDB::ImportLog(std::string_view logBytes, std::set<std::string>& names,
+bool PlayDB::ImportLog(std::string_view logBytes, std::set<std::string>& names,
                        std::array<TeamTotals, 2>& totals) {
     // The log's players are needed only while it is read.
     PlayerRoster roster;
     std::unique_ptr<GameState> state;
+    bool recognised = false;
     ReadLogStatements(logBytes, [&](Statement& statement) {
-        ParseStatement(statement, playCalls, roster, state, totals);
+        StatementKind kind = ParseStatement(statement, playCalls, roster, state, totals);
+        if (kind == StatementKind::Situation || kind == StatementKind::Play) recognised = true;
     });
     names.insert(totals[0].name.str());
     names.insert(totals[1].name.str());
+    return recognised;
 }
 
 void PlayDB::MergeTeamTotals(std::unique_ptr<TeamTotals> totals) {
@@ -67,20 +70,38 @@ PlayDB::AddResult PlayDB::AddLogFiles(
     const std::function<void(std::size_t done, std::size_t total)>& progress) {
     AddResult result;
     for (std::size_t i = 0; i < paths.size(); ++i) {
-        std::array<TeamTotals, 2> totals;
         std::string bytes;
         std::string error;
-        if (ReadFileBytes(paths[i], bytes, error)) {
-            ImportLog(bytes, names, totals);
-        } else {
-            result.failures.push_back(paths[i] + ": " + error);
-            names.insert(std::string());
+        bool readable = ReadFileBytes(paths[i], bytes, error);
+        bool gameLog = AddLog(readable ? &bytes : nullptr, names);
+        if (!readable) {
+            result.failures.push_back({paths[i], error, true});
+        } else if (!gameLog) {
+            result.failures.push_back({paths[i], std::string(kNotAGameLog), false});
         }
-        for (TeamTotals& club : totals) MergeTeamTotals(std::make_unique<TeamTotals>(club));
         ++result.added;
         if (progress) progress(i + 1, paths.size());
     }
     return result;
+}
+
+bool PlayDB::AddLog(const std::string* logBytes, std::set<std::string>& names) {
+    std::array<TeamTotals, 2> totals;
+    bool gameLog = false;
+    if (logBytes) {
+        gameLog = ImportLog(*logBytes, names, totals);
+    } else {
+        names.insert(std::string());
+    }
+    for (TeamTotals& club : totals) MergeTeamTotals(std::make_unique<TeamTotals>(club));
+    return gameLog;
+}
+
+bool PlayDB::HasTeam(std::string_view team) const {
+    if (teamTotals.contains(std::string(team))) return true;
+    std::set<std::string> names;
+    playCalls.CollectTeamNames(names);
+    return names.contains(std::string(team));
 }
 
 int PlayDB::DeleteTeam(std::string_view team) {

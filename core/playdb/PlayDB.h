@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <optional>
 #include <vector>
 
 #include "model/TeamTotals.h"
@@ -33,24 +34,41 @@ public:
 
     // Reads one game log, given as its bytes, into the play calls and into `totals`, as
     // a game log is read; adds the two clubs' names (empty ones too) to `names`.
-    void ImportLog(std::string_view logBytes, std::set<std::string>& names,
+    // Returns whether the text held a situation or play statement (is a game log).
+    bool ImportLog(std::string_view logBytes, std::set<std::string>& names,
                    std::array<TeamTotals, 2>& totals);
 
     // Adds `totals` to the record of its name, if there is one, and stores it in its
     // place.
     void MergeTeamTotals(std::unique_ptr<TeamTotals> totals);
 
-    // Adds log files in order, each with two fresh TeamTotals merged in turn, so that a
-    // club met twice is summed and never counted twice. A file that cannot be read adds
-    // no play calls but still merges its two empty-named records. `progress` hears of
-    // each file done.
+    // Adds one log: its text (nullptr when it could not be read) is imported with two
+    // fresh TeamTotals, merged in turn so that a club met twice is summed and never
+    // counted twice. A log that could not be read adds no play calls but still merges
+    // its two empty-named records. Returns whether the text was a game log.
+    bool AddLog(const std::string* logBytes, std::set<std::string>& names);
+
+    // A log that could not be added as a game log.
+    struct LogFailure {
+        std::string path;
+        std::string reason;       // the system's reason, or kNotAGameLog
+        bool unreadable = false;  // the file could not be read at all
+    };
+    static constexpr std::string_view kNotAGameLog =
+        "not a game log (no situation or play statement found)";
+
+    // Reads log files and adds them in order, as AddLog does. `progress` hears of each
+    // file done.
     struct AddResult {
         int added = 0;
-        std::vector<std::string> failures;  // "path: reason"
+        std::vector<LogFailure> failures;
     };
     AddResult AddLogFiles(
         const std::vector<std::string>& paths, std::set<std::string>& names,
         const std::function<void(std::size_t done, std::size_t total)>& progress = {});
+
+    // Whether the DB holds play calls or tendencies of a club of exactly this name.
+    bool HasTeam(std::string_view team) const;
 
     // Removes a club's play calls and its TeamTotals. Returns the play calls removed.
     int DeleteTeam(std::string_view team);

@@ -45,17 +45,9 @@ PrintoutPage PlayListPage(PlayModel& model, PlayListKind list, std::string_view 
 
 }  // namespace
 
-std::string TeamLabel(const GameLog& game, int club) {
-    const FixedText<64>& name = club == 0 ? game.team1Name : game.team2Name;
-    if (!name.empty()) return name.str();
-    return club == 0 ? "Team 1" : "Team 2";
-}
-
 std::vector<PrintoutPage> BuildTeamPrintout(GameLog& game, std::string_view label) {
     // The roster knows clubs by their real names only.
-    std::string_view team = label;
-    if (label == "Team 1") team = game.team1Name;
-    if (label == "Team 2") team = game.team2Name;
+    std::string_view team = game.ClubName(label);
     std::string title(label);
 
     std::vector<PrintoutPage> pages;
@@ -66,7 +58,9 @@ std::vector<PrintoutPage> BuildTeamPrintout(GameLog& game, std::string_view labe
     PrintoutPage defense;
     defense.title = title + " - Defensive player stats";
     defense.headers = Headers(DPlayerColumns());
-    for (const PlayerRec* player : CollectPlayers(game.roster, PlayerGroup::Defense, team)) defense.rows.push_back(DPlayerCells(*player));
+    for (const PlayerRec* player : CollectPlayers(game.roster, PlayerGroup::Defense, team)) {
+        defense.rows.push_back(DPlayerCells(*player));
+    }
     pages.push_back(std::move(defense));
 
     ReportLines special;
@@ -93,8 +87,8 @@ std::vector<PrintoutPage> BuildPlayCallPages(PlayModel& model, std::string_view 
 }
 
 std::vector<PrintoutPage> BuildGamePrintout(GameLog& game) {
-    std::vector<PrintoutPage> pages = BuildTeamPrintout(game, TeamLabel(game, 0));
-    std::vector<PrintoutPage> second = BuildTeamPrintout(game, TeamLabel(game, 1));
+    std::vector<PrintoutPage> pages = BuildTeamPrintout(game, game.ClubLabel(0));
+    std::vector<PrintoutPage> second = BuildTeamPrintout(game, game.ClubLabel(1));
     pages.insert(pages.end(), std::make_move_iterator(second.begin()),
                  std::make_move_iterator(second.end()));
     return pages;

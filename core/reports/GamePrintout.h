@@ -20,9 +20,6 @@ struct PrintoutPage {
     std::vector<std::vector<std::string>> rows;
 };
 
-// The label of a club's tab: its name, or "Team 1" / "Team 2" while the log named none.
-std::string TeamLabel(const GameLog& game, int club);
-
 // The seven pages of one club in printout order: offensive players, defensive players,
 // special teams, running, passing and defensive plays, tendencies. Lists show their
 // rows in their first order: defensive players as the log met them, play calls by name.

@@ -83,7 +83,8 @@ TEST(PlayDB, AFileThatCannotBeReadStillMergesTwoEmptyNamedRecords) {
     auto result = db.AddLogFiles({"/no/such.log"}, names);
     EXPECT_EQ(result.added, 1);
     ASSERT_EQ(result.failures.size(), 1u);
-    EXPECT_NE(result.failures[0].find("/no/such.log"), std::string::npos);
+    EXPECT_EQ(result.failures[0].path, "/no/such.log");
+    EXPECT_TRUE(result.failures[0].unreadable);
     EXPECT_TRUE(db.playCalls.empty());
     ASSERT_EQ(db.teamTotals.size(), 1u);
     EXPECT_EQ(db.teamTotals.begin()->first, "");
