@@ -105,6 +105,8 @@ bool ReadKickoffOrPunt(std::string_view s1, std::string_view kickingSide, Kick& 
     std::string_view team = returnerPart->substr(0, apostrophe);
     kick.returner = FindOrAddPlayer(
         returnerPart->substr(std::min(apostrophe + 3, returnerPart->size())), team, roster);
+    // He has the ball whatever the next sentence says, so a touchdown is his.
+    if (kick.returner) play.ballHandler = kick.returner;
     return true;
 }
 

@@ -169,6 +169,22 @@ TEST_F(KickTest, AKickoffDownedInTheEndZoneAndOneReturnedForATouchdown) {
     EXPECT_EQ(Player("Abel Moreau").kickoffs, 2);
 }
 
+TEST_F(KickTest, TheReturnerNamedInTheKickSentenceScoresWithoutAReturnSentence) {
+    OttersKick(std::string("Otters's K #3 Abel Moreau kicks off to Rams's WR #13 Hank Vance. "
+                           "Touchdown, Rams!") +
+               kKickoffCall);
+    EXPECT_EQ(Player("Hank Vance").touchdowns, 1);
+    EXPECT_EQ(Player("Hank Vance").kickReturnTouchdowns, 1);
+    EXPECT_EQ(Player("Hank Vance").kickReturns, 0);  // no return sentence, no return
+
+    OttersKick(std::string("Otters's P #3 Theo Dixon punts 48 yards to Rams's CB #35 Ike Jensen. "
+                           "Ike Jensen breaks free. Touchdown, Rams!") +
+               kPuntCall);
+    EXPECT_EQ(Player("Ike Jensen").puntReturnTouchdowns, 1);
+    EXPECT_EQ(Player("Ike Jensen").puntReturns, 0);
+    EXPECT_TRUE(capture.stdoutMessages().empty());  // no "Cannot find ball handler"
+}
+
 TEST_F(KickTest, AKickoffThatGoesOutOfBoundsIsToldInItsSecondSentence) {
     OttersKick(std::string("The kickoff goes out of bounds. Otters's K #15 Tyrone Underwood "
                            "kicks off to Rams's CB #33 Jamal Norwood. Jamal Norwood returns the "
