@@ -3,30 +3,18 @@
 #include "text/TextScan.h"
 
 namespace gridtally {
-namespace {
-
-// The next white-space separated word at or after `pos`, or an empty view.
-std::string_view NextWord(std::string_view text, std::size_t& pos) {
-    while (pos < text.size() && IsSpace(text[pos])) ++pos;
-    std::size_t start = pos;
-    while (pos < text.size() && !IsSpace(text[pos])) ++pos;
-    return text.substr(start, pos - start);
-}
-
-}  // namespace
-
 std::optional<PlayerRef> ParsePlayerRef(std::string_view text) {
     if (!Contains(text, " #")) return std::nullopt;
 
-    std::size_t pos = 0;
-    std::string_view position = NextWord(text, pos);
-    std::string_view numberWord = NextWord(text, pos);
-    if (position.empty() || numberWord.empty()) return std::nullopt;
+    std::string_view rest = text;
+    std::optional<std::string_view> position = ScanWord(rest);
+    std::optional<std::string_view> numberWord = ScanWord(rest);
+    if (!position || !numberWord) return std::nullopt;
 
-    std::string_view name = SkipBlanks(text.substr(pos));
+    std::string_view name = SkipBlanks(rest);
     while (!name.empty() && (IsSpace(name.back()) || name.back() == '.')) name.remove_suffix(1);
 
-    return PlayerRef{std::string(position), std::string(numberWord), std::string(name)};
+    return PlayerRef{std::string(*position), std::string(*numberWord), std::string(name)};
 }
 
 std::int32_t JerseyNumber(std::string_view numberWord) {

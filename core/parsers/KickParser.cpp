@@ -42,8 +42,62 @@ std::string_view Readable(const Sentences& sentences, std::size_t index) {
     return sentences.Ended(index) ? sentences[index] : std::string_view{};
 }
 
+// The returner's part of a kick sentence: "Rams's CB #35 Ike Jensen". Without an
+// apostrophe there is no returner to read.
+bool ReadReturner(std::string_view returnerPart, Kick& kick, PlayRec& play, PlayerRoster& roster) {
+    std::size_t apostrophe = returnerPart.find('\'');
+    if (apostrophe == std::string_view::npos) return false;
+    std::string_view team = returnerPart.substr(0, apostrophe);
+    kick.returner = FindOrAddPlayer(
+        returnerPart.substr(std::min(apostrophe + 3, returnerPart.size())), team, roster);
+    // He has the ball whatever the next sentence says, so a touchdown is his.
+    if (kick.returner) play.ballHandler = kick.returner;
+    return true;
+}
+
+// "... punts 45 yards to RETURNER", "... punts the ball past the goal line", "... punts
+// the ball out of bounds": the text after " punts ".
+bool ReadPuntSentence(std::string_view afterPunts, Kick& kick, PlayRec& play,
+                      PlayerRoster& roster) {
+    kick.kind = KickKind::Punt;
+    bool outOfBounds = false;
+    if (auto distance = ScanInt(afterPunts)) {
+        kick.puntDistance = distance->value;
+        if (kick.kicker) AddTo(kick.kicker->puntGrossYards, kick.puntDistance);
+    } else if (StartsWithNoCase(afterPunts, "the ball past the goal line")) {
+        kick.touchback = true;
+        if (kick.kicker) AddTo(kick.kicker->puntTouchbacks, 1);
+    } else if (Contains(afterPunts, "the ball out of bounds")) {
+        outOfBounds = true;
+    }
+    play.results.yards = kick.puntDistance;
+    if (kick.touchback) return true;
+    if (outOfBounds) {
+        ReadReturner(afterPunts, kick, play, roster);  // there may be none to read
+        return true;
+    }
+
+    constexpr std::string_view kYardsTo = " yards to ";
+    std::size_t to = afterPunts.find(kYardsTo);
+    if (to == std::string_view::npos) return false;
+    return ReadReturner(afterPunts.substr(to + kYardsTo.size()), kick, play, roster);
+}
+
+// "... punt is blocked by Rams's DE #93 Tyrone Evans": the blocker takes the returner's
+// place for the sentences that follow.
+void ReadBlockedPunt(std::string_view afterBlocked, Kick& kick, PlayerRoster& roster) {
+    kick.kind = KickKind::Punt;
+    if (afterBlocked.find('\'') == std::string_view::npos) return;
+    if (auto blocker = SplitAtPossessive(afterBlocked)) {
+        kick.returner = FindOrAddPlayer(blocker->reference, blocker->team, roster);
+    }
+    if (kick.returner) AddTo(kick.returner->kicksBlocked, 1);
+    if (kick.kicker) AddTo(kick.kicker->puntsBlocked, 1);
+}
+
 bool ReadKickoffOrPunt(std::string_view s1, std::string_view kickingSide, Kick& kick, PlayRec& play,
                        PlayerRoster& roster) {
+    constexpr std::string_view kBlockedBy = "punt is blocked by ";
     std::size_t phrase = s1.find(kKicksOffTo);
     if (phrase == std::string_view::npos) phrase = s1.find(kPunts);
     if (phrase == std::string_view::npos) phrase = s1.find(kPuntIsBlocked);
@@ -55,58 +109,17 @@ bool ReadKickoffOrPunt(std::string_view s1, std::string_view kickingSide, Kick& 
     kick.kicker = FindOrAddPlayer(reference, kickingSide, roster);
 
     std::string_view fromPhrase = s1.substr(phrase);
-    std::optional<std::string_view> returnerPart;
     if (std::size_t punts = fromPhrase.find(kPunts); punts != std::string_view::npos) {
-        kick.kind = KickKind::Punt;
-        std::string_view afterPunts = fromPhrase.substr(punts + kPunts.size());
-        bool outOfBounds = false;
-        if (auto distance = ScanInt(afterPunts)) {
-            kick.puntDistance = distance->value;
-            if (kick.kicker) AddTo(kick.kicker->puntGrossYards, kick.puntDistance);
-        } else if (StartsWithNoCase(afterPunts, "the ball past the goal line")) {
-            kick.touchback = true;
-            if (kick.kicker) AddTo(kick.kicker->puntTouchbacks, 1);
-        } else if (Contains(afterPunts, "the ball out of bounds")) {
-            outOfBounds = true;
-        }
-        play.results.yards = kick.puntDistance;
-        if (kick.touchback) return true;
-        if (outOfBounds) {
-            returnerPart = afterPunts;
-        } else {
-            constexpr std::string_view kYardsTo = " yards to ";
-            std::size_t to = afterPunts.find(kYardsTo);
-            if (to == std::string_view::npos) return false;
-            returnerPart = afterPunts.substr(to + kYardsTo.size());
-        }
-        if (returnerPart->find('\'') == std::string_view::npos) return outOfBounds;
-    } else if (std::size_t blocked = fromPhrase.find("punt is blocked by ");
-               blocked != std::string_view::npos) {
-        kick.kind = KickKind::Punt;
-        std::string_view after =
-            fromPhrase.substr(blocked + std::string_view("punt is blocked by ").size());
-        if (after.find('\'') != std::string_view::npos) {
-            auto blocker = SplitAtPossessive(after);
-            if (blocker) kick.returner = FindOrAddPlayer(blocker->reference, blocker->team, roster);
-            if (kick.returner) AddTo(kick.returner->kicksBlocked, 1);
-            if (kick.kicker) AddTo(kick.kicker->puntsBlocked, 1);
-        }
-        return true;
-    } else if (std::size_t kicksOff = fromPhrase.find(kKicksOffTo);
-               kicksOff != std::string_view::npos) {
-        kick.kind = KickKind::Kickoff;
-        returnerPart = fromPhrase.substr(kicksOff + kKicksOffTo.size());
-        if (returnerPart->find('\'') == std::string_view::npos) return false;
-    } else {
+        return ReadPuntSentence(fromPhrase.substr(punts + kPunts.size()), kick, play, roster);
+    }
+    if (std::size_t blocked = fromPhrase.find(kBlockedBy); blocked != std::string_view::npos) {
+        ReadBlockedPunt(fromPhrase.substr(blocked + kBlockedBy.size()), kick, roster);
         return true;
     }
-
-    std::size_t apostrophe = returnerPart->find('\'');
-    std::string_view team = returnerPart->substr(0, apostrophe);
-    kick.returner = FindOrAddPlayer(
-        returnerPart->substr(std::min(apostrophe + 3, returnerPart->size())), team, roster);
-    // He has the ball whatever the next sentence says, so a touchdown is his.
-    if (kick.returner) play.ballHandler = kick.returner;
+    if (std::size_t kicksOff = fromPhrase.find(kKicksOffTo); kicksOff != std::string_view::npos) {
+        kick.kind = KickKind::Kickoff;
+        return ReadReturner(fromPhrase.substr(kicksOff + kKicksOffTo.size()), kick, play, roster);
+    }
     return true;
 }
 
@@ -176,11 +189,7 @@ bool ReadPuntRecovery(const Sentences& sentences, std::string_view s2, Kick& kic
             recoverer = kick.kicker;
         }
     }
-    if (recoverer) {
-        AddTo(recoverer->fumbleRecoveries, 1);
-        play.ballHandler = recoverer;
-    }
-    CreditRecoveryReturn(sentences.From(2), recoverer, play);
+    CreditRecovery(recoverer, sentences.From(2), play);
     return true;
 }
 
@@ -278,12 +287,7 @@ void ReadPlaceKick(const Sentences& sentences, Kick& kick, PlayRec& play, const 
         AddTo(kick.kind == KickKind::FieldGoal ? kicker->fieldGoalsBlocked : kicker->extraPointsBlocked, 1);
 
     Recovery recovery = FindRecoverer(Readable(sentences, 2), state.offense, kicker, roster);
-    if (!recovery.found) return;
-    if (recovery.player) {
-        AddTo(recovery.player->fumbleRecoveries, 1);
-        play.ballHandler = recovery.player;
-    }
-    CreditRecoveryReturn(Readable(sentences, 3), recovery.player, play);
+    if (recovery.found) CreditRecovery(recovery.player, Readable(sentences, 3), play);
 }
 
 }  // namespace

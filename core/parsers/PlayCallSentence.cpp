@@ -17,12 +17,7 @@ namespace {
 std::optional<std::string_view> PlayName(std::string_view part) {
     std::size_t bracket = part.find(" (");
     if (bracket != std::string_view::npos) return part.substr(0, bracket);
-    std::size_t start = 0;
-    while (start < part.size() && IsSpace(part[start])) ++start;
-    std::size_t end = start;
-    while (end < part.size() && !IsSpace(part[end])) ++end;
-    if (end == start) return std::nullopt;
-    return part.substr(start, end - start);
+    return ScanWord(part);
 }
 
 }  // namespace

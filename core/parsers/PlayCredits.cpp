@@ -91,8 +91,12 @@ Recovery FindRecoverer(std::string_view sentence, std::string_view offense, Play
     return {true, fallback};
 }
 
-void CreditRecoveryReturn(std::string_view text, PlayerRec* recoverer, PlayRec& play) {
-    auto match = YardagePhraseTable::Run().Find(text);
+void CreditRecovery(PlayerRec* recoverer, std::string_view returnText, PlayRec& play) {
+    if (recoverer) {
+        AddTo(recoverer->fumbleRecoveries, 1);
+        play.ballHandler = recoverer;
+    }
+    auto match = YardagePhraseTable::Run().Find(returnText);
     if (!match) return;
     if (recoverer) AddTo(recoverer->rushYards, match->yards);
     play.results.yards = match->yards;

@@ -42,8 +42,8 @@ struct Recovery {
 Recovery FindRecoverer(std::string_view sentence, std::string_view offense, PlayerRec* fallback,
                        PlayerRoster& roster);
 
-// A return after a recovery, read with the run phrases: the recoverer's rushing yards
-// and the play's yards.
-void CreditRecoveryReturn(std::string_view text, PlayerRec* recoverer, PlayRec& play);
+// A fumble recovered: the recoverer (when known) gets the recovery and the ball, and
+// `returnText`, read with the run phrases, gives his rushing yards and the play's yards.
+void CreditRecovery(PlayerRec* recoverer, std::string_view returnText, PlayRec& play);
 
 }  // namespace gridtally

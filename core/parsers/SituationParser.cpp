@@ -37,11 +37,8 @@ std::optional<std::int32_t> ReadBallPosition(std::string_view sentence, GameStat
     if (apostrophe != std::string_view::npos) return ReadInt(Skip(rest, apostrophe + 3));
 
     // "%s %d": a side word, then the number.
-    std::size_t i = 0;
-    while (i < rest.size() && IsSpace(rest[i])) ++i;
-    if (i == rest.size()) return std::nullopt;
-    while (i < rest.size() && !IsSpace(rest[i])) ++i;
-    return ReadInt(rest.substr(i));
+    if (!ScanWord(rest)) return std::nullopt;
+    return ReadInt(rest);
 }
 
 void ReadDownAndDistance(std::string_view sentence, std::optional<std::int32_t> yardLine,
@@ -69,18 +66,6 @@ void ReadDownAndDistance(std::string_view sentence, std::optional<std::int32_t> 
     } else if (StartsWithNoCase(rest, "goal")) {
         state.toGo = yardLine.value_or(-1);
     }
-}
-
-// Reads "%s" the way scanf does: white space skipped, then a word; advances `text`.
-std::optional<std::string_view> ScanWord(std::string_view& text) {
-    std::size_t i = 0;
-    while (i < text.size() && IsSpace(text[i])) ++i;
-    std::size_t start = i;
-    while (i < text.size() && !IsSpace(text[i])) ++i;
-    if (i == start) return std::nullopt;
-    std::string_view word = text.substr(start, i - start);
-    text.remove_prefix(i);
-    return word;
 }
 
 bool ScanNumber(std::string_view& text) {

@@ -4,6 +4,17 @@
 
 namespace gridtally {
 
+std::optional<std::string_view> ScanWord(std::string_view& text) {
+    std::size_t i = 0;
+    while (i < text.size() && IsSpace(text[i])) ++i;
+    std::size_t start = i;
+    while (i < text.size() && !IsSpace(text[i])) ++i;
+    if (i == start) return std::nullopt;
+    std::string_view word = text.substr(start, i - start);
+    text.remove_prefix(i);
+    return word;
+}
+
 std::optional<ScannedInt> ScanInt(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && IsSpace(text[i])) ++i;

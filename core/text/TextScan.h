@@ -44,6 +44,11 @@ constexpr std::string_view SkipBlanks(std::string_view text) {
     return text.substr(i);
 }
 
+// Reads a word the way "%s" does: white space skipped, then the bytes up to the next
+// white space. Advances `text` past the word; nothing, with `text` as it was, when only
+// white space is left.
+std::optional<std::string_view> ScanWord(std::string_view& text);
+
 // Reads a decimal integer the way "%d" does: optional white space, an optional sign,
 // then digits. Values beyond 32 bits saturate instead of overflowing. Returns the
 // number and how many bytes were consumed, or nothing when no digit follows.
