@@ -33,6 +33,10 @@ constexpr std::array<std::int32_t PlayerRec::*, ColumnIndex(DPlayerColumn::Count
 
 std::span<const ListColumn> DPlayerColumns() { return kColumns; }
 
+std::string DPlayerTitle(std::string_view team) {
+    return std::string(team) + " - Defensive player stats";
+}
+
 std::vector<std::string> DPlayerCells(const PlayerRec& player) {
     std::vector<std::string> cells{player.name.str(), player.position.str()};
     for (auto counter : kCounters) cells.push_back(std::to_string(player.*counter));

@@ -2,6 +2,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "lists/ListColumn.h"
@@ -24,6 +25,9 @@ enum class DPlayerColumn {
 
 // The columns of a club's defensive player list, in the order of DPlayerColumn.
 std::span<const ListColumn> DPlayerColumns();
+
+// The printed title: "<team> - Defensive player stats".
+std::string DPlayerTitle(std::string_view team);
 
 // One text per column: name, position, then the counters as "%d".
 std::vector<std::string> DPlayerCells(const PlayerRec& player);

@@ -48,15 +48,14 @@ PrintoutPage PlayListPage(PlayModel& model, PlayListKind list, std::string_view 
 std::vector<PrintoutPage> BuildTeamPrintout(GameLog& game, std::string_view label) {
     // The roster knows clubs by their real names only.
     std::string_view team = game.ClubName(label);
-    std::string title(label);
 
     std::vector<PrintoutPage> pages;
     ReportLines offense;
     BuildOffenseReport(game.roster, team, offense);
-    pages.push_back(ReportPage(title + " - Offensive Player Stats", std::move(offense)));
+    pages.push_back(ReportPage(OffenseReportTitle(label), std::move(offense)));
 
     PrintoutPage defense;
-    defense.title = title + " - Defensive player stats";
+    defense.title = DPlayerTitle(label);
     defense.headers = Headers(DPlayerColumns());
     for (const PlayerRec* player : CollectPlayers(game.roster, PlayerGroup::Defense, team)) {
         defense.rows.push_back(DPlayerCells(*player));
@@ -65,7 +64,7 @@ std::vector<PrintoutPage> BuildTeamPrintout(GameLog& game, std::string_view labe
 
     ReportLines special;
     BuildSpecialTeamsReport(game.roster, team, special);
-    pages.push_back(ReportPage(title + " - Special Teams Stats", std::move(special)));
+    pages.push_back(ReportPage(SpecialTeamsReportTitle(label), std::move(special)));
 
     std::vector<PrintoutPage> calls = BuildPlayCallPages(game, label);
     pages.insert(pages.end(), std::make_move_iterator(calls.begin()),

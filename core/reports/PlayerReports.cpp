@@ -28,6 +28,14 @@ void AppendRows(const PlayerRoster& roster, std::string_view team, ReportLines& 
 
 }  // namespace
 
+std::string OffenseReportTitle(std::string_view team) {
+    return std::string(team) + " - Offensive Player Stats";
+}
+
+std::string SpecialTeamsReportTitle(std::string_view team) {
+    return std::string(team) + " - Special Teams Stats";
+}
+
 void BuildOffenseReport(const PlayerRoster& roster, std::string_view team, ReportLines& lines) {
     lines.emplace_back("[B] Passing Stats                Com Att Yds  Pct  TDs Ints Fmbls");
     AppendRows(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "reports/ReportLines.h"
@@ -7,6 +8,10 @@
 namespace gridtally {
 
 class PlayerRoster;
+
+// The printed titles: "<team> - Offensive Player Stats", "<team> - Special Teams Stats".
+std::string OffenseReportTitle(std::string_view team);
+std::string SpecialTeamsReportTitle(std::string_view team);
 
 // Appends the passing, rushing and receiving report of one club, players in the order
 // the log first named them. A player belongs to the club whose name his record
