@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "lists/StableSort.h"
 #include "text/TextScan.h"
 #include "text/Printf.h"
 
@@ -247,25 +248,9 @@ int ComparePlayListRows(PlayListKind list, int column, const PlayRec& a, const P
 }
 
 void SortPlayListRows(PlayListKind list, int column, std::span<const PlayRec*> rows) {
-    // A bottom-up merge sort: it needs nothing of the comparison to stay in bounds, and
-    // it keeps rows that compare equal in their order.
-    std::vector<const PlayRec*> merged(rows.size());
-    for (std::size_t width = 1; width < rows.size(); width *= 2) {
-        for (std::size_t start = 0; start < rows.size(); start += 2 * width) {
-            std::size_t middle = std::min(start + width, rows.size());
-            std::size_t end = std::min(start + 2 * width, rows.size());
-            std::size_t left = start;
-            std::size_t right = middle;
-            std::size_t out = start;
-            while (left < middle && right < end) {
-                bool rightFirst = ComparePlayListRows(list, column, *rows[right], *rows[left]) < 0;
-                merged[out++] = rightFirst ? rows[right++] : rows[left++];
-            }
-            while (left < middle) merged[out++] = rows[left++];
-            while (right < end) merged[out++] = rows[right++];
-        }
-        std::copy(merged.begin(), merged.end(), rows.begin());
-    }
+    StableSort(rows, [&](const PlayRec* a, const PlayRec* b) {
+        return ComparePlayListRows(list, column, *a, *b);
+    });
 }
 
 bool PlayListInsertsRowsAtTop(PlayListKind list) { return list == PlayListKind::Defense; }

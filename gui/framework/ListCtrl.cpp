@@ -4,6 +4,9 @@
 #include <QMouseEvent>
 #include <algorithm>
 #include <cstring>
+#include <span>
+
+#include "lists/StableSort.h"
 
 namespace gridtally::gui {
 namespace {
@@ -96,18 +99,9 @@ std::size_t ListCtrl::GetItemData(int row) const {
 void ListCtrl::SortItems(const Compare& compare) {
     std::vector<QTreeWidgetItem*> items;
     while (topLevelItemCount() > 0) items.push_back(takeTopLevelItem(0));
-    // Insertion sort: stable and well defined whatever the comparison does (one of the
-    // lists treats close averages as equal, which is no strict weak order); lists hold
-    // a few hundred rows at most.
-    for (std::size_t i = 1; i < items.size(); ++i) {
-        QTreeWidgetItem* item = items[i];
-        std::size_t j = i;
-        while (j > 0 && compare(RecordOf(item), RecordOf(items[j - 1])) < 0) {
-            items[j] = items[j - 1];
-            --j;
-        }
-        items[j] = item;
-    }
+    StableSort(std::span(items), [&compare](QTreeWidgetItem* a, QTreeWidgetItem* b) {
+        return compare(RecordOf(a), RecordOf(b));
+    });
     for (QTreeWidgetItem* item : items) addTopLevelItem(item);
 }
 

@@ -9,9 +9,9 @@
 namespace gridtally::gui {
 
 // A report-style list: columns with headers, rows of cell texts, each row carrying the
-// index of its record in the caller's own row store. Sorting is the caller's: a click on a header only reports
-// the column, and SortItems orders the rows with the caller's comparison, the same way
-// on every call (no toggling, no sort indicator).
+// index of its record in the caller's own row store. Sorting is the caller's: a click
+// on a header only reports the column, and SortItems orders the rows with the caller's
+// comparison, the same way on every call (no toggling, no sort indicator).
 class ListCtrl : public QTreeWidget {
     Q_OBJECT
 
