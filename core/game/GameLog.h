@@ -16,6 +16,10 @@
 
 namespace gridtally {
 
+// Why a text that held no situation or play statement is refused as a game.
+inline constexpr std::string_view kNotAGameLog =
+    "not a game log (no situation or play statement found)";
+
 // The model of one game read from its log: the lines, the players and the club totals.
 // The game window's document extends it; the command-line dump uses it alone.
 class GameLog : public PlayModel {

@@ -253,6 +253,4 @@ void SortPlayListRows(PlayListKind list, int column, std::span<const PlayRec*> r
     });
 }
 
-bool PlayListInsertsRowsAtTop(PlayListKind list) { return list == PlayListKind::Defense; }
-
 }  // namespace gridtally

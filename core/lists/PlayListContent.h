@@ -65,8 +65,4 @@ int ComparePlayListRows(PlayListKind list, int column, const PlayRec& a, const P
 // comparison's quirks.
 void SortPlayListRows(PlayListKind list, int column, std::span<const PlayRec*> rows);
 
-// Whether each new row goes on top of the list, so that the rows start in the reverse
-// of the order they were collected in (the defensive list), rather than at the end.
-bool PlayListInsertsRowsAtTop(PlayListKind list);
-
 }  // namespace gridtally

@@ -1,5 +1,7 @@
 #include "playcalls/PlayCallTable.h"
 
+#include <algorithm>
+
 #include "model/Counter.h"
 
 namespace gridtally {
@@ -47,15 +49,25 @@ bool PlayCallTable::RemovePlayCall(PlayRec& play) {
 
 void PlayCallTable::CollectPlayCalls(PlayKind kind, std::string_view team,
                                      std::vector<std::unique_ptr<PlayRec>>& list) const {
+    std::size_t first = list.size();
     for (const auto& [keyText, record] : records_) {
         PlayCallKey key;
         SplitKeyText(keyText, key);
         if (key.team != team || key.kind != kind) continue;
         auto play = std::make_unique<PlayRec>();
         play->key = key;
+        play->key.keyText = keyText;
         play->results = *record;
         list.push_back(std::move(play));
     }
+    // The table's own order means nothing; lists start in the order of the play names.
+    std::sort(list.begin() + static_cast<std::ptrdiff_t>(first), list.end(),
+              [](const auto& a, const auto& b) {
+                  if (a->key.play.view() != b->key.play.view()) {
+                      return a->key.play.view() < b->key.play.view();
+                  }
+                  return a->key.keyText < b->key.keyText;
+              });
 }
 
 int PlayCallTable::RemoveTeamPlayCalls(std::string_view team) {

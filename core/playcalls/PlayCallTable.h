@@ -28,7 +28,8 @@ public:
     void AddPlayCall(PlayRec& play);
     // Removes the record the play's key names; true if there was one.
     bool RemovePlayCall(PlayRec& play);
-    // Appends a new PlayRec for every record of `team` and `kind`.
+    // Appends a new PlayRec for every record of `team` and `kind`, ordered by play name
+    // (bytewise), then by key text.
     void CollectPlayCalls(PlayKind kind, std::string_view team,
                           std::vector<std::unique_ptr<PlayRec>>& list) const;
     // Removes every record of `team`, or every record at all when `team` is empty.

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "game/GameLog.h"
 #include "model/TeamTotals.h"
 #include "playcalls/PlayCallTable.h"
 #include "playcalls/PlayModel.h"
@@ -54,8 +55,7 @@ public:
         std::string reason;       // the system's reason, or kNotAGameLog
         bool unreadable = false;  // the file could not be read at all
     };
-    static constexpr std::string_view kNotAGameLog =
-        "not a game log (no situation or play statement found)";
+    static constexpr std::string_view kNotAGameLog = gridtally::kNotAGameLog;
 
     // Reads log files and adds them in order, as AddLog does. `progress` hears of each
     // file done.

@@ -29,12 +29,7 @@ PrintoutPage ReportPage(std::string title, ReportLines lines) {
 
 PrintoutPage PlayListPage(PlayModel& model, PlayListKind list, std::string_view label) {
     std::vector<std::unique_ptr<PlayRec>> plays;
-    model.CollectPlayCalls(PlayListPlayKind(list), label, plays);
-    std::sort(plays.begin(), plays.end(), [](const auto& a, const auto& b) {
-        if (a->key.play.view() != b->key.play.view())
-            return a->key.play.view() < b->key.play.view();
-        return a->key.keyText < b->key.keyText;
-    });
+    model.CollectPlayCalls(PlayListPlayKind(list), label, plays);  // by play name
 
     PrintoutPage page;
     page.title = PlayListTitle(list, label);

@@ -20,8 +20,15 @@ inline constexpr int kFilePrintSetup = 0xE106;
 inline constexpr int kFilePrint = 0xE107;
 inline constexpr int kFilePrintPreview = 0xE109;
 inline constexpr int kFileMruFirst = 0xE110;  // the recent files, one id each
+inline constexpr int kEditCopy = 0xE122;
+inline constexpr int kEditCut = 0xE123;
+inline constexpr int kEditFind = 0xE124;
+inline constexpr int kEditPaste = 0xE125;
+inline constexpr int kEditUndo = 0xE12B;
 inline constexpr int kAppAbout = 0xE140;
 inline constexpr int kAppExit = 0xE141;
+inline constexpr int kNextTab = 0xF006;      // bound to no key or menu item
+inline constexpr int kPreviousTab = 0xF007;  // likewise
 }  // namespace command
 
 // Something that may handle commands: a view, a document, a frame, the application.

@@ -1,6 +1,7 @@
 #include "framework/Printing.h"
 
 #include <QPageLayout>
+#include <algorithm>
 #include <QPageSetupDialog>
 #include <QPageSize>
 #include <QPainter>
@@ -15,9 +16,12 @@
 
 namespace gridtally::gui {
 
-bool RunPrintJob(View& view, QPagedPaintDevice& device, double resolution) {
+bool RunPrintJob(View& view, QPagedPaintDevice& device, double resolution, PageRange pages) {
     PrintInfo info;
     if (!view.OnPreparePrinting(info)) return false;
+    if (pages.from > 0) info.minPage = std::max(info.minPage, pages.from);
+    if (pages.to > 0) info.maxPage = std::min(info.maxPage, pages.to);
+    if (info.minPage > info.maxPage) return false;
     QPainter painter;
     if (!painter.begin(&device)) return false;
     info.printableArea = QRect(0, 0, device.width(), device.height());
@@ -37,16 +41,26 @@ bool RunPrintJob(View& view, QPagedPaintDevice& device, double resolution) {
     return painter.end();
 }
 
+QPrinter& ProgramPrinter() {
+    static QPrinter printer(QPrinter::HighResolution);
+    return printer;
+}
+
 bool PrintWithDialog(View& view, QWidget* parent) {
-    QPrinter printer(QPrinter::HighResolution);
+    PrintInfo pages;
+    if (!view.OnPreparePrinting(pages)) return false;
+    QPrinter& printer = ProgramPrinter();
     QPrintDialog dialog(&printer, parent);
+    dialog.setMinMax(pages.minPage, pages.maxPage);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange);
     if (CurrentDialogRunner().Exec(dialog) != QDialog::Accepted) return false;
-    return RunPrintJob(view, printer, printer.resolution());
+    PageRange range;
+    if (printer.printRange() == QPrinter::PageRange) range = {printer.fromPage(), printer.toPage()};
+    return RunPrintJob(view, printer, printer.resolution(), range);
 }
 
 void PrintPreview(View& view, QWidget* parent) {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(&printer, parent);
+    QPrintPreviewDialog preview(&ProgramPrinter(), parent);
     QObject::connect(
         &preview, &QPrintPreviewDialog::paintRequested, &preview,
         [&view](QPrinter* target) { RunPrintJob(view, *target, target->resolution()); });
@@ -58,12 +72,12 @@ bool PrinterSetup(QPrinter& printer, QWidget* parent) {
     return CurrentDialogRunner().Exec(dialog) == QDialog::Accepted;
 }
 
-bool PrintViewToPdf(View& view, const QString& path, QString* error) {
+bool PrintViewToPdf(View& view, const QString& path, QString* error, PageRange pages) {
     QPdfWriter writer(path);
     writer.setResolution(1200);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
                                      QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
-    if (RunPrintJob(view, writer, writer.resolution())) return true;
+    if (RunPrintJob(view, writer, writer.resolution(), pages)) return true;
     if (error) *error = QStringLiteral("cannot write %1").arg(path);
     return false;
 }

@@ -10,10 +10,20 @@ namespace gridtally::gui {
 
 class View;
 
+// The pages a user asked for; 0 for either end means the view's own first or last.
+struct PageRange {
+    int from = 0;
+    int to = 0;
+};
+
 // One print run of a view on a paged device: prepare printing (the page range), begin,
-// then per page prepare the context and print the page, then end. Returns false when
-// the view declined or the device could not be painted on.
-bool RunPrintJob(View& view, QPagedPaintDevice& device, double resolution);
+// then per page of `pages` within the view's range prepare the context and print the
+// page, then end. Returns false when the view declined or the device could not be
+// painted on.
+bool RunPrintJob(View& view, QPagedPaintDevice& device, double resolution, PageRange pages = {});
+
+// The printer of the program: what Print Setup chooses, Print and Print Preview use.
+QPrinter& ProgramPrinter();
 
 // The print dialog, then the job; false when cancelled.
 bool PrintWithDialog(View& view, QWidget* parent);
@@ -23,6 +33,7 @@ void PrintPreview(View& view, QWidget* parent);
 bool PrinterSetup(QPrinter& printer, QWidget* parent);
 
 // The view's pages straight into a PDF file, with no dialog.
-bool PrintViewToPdf(View& view, const QString& path, QString* error = nullptr);
+bool PrintViewToPdf(View& view, const QString& path, QString* error = nullptr,
+                    PageRange pages = {});
 
 }  // namespace gridtally::gui

@@ -50,4 +50,16 @@ QString TabWindow::LabelOfTabHolding(const QWidget* descendant) const {
     return {};
 }
 
+std::optional<QString> TopTabLabelOf(const QWidget* widget) {
+    const TabWindow* top = nullptr;
+    for (const QWidget* w = widget ? widget->parentWidget() : nullptr; w; w = w->parentWidget()) {
+        if (auto* tabs = qobject_cast<const TabWindow*>(w)) top = tabs;
+    }
+    if (!top) return std::nullopt;
+    for (const QWidget* w = widget; w && w != top; w = w->parentWidget()) {
+        if (int index = top->FindTab(w); index >= 0) return top->GetTabLabel(index);
+    }
+    return std::nullopt;
+}
+
 }  // namespace gridtally::gui

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QTabWidget>
 #include <functional>
+#include <optional>
 
 namespace gridtally::gui {
 
@@ -48,5 +49,10 @@ public:
 private:
     std::function<void(int)> notify_;
 };
+
+// The label of the top tab window's tab that holds `widget`: the outermost TabWindow
+// above it decides. Nothing when no tab window holds it. A view of a club finds its club
+// this way, whatever tab window it sits in.
+std::optional<QString> TopTabLabelOf(const QWidget* widget);
 
 }  // namespace gridtally::gui
