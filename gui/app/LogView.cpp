@@ -1,0 +1,91 @@
+#include "app/LogView.h"
+
+#include <QFontDatabase>
+#include <QTextCursor>
+
+#include "app/FindDialog.h"
+#include "app/TabFrame.h"
+#include "app/YardbookDoc.h"
+#include "framework/Document.h"
+#include "framework/Printing.h"
+
+namespace gridtally::gui {
+
+CLogView::CLogView(QWidget* parent) : QPlainTextEdit(parent) {
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setReadOnly(true);
+    OnCommand(command::kEditCopy, [this] { copy(); },
+              [this] { return textCursor().hasSelection(); });
+    OnCommand(command::kEditFind, [this] { ShowFindDialog(); });
+    OnCommand(command::kFilePrint, [this] { PrintWithDialog(*this, window()); });
+    OnCommand(command::kFilePrintPreview, [this] { PrintPreview(*this, window()); });
+}
+
+CLogView::~CLogView() = default;
+
+void CLogView::OnInitialUpdate() {
+    auto* game = dynamic_cast<CYardbookDoc*>(View::document());
+    CTabFrame* frame = nullptr;
+    for (QWidget* w = parentWidget(); w && !frame; w = w->parentWidget()) {
+        frame = dynamic_cast<CTabFrame*>(w);
+    }
+    if (frame && game) {
+        frame->gameTabs->RelabelTab(1, QString::fromLatin1(game->team1Name.c_str()));
+        frame->gameTabs->RelabelTab(2, QString::fromLatin1(game->team2Name.c_str()));
+    }
+    if (frame) frame->logView = this;
+    setReadOnly(true);
+    // The view shows its own copy, so it never outlives the text it shows.
+    if (game) {
+        QTextDocument* shown = game->richText().clone(this);
+        shown->setDocumentLayout(new QPlainTextDocumentLayout(shown));
+        setDocument(shown);
+    }
+    QPlainTextEdit::document()->setDefaultFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+}
+
+bool CLogView::OnPreparePrinting(PrintInfo& info) {
+    info.maxPage = kLastPage;
+    return true;
+}
+
+void CLogView::OnPrint(DeviceContext& dc, PrintInfo& info) {
+    PrintHint hint{&dc, &info, nullptr};
+    int count = 0;
+    for (View* view : View::document()->views()) {
+        if (view == this) continue;
+        if (++count == info.currentPage) {
+            hint.target = view;
+            view->OnUpdate(this, UpdateHint::Print, &hint);
+            return;
+        }
+    }
+    // Fewer views than pages: the page stays blank.
+}
+
+bool CLogView::FindNext(const QString& text, QTextDocument::FindFlags flags) {
+    if (text.isEmpty()) return false;
+    if (find(text, flags)) return true;
+    // Wrap around once from the other end.
+    QTextCursor cursor = textCursor();
+    cursor.movePosition(flags & QTextDocument::FindBackward ? QTextCursor::End
+                                                            : QTextCursor::Start);
+    QTextCursor saved = textCursor();
+    setTextCursor(cursor);
+    if (find(text, flags)) return true;
+    setTextCursor(saved);
+    return false;
+}
+
+void CLogView::ShowFindDialog() {
+    if (!findDialog_) {
+        findDialog_ = new FindDialog(this);
+        connect(findDialog_, &FindDialog::findNext, this,
+                [this] { FindNext(findDialog_->text(), findDialog_->flags()); });
+    }
+    findDialog_->show();
+    findDialog_->raise();
+    findDialog_->activateWindow();
+}
+
+}  // namespace gridtally::gui

@@ -1,0 +1,76 @@
+#include "app/TabFrame.h"
+
+#include "app/LogView.h"
+#include "framework/Printing.h"
+#include "lists/DefPlayList.h"
+#include "lists/PassPlayList.h"
+#include "lists/RunPlayList.h"
+#include "lists/TendLstView.h"
+#include "reports/DPlayerList.h"
+#include "reports/OPlyrStatsView.h"
+#include "reports/SpecialTeamsView.h"
+
+namespace gridtally::gui {
+namespace {
+
+template <typename ViewClass>
+TabWindow::ViewFactory Make() {
+    return [](QWidget* parent) -> View* { return new ViewClass(parent); };
+}
+
+}  // namespace
+
+CTabFrame::CTabFrame(QWidget* parent) : ChildFrame(parent) {
+    OnCommand(command::kNextTab, [this] { NextTab(); });
+    OnCommand(command::kPreviousTab, [this] { PreviousTab(); });
+    OnCommand(
+        command::kFilePrint, [this] { PrintWithDialog(*logView, this); },
+        [this] { return logView != nullptr; });
+    OnCommand(
+        command::kFilePrintPreview, [this] { PrintPreview(*logView, this); },
+        [this] { return logView != nullptr; });
+}
+
+TabWindow* CTabFrame::MakeTeamTabs(const CreateContext& context) {
+    auto* tabs = new TabWindow(gameTabs);
+    tabs->setTabPosition(QTabWidget::South);
+    tabs->AddViewTab(Make<OPlyrStatsView>(), tr("O Players"), context, -1);
+    tabs->AddViewTab(Make<DPlayerList>(), tr("D Players"), context, -1);
+    tabs->AddViewTab(Make<SpecialTeamsView>(), tr("Special"), context, -1);
+    tabs->AddViewTab(Make<RunPlayList>(), tr("Run Plays"), context, -1);
+    tabs->AddViewTab(Make<PassPlayList>(), tr("Pass Plays"), context, -1);
+    tabs->AddViewTab(Make<DefPlayList>(), tr("Def Plays"), context, -1);
+    tabs->AddViewTab(Make<TendLstView>(), tr("Play Calling"), context, -1);
+    return tabs;
+}
+
+bool CTabFrame::OnCreateClient(const CreateContext& context) {
+    // This order makes the document's order of views, which numbers the printed pages.
+    gameTabs = new TabWindow(this);
+    setWidget(gameTabs);
+    gameTabs->AddViewTab(Make<CLogView>(), tr("Log File Source"), context, -1);
+    team1Tabs = MakeTeamTabs(context);
+    team2Tabs = MakeTeamTabs(context);
+    gameTabs->AddWindowTab(team1Tabs, QStringLiteral("Team 1"));
+    gameTabs->AddWindowTab(team2Tabs, QStringLiteral("Team 2"));
+    gameTabs->ActivateTab(0);
+    team1Tabs->ActivateTab(0);
+    team2Tabs->ActivateTab(0);
+    return true;
+}
+
+void CTabFrame::NextTab() {
+    int count = gameTabs->GetTabCount();
+    int active = gameTabs->GetActiveTab();
+    if (active < 0 || count == 0) return;
+    gameTabs->ActivateTab((active + count + 1) % count);
+}
+
+void CTabFrame::PreviousTab() {
+    int count = gameTabs->GetTabCount();
+    int active = gameTabs->GetActiveTab();
+    if (active < 0 || count == 0) return;
+    gameTabs->ActivateTab((count + active - 1) % count);
+}
+
+}  // namespace gridtally::gui

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QTextDocument>
+#include <memory>
+#include <vector>
+
+#include "app/LogCntrItem.h"
+#include "framework/Document.h"
+#include "game/GameLog.h"
+
+namespace gridtally::gui {
+
+// A game log opened in a window: the game read from the file, and the file's text as
+// the log view shows it.
+class CYardbookDoc : public GameLog, public Document {
+public:
+    CYardbookDoc();
+    ~CYardbookDoc() override;
+
+    // Reads the game; a file that cannot be read, or holds no game, is refused.
+    bool OnOpenDocument(const QString& path, QString& error) override;
+    // The same from the file's bytes; `error` says why a text is not a game log.
+    bool LoadText(std::string_view bytes, QString& error);
+
+    // The log's text, plain, each byte a Latin-1 character.
+    const QTextDocument& richText() const { return richText_; }
+
+private:
+    QTextDocument richText_;
+    std::vector<std::unique_ptr<LogCntrItem>> items_;  // embedded objects: a log has none
+};
+
+}  // namespace gridtally::gui

@@ -1,0 +1,60 @@
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTextStream>
+#include <cstdlib>
+#include <cstring>
+
+#include "app/YardbookApp.h"
+#include "framework/DeviceContext.h"
+
+namespace {
+
+bool AskedToPrint(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--print-to-pdf") == 0) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Printing to a file needs no screen; without this Qt would refuse to start on a
+    // machine without a display.
+    if (AskedToPrint(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Turfa Log Stats"));
+    QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    QApplication::setApplicationVersion(QStringLiteral(GRIDTALLY_VERSION));
+    gridtally::gui::InstallFontSubstitutions();
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Gridtally: statistics from Turfa football game logs"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    QCommandLineOption printToPdf(
+        QStringLiteral("print-to-pdf"),
+        QStringLiteral("Print the game's 14 pages into OUT.pdf, with no window: "
+                       "--print-to-pdf GAME.log OUT.pdf"));
+    parser.addOption(printToPdf);
+    parser.addPositionalArgument(QStringLiteral("files"),
+                                 QStringLiteral("Game logs to open"), QStringLiteral("[GAME.log...]"));
+    parser.process(application);
+
+    QStringList files = parser.positionalArguments();
+    if (parser.isSet(printToPdf)) {
+        if (files.size() != 2) {
+            QTextStream(stderr) << "gridtally: --print-to-pdf expects a game log and the PDF "
+                                   "to write: --print-to-pdf GAME.log OUT.pdf\n";
+            return 2;
+        }
+        return gridtally::gui::PrintGameToPdf(files[0], files[1]);
+    }
+
+    gridtally::gui::CYardbookApp app;
+    if (!app.InitInstance(files)) return 1;
+    return application.exec();
+}

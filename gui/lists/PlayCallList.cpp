@@ -1,0 +1,73 @@
+#include "lists/PlayCallList.h"
+
+#include "framework/Dialogs.h"
+#include "framework/Document.h"
+#include "lists/PlayAdjustment.h"
+#include "playcalls/PlayModel.h"
+#include "playcalls/PlayRec.h"
+#include "playdb/PlayAdjustDlg.h"
+
+namespace gridtally::gui {
+
+PlayCallList::PlayCallList(PlayListKind list, QWidget* parent)
+    : TeamListView(parent), list_(list) {
+    connect(this, &ListCtrl::columnClicked, this, &PlayCallList::SortByColumn);
+    if (list != PlayListKind::Defense) {
+        connect(this, &ListCtrl::rowDoubleClicked, this, &PlayCallList::AdjustPlayAt);
+    }
+}
+
+PlayCallList::~PlayCallList() = default;
+
+std::string PlayCallList::GetTitle() const { return PlayListTitle(list_, teamName()); }
+
+std::span<const ListColumn> PlayCallList::Columns() const { return PlayListColumns(list_); }
+
+void PlayCallList::FillRows(PlayModel& model) {
+    std::vector<std::unique_ptr<PlayRec>> collected;
+    model.CollectPlayCalls(PlayListPlayKind(list_), teamName(), collected);
+    DeleteAllItems();
+    records_ = std::move(collected);
+    for (std::size_t i = 0; i < records_.size(); ++i) {
+        std::vector<std::string> cells = PlayListCells(list_, *records_[i]);
+        int row = InsertItem(GetItemCount(), QString::fromLatin1(cells[0]));
+        SetItemData(row, i);
+        for (std::size_t column = 1; column < cells.size(); ++column) {
+            SetItemText(row, static_cast<int>(column), QString::fromLatin1(cells[column]));
+        }
+    }
+}
+
+PlayRec* PlayCallList::RecordOfRow(int row) const {
+    std::size_t index = GetItemData(row);
+    return index < records_.size() ? records_[index].get() : nullptr;
+}
+
+void PlayCallList::SortByColumn(int column) {
+    SortItems([this, column](std::size_t a, std::size_t b) {
+        if (!records_[a] || !records_[b]) return 0;
+        return ComparePlayListRows(list_, column, *records_[a], *records_[b]);
+    });
+}
+
+void PlayCallList::AdjustPlayAt(const QPoint& point) {
+    int row = HitTest(point);
+    if (row < 0) return;
+    PlayAdjustDlg dialog(nullptr);
+    dialog.SetAnswer(InitialPlayAdjustment(list_));
+    if (CurrentDialogRunner().Exec(dialog) != QDialog::Accepted) return;
+    PlayRec* record = RecordOfRow(row);
+    PlayModel* playModel = model();
+    if (!record || !playModel) return;
+    if (AdjustPlayCall(*playModel, list_, *record, dialog.answer()) ==
+        AdjustmentResult::Unchanged) {
+        return;
+    }
+    std::size_t index = GetItemData(row);
+    DeleteItem(row);
+    records_[index].reset();
+    // Every other view refills; this list only loses the row.
+    if (document()) document()->UpdateAllViews(this);
+}
+
+}  // namespace gridtally::gui

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "lists/PlayCallList.h"
+
+namespace gridtally::gui {
+
+// "Run Plays": a club's run plays.
+class RunPlayList : public PlayCallList {
+    Q_OBJECT
+
+public:
+    explicit RunPlayList(QWidget* parent = nullptr) : PlayCallList(PlayListKind::Run, parent) {}
+};
+
+}  // namespace gridtally::gui

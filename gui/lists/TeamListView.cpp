@@ -1,0 +1,61 @@
+#include "lists/TeamListView.h"
+
+#include "framework/Document.h"
+#include "framework/TabWindow.h"
+#include "lists/ListPage.h"
+#include "lists/TeamName.h"
+#include "playcalls/PlayModel.h"
+#include "playdb/PlayDB.h"
+
+namespace gridtally::gui {
+
+TeamListView::TeamListView(QWidget* parent) : ListCtrl(parent) {}
+
+PlayModel* TeamListView::model() const { return dynamic_cast<PlayModel*>(document()); }
+
+void TeamListView::OnInitialUpdate() {
+    View::OnInitialUpdate();  // a refill
+    ResolveTeamName();
+    InsertColumns();
+}
+
+void TeamListView::OnUpdate(View* /*sender*/, UpdateHint hint, PrintHint* printHint) {
+    if (hint == UpdateHint::Print) {
+        if (printHint && printHint->target == this && printHint->dc && printHint->info) {
+            OnPrint(*printHint->dc, *printHint->info);
+        }
+        return;
+    }
+    Refill();
+}
+
+void TeamListView::Refill() {
+    InsertColumns();
+    ResolveTeamName();
+    if (PlayModel* playModel = model()) FillRows(*playModel);
+}
+
+void TeamListView::InsertColumns() {
+    if (columnsInserted_) return;
+    InsertListColumns(*this, Columns());
+    columnsInserted_ = true;
+}
+
+void TeamListView::ResolveTeamName() {
+    PlayModel* playModel = model();
+    if (!playModel) return;
+    if (playModel->modelKind != ModelKind::GameLog) {
+        if (auto* db = dynamic_cast<PlayDB*>(playModel)) teamName_ = db->currentTeam;
+        return;
+    }
+    if (!ListTeamNeedsResolving(teamName_)) return;
+    if (std::optional<QString> label = TopTabLabelOf(this)) {
+        teamName_ = label->toLatin1().toStdString();
+    }
+}
+
+void TeamListView::OnPrint(DeviceContext& dc, PrintInfo& /*info*/) {
+    PrintListPage(dc, *this, Columns(), GetTitle());
+}
+
+}  // namespace gridtally::gui

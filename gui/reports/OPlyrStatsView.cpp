@@ -1,0 +1,15 @@
+#include "reports/OPlyrStatsView.h"
+
+#include "game/GameLog.h"
+#include "reports/PlayerReports.h"
+
+namespace gridtally::gui {
+
+void OPlyrStatsView::BuildReport(const GameLog& game, std::string_view team,
+                                 ReportLines& lines) const {
+    BuildOffenseReport(game.roster, team, lines);
+}
+
+std::string OPlyrStatsView::Title(std::string_view team) const { return OffenseReportTitle(team); }
+
+}  // namespace gridtally::gui

@@ -1,0 +1,81 @@
+#include "reports/ReportView.h"
+
+#include "framework/Document.h"
+#include "framework/Document.h"
+#include "framework/TabWindow.h"
+#include "game/GameLog.h"
+#include "framework/PrintFonts.h"
+
+namespace gridtally::gui {
+
+ReportView::ReportView(QWidget* parent) : ScrollView(parent) {}
+
+void ReportView::OnInitialUpdate() {
+    ScrollView::OnInitialUpdate();
+    // A fixed height, whatever the report's length: one page of lines is short.
+    SetScrollSizes(MapMode::Text, QSize(0, 1000), QSize(0, 100), QSize(0, 10));
+}
+
+void ReportView::OnUpdate(View* /*sender*/, UpdateHint hint, PrintHint* printHint) {
+    // A report is rebuilt when it paints; only a print request for this view matters.
+    if (hint != UpdateHint::Print || !printHint || printHint->target != this) return;
+    if (printHint->dc && printHint->info) OnPrint(*printHint->dc, *printHint->info);
+}
+
+const std::string& ReportView::teamName() {
+    if (!teamNameSet_) {
+        if (std::optional<QString> label = TopTabLabelOf(this)) {
+            teamName_ = label->toLatin1().toStdString();
+            teamNameSet_ = true;
+        }
+    }
+    return teamName_;
+}
+
+ReportLines ReportView::Lines() {
+    ReportLines lines;
+    if (auto* game = dynamic_cast<const GameLog*>(document())) {
+        BuildReport(*game, teamName(), lines);
+    }
+    return lines;
+}
+
+void ReportView::OnDraw(DeviceContext& dc) {
+    FontRequest regular = dc.PointFont(100, QStringLiteral("Courier New"));
+    FontRequest bold = dc.PointFont(100, QStringLiteral("Courier New Bold"));
+    FontRequest previous = dc.SelectFont(bold);
+    TextMetrics metrics = dc.GetTextMetrics();
+    int lineHeight = metrics.height + metrics.externalLeading;
+    int y = FirstLineY(lineHeight);
+    for (const std::string& line : Lines()) {
+        dc.SelectFont(IsBoldLine(line) ? bold : regular);
+        dc.TextOut(0, y, QString::fromLatin1(ShownLine(line)));
+        y += lineHeight;
+    }
+    dc.SelectFont(previous);
+}
+
+int ReportView::PrintHeader(DeviceContext& dc) {
+    TextMetrics entry = dc.GetTextMetrics();
+    dc.SelectFont(PrintFonts::Title());
+    dc.TextOut(0, -10, QString::fromLatin1(Title(teamName())));
+    return -10 - (entry.height + entry.externalLeading);
+}
+
+void ReportView::OnPrint(DeviceContext& dc, PrintInfo& /*info*/) {
+    dc.SetMapMode(MapMode::Twips);
+    FontRequest regular = PrintFonts::Text(400);
+    FontRequest bold = PrintFonts::Text(700);
+    FontRequest previous = dc.SelectFont(bold);
+    TextMetrics metrics = dc.GetTextMetrics();
+    int lineHeight = metrics.height + metrics.externalLeading;
+    int y = PrintHeader(dc) + (-500 - lineHeight);
+    for (const std::string& line : Lines()) {
+        dc.SelectFont(IsBoldLine(line) ? bold : regular);
+        dc.TextOut(0, y, QString::fromLatin1(ShownLine(line)));
+        y -= 20 + lineHeight;
+    }
+    dc.SelectFont(previous);
+}
+
+}  // namespace gridtally::gui
