@@ -24,8 +24,14 @@ bool CYardbookDoc::LoadText(std::string_view bytes, QString& error) {
                                     static_cast<qsizetype>(kNotAGameLog.size()));
         return false;
     }
-    richText_.setPlainText(QString::fromLatin1(sourceText.data(),
-                                               static_cast<qsizetype>(sourceText.size())));
+    // The lines as read, a sentence mark shown as the blank it stands for.
+    QString text;
+    text.reserve(static_cast<qsizetype>(sourceText.size()));
+    for (const std::string& line : logLines) {
+        text += QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+        text += QLatin1Char('\n');
+    }
+    richText_.setPlainText(text);
     return true;
 }
 

@@ -107,7 +107,8 @@ ChildFrame* MainFrame::NewDocument(const DocTemplate& docTemplate) {
 ChildFrame* MainFrame::Show(std::unique_ptr<ChildFrame> owned) {
     ChildFrame* frame = owned.release();
     mdiArea_->addSubWindow(frame);
-    frame->show();
+    // A document's window fills the main window, as a tabbed window wants the room.
+    frame->showMaximized();
     mdiArea_->setActiveSubWindow(frame);
     ShowMenusOfActiveDocument();
     router_.UpdateActions();
