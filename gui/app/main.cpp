@@ -9,6 +9,12 @@
 
 namespace {
 
+// A command-line run speaks in one line of its own; Qt's notes about the session
+// (no runtime folder, no window manager) are no concern of a PDF.
+void QuietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) QTextStream(stderr) << message << '\n';
+}
+
 bool AskedToPrint(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--print-to-pdf") == 0) return true;
@@ -21,8 +27,9 @@ bool AskedToPrint(int argc, char** argv) {
 int main(int argc, char** argv) {
     // Printing to a file needs no screen; without this Qt would refuse to start on a
     // machine without a display.
-    if (AskedToPrint(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (AskedToPrint(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(QuietQtNotes);
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Turfa Log Stats"));

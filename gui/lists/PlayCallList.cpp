@@ -57,9 +57,9 @@ void PlayCallList::AdjustPlayAt(const QPoint& point) {
     dialog.SetAnswer(InitialPlayAdjustment(list_));
     if (CurrentDialogRunner().Exec(dialog) != QDialog::Accepted) return;
     PlayRec* record = RecordOfRow(row);
-    PlayModel* playModel = model();
-    if (!record || !playModel) return;
-    if (AdjustPlayCall(*playModel, list_, *record, dialog.answer()) ==
+    PlayModel* model = playModel();
+    if (!record || !model) return;
+    if (AdjustPlayCall(*model, list_, *record, dialog.answer()) ==
         AdjustmentResult::Unchanged) {
         return;
     }

@@ -11,7 +11,7 @@ namespace gridtally::gui {
 
 TeamListView::TeamListView(QWidget* parent) : ListCtrl(parent) {}
 
-PlayModel* TeamListView::model() const { return dynamic_cast<PlayModel*>(document()); }
+PlayModel* TeamListView::playModel() const { return dynamic_cast<PlayModel*>(document()); }
 
 void TeamListView::OnInitialUpdate() {
     View::OnInitialUpdate();  // a refill
@@ -32,7 +32,7 @@ void TeamListView::OnUpdate(View* /*sender*/, UpdateHint hint, PrintHint* printH
 void TeamListView::Refill() {
     InsertColumns();
     ResolveTeamName();
-    if (PlayModel* playModel = model()) FillRows(*playModel);
+    if (PlayModel* model = playModel()) FillRows(*model);
 }
 
 void TeamListView::InsertColumns() {
@@ -42,10 +42,10 @@ void TeamListView::InsertColumns() {
 }
 
 void TeamListView::ResolveTeamName() {
-    PlayModel* playModel = model();
-    if (!playModel) return;
-    if (playModel->modelKind != ModelKind::GameLog) {
-        if (auto* db = dynamic_cast<PlayDB*>(playModel)) teamName_ = db->currentTeam;
+    PlayModel* model = playModel();
+    if (!model) return;
+    if (model->modelKind != ModelKind::GameLog) {
+        if (auto* db = dynamic_cast<PlayDB*>(model)) teamName_ = db->currentTeam;
         return;
     }
     if (!ListTeamNeedsResolving(teamName_)) return;

@@ -38,7 +38,7 @@ protected:
     void Refill();
     void InsertColumns();
     void ResolveTeamName();
-    PlayModel* model() const;
+    PlayModel* playModel() const;
 
 private:
     bool columnsInserted_ = false;

@@ -26,6 +26,8 @@ public:
 
     // The club, as the label of the tab holding this view names it; set on first need.
     const std::string& teamName();
+    // The report as it is drawn now, built afresh from the document.
+    ReportLines Lines();
 
 protected:
     virtual void BuildReport(const GameLog& game, std::string_view team,
@@ -35,7 +37,6 @@ protected:
     virtual int FirstLineY(int lineHeight) const = 0;
 
 private:
-    ReportLines Lines();
     // The title line at the top of the page; returns the y below it.
     int PrintHeader(DeviceContext& dc);
 

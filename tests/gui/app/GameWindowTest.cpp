@@ -1,0 +1,362 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QProcess>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "app/LogView.h"
+#include "app/TabFrame.h"
+#include "app/YardbookApp.h"
+#include "app/YardbookDoc.h"
+#include "framework/Dialogs.h"
+#include "framework/DocTemplate.h"
+#include "framework/Printing.h"
+#include "lists/DefPlayList.h"
+#include "lists/PassPlayList.h"
+#include "lists/RunPlayList.h"
+#include "lists/TendLstView.h"
+#include "playdb/PlayAdjustDlg.h"
+#include "reports/DPlayerList.h"
+#include "reports/GamePrintout.h"
+#include "reports/OPlyrStatsView.h"
+#include "reports/SpecialTeamsView.h"
+
+using namespace gridtally;
+using namespace gridtally::gui;
+
+namespace {
+
+const QString kSample = QStringLiteral(GRIDTALLY_EXAMPLES_DIR "/riverside-at-hillcrest.log");
+
+// Installs a runner for the life of a test function, so that an early return from a
+// failed check cannot leave it behind for the next test.
+class RunnerScope {
+public:
+    explicit RunnerScope(DialogRunner* runner) { SetDialogRunner(runner); }
+    ~RunnerScope() { SetDialogRunner(nullptr); }
+};
+
+// Answers the play adjustment dialog as a user would, by clicking its controls.
+struct AdjustAnswer : DialogRunner {
+    std::function<void(PlayAdjustDlg&)> click;
+    int result = QDialog::Accepted;
+    int shown = 0;
+    int Exec(QDialog& dialog) override {
+        ++shown;
+        if (auto* adjust = qobject_cast<PlayAdjustDlg*>(&dialog); adjust && click) click(*adjust);
+        return result;
+    }
+};
+
+std::unique_ptr<DocTemplate> LogTemplate() {
+    return std::make_unique<DocTemplate>(
+        CYardbookApp::kLogResource, CYardbookApp::kLogDocStrings,
+        [] { return std::make_unique<CYardbookDoc>(); },
+        [](const CreateContext&) { return std::make_unique<CTabFrame>(); });
+}
+
+// One open game window, as the program makes it.
+struct Game {
+    explicit Game(const QString& path = kSample) : logTemplate(LogTemplate()) {
+        QString error;
+        frame = logTemplate->OpenDocumentFile(path, error);
+        window = dynamic_cast<CTabFrame*>(frame.get());
+        if (window) {
+            window->resize(900, 700);
+            window->show();  // rows have places on screen only in a shown window
+        }
+    }
+    CYardbookDoc& doc() const { return *dynamic_cast<CYardbookDoc*>(window->document()); }
+    // The views of a club (0 or 1) in tab order.
+    template <typename ViewClass>
+    ViewClass* ClubView(int club, int tab) const {
+        TabWindow* tabs = club == 0 ? window->team1Tabs : window->team2Tabs;
+        return dynamic_cast<ViewClass*>(tabs->widget(tab));
+    }
+    std::unique_ptr<DocTemplate> logTemplate;
+    std::unique_ptr<ChildFrame> frame;
+    CTabFrame* window = nullptr;
+};
+
+std::vector<std::vector<std::string>> Rows(const ListCtrl& list) {
+    std::vector<std::vector<std::string>> rows;
+    for (int row = 0; row < list.GetItemCount(); ++row) {
+        std::vector<std::string> cells;
+        for (int column = 0; column < list.columnCount(); ++column) {
+            cells.push_back(list.GetItemText(row, column).toLatin1().toStdString());
+        }
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+std::vector<std::string> Headers(const ListCtrl& list) {
+    std::vector<std::string> headers;
+    for (int column = 0; column < list.columnCount(); ++column) {
+        headers.push_back(list.headerItem()->text(column).toLatin1().toStdString());
+    }
+    return headers;
+}
+
+QString PdfText(const QString& path) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, "-"});
+    process.waitForFinished(30000);
+    // The title font's ligatures ("ff") come back as one character.
+    return QString::fromUtf8(process.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+}
+
+QPoint RowPoint(const ListCtrl& list, int row) {
+    return list.visualRect(list.model()->index(row, 0)).center();  // on the play's name
+}
+
+int RowOf(const ListCtrl& list, const QString& play) {
+    for (int row = 0; row < list.GetItemCount(); ++row) {
+        if (list.GetItemText(row, 0) == play) return row;
+    }
+    return -1;
+}
+
+}  // namespace
+
+class GameWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void theWindowHoldsTheFifteenViewsInOrderUnderTheClubsTabs() {
+        Game game;
+        QVERIFY(game.window && game.window->logView);
+        const std::vector<View*>& views = game.doc().views();
+        QCOMPARE(views.size(), std::size_t(15));
+        QVERIFY(dynamic_cast<CLogView*>(views[0]));
+        for (int club = 0; club < 2; ++club) {
+            std::size_t first = 1 + 7 * static_cast<std::size_t>(club);
+            QVERIFY(dynamic_cast<OPlyrStatsView*>(views[first]));
+            QVERIFY(dynamic_cast<DPlayerList*>(views[first + 1]));
+            QVERIFY(dynamic_cast<SpecialTeamsView*>(views[first + 2]));
+            QVERIFY(dynamic_cast<RunPlayList*>(views[first + 3]));
+            QVERIFY(dynamic_cast<PassPlayList*>(views[first + 4]));
+            QVERIFY(dynamic_cast<DefPlayList*>(views[first + 5]));
+            QVERIFY(dynamic_cast<TendLstView*>(views[first + 6]));
+        }
+        QCOMPARE(game.window->gameTabs->GetTabLabel(0), QStringLiteral("Log File Source"));
+        QCOMPARE(game.window->gameTabs->GetTabLabel(1), QStringLiteral("Riverside Otters"));
+        QCOMPARE(game.window->gameTabs->GetTabLabel(2), QStringLiteral("Hillcrest"));
+        QCOMPARE(game.window->gameTabs->GetActiveTab(), 0);
+    }
+
+    void everyClubPageShowsWhatTheCorePrints() {
+        Game game;
+        for (int club = 0; club < 2; ++club) {
+            std::vector<PrintoutPage> pages =
+                BuildTeamPrintout(game.doc(), game.doc().ClubLabel(club));
+            QCOMPARE(pages.size(), std::size_t(7));
+            QVERIFY(game.ClubView<OPlyrStatsView>(club, 0)->Lines() == pages[0].report);
+            QVERIFY(game.ClubView<SpecialTeamsView>(club, 2)->Lines() == pages[2].report);
+            for (int tab : {1, 3, 4, 5, 6}) {
+                auto* list = game.ClubView<ListCtrl>(club, tab);
+                QVERIFY2(Headers(*list) == pages[tab].headers, qPrintable(QString::number(tab)));
+                QVERIFY2(Rows(*list) == pages[tab].rows, qPrintable(QString::number(tab)));
+            }
+        }
+    }
+
+    void aHeaderClickSortsAsTheCoreOrdersAndASecondClickKeepsIt() {
+        Game game;
+        for (int tab : {3, 4, 5}) {
+            auto* list = game.ClubView<PlayCallList>(0, tab);
+            for (int column = 0; column < list->columnCount(); ++column) {
+                std::vector<const PlayRec*> expected;
+                for (int row = 0; row < list->GetItemCount(); ++row) {
+                    expected.push_back(list->RecordOfRow(row));
+                }
+                SortPlayListRows(list->listKind(), column, expected);
+                emit list->header()->sectionClicked(column);
+                std::vector<std::vector<std::string>> once = Rows(*list);
+                for (int row = 0; row < list->GetItemCount(); ++row) {
+                    QCOMPARE(list->RecordOfRow(row), expected[static_cast<std::size_t>(row)]);
+                }
+                emit list->header()->sectionClicked(column);
+                QVERIFY(Rows(*list) == once);
+            }
+        }
+        auto* defenders = game.ClubView<DPlayerList>(0, 1);
+        emit defenders->header()->sectionClicked(6);  // "Int Yds": the largest first
+        QCOMPARE(defenders->GetItemText(0, 0), QStringLiteral("Finn Marlow"));
+        auto* tendencies = game.ClubView<TendLstView>(0, 6);
+        std::vector<std::vector<std::string>> before = Rows(*tendencies);
+        emit tendencies->header()->sectionClicked(1);
+        QVERIFY(Rows(*tendencies) == before);  // the play calling never sorts
+    }
+
+    void aDoubleClickAdjustsThePlayAndTheOtherViewsRefill() {
+        Game game;
+        auto* runs = game.ClubView<PlayCallList>(0, 3);
+        auto* passes = game.ClubView<PlayCallList>(0, 4);
+        auto* otherClubRuns = game.ClubView<PlayCallList>(1, 3);
+        int passRows = passes->GetItemCount();
+        int runRows = runs->GetItemCount();
+        int otherRows = otherClubRuns->GetItemCount();
+
+        AdjustAnswer answer;
+        RunnerScope scope(&answer);
+
+        // OK without a change, from either list, changes nothing.
+        runs->AdjustPlayAt(RowPoint(*runs, 0));
+        passes->AdjustPlayAt(RowPoint(*passes, 0));
+        QCOMPARE(answer.shown, 2);
+        QCOMPARE(runs->GetItemCount(), runRows);
+        QCOMPARE(passes->GetItemCount(), passRows);
+
+        // A cancelled dialog changes nothing, whatever was clicked in it.
+        answer.click = [](PlayAdjustDlg& dialog) { dialog.deleteBox()->click(); };
+        answer.result = QDialog::Rejected;
+        runs->AdjustPlayAt(RowPoint(*runs, 0));
+        QCOMPARE(runs->GetItemCount(), runRows);
+        answer.result = QDialog::Accepted;
+
+        // "Pass Play" on a run: the row leaves, the pass list refills with it.
+        int counter = RowOf(*runs, "Counter");
+        QVERIFY(counter >= 0);
+        answer.click = [](PlayAdjustDlg& dialog) { dialog.passButton()->click(); };
+        runs->AdjustPlayAt(RowPoint(*runs, counter));
+        QCOMPARE(runs->GetItemCount(), runRows - 1);
+        QCOMPARE(RowOf(*runs, "Counter"), -1);
+        QCOMPARE(passes->GetItemCount(), passRows + 1);
+        QVERIFY(RowOf(*passes, "Counter") >= 0);
+        QCOMPARE(otherClubRuns->GetItemCount(), otherRows);
+
+        // "Delete Play From List" removes it, whatever kind is ticked.
+        answer.click = [](PlayAdjustDlg& dialog) {
+            dialog.runButton()->click();
+            dialog.deleteBox()->click();
+        };
+        passes->AdjustPlayAt(RowPoint(*passes, RowOf(*passes, "Counter")));
+        QCOMPARE(RowOf(*passes, "Counter"), -1);
+        QCOMPARE(RowOf(*runs, "Counter"), -1);
+        std::vector<std::unique_ptr<PlayRec>> left;
+        game.doc().CollectPlayCalls(PlayKind::Pass, "Riverside Otters", left);
+        QCOMPARE(static_cast<int>(left.size()), passRows);
+
+        // Beside the rows nothing opens; the defensive list never adjusts.
+        int shown = answer.shown;
+        QRect last = runs->visualRect(runs->model()->index(runs->GetItemCount() - 1, 0));
+        runs->AdjustPlayAt(QPoint(5, last.bottom() + 10));
+        auto* defense = game.ClubView<PlayCallList>(0, 5);
+        QTest::mouseDClick(defense->viewport(), Qt::LeftButton, {}, RowPoint(*defense, 0));
+        QCOMPARE(answer.shown, shown);
+    }
+
+    void theGamePrintsFourteenPagesInThePrintoutsOrder() {
+        Game game;
+        QTemporaryDir dir;
+        QString pdf = dir.filePath("game.pdf");
+        QVERIFY(PrintViewToPdf(*game.window->logView, pdf));
+        QStringList pages = PdfText(pdf).split(QLatin1Char('\f'));
+        pages.removeAll(QString());
+        std::vector<PrintoutPage> expected = BuildGamePrintout(game.doc());
+        QCOMPARE(pages.size(), 14);
+        for (int page = 0; page < 14; ++page) {
+            QString title = QString::fromLatin1(expected[static_cast<std::size_t>(page)].title);
+            QVERIFY2(pages[page].trimmed().startsWith(title), qPrintable(title));
+        }
+
+        QString nine = dir.filePath("nine.pdf");
+        QVERIFY(PrintViewToPdf(*game.window->logView, nine, nullptr, PageRange{9, 9}));
+        QString text = PdfText(nine);
+        QVERIFY(text.contains("Hillcrest - Defensive player stats"));
+        QVERIFY(!text.contains("Riverside Otters -"));
+        QCOMPARE(text.count(QLatin1Char('\f')), 1);
+    }
+
+    void aLogWithoutClubNamesLeavesTheTabsEmptyAndStillPrints() {
+        QTemporaryDir dir;
+        QString path = dir.filePath("nameless.log");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("HB #22 Dario Vance runs for a gain of 4 yards. That was Dive (1)\n"
+                   "against Base (2).\n\n");
+        file.close();
+        Game game(path);
+        QVERIFY(game.window);
+        QCOMPARE(game.window->gameTabs->GetTabLabel(1), QString());
+        QCOMPARE(game.window->gameTabs->GetTabLabel(2), QString());
+        QVERIFY(PrintViewToPdf(*game.window->logView, dir.filePath("nameless.pdf")));
+        QVERIFY(PdfText(dir.filePath("nameless.pdf")).contains(" - Tendencies"));
+    }
+
+    void aFileThatHoldsNoGameIsRefused() {
+        QTemporaryDir dir;
+        QString path = dir.filePath("empty.log");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        Game game(path);
+        QVERIFY(!game.frame);
+        Game missing(dir.filePath("no-such.log"));
+        QVERIFY(!missing.frame);
+    }
+
+    void nextAndPreviousTabWrapAround() {
+        Game game;
+        TabWindow* tabs = game.window->gameTabs;
+        game.window->PreviousTab();
+        QCOMPARE(tabs->GetActiveTab(), 2);
+        game.window->NextTab();
+        QCOMPARE(tabs->GetActiveTab(), 0);
+        game.window->NextTab();
+        QCOMPARE(tabs->GetActiveTab(), 1);
+        QVERIFY(game.window->Handle(command::kNextTab));
+        QCOMPARE(tabs->GetActiveTab(), 2);
+    }
+
+    void theLogViewShowsTheTextAsReadAndRefusesChanges() {
+        Game game;
+        CLogView* log = game.window->logView;
+        QString text = log->toPlainText();
+        QVERIFY(text.contains(QString::fromUtf8("Léon Brandt")));
+        QVERIFY(!text.contains(QChar(0x05)));
+        QTest::keyClicks(log, "typed");
+        QApplication::clipboard()->setText(QStringLiteral("pasted"));
+        log->paste();
+        QCOMPARE(log->toPlainText(), text);
+
+        QVERIFY(log->FindNext(QStringLiteral("Bjørn")));
+        QCOMPARE(log->textCursor().selectedText(), QStringLiteral("Bjørn"));
+        QVERIFY(log->Handle(command::kEditCopy));
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Bjørn"));
+        QVERIFY(!log->FindNext(QStringLiteral("no such words")));
+    }
+
+    void printToPdfFromTheCommandLine() {
+        QTemporaryDir dir;
+        QProcess program;
+        program.start(QStringLiteral(GRIDTALLY_PROGRAM),
+                      {"--print-to-pdf", kSample, dir.filePath("cli.pdf")});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(PdfText(dir.filePath("cli.pdf")).contains("Hillcrest - Tendencies"));
+
+        program.start(QStringLiteral(GRIDTALLY_PROGRAM),
+                      {"--print-to-pdf", dir.filePath("none.log"), dir.filePath("x.pdf")});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitCode(), 1);
+        QString message = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(message.contains("cannot open") && message.count('\n') == 1, qPrintable(message));
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    GameWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "GameWindowTest.moc"
