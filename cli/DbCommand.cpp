@@ -2,7 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <cerrno>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -11,15 +10,12 @@
 #include "DumpCommand.h"
 #include "ReportCommand.h"
 #include "text/Latin1.h"
-#include "text/FileBytes.h"
 #include "playdb/PlayDB.h"
 #include "playdb/PlayDBFile.h"
 #include "reports/GamePrintout.h"
 
 namespace gridtally {
 namespace {
-
-constexpr const char* kProgram = "gridtally-cli: ";
 
 bool Exists(const std::string& path) {
     struct stat info {};
@@ -28,15 +24,11 @@ bool Exists(const std::string& path) {
 
 // Loads the DB; a missing file is an empty DB when `missingIsEmpty`. A DB that is to be
 // saved again must load cleanly: saving would drop the bytes that formed no record.
-bool Load(const std::string& path, PlayDB& db, DbStreams& io, bool missingIsEmpty,
+bool Load(const std::string& path, PlayDB& db, Streams& io, bool missingIsEmpty,
           bool willSave = false) {
     if (missingIsEmpty && !Exists(path)) return true;
     std::string bytes;
-    std::string error;
-    if (!ReadFileBytes(path, bytes, error)) {
-        io.err << kProgram << "cannot read " << path << ": " << error << '\n';
-        return false;
-    }
+    if (!ReadInputFile(path, bytes, io.err)) return false;
     PlayDBLoadReport report = LoadPlayDB(bytes, db);
     if (!report.Clean()) {
         io.err << kProgram << "warning: " << path << " is damaged or not a Play DB: ";
@@ -53,7 +45,7 @@ bool Load(const std::string& path, PlayDB& db, DbStreams& io, bool missingIsEmpt
     return true;
 }
 
-bool Save(const PlayDB& db, const std::string& path, DbStreams& io) {
+bool Save(const PlayDB& db, const std::string& path, Streams& io) {
     std::string error;
     if (SavePlayDBFile(db, path, error)) return true;
     io.err << kProgram << "cannot save " << error << '\n';
@@ -62,7 +54,7 @@ bool Save(const PlayDB& db, const std::string& path, DbStreams& io) {
 
 }  // namespace
 
-int RunDbAdd(const std::string& dbPath, const std::vector<std::string>& logs, DbStreams io) {
+int RunDbAdd(const std::string& dbPath, const std::vector<std::string>& logs, Streams io) {
     PlayDB db;
     if (!Load(dbPath, db, io, true, true)) return 1;
     std::set<std::string> names;
@@ -71,7 +63,7 @@ int RunDbAdd(const std::string& dbPath, const std::vector<std::string>& logs, Db
                << std::flush;
     };
     std::function<void(std::size_t, std::size_t)> onFile;
-    if (io.showProgress) onFile = progress;
+    if (io.errIsTerminal) onFile = progress;
     PlayDB::AddResult result = db.AddLogFiles(logs, names, onFile);
     for (const PlayDB::LogFailure& failure : result.failures) {
         if (failure.unreadable) io.err << kProgram << "cannot read ";
@@ -81,7 +73,7 @@ int RunDbAdd(const std::string& dbPath, const std::vector<std::string>& logs, Db
     return result.failures.empty() ? 0 : 1;
 }
 
-int RunDbDump(const std::string& dbPath, DbStreams io) {
+int RunDbDump(const std::string& dbPath, Streams io) {
     PlayDB db;
     if (!Load(dbPath, db, io, false)) return 1;
     nlohmann::ordered_json json;
@@ -94,17 +86,19 @@ int RunDbDump(const std::string& dbPath, DbStreams io) {
     return io.out.good() ? 0 : 1;
 }
 
-int RunDbTeams(const std::string& dbPath, DbStreams io) {
+int RunDbTeams(const std::string& dbPath, Streams io) {
     PlayDB db;
     if (!Load(dbPath, db, io, false)) return 1;
     for (const std::string& name : db.TeamNames()) io.out << Latin1ToUtf8(name) << '\n';
     return io.out.good() ? 0 : 1;
 }
 
-int RunDbShow(const std::string& dbPath, const std::string& team, DbStreams io) {
+int RunDbShow(const std::string& dbPath, const std::string& team, Streams io) {
+    std::optional<std::string> name = ClubArgument("TEAM", team, io.err);
+    if (!name) return kUsage;
     PlayDB db;
     if (!Load(dbPath, db, io, false)) return 1;
-    db.currentTeam = Utf8ToLatin1(team);
+    db.currentTeam = *name;
     std::vector<std::unique_ptr<PlayRec>> any;
     for (PlayKind kind : {PlayKind::Run, PlayKind::Pass, PlayKind::Defense}) {
         db.CollectPlayCalls(kind, db.currentTeam, any);
@@ -116,12 +110,19 @@ int RunDbShow(const std::string& dbPath, const std::string& team, DbStreams io) 
 }
 
 int RunDbDeleteTeams(const std::string& dbPath, const std::vector<std::string>& teams,
-                     DbStreams io) {
+                     Streams io) {
+    std::vector<std::string> names;
+    for (const std::string& team : teams) {
+        std::optional<std::string> name = ClubArgument("TEAM", team, io.err);
+        if (!name) return kUsage;
+        names.push_back(*name);
+    }
     PlayDB db;
     if (!Load(dbPath, db, io, false, true)) return 1;
     int status = 0;
-    for (const std::string& team : teams) {
-        std::string name = Utf8ToLatin1(team);
+    for (std::size_t i = 0; i < teams.size(); ++i) {
+        const std::string& team = teams[i];
+        const std::string& name = names[i];
         if (name.empty()) {
             io.err << kProgram << "an empty team name names no team\n";
             status = 1;

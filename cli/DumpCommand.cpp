@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <ostream>
 
+#include "CommandIo.h"
 #include "text/Diagnostics.h"
 #include "game/GameLog.h"
 #include "text/Latin1.h"
-#include "text/FileBytes.h"
 #include "model/Statement.h"
 
 namespace gridtally {
@@ -97,15 +97,11 @@ Json DumpGameLog(std::string_view fileBytes) {
     return json;
 }
 
-int RunDump(const std::string& path, std::ostream& out, std::ostream& err) {
+int RunDump(const std::string& path, Streams io) {
     std::string bytes;
-    std::string error;
-    if (!ReadFileBytes(path, bytes, error)) {
-        err << "gridtally-cli: cannot read " << path << ": " << error << '\n';
-        return 1;
-    }
-    out << DumpGameLog(bytes).dump(2) << '\n';
-    return out.good() ? 0 : 1;
+    if (!ReadInputFile(path, bytes, io.err)) return kFileFailed;
+    io.out << DumpGameLog(bytes).dump(2) << '\n';
+    return io.out.good() ? kDone : kFileFailed;
 }
 
 }  // namespace gridtally

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "CommandIo.h"
+
 namespace gridtally {
 
 class PlayCallTable;
@@ -22,6 +24,6 @@ nlohmann::ordered_json DumpGameLog(std::string_view fileBytes);
 
 // Runs `dump` on a file: the JSON on `out`, or a one-line message on `err`. Returns
 // the exit status.
-int RunDump(const std::string& path, std::ostream& out, std::ostream& err);
+int RunDump(const std::string& path, Streams io);
 
 }  // namespace gridtally

@@ -5,7 +5,6 @@
 #include "text/Diagnostics.h"
 #include "game/GameLog.h"
 #include "text/Latin1.h"
-#include "text/FileBytes.h"
 
 namespace gridtally {
 namespace {
@@ -55,13 +54,11 @@ std::string FormatPrintout(const std::vector<PrintoutPage>& pages, bool bold) {
 }
 
 int RunReport(const std::string& path, const std::optional<std::string>& team, bool bold,
-              std::ostream& out, std::ostream& err) {
+              Streams io) {
+    std::optional<std::string> club;
+    if (team && !(club = ClubArgument("--team", *team, io.err))) return kUsage;
     std::string bytes;
-    std::string error;
-    if (!ReadFileBytes(path, bytes, error)) {
-        err << "gridtally-cli: cannot read " << path << ": " << error << '\n';
-        return 1;
-    }
+    if (!ReadInputFile(path, bytes, io.err)) return kFileFailed;
     GameLog game;
     {
         DiagnosticsCapture quiet;  // the parser's messages are not part of the printout
@@ -69,22 +66,20 @@ int RunReport(const std::string& path, const std::optional<std::string>& team, b
     }
 
     std::vector<PrintoutPage> pages;
-    if (!team) {
+    if (!club) {
         pages = BuildGamePrintout(game);
     } else {
-        std::string first = game.ClubLabel(0);
-        std::string second = game.ClubLabel(1);
-        if (!game.FindClub(*team)) {
-            err << "gridtally-cli: no club named \"" << *team << "\" in " << path
-                << " (its clubs: \"" << Latin1ToUtf8(first) << "\" and \"" << Latin1ToUtf8(second)
-                << "\")\n";
-            return 1;
+        if (!game.FindClub(*club)) {
+            io.err << kProgram << "no club named \"" << *team << "\" in " << path
+                   << " (its clubs: \"" << Latin1ToUtf8(game.ClubLabel(0)) << "\" and \""
+                   << Latin1ToUtf8(game.ClubLabel(1)) << "\")\n";
+            return kFileFailed;
         }
-        pages = BuildTeamPrintout(game, *team);
+        pages = BuildTeamPrintout(game, *club);
     }
-    out << FormatPrintout(pages, bold);
-    out.flush();
-    return out.good() ? 0 : 1;
+    io.out << FormatPrintout(pages, bold);
+    io.out.flush();
+    return io.out.good() ? kDone : kFileFailed;
 }
 
 }  // namespace gridtally

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "CommandIo.h"
 #include "reports/GamePrintout.h"
 
 namespace gridtally {
@@ -15,9 +15,9 @@ namespace gridtally {
 // joined header line and one TAB joined line per row.
 std::string FormatPrintout(const std::vector<PrintoutPage>& pages, bool bold);
 
-// Runs `report` on a file: the whole game, or only the club named `team`. Returns the
-// exit status; messages go to `err`.
+// Runs `report` on a file: the whole game, or only the club named `team` (UTF-8).
+// Returns the exit status; messages go to `err`.
 int RunReport(const std::string& path, const std::optional<std::string>& team, bool bold,
-              std::ostream& out, std::ostream& err);
+              Streams io);
 
 }  // namespace gridtally
