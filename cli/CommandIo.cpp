@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "playdb/PlayDB.h"
 #include "text/FileBytes.h"
 #include "text/Latin1.h"
 #include "text/Printf.h"
@@ -32,6 +33,10 @@ bool ReadInputFile(const std::string& path, std::string& bytes, std::ostream& er
     if (ReadFileBytes(path, bytes, error)) return true;
     err << kProgram << "cannot read " << path << ": " << error << '\n';
     return false;
+}
+
+void ReportNotAGameLog(const std::string& path, std::ostream& err) {
+    err << kProgram << path << ": " << PlayDB::kNotAGameLog << '\n';
 }
 
 std::optional<std::string> ClubArgument(std::string_view what, std::string_view utf8,

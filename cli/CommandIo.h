@@ -27,6 +27,9 @@ inline constexpr int kUsage = 2;
 // Reads a whole file, or says on `err` which file could not be read and why.
 bool ReadInputFile(const std::string& path, std::string& bytes, std::ostream& err);
 
+// "FILE: not a game log (...)" on `err`.
+void ReportNotAGameLog(const std::string& path, std::ostream& err);
+
 // A command-line argument that names a club, as the Latin-1 bytes of the names in logs
 // and DBs; nothing, after a message naming the argument `what`, when it has none.
 std::optional<std::string> ClubArgument(std::string_view what, std::string_view utf8,

@@ -102,6 +102,9 @@ int RunCommandLine(int argc, const char* const* argv, Streams io) {
     std::vector<std::string> dbLogs;
     std::vector<std::string> dbTeams;
     std::string dbTeam;
+    bool keepGoing = false;
+    bool force = false;
+    const char* forceHelp = "Print what could be read of a damaged file (and exit 0)";
     auto dbArgument = [&](CLI::App* command) {
         expect.Argument(command->add_option("DB.pdb", dbPath, "Play DB file"), playDb);
     };
@@ -110,18 +113,25 @@ int RunCommandLine(int argc, const char* const* argv, Streams io) {
     dbArgument(dbAdd);
     expect.Argument(dbAdd->add_option("LOG", dbLogs, "Game logs, added in this order"),
                     "expected one or more game logs after the Play DB (LOG...)");
+    dbAdd->add_flag("--keep-going", keepGoing,
+                    "Save the logs that could be added even when others could not (exit 1)");
     CLI::App* dbDump = db->add_subcommand("dump", "Print the DB's records as JSON");
     dbArgument(dbDump);
+    dbDump->add_flag("--force", force, forceHelp);
     CLI::App* dbTeamsCommand = db->add_subcommand("teams", "List the DB's teams");
     dbArgument(dbTeamsCommand);
+    dbTeamsCommand->add_flag("--force", force, forceHelp);
     CLI::App* dbShow = db->add_subcommand("show", "Print a team's play calls and tendencies");
     dbArgument(dbShow);
     expect.Argument(dbShow->add_option("TEAM", dbTeam, "Team name"),
                     "expected a team name after the Play DB (TEAM)");
+    dbShow->add_flag("--force", force, forceHelp);
     CLI::App* dbDelete = db->add_subcommand("delete-team", "Remove teams from the DB");
     dbArgument(dbDelete);
     expect.Argument(dbDelete->add_option("TEAM", dbTeams, "Team names"),
                     "expected one or more team names after the Play DB (TEAM...)");
+    dbDelete->add_flag("--keep-going", keepGoing,
+                       "Delete the teams the DB holds even when others are not in it (exit 1)");
 
     try {
         app.parse(argc, argv);
@@ -138,11 +148,11 @@ int RunCommandLine(int argc, const char* const* argv, Streams io) {
         return kUsage;
     }
 
-    if (dbAdd->parsed()) return RunDbAdd(dbPath, dbLogs, io);
-    if (dbDump->parsed()) return RunDbDump(dbPath, io);
-    if (dbTeamsCommand->parsed()) return RunDbTeams(dbPath, io);
-    if (dbShow->parsed()) return RunDbShow(dbPath, dbTeam, io);
-    if (dbDelete->parsed()) return RunDbDeleteTeams(dbPath, dbTeams, io);
+    if (dbAdd->parsed()) return RunDbAdd(dbPath, dbLogs, io, keepGoing);
+    if (dbDump->parsed()) return RunDbDump(dbPath, io, force);
+    if (dbTeamsCommand->parsed()) return RunDbTeams(dbPath, io, force);
+    if (dbShow->parsed()) return RunDbShow(dbPath, dbTeam, io, force);
+    if (dbDelete->parsed()) return RunDbDeleteTeams(dbPath, dbTeams, io, keepGoing);
     if (dump->parsed()) return RunDump(logPath, io);
     if (report->parsed()) {
         return RunReport(logPath, team, bold || (!plain && io.outIsTerminal), io);

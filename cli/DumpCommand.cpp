@@ -74,11 +74,12 @@ Json PlayCallsJson(const PlayCallTable& table) {
     return list;
 }
 
-Json DumpGameLog(std::string_view fileBytes) {
+Json DumpGameLog(std::string_view fileBytes, bool* isGameLog) {
     DiagnosticsCapture capture;
     GameLog game;
     std::int32_t countBefore = statementCount;
     game.Load(fileBytes);
+    if (isGameLog) *isGameLog = game.IsGameLog();
 
     Json json;
     json["statementCount"] = static_cast<std::int32_t>(static_cast<std::uint32_t>(statementCount) -
@@ -100,7 +101,13 @@ Json DumpGameLog(std::string_view fileBytes) {
 int RunDump(const std::string& path, Streams io) {
     std::string bytes;
     if (!ReadInputFile(path, bytes, io.err)) return kFileFailed;
-    io.out << DumpGameLog(bytes).dump(2) << '\n';
+    bool isGameLog = false;
+    Json json = DumpGameLog(bytes, &isGameLog);
+    if (!isGameLog) {
+        ReportNotAGameLog(path, io.err);
+        return kFileFailed;
+    }
+    io.out << json.dump(2) << '\n';
     return io.out.good() ? kDone : kFileFailed;
 }
 

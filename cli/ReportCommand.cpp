@@ -64,6 +64,10 @@ int RunReport(const std::string& path, const std::optional<std::string>& team, b
         DiagnosticsCapture quiet;  // the parser's messages are not part of the printout
         game.Load(bytes);
     }
+    if (!game.IsGameLog()) {
+        ReportNotAGameLog(path, io.err);
+        return kFileFailed;
+    }
 
     std::vector<PrintoutPage> pages;
     if (!club) {

@@ -43,6 +43,7 @@ protected:
 };
 
 TEST_F(CommandLine, StatusOutputMessagesAndFilesLeftAlone) {
+    const std::string notALog = ": not a game log (no situation or play statement found)\n";
     const std::string runningPlays = "Caf\xC3\xA9 - Running Plays\nPlay\tCalls\tYards\t";
     struct Case {
         std::vector<std::string> args;
@@ -79,6 +80,32 @@ TEST_F(CommandLine, StatusOutputMessagesAndFilesLeftAlone) {
          {"no club named \"Cafe\" in ", "(its clubs: \"Caf\xC3\xA9\" and \"Rams\")\n"}},
         {{"db", "show", "@season.pdb", "Caf\xC3\xA9"}, 0, runningPlays, {}},
         {{"db", "delete-team", "@season.pdb", "Caf\xC3\xA9"}, 0, "", {}, {}, "Rams\n"},
+        // Deleting is all or nothing, unless told to keep going.
+        {{"db", "delete-team", "@season.pdb", "Caf\xC3\xA9", "Nobody", ""}, 1, "",
+         {"no team named \"Nobody\" in ", "an empty team name names no team\n",
+          "nothing deleted from "}, "season.pdb"},
+        {{"db", "delete-team", "--keep-going", "@season.pdb", "Nobody", "Caf\xC3\xA9"}, 1, "",
+         {"no team named \"Nobody\""}, {}, "Rams\n"},
+        // Files that are no game log, and adding is all or nothing too.
+        {{"dump", "@empty.log"}, 1, "", {"gridtally-cli: " + Path("empty.log") + notALog}},
+        {{"report", "@passwd"}, 1, "", {"gridtally-cli: " + Path("passwd") + notALog}},
+        {{"dump", "@season.pdb"}, 1, "", {"season.pdb" + notALog}},
+        {{"db", "add", "@season.pdb", "@baers.log", "@empty.log", "@missing.log"}, 1, "",
+         {"gridtally-cli: " + Path("empty.log") + notALog,
+          "gridtally-cli: cannot read " + Path("missing.log") + ": No such file or directory\n",
+          "nothing added to "}, "season.pdb"},
+        {{"db", "add", "@new.pdb", "@passwd"}, 1, "", {"passwd" + notALog}, "new.pdb"},
+        {{"db", "add", "--keep-going", "@season.pdb", "@missing.log", "@baers.log"}, 1, "",
+         {"missing.log: No such file"}, {}, "B\xC3\xA6rs\nCaf\xC3\xA9\nRams\n"},
+        // A damaged DB is printed only when forced, and never changed.
+        {{"db", "teams", "@damaged.pdb"}, 1, "",
+         {"warning: " + Path("damaged.pdb") + " is damaged or not a Play DB: 1 stray bytes",
+          "not printing "}},
+        {{"db", "teams", "--force", "@damaged.pdb"}, 0, "Caf\xC3\xA9\nRams\n", {"warning: "}},
+        {{"db", "dump", "@damaged.pdb"}, 1, "", {"not printing "}},
+        {{"db", "show", "--force", "@damaged.pdb", "Rams"}, 0, "Rams - Running Plays",
+         {"warning: "}},
+        {{"db", "add", "@damaged.pdb", "@cafe.log"}, 1, "", {"not changing "}, "damaged.pdb"},
         // A file the user may not write is refused, not replaced.
         {{"db", "add", "@readonly.pdb", "@cafe.log"}, 1, "",
          {"cannot save " + Path("readonly.pdb") + ": cannot write: Permission denied\n"},

@@ -81,8 +81,9 @@ TEST_F(DbCommandTest, TeamsShowAndDelete) {
     EXPECT_EQ(out.str(), "Riverside Otters\n");
 }
 
-TEST_F(DbCommandTest, AnUnreadableLogIsReportedAndTheRestIsAdded) {
-    EXPECT_EQ(Call([&](Streams io) { return RunDbAdd(db, {"/no/such.log", kSample}, io); }), 1);
+TEST_F(DbCommandTest, AnUnreadableLogIsReportedAndTheRestIsAddedWhenKeepingGoing) {
+    EXPECT_EQ(Call([&](Streams io) { return RunDbAdd(db, {"/no/such.log", kSample}, io, true); }),
+              1);
     EXPECT_NE(err.str().find("/no/such.log"), std::string::npos);
     nlohmann::json json = Dump();
     EXPECT_EQ(json["teamTotals"].size(), 3u);  // the empty name of the unread file too
@@ -90,7 +91,7 @@ TEST_F(DbCommandTest, AnUnreadableLogIsReportedAndTheRestIsAdded) {
 }
 
 TEST_F(DbCommandTest, AFileThatIsNoPlayDBLoadsWithAWarning) {
-    EXPECT_EQ(Call([&](Streams io) { return RunDbDump(kSample, io); }), 0);
+    EXPECT_EQ(Call([&](Streams io) { return RunDbDump(kSample, io, true); }), 0);
     EXPECT_NE(err.str().find("not a Play DB"), std::string::npos) << err.str();
     // Such a file is never overwritten.
     std::string log = (dir / "game.log").string();
