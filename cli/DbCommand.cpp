@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -9,9 +11,11 @@
 
 #include "DumpCommand.h"
 #include "ReportCommand.h"
+#include "model/Statement.h"
 #include "playdb/PlayDB.h"
 #include "playdb/PlayDBFile.h"
 #include "reports/GamePrintout.h"
+#include "text/Diagnostics.h"
 #include "text/Latin1.h"
 
 namespace gridtally {
@@ -64,6 +68,51 @@ bool Save(const PlayDB& db, const std::string& path, Streams& io) {
     return false;
 }
 
+// Passes on the parser's messages while logs are added. A person at a terminal is told
+// which file they are about and reads them as text; a pipe gets the bytes as ever.
+class LogMessages : public DiagnosticsSink {
+public:
+    explicit LogMessages(Streams& io) : io_(io), previous_(&CurrentDiagnosticsSink()) {
+        SetDiagnosticsSink(this);
+    }
+    ~LogMessages() override { SetDiagnosticsSink(previous_); }
+    LogMessages(const LogMessages&) = delete;
+    LogMessages& operator=(const LogMessages&) = delete;
+
+    void StartFile(const std::string& path) {
+        path_ = path;
+        named_ = {};
+    }
+    // The progress line on `err` is waiting for its end.
+    void SetProgressOpen(bool open) { progressOpen_ = open; }
+
+    void Write(DiagnosticStream stream, std::string_view message) override {
+        bool toOut = stream == DiagnosticStream::Out;
+        std::ostream& os = toOut ? io_.out : io_.err;
+        if (!(toOut ? io_.outIsTerminal : io_.errIsTerminal)) {
+            os << message << std::flush;
+            return;
+        }
+        bool& named = named_[toOut ? 0 : 1];
+        if (!named) {
+            if (progressOpen_) io_.err << '\n';
+            progressOpen_ = false;
+            os << path_ << ":\n";
+            named = true;
+        }
+        std::string text(message);
+        std::replace(text.begin(), text.end(), SentenceMark, ' ');
+        os << Latin1ToUtf8(text) << std::flush;
+    }
+
+private:
+    Streams& io_;
+    DiagnosticsSink* previous_;
+    std::string path_;
+    std::array<bool, 2> named_{};
+    bool progressOpen_ = false;
+};
+
 void ReportUnknownTeam(const std::string& team, const std::string& dbPath, Streams& io) {
     io.err << kProgram << "no team named \"" << team << "\" in " << dbPath << '\n';
 }
@@ -75,13 +124,20 @@ int RunDbAdd(const std::string& dbPath, const std::vector<std::string>& logs, St
     PlayDB db;
     if (!Load(dbPath, db, io, Use::ChangeOrNew)) return kFileFailed;
     std::set<std::string> names;
-    auto progress = [&](std::size_t done, std::size_t total) {
-        io.err << '\r' << done << " / " << total << " files" << (done == total ? "\n" : "")
-               << std::flush;
-    };
-    std::function<void(std::size_t, std::size_t)> onFile;
-    if (io.errIsTerminal) onFile = progress;
-    PlayDB::AddResult result = db.AddLogFiles(logs, names, onFile);
+    PlayDB::AddResult result;
+    {
+        LogMessages messages(io);
+        if (!logs.empty()) messages.StartFile(logs.front());
+        auto onFile = [&](std::size_t done, std::size_t total) {
+            if (io.errIsTerminal) {
+                io.err << '\r' << done << " / " << total << " files" << (done == total ? "\n" : "")
+                       << std::flush;
+                messages.SetProgressOpen(done < total);
+            }
+            if (done < total) messages.StartFile(logs[done]);
+        };
+        result = db.AddLogFiles(logs, names, onFile);
+    }
     for (const PlayDB::LogFailure& failure : result.failures) {
         io.err << kProgram << (failure.unreadable ? "cannot read " : "") << failure.path << ": "
                << failure.reason << '\n';
@@ -122,7 +178,7 @@ int RunDbShow(const std::string& dbPath, const std::string& team, Streams io, bo
     if (!Load(dbPath, db, io, force ? Use::ForcePrint : Use::Print)) return kFileFailed;
     db.currentTeam = *name;
     bool known = db.HasTeam(*name);
-    io.out << FormatPrintout(BuildPlayCallPages(db, db.currentTeam), false);
+    io.out << FormatPrintout(BuildPlayCallPages(db, db.currentTeam), {.columns = io.outIsTerminal});
     if (!known) ReportUnknownTeam(team, dbPath, io);
     return io.out.good() && known ? kDone : kFileFailed;
 }

@@ -1,5 +1,6 @@
 #include "ReportCommand.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "text/Diagnostics.h"
@@ -26,9 +27,35 @@ void AppendCells(std::string& out, const std::vector<std::string>& cells) {
     AppendLine(out, line);
 }
 
+// As `ls` lines up names: each column as wide as its widest cell, the last one unpadded.
+void AppendColumns(std::string& out, const PrintoutPage& page) {
+    // Cells are Latin-1, so a cell's bytes are its characters.
+    std::vector<std::size_t> widths;
+    auto measure = [&](const std::vector<std::string>& cells) {
+        if (widths.size() < cells.size()) widths.resize(cells.size());
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            widths[i] = std::max(widths[i], cells[i].size());
+        }
+    };
+    measure(page.headers);
+    for (const auto& row : page.rows) measure(row);
+
+    auto append = [&](const std::vector<std::string>& cells) {
+        std::string line;
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            if (i > 0) line.append(2 + widths[i - 1] - cells[i - 1].size(), ' ');
+            line += cells[i];
+        }
+        while (line.ends_with(' ')) line.pop_back();
+        AppendLine(out, line);
+    };
+    append(page.headers);
+    for (const auto& row : page.rows) append(row);
+}
+
 }  // namespace
 
-std::string FormatPrintout(const std::vector<PrintoutPage>& pages, bool bold) {
+std::string FormatPrintout(const std::vector<PrintoutPage>& pages, PrintoutStyle style) {
     std::string out;
     for (std::size_t p = 0; p < pages.size(); ++p) {
         const PrintoutPage& page = pages[p];
@@ -36,7 +63,7 @@ std::string FormatPrintout(const std::vector<PrintoutPage>& pages, bool bold) {
         AppendLine(out, page.title);
         if (page.isReport) {
             for (const std::string& line : page.report) {
-                if (bold && IsBoldLine(line)) {
+                if (style.bold && IsBoldLine(line)) {
                     out += kBoldOn;
                     out += Latin1ToUtf8(ShownLine(line));
                     out += kBoldOff;
@@ -45,6 +72,10 @@ std::string FormatPrintout(const std::vector<PrintoutPage>& pages, bool bold) {
                     AppendLine(out, ShownLine(line));
                 }
             }
+            continue;
+        }
+        if (style.columns) {
+            AppendColumns(out, page);
             continue;
         }
         AppendCells(out, page.headers);
@@ -81,7 +112,7 @@ int RunReport(const std::string& path, const std::optional<std::string>& team, b
         }
         pages = BuildTeamPrintout(game, *club);
     }
-    io.out << FormatPrintout(pages, bold);
+    io.out << FormatPrintout(pages, {.bold = bold, .columns = io.outIsTerminal});
     io.out.flush();
     return io.out.good() ? kDone : kFileFailed;
 }

@@ -29,16 +29,18 @@ protected:
     }
 
     // Runs the program; "@name" stands for that file of the test's folder.
-    int Run(const std::vector<std::string>& args) {
+    int Run(const std::vector<std::string>& args, bool terminal = false) {
         std::vector<std::string> words{"gridtally-cli"};
         for (const std::string& arg : args) {
             words.push_back(arg.starts_with('@') ? Path(arg.substr(1)) : arg);
         }
         std::vector<const char*> argv;
         for (const std::string& word : words) argv.push_back(word.c_str());
-        return Call([&](Streams io) {
-            return RunCommandLine(static_cast<int>(argv.size()), argv.data(), io);
-        });
+        return Call(
+            [&](Streams io) {
+                return RunCommandLine(static_cast<int>(argv.size()), argv.data(), io);
+            },
+            terminal);
     }
 };
 
@@ -52,6 +54,7 @@ TEST_F(CommandLine, StatusOutputMessagesAndFilesLeftAlone) {
         std::vector<std::string> err;      // pieces of the messages; none for no message
         std::string untouched = {};        // a file left exactly as it was
         const char* teamsAfter = nullptr;  // season.pdb's teams afterwards
+        bool terminal = false;
     };
     // clang-format off
     for (const Case& c : std::vector<Case>{
@@ -111,13 +114,19 @@ TEST_F(CommandLine, StatusOutputMessagesAndFilesLeftAlone) {
          {"cannot save " + Path("readonly.pdb") + ": cannot write: Permission denied\n"},
          "readonly.pdb"},
         {{"db", "delete-team", "@readonly.pdb", "Rams"}, 1, "", {"cannot write"}, "readonly.pdb"},
+        // Lists in columns on a terminal.
+        {{"report", "@cafe.log", "--team", "Caf\xC3\xA9", "--plain"}, 0,
+         "Play  Calls  Yards  Avg  Fumbles  TD  Pts\nDive  1      4      4.0  0        0   0\n",
+         {}, {}, nullptr, true},
+        {{"db", "show", "@season.pdb", "Caf\xC3\xA9"}, 0, "Play  Calls  Yards  Avg", {}, {},
+         nullptr, true},
     }) {
         // clang-format on
         MakeFiles();
         std::string args;
         for (const std::string& arg : c.args) args += " " + arg;
         std::string before = c.untouched.empty() ? "" : State(Path(c.untouched));
-        EXPECT_EQ(Run(c.args), c.status) << args << "\n" << err.str();
+        EXPECT_EQ(Run(c.args, c.terminal), c.status) << args << "\n" << err.str();
         if (c.out.empty()) {
             EXPECT_EQ(out.str(), "") << args;
         } else {
@@ -137,6 +146,28 @@ TEST_F(CommandLine, StatusOutputMessagesAndFilesLeftAlone) {
             EXPECT_EQ(out.str(), c.teamsAfter) << args;
         }
     }
+}
+
+TEST_F(CommandLine, ParserMessagesNameTheirFileOnATerminalAndStayBytesInAPipe) {
+    MakeFiles();
+    EXPECT_EQ(Run({"db", "add", "@new.pdb", "@cafe.log", "@baers.log"}), 0);
+    EXPECT_EQ(err.str().find(".log:\n"), std::string::npos);
+    EXPECT_NE(err.str().find("):  Caf\xE9's QB #2 Max Walsh spikes the ball to stop the "
+                             "clock.\x05That was Spike"),
+              std::string::npos)
+        << err.str();
+
+    EXPECT_EQ(Run({"db", "add", "@new.pdb", "@cafe.log", "@baers.log"}, true), 0);
+    std::string shown = err.str();
+    EXPECT_NE(shown.find(Path("cafe.log") + ":\nERROR parsing"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("\r1 / 2 files\n" + Path("baers.log") + ":\nERROR parsing"),
+              std::string::npos)
+        << shown;
+    EXPECT_NE(shown.find("):  B\xC3\xA6rs's QB #2 Max Walsh spikes the ball to stop the clock. "
+                         "That was Spike"),
+              std::string::npos)
+        << shown;
+    EXPECT_TRUE(shown.ends_with("\r2 / 2 files\n")) << shown;
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ TEST(FormatPrintout, TitlesBodiesAndFormFeedSeparators) {
     list.headers = {"Situation", "Runs", "Passes"};
     list.rows = {{"First and 0-1", "1", "2"}, {" ", "", ""}};
 
-    EXPECT_EQ(FormatPrintout({report, list}, false),
+    EXPECT_EQ(FormatPrintout({report, list}, {}),
               "Caf\xC3\xA9 - Offensive Player Stats\n"
               "    Passing\n"
               "row \xC3\xBC\n"
@@ -37,10 +37,22 @@ TEST(FormatPrintout, TitlesBodiesAndFormFeedSeparators) {
               "Situation\tRuns\tPasses\n"
               "First and 0-1\t1\t2\n"
               " \t\t\n");
-    EXPECT_EQ(FormatPrintout({report}, true),
+    EXPECT_EQ(FormatPrintout({report}, {.bold = true}),
               "Caf\xC3\xA9 - Offensive Player Stats\n"
               "\x1b[1m    Passing\x1b[0m\n"
               "row \xC3\xBC\n"
+              "\n");
+
+    // On a terminal: padded to the widest cell in characters, not bytes.
+    PrintoutPage plays;
+    plays.title = "Caf\xE9 - Running Plays";
+    plays.headers = {"Play", "Calls", "Yards"};
+    plays.rows = {{"Caf\xE9 Dive", "1", "12"}, {"Sweep", "10", "-3"}, {" ", "", ""}};
+    EXPECT_EQ(FormatPrintout({plays}, {.columns = true}),
+              "Caf\xC3\xA9 - Running Plays\n"
+              "Play       Calls  Yards\n"
+              "Caf\xC3\xA9 Dive  1      12\n"
+              "Sweep      10     -3\n"
               "\n");
 }
 
