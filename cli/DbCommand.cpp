@@ -2,7 +2,8 @@
 
 #include <sys/stat.h>
 
-#include <cerrno>
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -10,80 +11,149 @@
 
 #include "DumpCommand.h"
 #include "ReportCommand.h"
-#include "text/Latin1.h"
-#include "text/FileBytes.h"
+#include "model/Statement.h"
 #include "playdb/PlayDB.h"
 #include "playdb/PlayDBFile.h"
 #include "reports/GamePrintout.h"
+#include "text/Diagnostics.h"
+#include "text/Latin1.h"
 
 namespace gridtally {
 namespace {
-
-constexpr const char* kProgram = "gridtally-cli: ";
 
 bool Exists(const std::string& path) {
     struct stat info {};
     return stat(path.c_str(), &info) == 0;
 }
 
-// Loads the DB; a missing file is an empty DB when `missingIsEmpty`. A DB that is to be
-// saved again must load cleanly: saving would drop the bytes that formed no record.
-bool Load(const std::string& path, PlayDB& db, DbStreams& io, bool missingIsEmpty,
-          bool willSave = false) {
-    if (missingIsEmpty && !Exists(path)) return true;
+// What a command does with the DB it loads.
+enum class Use {
+    Print,        // a damaged file is refused: what it prints would be wrong
+    ForcePrint,   // a damaged file is printed as far as it could be read
+    Change,       // never a damaged file: saving would drop the bytes that formed no record
+    ChangeOrNew,  // as Change; a missing file is an empty DB
+};
+
+bool Load(const std::string& path, PlayDB& db, Streams& io, Use use) {
+    if (use == Use::ChangeOrNew && !Exists(path)) return true;
     std::string bytes;
-    std::string error;
-    if (!ReadFileBytes(path, bytes, error)) {
-        io.err << kProgram << "cannot read " << path << ": " << error << '\n';
-        return false;
-    }
+    if (!ReadInputFile(path, bytes, io.err)) return false;
     PlayDBLoadReport report = LoadPlayDB(bytes, db);
-    if (!report.Clean()) {
-        io.err << kProgram << "warning: " << path << " is damaged or not a Play DB: ";
-        if (report.unknownTagBytes > 0) io.err << report.unknownTagBytes << " stray bytes";
-        if (report.unknownTagBytes > 0 && report.cutShort) io.err << ", ";
-        if (report.cutShort) io.err << "a record cut short by the end of the file";
-        io.err << " (read " << report.playCallRecords << " play-call and " << report.teamRecords
-               << " team records)\n";
-        if (willSave) {
+    if (report.Clean()) return true;
+    io.err << kProgram << "warning: " << path << " is damaged or not a Play DB: ";
+    if (report.unknownTagBytes > 0) io.err << report.unknownTagBytes << " stray bytes";
+    if (report.unknownTagBytes > 0 && report.cutShort) io.err << ", ";
+    if (report.cutShort) io.err << "a record cut short by the end of the file";
+    io.err << " (read " << report.playCallRecords << " play-call and " << report.teamRecords
+           << " team records)\n";
+    switch (use) {
+        case Use::ForcePrint:
+            return true;
+        case Use::Print:
+            io.err << kProgram << "not printing " << path
+                   << " (--force prints what could be read)\n";
+            return false;
+        case Use::Change:
+        case Use::ChangeOrNew:
             io.err << kProgram << "not changing " << path << '\n';
             return false;
-        }
     }
-    return true;
+    return false;
 }
 
-bool Save(const PlayDB& db, const std::string& path, DbStreams& io) {
+bool Save(const PlayDB& db, const std::string& path, Streams& io) {
     std::string error;
     if (SavePlayDBFile(db, path, error)) return true;
     io.err << kProgram << "cannot save " << error << '\n';
     return false;
 }
 
-}  // namespace
-
-int RunDbAdd(const std::string& dbPath, const std::vector<std::string>& logs, DbStreams io) {
-    PlayDB db;
-    if (!Load(dbPath, db, io, true, true)) return 1;
-    std::set<std::string> names;
-    auto progress = [&](std::size_t done, std::size_t total) {
-        io.err << '\r' << done << " / " << total << " files" << (done == total ? "\n" : "")
-               << std::flush;
-    };
-    std::function<void(std::size_t, std::size_t)> onFile;
-    if (io.showProgress) onFile = progress;
-    PlayDB::AddResult result = db.AddLogFiles(logs, names, onFile);
-    for (const PlayDB::LogFailure& failure : result.failures) {
-        if (failure.unreadable) io.err << kProgram << "cannot read ";
-        io.err << failure.path << ": " << failure.reason << '\n';
+// Passes on the parser's messages while logs are added. A person at a terminal is told
+// which file they are about and reads them as text; a pipe gets the bytes as ever.
+class LogMessages : public DiagnosticsSink {
+public:
+    explicit LogMessages(Streams& io) : io_(io), previous_(&CurrentDiagnosticsSink()) {
+        SetDiagnosticsSink(this);
     }
-    if (!Save(db, dbPath, io)) return 1;
-    return result.failures.empty() ? 0 : 1;
+    ~LogMessages() override { SetDiagnosticsSink(previous_); }
+    LogMessages(const LogMessages&) = delete;
+    LogMessages& operator=(const LogMessages&) = delete;
+
+    void StartFile(const std::string& path) {
+        path_ = path;
+        named_ = {};
+    }
+    // The progress line on `err` is waiting for its end.
+    void SetProgressOpen(bool open) { progressOpen_ = open; }
+
+    void Write(DiagnosticStream stream, std::string_view message) override {
+        bool toOut = stream == DiagnosticStream::Out;
+        std::ostream& os = toOut ? io_.out : io_.err;
+        if (!(toOut ? io_.outIsTerminal : io_.errIsTerminal)) {
+            os << message << std::flush;
+            return;
+        }
+        bool& named = named_[toOut ? 0 : 1];
+        if (!named) {
+            if (progressOpen_) io_.err << '\n';
+            progressOpen_ = false;
+            os << path_ << ":\n";
+            named = true;
+        }
+        std::string text(message);
+        std::replace(text.begin(), text.end(), SentenceMark, ' ');
+        os << Latin1ToUtf8(text) << std::flush;
+    }
+
+private:
+    Streams& io_;
+    DiagnosticsSink* previous_;
+    std::string path_;
+    std::array<bool, 2> named_{};
+    bool progressOpen_ = false;
+};
+
+void ReportUnknownTeam(const std::string& team, const std::string& dbPath, Streams& io) {
+    io.err << kProgram << "no team named \"" << team << "\" in " << dbPath << '\n';
 }
 
-int RunDbDump(const std::string& dbPath, DbStreams io) {
+}  // namespace
+
+int RunDbAdd(const std::string& dbPath, const std::vector<std::string>& logs, Streams io,
+             bool keepGoing) {
     PlayDB db;
-    if (!Load(dbPath, db, io, false)) return 1;
+    if (!Load(dbPath, db, io, Use::ChangeOrNew)) return kFileFailed;
+    std::set<std::string> names;
+    PlayDB::AddResult result;
+    {
+        LogMessages messages(io);
+        if (!logs.empty()) messages.StartFile(logs.front());
+        auto onFile = [&](std::size_t done, std::size_t total) {
+            if (io.errIsTerminal) {
+                io.err << '\r' << done << " / " << total << " files" << (done == total ? "\n" : "")
+                       << std::flush;
+                messages.SetProgressOpen(done < total);
+            }
+            if (done < total) messages.StartFile(logs[done]);
+        };
+        result = db.AddLogFiles(logs, names, onFile);
+    }
+    for (const PlayDB::LogFailure& failure : result.failures) {
+        io.err << kProgram << (failure.unreadable ? "cannot read " : "") << failure.path << ": "
+               << failure.reason << '\n';
+    }
+    if (!result.failures.empty() && !keepGoing) {
+        io.err << kProgram << "nothing added to " << dbPath
+               << " (--keep-going adds the other files)\n";
+        return kFileFailed;
+    }
+    if (!Save(db, dbPath, io)) return kFileFailed;
+    return result.failures.empty() ? kDone : kFileFailed;
+}
+
+int RunDbDump(const std::string& dbPath, Streams io, bool force) {
+    PlayDB db;
+    if (!Load(dbPath, db, io, force ? Use::ForcePrint : Use::Print)) return kFileFailed;
     nlohmann::ordered_json json;
     json["playCalls"] = PlayCallsJson(db.playCalls);
     json["teamTotals"] = nlohmann::ordered_json::array();
@@ -91,51 +161,57 @@ int RunDbDump(const std::string& dbPath, DbStreams io) {
         json["teamTotals"].push_back(TeamTotalsJson(*totals));
     }
     io.out << json.dump(2) << '\n';
-    return io.out.good() ? 0 : 1;
+    return io.out.good() ? kDone : kFileFailed;
 }
 
-int RunDbTeams(const std::string& dbPath, DbStreams io) {
+int RunDbTeams(const std::string& dbPath, Streams io, bool force) {
     PlayDB db;
-    if (!Load(dbPath, db, io, false)) return 1;
+    if (!Load(dbPath, db, io, force ? Use::ForcePrint : Use::Print)) return kFileFailed;
     for (const std::string& name : db.TeamNames()) io.out << Latin1ToUtf8(name) << '\n';
-    return io.out.good() ? 0 : 1;
+    return io.out.good() ? kDone : kFileFailed;
 }
 
-int RunDbShow(const std::string& dbPath, const std::string& team, DbStreams io) {
+int RunDbShow(const std::string& dbPath, const std::string& team, Streams io, bool force) {
+    std::optional<std::string> name = ClubArgument("TEAM", team, io.err);
+    if (!name) return kUsage;
     PlayDB db;
-    if (!Load(dbPath, db, io, false)) return 1;
-    db.currentTeam = Utf8ToLatin1(team);
-    std::vector<std::unique_ptr<PlayRec>> any;
-    for (PlayKind kind : {PlayKind::Run, PlayKind::Pass, PlayKind::Defense}) {
-        db.CollectPlayCalls(kind, db.currentTeam, any);
-    }
-    bool known = !any.empty() || db.FindTeamTotals(db.currentTeam) != nullptr;
-    io.out << FormatPrintout(BuildPlayCallPages(db, db.currentTeam), false);
-    if (!known) io.err << kProgram << "no team named \"" << team << "\" in " << dbPath << '\n';
-    return io.out.good() && known ? 0 : 1;
+    if (!Load(dbPath, db, io, force ? Use::ForcePrint : Use::Print)) return kFileFailed;
+    db.currentTeam = *name;
+    bool known = db.HasTeam(*name);
+    io.out << FormatPrintout(BuildPlayCallPages(db, db.currentTeam), {.columns = io.outIsTerminal});
+    if (!known) ReportUnknownTeam(team, dbPath, io);
+    return io.out.good() && known ? kDone : kFileFailed;
 }
 
-int RunDbDeleteTeams(const std::string& dbPath, const std::vector<std::string>& teams,
-                     DbStreams io) {
-    PlayDB db;
-    if (!Load(dbPath, db, io, false, true)) return 1;
-    int status = 0;
+int RunDbDeleteTeams(const std::string& dbPath, const std::vector<std::string>& teams, Streams io,
+                     bool keepGoing) {
+    std::vector<std::string> names;
     for (const std::string& team : teams) {
-        std::string name = Utf8ToLatin1(team);
-        if (name.empty()) {
+        std::optional<std::string> name = ClubArgument("TEAM", team, io.err);
+        if (!name) return kUsage;
+        names.push_back(*name);
+    }
+    PlayDB db;
+    if (!Load(dbPath, db, io, Use::Change)) return kFileFailed;
+    std::vector<std::string> known;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (names[i].empty()) {
             io.err << kProgram << "an empty team name names no team\n";
-            status = 1;
-            continue;
-        }
-        bool known = db.FindTeamTotals(name) != nullptr;
-        int removed = db.DeleteTeam(name);
-        if (!known && removed == 0) {
-            io.err << kProgram << "no team named \"" << team << "\" in " << dbPath << '\n';
-            status = 1;
+        } else if (!db.HasTeam(names[i])) {
+            ReportUnknownTeam(teams[i], dbPath, io);
+        } else {
+            known.push_back(names[i]);
         }
     }
-    if (!Save(db, dbPath, io)) return 1;
-    return status;
+    bool allKnown = known.size() == names.size();
+    if (!allKnown && !keepGoing) {
+        io.err << kProgram << "nothing deleted from " << dbPath
+               << " (--keep-going deletes the other teams)\n";
+        return kFileFailed;
+    }
+    for (const std::string& name : known) db.DeleteTeam(name);
+    if (!known.empty() && !Save(db, dbPath, io)) return kFileFailed;
+    return allKnown ? kDone : kFileFailed;
 }
 
 }  // namespace gridtally

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <ostream>
 
+#include "CommandIo.h"
 #include "text/Diagnostics.h"
 #include "game/GameLog.h"
 #include "text/Latin1.h"
-#include "text/FileBytes.h"
 #include "model/Statement.h"
 
 namespace gridtally {
@@ -74,11 +74,12 @@ Json PlayCallsJson(const PlayCallTable& table) {
     return list;
 }
 
-Json DumpGameLog(std::string_view fileBytes) {
+Json DumpGameLog(std::string_view fileBytes, bool* isGameLog) {
     DiagnosticsCapture capture;
     GameLog game;
     std::int32_t countBefore = statementCount;
     game.Load(fileBytes);
+    if (isGameLog) *isGameLog = game.IsGameLog();
 
     Json json;
     json["statementCount"] = static_cast<std::int32_t>(static_cast<std::uint32_t>(statementCount) -
@@ -97,15 +98,17 @@ Json DumpGameLog(std::string_view fileBytes) {
     return json;
 }
 
-int RunDump(const std::string& path, std::ostream& out, std::ostream& err) {
+int RunDump(const std::string& path, Streams io) {
     std::string bytes;
-    std::string error;
-    if (!ReadFileBytes(path, bytes, error)) {
-        err << "gridtally-cli: cannot read " << path << ": " << error << '\n';
-        return 1;
+    if (!ReadInputFile(path, bytes, io.err)) return kFileFailed;
+    bool isGameLog = false;
+    Json json = DumpGameLog(bytes, &isGameLog);
+    if (!isGameLog) {
+        ReportNotAGameLog(path, io.err);
+        return kFileFailed;
     }
-    out << DumpGameLog(bytes).dump(2) << '\n';
-    return out.good() ? 0 : 1;
+    io.out << json.dump(2) << '\n';
+    return io.out.good() ? kDone : kFileFailed;
 }
 
 }  // namespace gridtally

@@ -1,11 +1,11 @@
 #include "ReportCommand.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "text/Diagnostics.h"
 #include "game/GameLog.h"
 #include "text/Latin1.h"
-#include "text/FileBytes.h"
 
 namespace gridtally {
 namespace {
@@ -27,9 +27,35 @@ void AppendCells(std::string& out, const std::vector<std::string>& cells) {
     AppendLine(out, line);
 }
 
+// As `ls` lines up names: each column as wide as its widest cell, the last one unpadded.
+void AppendColumns(std::string& out, const PrintoutPage& page) {
+    // Cells are Latin-1, so a cell's bytes are its characters.
+    std::vector<std::size_t> widths;
+    auto measure = [&](const std::vector<std::string>& cells) {
+        if (widths.size() < cells.size()) widths.resize(cells.size());
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            widths[i] = std::max(widths[i], cells[i].size());
+        }
+    };
+    measure(page.headers);
+    for (const auto& row : page.rows) measure(row);
+
+    auto append = [&](const std::vector<std::string>& cells) {
+        std::string line;
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            if (i > 0) line.append(2 + widths[i - 1] - cells[i - 1].size(), ' ');
+            line += cells[i];
+        }
+        while (line.ends_with(' ')) line.pop_back();
+        AppendLine(out, line);
+    };
+    append(page.headers);
+    for (const auto& row : page.rows) append(row);
+}
+
 }  // namespace
 
-std::string FormatPrintout(const std::vector<PrintoutPage>& pages, bool bold) {
+std::string FormatPrintout(const std::vector<PrintoutPage>& pages, PrintoutStyle style) {
     std::string out;
     for (std::size_t p = 0; p < pages.size(); ++p) {
         const PrintoutPage& page = pages[p];
@@ -37,7 +63,7 @@ std::string FormatPrintout(const std::vector<PrintoutPage>& pages, bool bold) {
         AppendLine(out, page.title);
         if (page.isReport) {
             for (const std::string& line : page.report) {
-                if (bold && IsBoldLine(line)) {
+                if (style.bold && IsBoldLine(line)) {
                     out += kBoldOn;
                     out += Latin1ToUtf8(ShownLine(line));
                     out += kBoldOff;
@@ -48,6 +74,10 @@ std::string FormatPrintout(const std::vector<PrintoutPage>& pages, bool bold) {
             }
             continue;
         }
+        if (style.columns) {
+            AppendColumns(out, page);
+            continue;
+        }
         AppendCells(out, page.headers);
         for (const auto& row : page.rows) AppendCells(out, row);
     }
@@ -55,36 +85,36 @@ std::string FormatPrintout(const std::vector<PrintoutPage>& pages, bool bold) {
 }
 
 int RunReport(const std::string& path, const std::optional<std::string>& team, bool bold,
-              std::ostream& out, std::ostream& err) {
+              Streams io) {
+    std::optional<std::string> club;
+    if (team && !(club = ClubArgument("--team", *team, io.err))) return kUsage;
     std::string bytes;
-    std::string error;
-    if (!ReadFileBytes(path, bytes, error)) {
-        err << "gridtally-cli: cannot read " << path << ": " << error << '\n';
-        return 1;
-    }
+    if (!ReadInputFile(path, bytes, io.err)) return kFileFailed;
     GameLog game;
     {
         DiagnosticsCapture quiet;  // the parser's messages are not part of the printout
         game.Load(bytes);
     }
+    if (!game.IsGameLog()) {
+        ReportNotAGameLog(path, io.err);
+        return kFileFailed;
+    }
 
     std::vector<PrintoutPage> pages;
-    if (!team) {
+    if (!club) {
         pages = BuildGamePrintout(game);
     } else {
-        std::string first = game.ClubLabel(0);
-        std::string second = game.ClubLabel(1);
-        if (!game.FindClub(*team)) {
-            err << "gridtally-cli: no club named \"" << *team << "\" in " << path
-                << " (its clubs: \"" << Latin1ToUtf8(first) << "\" and \"" << Latin1ToUtf8(second)
-                << "\")\n";
-            return 1;
+        if (!game.FindClub(*club)) {
+            io.err << kProgram << "no club named \"" << *team << "\" in " << path
+                   << " (its clubs: \"" << Latin1ToUtf8(game.ClubLabel(0)) << "\" and \""
+                   << Latin1ToUtf8(game.ClubLabel(1)) << "\")\n";
+            return kFileFailed;
         }
-        pages = BuildTeamPrintout(game, *team);
+        pages = BuildTeamPrintout(game, *club);
     }
-    out << FormatPrintout(pages, bold);
-    out.flush();
-    return out.good() ? 0 : 1;
+    io.out << FormatPrintout(pages, {.bold = bold, .columns = io.outIsTerminal});
+    io.out.flush();
+    return io.out.good() ? kDone : kFileFailed;
 }
 
 }  // namespace gridtally

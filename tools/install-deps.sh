@@ -1,10 +1,11 @@
 #!/bin/sh
 # Installs the Debian packages the build needs, only those that are missing.
-# Runs unattended: as root directly, otherwise through sudo.
+# Runs unattended: as root directly, otherwise through a sudo that needs no password;
+# with neither it says what to run instead and fails.
 set -eu
 
 packages="cmake make g++ libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev
-    qt6-base-dev qt6-charts-dev poppler-utils xvfb fonts-liberation2"
+    qt6-base-dev qt6-charts-dev libxkbcommon-dev poppler-utils xvfb fonts-liberation2"
 
 missing=""
 for p in $packages; do
@@ -16,11 +17,15 @@ done
 
 if [ "$(id -u)" -eq 0 ]; then
     sudo=""
+elif command -v sudo >/dev/null 2>&1 && sudo -n true </dev/null >/dev/null 2>&1; then
+    sudo="sudo -n"
 else
-    sudo="sudo"
+    echo "install-deps: run as root: apt-get update && apt-get install -y$missing" >&2
+    exit 1
 fi
 echo "Installing:$missing"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -q </dev/null
+# Through env, as sudo would drop an exported DEBIAN_FRONTEND.
+apt="$sudo env DEBIAN_FRONTEND=noninteractive apt-get"
+$apt update -q </dev/null
 # shellcheck disable=SC2086
-$sudo apt-get install -y -q --no-install-recommends $missing </dev/null
+$apt install -y -q --no-install-recommends $missing </dev/null

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -45,14 +46,15 @@ void ReadTeamRecord(ByteReader& reader, PlayDB& db, PlayDBLoadReport& report) {
     ++report.teamRecords;
 }
 
-// A file made by mkstemp is private: the saved file keeps the old file's permissions,
-// or gets the usual ones of a new file.
-mode_t PermissionsFor(const std::string& path) {
-    struct stat old {};
-    if (stat(path.c_str(), &old) == 0) return old.st_mode & 07777;
-    mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
+// A new file beside `target` that no one else has opened: O_EXCL never takes over a
+// leftover. Its mode is `mode` less the umask, which open() applies.
+int CreateBeside(const std::string& target, mode_t mode, std::string& temporary) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = target + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(attempt);
+        int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -90,14 +92,36 @@ PlayDBLoadReport LoadPlayDB(std::string_view bytes, PlayDB& db) {
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error,
                          const WriteFunction& write) {
-    auto fail = [&](const std::string& what) {
-        error = path + ": " + what + ": " + std::strerror(errno);
+    auto refuse = [&](const std::string& what, const char* reason) {
+        error = path + ": " + what + ": " + reason;
         return false;
     };
-    std::string temporary = path + ".XXXXXX";
-    int fd = mkstemp(temporary.data());
+    auto fail = [&](const std::string& what) { return refuse(what, std::strerror(errno)); };
+
+    // Through a symbolic link the file it points to is replaced, and the link stays.
+    std::string target = path;
+    struct stat old {};
+    bool replacing = stat(path.c_str(), &old) == 0;
+    if (replacing) {
+        if (!S_ISREG(old.st_mode)) return refuse("cannot replace", "not a regular file");
+        std::unique_ptr<char, decltype(&std::free)> real(realpath(path.c_str(), nullptr),
+                                                         &std::free);
+        if (!real) return fail("cannot resolve");
+        target = real.get();
+        // A file without write permission stays as it is, even for root and even though
+        // the folder would let it be replaced.
+        if (access(target.c_str(), W_OK) != 0) return fail("cannot write");
+        if ((old.st_mode & 0222) == 0) return refuse("cannot write", std::strerror(EACCES));
+    } else if (errno == ENOENT) {
+        struct stat link {};
+        if (lstat(path.c_str(), &link) == 0) return fail("cannot follow the link");
+    } else {
+        return fail("cannot look at it");
+    }
+
+    std::string temporary;
+    int fd = CreateBeside(target, replacing ? 0600 : 0666, temporary);
     if (fd < 0) return fail("cannot create a file beside it");
-    fchmod(fd, PermissionsFor(path));
 
     auto abandon = [&](const std::string& what) {
         int saved = errno;
@@ -106,6 +130,9 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
         errno = saved;
         return fail(what);
     };
+    if (replacing && fchmod(fd, old.st_mode & 07777) != 0) {
+        return abandon("cannot give the new file the old one's permissions");
+    }
     std::size_t written = 0;
     while (written < bytes.size()) {
         long got = write ? write(fd, bytes.data() + written, bytes.size() - written)
@@ -119,10 +146,12 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     }
     if (fsync(fd) != 0) return abandon("cannot flush");
     if (close(fd) != 0) {
+        int saved = errno;
         unlink(temporary.c_str());
+        errno = saved;
         return fail("cannot close");
     }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
         int saved = errno;
         unlink(temporary.c_str());
         errno = saved;

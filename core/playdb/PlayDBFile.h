@@ -34,9 +34,11 @@ PlayDBLoadReport LoadPlayDB(std::string_view bytes, PlayDB& db);
 
 // Writes `bytes` to `path` without ever leaving a half-written file there: the bytes go
 // to a new file in the same folder, which replaces `path` only once all of them are
-// written and flushed. On failure the old file is untouched, `error` names the path and
-// the reason, and the result is false. `write` stands for the system's write() so that
-// tests can make it fail.
+// written and flushed. A symbolic link stays a link: the file it points to is replaced.
+// The new file keeps the old one's permissions, or gets a new file's usual ones; a file
+// without write permission is refused, as is anything but a regular file. On failure
+// the old file is untouched, `error` names the path and the reason, and the result is
+// false. `write` stands for the system's write() so that tests can make it fail.
 using WriteFunction = std::function<long(int fd, const char* data, std::size_t size)>;
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error,
                          const WriteFunction& write = {});

@@ -1,5 +1,7 @@
 #include "text/Latin1.h"
 
+#include "text/Printf.h"
+
 namespace gridtally {
 
 std::string Latin1ToUtf8(std::string_view latin1) {
@@ -17,32 +19,43 @@ std::string Latin1ToUtf8(std::string_view latin1) {
     return utf8;
 }
 
-std::string Utf8ToLatin1(std::string_view utf8) {
+std::optional<Utf8Char> DecodeUtf8(std::string_view utf8, std::size_t at) {
+    if (at >= utf8.size()) return std::nullopt;
+    auto lead = static_cast<unsigned char>(utf8[at]);
+    if (lead < 0x80) return Utf8Char{lead, 1};
+    std::size_t length = (lead >> 5) == 0x6    ? 2
+                         : (lead >> 4) == 0xE  ? 3
+                         : (lead >> 3) == 0x1E ? 4
+                                               : 0;
+    if (length == 0 || at + length > utf8.size()) return std::nullopt;
+    char32_t code = lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        auto next = static_cast<unsigned char>(utf8[at + k]);
+        if ((next & 0xC0) != 0x80) return std::nullopt;
+        code = (code << 6) | (next & 0x3F);
+    }
+    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        return std::nullopt;
+    }
+    return Utf8Char{code, length};
+}
+
+std::optional<std::string> Utf8ToLatin1(std::string_view utf8, std::string* why) {
     std::string latin1;
+    latin1.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
-        auto lead = static_cast<unsigned char>(utf8[i]);
-        std::size_t length = lead < 0x80           ? 1
-                             : (lead >> 5) == 0x6  ? 2
-                             : (lead >> 4) == 0xE  ? 3
-                             : (lead >> 3) == 0x1E ? 4
-                                                   : 0;
-        bool valid = length > 0 && i + length <= utf8.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            valid = (static_cast<unsigned char>(utf8[i + k]) & 0xC0) == 0x80;
+        std::optional<Utf8Char> c = DecodeUtf8(utf8, i);
+        if (!c || c->codePoint > 0xFF) {
+            if (why) {
+                *why = c ? Printf("has characters outside Latin-1 (U+%04X)",
+                                  static_cast<unsigned>(c->codePoint))
+                         : Printf("is not valid UTF-8 (byte %zu)", i + 1);
+            }
+            return std::nullopt;
         }
-        if (!valid) {
-            latin1.push_back(utf8[i++]);
-            continue;
-        }
-        if (length == 1) {
-            latin1.push_back(utf8[i]);
-        } else if (length == 2 && lead <= 0xC3) {
-            latin1.push_back(static_cast<char>(((lead & 0x1F) << 6) |
-                                               (static_cast<unsigned char>(utf8[i + 1]) & 0x3F)));
-        } else {
-            latin1.push_back('?');
-        }
-        i += length;
+        latin1.push_back(static_cast<char>(c->codePoint));
+        i += c->length;
     }
     return latin1;
 }

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "CliFixture.h"
 #include "DbCommand.h"
 #include "playdb/PlayDB.h"
 #include "playdb/PlayDBFile.h"
@@ -14,44 +15,29 @@ namespace {
 
 const std::string kSample = GRIDTALLY_EXAMPLES_DIR "/riverside-at-hillcrest.log";
 
-class DbCommandTest : public ::testing::Test {
+class DbCommandTest : public CliTest {
 protected:
     void SetUp() override {
-        dir =
-            std::filesystem::temp_directory_path() / ("gridtally-db-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-        db = (dir / "season.pdb").string();
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
-    template <typename Run>
-    int Call(Run run) {
-        out.str("");
-        err.str("");
-        return run(DbStreams{out, err});
+        CliTest::SetUp();
+        db = Path("season.pdb");
     }
     nlohmann::json Dump() {
-        EXPECT_EQ(Call([&](DbStreams io) { return RunDbDump(db, io); }), 0) << err.str();
+        EXPECT_EQ(Call([&](Streams io) { return RunDbDump(db, io); }), 0) << err.str();
         return nlohmann::json::parse(out.str());
     }
-    std::string Bytes() {
-        std::ifstream in(db, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::string Bytes() { return CliTest::Bytes(db); }
 
-    std::filesystem::path dir;
     std::string db;
-    std::ostringstream out, err;
 };
 
 TEST_F(DbCommandTest, AddingALogTwiceDoublesItAndTheFileReloadsAsWritten) {
-    EXPECT_EQ(Call([&](DbStreams io) { return RunDbAdd(db, {kSample}, io); }), 0);
+    EXPECT_EQ(Call([&](Streams io) { return RunDbAdd(db, {kSample}, io); }), 0);
     nlohmann::json once = Dump();
     ASSERT_FALSE(once["playCalls"].empty());
     EXPECT_EQ(once["teamTotals"].size(), 2u);
     EXPECT_EQ(once["teamTotals"][0]["name"], "Hillcrest");  // sorted by name
 
-    EXPECT_EQ(Call([&](DbStreams io) { return RunDbAdd(db, {kSample}, io); }), 0);
+    EXPECT_EQ(Call([&](Streams io) { return RunDbAdd(db, {kSample}, io); }), 0);
     nlohmann::json twice = Dump();
     ASSERT_EQ(twice["playCalls"].size(), once["playCalls"].size());
     for (std::size_t i = 0; i < once["playCalls"].size(); ++i) {
@@ -71,11 +57,11 @@ TEST_F(DbCommandTest, AddingALogTwiceDoublesItAndTheFileReloadsAsWritten) {
 }
 
 TEST_F(DbCommandTest, TeamsShowAndDelete) {
-    Call([&](DbStreams io) { return RunDbAdd(db, {kSample}, io); });
-    EXPECT_EQ(Call([&](DbStreams io) { return RunDbTeams(db, io); }), 0);
+    Call([&](Streams io) { return RunDbAdd(db, {kSample}, io); });
+    EXPECT_EQ(Call([&](Streams io) { return RunDbTeams(db, io); }), 0);
     EXPECT_EQ(out.str(), "Hillcrest\nRiverside Otters\n");
 
-    EXPECT_EQ(Call([&](DbStreams io) { return RunDbShow(db, "Hillcrest", io); }), 0);
+    EXPECT_EQ(Call([&](Streams io) { return RunDbShow(db, "Hillcrest", io); }), 0);
     std::string pages = out.str();
     EXPECT_TRUE(pages.starts_with("Hillcrest - Running Plays\nPlay\tCalls\t"));
     for (const char* title :
@@ -83,20 +69,21 @@ TEST_F(DbCommandTest, TeamsShowAndDelete) {
           "\f\nHillcrest - Tendencies\n"}) {
         EXPECT_NE(pages.find(title), std::string::npos) << title;
     }
-    EXPECT_EQ(Call([&](DbStreams io) { return RunDbShow(db, "Comets", io); }), 1);
+    EXPECT_EQ(Call([&](Streams io) { return RunDbShow(db, "Comets", io); }), 1);
     EXPECT_NE(err.str().find("no team named \"Comets\""), std::string::npos);
 
-    EXPECT_EQ(Call([&](DbStreams io) { return RunDbDeleteTeams(db, {"Hillcrest"}, io); }), 0);
-    EXPECT_EQ(Call([&](DbStreams io) { return RunDbTeams(db, io); }), 0);
+    EXPECT_EQ(Call([&](Streams io) { return RunDbDeleteTeams(db, {"Hillcrest"}, io); }), 0);
+    EXPECT_EQ(Call([&](Streams io) { return RunDbTeams(db, io); }), 0);
     EXPECT_EQ(out.str(), "Riverside Otters\n");
     EXPECT_EQ(Dump()["teamTotals"].size(), 1u);
-    EXPECT_EQ(Call([&](DbStreams io) { return RunDbDeleteTeams(db, {"Nobody", ""}, io); }), 1);
-    EXPECT_EQ(Call([&](DbStreams io) { return RunDbTeams(db, io); }), 0);
+    EXPECT_EQ(Call([&](Streams io) { return RunDbDeleteTeams(db, {"Nobody", ""}, io); }), 1);
+    EXPECT_EQ(Call([&](Streams io) { return RunDbTeams(db, io); }), 0);
     EXPECT_EQ(out.str(), "Riverside Otters\n");
 }
 
-TEST_F(DbCommandTest, AnUnreadableLogIsReportedAndTheRestIsAdded) {
-    EXPECT_EQ(Call([&](DbStreams io) { return RunDbAdd(db, {"/no/such.log", kSample}, io); }), 1);
+TEST_F(DbCommandTest, AnUnreadableLogIsReportedAndTheRestIsAddedWhenKeepingGoing) {
+    EXPECT_EQ(Call([&](Streams io) { return RunDbAdd(db, {"/no/such.log", kSample}, io, true); }),
+              1);
     EXPECT_NE(err.str().find("/no/such.log"), std::string::npos);
     nlohmann::json json = Dump();
     EXPECT_EQ(json["teamTotals"].size(), 3u);  // the empty name of the unread file too
@@ -104,17 +91,17 @@ TEST_F(DbCommandTest, AnUnreadableLogIsReportedAndTheRestIsAdded) {
 }
 
 TEST_F(DbCommandTest, AFileThatIsNoPlayDBLoadsWithAWarning) {
-    EXPECT_EQ(Call([&](DbStreams io) { return RunDbDump(kSample, io); }), 0);
+    EXPECT_EQ(Call([&](Streams io) { return RunDbDump(kSample, io, true); }), 0);
     EXPECT_NE(err.str().find("not a Play DB"), std::string::npos) << err.str();
     // Such a file is never overwritten.
     std::string log = (dir / "game.log").string();
     std::filesystem::copy_file(kSample, log);
     auto size = std::filesystem::file_size(log);
-    EXPECT_EQ(Call([&](DbStreams io) { return RunDbAdd(log, {kSample}, io); }), 1);
+    EXPECT_EQ(Call([&](Streams io) { return RunDbAdd(log, {kSample}, io); }), 1);
     EXPECT_NE(err.str().find("not changing"), std::string::npos) << err.str();
     EXPECT_EQ(std::filesystem::file_size(log), size);
 
-    EXPECT_EQ(Call([&](DbStreams io) { return RunDbTeams((dir / "none.pdb").string(), io); }), 1);
+    EXPECT_EQ(Call([&](Streams io) { return RunDbTeams((dir / "none.pdb").string(), io); }), 1);
     EXPECT_NE(err.str().find("cannot read"), std::string::npos);
 }
 

@@ -57,7 +57,7 @@ TEST(DumpGameLog, ListsTheClubsAndThePlayCallsSortedByKey) {
 
 TEST(RunDump, PrintsJsonForAReadableFile) {
     std::ostringstream out, err;
-    EXPECT_EQ(RunDump(GRIDTALLY_EXAMPLES_DIR "/riverside-at-hillcrest.log", out, err), 0);
+    EXPECT_EQ(RunDump(GRIDTALLY_EXAMPLES_DIR "/riverside-at-hillcrest.log", {out, err}), 0);
     EXPECT_TRUE(err.str().empty());
     auto json = nlohmann::json::parse(out.str());
     // The generated sample game: every paragraph, the last one too, is closed.
@@ -67,7 +67,7 @@ TEST(RunDump, PrintsJsonForAReadableFile) {
 TEST(RunDump, NamesTheFileAndTheReasonWhenItCannotBeRead) {
     for (const char* path : {"/no/such/file.log", GRIDTALLY_EXAMPLES_DIR}) {
         std::ostringstream out, err;
-        EXPECT_EQ(RunDump(path, out, err), 1) << path;
+        EXPECT_EQ(RunDump(path, {out, err}), 1) << path;
         EXPECT_TRUE(out.str().empty());
         std::string message = err.str();
         EXPECT_NE(message.find(path), std::string::npos) << message;

@@ -27,7 +27,7 @@ TEST(FormatPrintout, TitlesBodiesAndFormFeedSeparators) {
     list.headers = {"Situation", "Runs", "Passes"};
     list.rows = {{"First and 0-1", "1", "2"}, {" ", "", ""}};
 
-    EXPECT_EQ(FormatPrintout({report, list}, false),
+    EXPECT_EQ(FormatPrintout({report, list}, {}),
               "Caf\xC3\xA9 - Offensive Player Stats\n"
               "    Passing\n"
               "row \xC3\xBC\n"
@@ -37,17 +37,29 @@ TEST(FormatPrintout, TitlesBodiesAndFormFeedSeparators) {
               "Situation\tRuns\tPasses\n"
               "First and 0-1\t1\t2\n"
               " \t\t\n");
-    EXPECT_EQ(FormatPrintout({report}, true),
+    EXPECT_EQ(FormatPrintout({report}, {.bold = true}),
               "Caf\xC3\xA9 - Offensive Player Stats\n"
               "\x1b[1m    Passing\x1b[0m\n"
               "row \xC3\xBC\n"
+              "\n");
+
+    // On a terminal: padded to the widest cell in characters, not bytes.
+    PrintoutPage plays;
+    plays.title = "Caf\xE9 - Running Plays";
+    plays.headers = {"Play", "Calls", "Yards"};
+    plays.rows = {{"Caf\xE9 Dive", "1", "12"}, {"Sweep", "10", "-3"}, {" ", "", ""}};
+    EXPECT_EQ(FormatPrintout({plays}, {.columns = true}),
+              "Caf\xC3\xA9 - Running Plays\n"
+              "Play       Calls  Yards\n"
+              "Caf\xC3\xA9 Dive  1      12\n"
+              "Sweep      10     -3\n"
               "\n");
 }
 
 std::string Report(const std::optional<std::string>& team, int expectedStatus = 0) {
     std::ostringstream out, err;
     EXPECT_EQ(
-        RunReport(GRIDTALLY_EXAMPLES_DIR "/riverside-at-hillcrest.log", team, false, out, err),
+        RunReport(GRIDTALLY_EXAMPLES_DIR "/riverside-at-hillcrest.log", team, false, {out, err}),
         expectedStatus);
     return expectedStatus == 0 ? out.str() : err.str();
 }
@@ -94,7 +106,7 @@ TEST(RunReport, AClubNotInTheGameOrAnUnreadableFileIsAnError) {
     EXPECT_NE(message.find("\"Riverside Otters\" and \"Hillcrest\""), std::string::npos);
 
     std::ostringstream out, err;
-    EXPECT_EQ(RunReport("/no/such.log", std::nullopt, false, out, err), 1);
+    EXPECT_EQ(RunReport("/no/such.log", std::nullopt, false, {out, err}), 1);
     EXPECT_TRUE(out.str().empty());
     EXPECT_NE(err.str().find("/no/such.log"), std::string::npos);
 }

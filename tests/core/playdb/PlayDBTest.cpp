@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 
 #include "text/Diagnostics.h"
@@ -200,9 +202,23 @@ protected:
         path = (dir / "season.pdb").string();
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
-    std::string Contents() {
-        std::ifstream in(path, std::ios::binary);
+    std::string Contents(const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    std::string Contents() { return Contents(path); }
+    // What a failed save must leave alone: the entry itself, not what a link points to.
+    std::string State(const std::string& file) {
+        struct stat info {};
+        if (lstat(file.c_str(), &info) != 0) return "missing";
+        return std::to_string(info.st_mode) + " " + std::to_string(info.st_mtim.tv_sec) + "." +
+               std::to_string(info.st_mtim.tv_nsec) + " " +
+               (S_ISREG(info.st_mode) ? Contents(file) : "");
+    }
+    static mode_t Mode(const std::string& file) {
+        struct stat info {};
+        stat(file.c_str(), &info);
+        return info.st_mode & 07777;
     }
     std::filesystem::path dir;
     std::string path;
@@ -229,6 +245,54 @@ TEST_F(AtomicSave, AWriteThatFailsPartWayLeavesTheOldFileAndNoLeftovers) {
 
     EXPECT_TRUE(WriteFileAtomically(path, "new", error)) << error;
     EXPECT_EQ(Contents(), "new");
+}
+
+TEST_F(AtomicSave, ALinkStaysALinkAndPermissionsAreKept) {
+    std::string error;
+    std::string target = (dir / "real.pdb").string();
+    ASSERT_TRUE(WriteFileAtomically(target, "old", error)) << error;
+    ASSERT_EQ(chmod(target.c_str(), 0640), 0);
+    std::filesystem::create_symlink("real.pdb", path);
+    ASSERT_TRUE(WriteFileAtomically(path, "new", error)) << error;
+    EXPECT_TRUE(std::filesystem::is_symlink(path));
+    EXPECT_EQ(Contents(target), "new");
+    EXPECT_EQ(Mode(target), 0640u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 2);
+
+    // A new file gets what open() gives under the umask.
+    std::string fresh = (dir / "fresh.pdb").string();
+    mode_t mask = umask(027);
+    bool saved = WriteFileAtomically(fresh, "x", error);
+    umask(mask);
+    ASSERT_TRUE(saved) << error;
+    EXPECT_EQ(Mode(fresh), 0640u);
+}
+
+TEST_F(AtomicSave, WhatMayNotBeReplacedIsRefusedAndLeftAsItWas) {
+    struct Case {
+        std::function<void()> make;
+        const char* error;
+    };
+    for (const Case& c : {
+             Case{[&] {
+                      std::ofstream(path) << "read-only";
+                      chmod(path.c_str(), 0444);
+                  },
+                  ": cannot write: Permission denied"},
+             Case{[&] { std::filesystem::create_directory(path); },
+                  ": cannot replace: not a regular file"},
+             Case{[&] { std::filesystem::create_symlink("gone.pdb", path); },
+                  ": cannot follow the link: No such file or directory"},
+         }) {
+        std::filesystem::remove_all(path);
+        c.make();
+        std::string before = State(path);
+        std::string error;
+        EXPECT_FALSE(WriteFileAtomically(path, "new", error)) << c.error;
+        EXPECT_EQ(error, path + c.error);
+        EXPECT_EQ(State(path), before) << c.error;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1) << c.error;
+    }
 }
 
 TEST_F(AtomicSave, AFolderThatCannotBeWrittenIsReported) {

@@ -1,0 +1,50 @@
+#include "CommandIo.h"
+
+#include <ostream>
+
+#include "playdb/PlayDB.h"
+#include "text/FileBytes.h"
+#include "text/Latin1.h"
+#include "text/Printf.h"
+
+namespace gridtally {
+namespace {
+
+// The argument as typed, but with every byte that is no UTF-8 as \xHH, so that the
+// message itself stays readable text.
+std::string Shown(std::string_view utf8) {
+    std::string shown;
+    for (std::size_t i = 0; i < utf8.size();) {
+        std::optional<Utf8Char> c = DecodeUtf8(utf8, i);
+        if (c) {
+            shown.append(utf8.substr(i, c->length));
+            i += c->length;
+        } else {
+            shown += Printf("\\x%02X", static_cast<unsigned char>(utf8[i++]));
+        }
+    }
+    return shown;
+}
+
+}  // namespace
+
+bool ReadInputFile(const std::string& path, std::string& bytes, std::ostream& err) {
+    std::string error;
+    if (ReadFileBytes(path, bytes, error)) return true;
+    err << kProgram << "cannot read " << path << ": " << error << '\n';
+    return false;
+}
+
+void ReportNotAGameLog(const std::string& path, std::ostream& err) {
+    err << kProgram << path << ": " << PlayDB::kNotAGameLog << '\n';
+}
+
+std::optional<std::string> ClubArgument(std::string_view what, std::string_view utf8,
+                                        std::ostream& err) {
+    std::string why;
+    std::optional<std::string> latin1 = Utf8ToLatin1(utf8, &why);
+    if (!latin1) err << kProgram << what << ": \"" << Shown(utf8) << "\" " << why << '\n';
+    return latin1;
+}
+
+}  // namespace gridtally

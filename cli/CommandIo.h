@@ -1,0 +1,38 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace gridtally {
+
+// Where a command writes: text on `out` as UTF-8, messages on `err`. Aligned columns,
+// progress and readable parser messages are for a person at a terminal; a pipe gets
+// the same bytes whatever runs it.
+struct Streams {
+    std::ostream& out;
+    std::ostream& err;
+    bool outIsTerminal = false;
+    bool errIsTerminal = false;
+};
+
+inline constexpr std::string_view kProgram = "gridtally-cli: ";
+
+// Exit statuses.
+inline constexpr int kDone = 0;
+inline constexpr int kFileFailed = 1;  // not read or written, or not what it should be
+inline constexpr int kUsage = 2;
+
+// Reads a whole file, or says on `err` which file could not be read and why.
+bool ReadInputFile(const std::string& path, std::string& bytes, std::ostream& err);
+
+// "FILE: not a game log (...)" on `err`.
+void ReportNotAGameLog(const std::string& path, std::ostream& err);
+
+// A command-line argument that names a club, as the Latin-1 bytes of the names in logs
+// and DBs; nothing, after a message naming the argument `what`, when it has none.
+std::optional<std::string> ClubArgument(std::string_view what, std::string_view utf8,
+                                        std::ostream& err);
+
+}  // namespace gridtally

@@ -1,0 +1,163 @@
+#include "CommandLine.h"
+
+#include <CLI/CLI.hpp>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "DbCommand.h"
+#include "DumpCommand.h"
+#include "ReportCommand.h"
+
+namespace gridtally {
+namespace {
+
+// CLI11 names a missing argument by its label alone ("GAME.log is required"); a user
+// is told what is wanted there instead.
+class Expectations {
+public:
+    void Argument(CLI::Option* option, std::string expected) {
+        option->required();
+        Value(option, std::move(expected));
+    }
+    void Value(CLI::Option* option, std::string expected) {
+        arguments_[option] = std::move(expected);
+    }
+    void Command(CLI::App* app, std::string expected) {
+        app->require_subcommand(1);
+        commands_[app] = std::move(expected);
+    }
+
+    // What was expected where parsing stopped, or CLI11's own message.
+    std::string Explain(const CLI::App& deepest, const CLI::ParseError& error) const {
+        std::string_view what = error.what();
+        for (const CLI::Option* option : deepest.get_options()) {
+            auto it = arguments_.find(option);
+            if (it == arguments_.end()) continue;
+            bool missing = dynamic_cast<const CLI::RequiredError*>(&error) != nullptr &&
+                           option->get_required() && option->count() == 0;
+            bool noValue = dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr &&
+                           what.starts_with(option->get_name() + ":");
+            if (missing || noValue) return it->second;
+        }
+        auto it = commands_.find(&deepest);
+        if (it != commands_.end() && deepest.get_subcommands().empty()) {
+            std::vector<std::string> rest = deepest.remaining();
+            return rest.empty() ? it->second : it->second + " (not \"" + rest.front() + "\")";
+        }
+        return std::string(what);
+    }
+
+private:
+    std::map<const CLI::Option*, std::string> arguments_;
+    std::map<const CLI::App*, std::string> commands_;
+};
+
+// The innermost command that was named, e.g. "db add".
+const CLI::App& Deepest(const CLI::App& app) {
+    const CLI::App* deepest = &app;
+    while (!deepest->get_subcommands().empty()) deepest = deepest->get_subcommands().back();
+    return *deepest;
+}
+
+std::string CommandPath(const CLI::App& app) {
+    std::string path;
+    for (const CLI::App* at = &app; at->get_parent() != nullptr; at = at->get_parent()) {
+        path = at->get_name() + (path.empty() ? "" : " " + path);
+    }
+    return path;
+}
+
+}  // namespace
+
+int RunCommandLine(int argc, const char* const* argv, Streams io) {
+    CLI::App app{"Gridtally: statistics from Turfa football game logs", "gridtally-cli"};
+    app.set_version_flag("--version", "gridtally-cli " GRIDTALLY_VERSION);
+    Expectations expect;
+    expect.Command(&app, "expected a command: dump, report or db");
+    const std::string gameLog = "expected the path of a game log (GAME.log)";
+    const std::string playDb = "expected the path of a Play DB (DB.pdb)";
+
+    std::string logPath;
+    CLI::App* dump = app.add_subcommand("dump", "Print the model read from a game log as JSON");
+    expect.Argument(dump->add_option("GAME.log", logPath, "Game log to read"), gameLog);
+
+    std::optional<std::string> team;
+    bool bold = false;
+    bool plain = false;
+    CLI::App* report =
+        app.add_subcommand("report", "Print the game printout (all its pages) as plain text");
+    expect.Argument(report->add_option("GAME.log", logPath, "Game log to read"), gameLog);
+    expect.Value(report->add_option("--team", team, "Only the pages of this club"),
+                 "expected the name of a club after --team");
+    report->add_flag("--bold", bold, "Show bold lines in ANSI bold (the default on a terminal)");
+    report->add_flag("--plain", plain, "Never use ANSI bold")->excludes("--bold");
+
+    CLI::App* db = app.add_subcommand("db", "Build and read a Play DB (*.pdb) over many games");
+    expect.Command(db, "expected a command: add, dump, teams, show or delete-team");
+    std::string dbPath;
+    std::vector<std::string> dbLogs;
+    std::vector<std::string> dbTeams;
+    std::string dbTeam;
+    bool keepGoing = false;
+    bool force = false;
+    const char* forceHelp = "Print what could be read of a damaged file (and exit 0)";
+    auto dbArgument = [&](CLI::App* command) {
+        expect.Argument(command->add_option("DB.pdb", dbPath, "Play DB file"), playDb);
+    };
+
+    CLI::App* dbAdd = db->add_subcommand("add", "Add game logs (creates the DB if needed)");
+    dbArgument(dbAdd);
+    expect.Argument(dbAdd->add_option("LOG", dbLogs, "Game logs, added in this order"),
+                    "expected one or more game logs after the Play DB (LOG...)");
+    dbAdd->add_flag("--keep-going", keepGoing,
+                    "Save the logs that could be added even when others could not (exit 1)");
+    CLI::App* dbDump = db->add_subcommand("dump", "Print the DB's records as JSON");
+    dbArgument(dbDump);
+    dbDump->add_flag("--force", force, forceHelp);
+    CLI::App* dbTeamsCommand = db->add_subcommand("teams", "List the DB's teams");
+    dbArgument(dbTeamsCommand);
+    dbTeamsCommand->add_flag("--force", force, forceHelp);
+    CLI::App* dbShow = db->add_subcommand("show", "Print a team's play calls and tendencies");
+    dbArgument(dbShow);
+    expect.Argument(dbShow->add_option("TEAM", dbTeam, "Team name"),
+                    "expected a team name after the Play DB (TEAM)");
+    dbShow->add_flag("--force", force, forceHelp);
+    CLI::App* dbDelete = db->add_subcommand("delete-team", "Remove teams from the DB");
+    dbArgument(dbDelete);
+    expect.Argument(dbDelete->add_option("TEAM", dbTeams, "Team names"),
+                    "expected one or more team names after the Play DB (TEAM...)");
+    dbDelete->add_flag("--keep-going", keepGoing,
+                       "Delete the teams the DB holds even when others are not in it (exit 1)");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        if (error.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) {
+            return app.exit(error, io.out, io.err);  // --help, --version
+        }
+        const CLI::App& deepest = Deepest(app);
+        std::string command = CommandPath(deepest);
+        io.err << kProgram << (command.empty() ? "" : command + ": ")
+               << expect.Explain(deepest, error) << '\n'
+               << "Run \"gridtally-cli " << (command.empty() ? "" : command + " ")
+               << "--help\" for the usage.\n";
+        return kUsage;
+    }
+
+    if (dbAdd->parsed()) return RunDbAdd(dbPath, dbLogs, io, keepGoing);
+    if (dbDump->parsed()) return RunDbDump(dbPath, io, force);
+    if (dbTeamsCommand->parsed()) return RunDbTeams(dbPath, io, force);
+    if (dbShow->parsed()) return RunDbShow(dbPath, dbTeam, io, force);
+    if (dbDelete->parsed()) return RunDbDeleteTeams(dbPath, dbTeams, io, keepGoing);
+    if (dump->parsed()) return RunDump(logPath, io);
+    if (report->parsed()) {
+        return RunReport(logPath, team, bold || (!plain && io.outIsTerminal), io);
+    }
+    return kUsage;
+}
+
+}  // namespace gridtally
