@@ -1,4 +1,5 @@
-# make run   installs what is missing, builds, dumps the bundled sample game
+# make run   installs what is missing, builds, opens the bundled sample game in the
+#            desktop program (its text printout where there is no display)
 # make test  installs what is missing, builds (core and CLI also with sanitizers), runs every test
 
 BUILD_DIR := build
@@ -22,7 +23,12 @@ build-asan: deps
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 
 run: build
-	./$(BUILD_DIR)/cli/gridtally-cli dump $(SAMPLE)
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+		./$(BUILD_DIR)/gui/gridtally $(SAMPLE); \
+	else \
+		echo "No display here (neither DISPLAY nor WAYLAND_DISPLAY is set): the sample game's printout as text instead."; \
+		./$(BUILD_DIR)/cli/gridtally-cli report $(SAMPLE); \
+	fi
 
 # The sanitizer run comes first so that the main run's CTest summary closes the output.
 test: build build-asan
