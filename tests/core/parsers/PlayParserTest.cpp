@@ -257,9 +257,10 @@ TEST_F(PlayFixture, ThePassingSideComesFromThePassSentence) {
     EXPECT_NE(playCalls.Find("Rams|Slant|1"), nullptr);  // the call keeps the situation's club
 }
 
-// Every statement of a whole game, cut short at every length: odd text must never
-// read outside a statement (the sanitizer build catches that) or stop the reading.
-TEST(PlayParserRobustness, StatementsCutAtEveryLengthAreReadWithoutFault) {
+// Every statement of a whole game, cut short at every length: odd text must never read
+// outside a statement or stop the reading. Meant for the sanitizer build, which is what
+// catches a read out of bounds here.
+TEST(PlayParserRobustness, StatementsCutAtEveryLengthNeverCrash) {
     std::string bytes, error;
     ASSERT_TRUE(ReadFileBytes(GRIDTALLY_TEST_DATA_DIR "/harbor-city-vs-ironmen.log", bytes, error));
     std::vector<std::string> statements;
