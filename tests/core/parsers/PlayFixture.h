@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -10,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "../CounterLines.h"
 #include "model/GameState.h"
 #include "model/PlayerRec.h"
 #include "model/PlayerRoster.h"
@@ -20,37 +20,6 @@
 #include "text/Diagnostics.h"
 
 namespace gridtally {
-
-// "Dario Vance (Otters) rushAttempts 1 rushYards 7": a record's counters that are not
-// 0, in record order, under their names.
-template <class Record, class Fields>
-std::string CounterLine(std::string head, const Record& record, const Fields& fields) {
-    for (const auto& field : fields) {
-        if (record.*field.member == 0) continue;
-        head += ' ' + std::string(field.name) + ' ' + std::to_string(record.*field.member);
-    }
-    return head;
-}
-
-// Every player in the order met, his side in brackets.
-inline std::vector<std::string> RosterLines(const PlayerRoster& roster) {
-    std::vector<std::string> lines;
-    for (const auto& player : roster) {
-        lines.push_back(CounterLine(player->name.str() + " (" + player->team.str() + ")", *player,
-                                    kPlayerCounterFields));
-    }
-    return lines;
-}
-
-// Every play call, by key.
-inline std::vector<std::string> CallLines(const PlayCallTable& table) {
-    std::vector<std::string> lines;
-    for (const auto& [key, record] : table.records()) {
-        lines.push_back(CounterLine(key, *record, kPlayCallCounterFields));
-    }
-    std::sort(lines.begin(), lines.end());
-    return lines;
-}
 
 // Play statements read one after another, each after its own situation of the Otters
 // against the Rams, and everything they leave behind.
