@@ -53,4 +53,10 @@ DialogRunner& CurrentDialogRunner() { return *currentRunner; }
 
 void SetDialogRunner(DialogRunner* runner) { currentRunner = runner ? runner : &standardRunner; }
 
+ScopedDialogRunner::ScopedDialogRunner(DialogRunner& runner) : previous_(currentRunner) {
+    SetDialogRunner(&runner);
+}
+
+ScopedDialogRunner::~ScopedDialogRunner() { SetDialogRunner(previous_); }
+
 }  // namespace gridtally::gui

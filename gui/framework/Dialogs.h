@@ -33,4 +33,17 @@ DialogRunner& CurrentDialogRunner();
 // nullptr restores the runner that shows real dialogs.
 void SetDialogRunner(DialogRunner* runner);
 
+// Installs a runner for its own lifetime and then brings back the one it replaced, also
+// when a test returns early from a failed check.
+class ScopedDialogRunner {
+public:
+    explicit ScopedDialogRunner(DialogRunner& runner);
+    ~ScopedDialogRunner();
+    ScopedDialogRunner(const ScopedDialogRunner&) = delete;
+    ScopedDialogRunner& operator=(const ScopedDialogRunner&) = delete;
+
+private:
+    DialogRunner* previous_;
+};
+
 }  // namespace gridtally::gui

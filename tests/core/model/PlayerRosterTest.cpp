@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "model/PlayerRef.h"
 #include "model/PlayerRoster.h"
@@ -32,11 +33,9 @@ TEST(ParsePlayerRef, ReadsPositionNumberAndName) {
 }
 
 TEST(ParsePlayerRef, NeedsABlankBeforeTheNumberSignAndTwoWords) {
-    EXPECT_FALSE(ParsePlayerRef("#12 Jon Vance"));
-    EXPECT_FALSE(ParsePlayerRef("QB#12 Jon Vance"));
-    EXPECT_FALSE(ParsePlayerRef("Jon Vance"));
-    EXPECT_FALSE(ParsePlayerRef(""));
-    EXPECT_FALSE(ParsePlayerRef(" #"));  // one word only
+    for (const char* text : {"#12 Jon Vance", "QB#12 Jon Vance", "Jon Vance", "", " #"}) {
+        EXPECT_FALSE(ParsePlayerRef(text)) << text;
+    }
 }
 
 TEST(ParsePlayerRef, TheNameStartsAfterTheNumberWordItself) {
@@ -47,13 +46,10 @@ TEST(ParsePlayerRef, TheNameStartsAfterTheNumberWordItself) {
 }
 
 TEST(JerseyNumber, ReadsAtMostTwoDigits) {
-    EXPECT_EQ(JerseyNumber("#7"), 7);
-    EXPECT_EQ(JerseyNumber("#12"), 12);
-    EXPECT_EQ(JerseyNumber("#123"), 12);
-    EXPECT_EQ(JerseyNumber("#99999999999"), 99);
-    EXPECT_EQ(JerseyNumber("#"), 0);
-    EXPECT_EQ(JerseyNumber("#x1"), 0);
-    EXPECT_EQ(JerseyNumber("QB"), 0);
+    const std::pair<const char*, int> cases[] = {
+        {"#7", 7}, {"#12", 12}, {"#123", 12}, {"#99999999999", 99},
+        {"#", 0},  {"#x1", 0},  {"QB", 0}};
+    for (const auto& [word, number] : cases) EXPECT_EQ(JerseyNumber(word), number) << word;
 }
 
 TEST(FindOrAddPlayer, CreatesOnFirstMentionAndKeepsThatRecord) {

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "text/Diagnostics.h"
 #include "model/GameState.h"
-#include "parsers/StatementParser.h"
 #include "model/PlayerRoster.h"
 #include "model/Statement.h"
 #include "model/TeamTotals.h"
+#include "parsers/StatementParser.h"
 #include "playcalls/PlayCallTable.h"
+#include "text/Diagnostics.h"
 
 namespace gridtally {
 namespace {
@@ -46,26 +46,27 @@ std::string Marked(std::string text) {
 }
 
 TEST(MarkSentences, EndsSentencesAtFullStopsAndBangs) {
-    EXPECT_EQ(Marked("He runs. He falls. Done."), "He runs.|He falls.|Done.");
-    EXPECT_EQ(Marked("Touchdown, Rams! That was Dive."), "Touchdown, Rams!|That was Dive.");
-    EXPECT_EQ(Marked("What? No. "), "What? No.|");
-    EXPECT_EQ(Marked("Tom St. Clair runs. Ok"), "Tom St. Clair runs.|Ok");
-    EXPECT_EQ(Marked("At St.  Paul. X"), "At St.  Paul.|X");  // only "St. " is exempt
-}
-
-TEST(MarkSentences, FullStopsBeforeIndexThreeNeverEndASentence) {
-    EXPECT_EQ(Marked("No. more"), "No. more");  // full stop at index 2
-    EXPECT_EQ(Marked("A. B. Cee. D"), "A. B.|Cee.|D");
-    EXPECT_EQ(Marked("Yes. x"), "Yes.|x");  // index 3 does
-    EXPECT_EQ(Marked("! x"), "!|x");        // bangs have no such rule
-    EXPECT_EQ(Marked("a!"), "a!");          // too short to mark at all
-}
-
-TEST(MarkSentences, AStatementWithMarksOfItsOwnGetsNoNewOnes) {
-    std::string text = "Lineup\x05Offense: QB #1 Al. Defense: DE #2 Bo. Others.";
-    std::string before = text;
-    MarkSentences(text);
-    EXPECT_EQ(text, before);
+    struct Case {
+        std::string text, marked;
+    };
+    // clang-format off
+    for (const Case& c : {
+             Case{"He runs. He falls. Done.", "He runs.|He falls.|Done."},
+             Case{"Touchdown, Rams! That was Dive.", "Touchdown, Rams!|That was Dive."},
+             Case{"What? No. ", "What? No.|"},
+             Case{"Tom St. Clair runs. Ok", "Tom St. Clair runs.|Ok"},
+             Case{"At St.  Paul. X", "At St.  Paul.|X"},  // only "St. " is exempt
+             // A full stop at index 0 to 2 never ends a sentence; bangs have no such rule.
+             Case{"No. more", "No. more"}, Case{"A. B. Cee. D", "A. B.|Cee.|D"},
+             Case{"Yes. x", "Yes.|x"}, Case{"! x", "!|x"},
+             Case{"a!", "a!"},  // too short to mark at all
+             // A statement with marks of its own gets no new ones.
+             Case{"Lineup\x05Offense: QB #1 Al. Defense: DE #2 Bo. Others.",
+                  "Lineup|Offense: QB #1 Al. Defense: DE #2 Bo. Others."},
+         }) {
+        EXPECT_EQ(Marked(c.text), c.marked) << c.text;
+    }
+    // clang-format on
 }
 
 class ParseStatementTest : public ::testing::Test {

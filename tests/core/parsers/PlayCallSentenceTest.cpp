@@ -1,91 +1,72 @@
 #include <gtest/gtest.h>
 
-#include "text/Diagnostics.h"
+#include <string>
+#include <vector>
+
+#include "PlayFixture.h"
 #include "parsers/PlayCallSentence.h"
 #include "playcalls/PlayCallTable.h"
+#include "playcalls/PlayRec.h"
+#include "text/Diagnostics.h"
 
 namespace gridtally {
 namespace {
 
-class PlayCallSentenceTest : public ::testing::Test {
-protected:
-    void SetUp() override {
+// One sentence read for a run of 4 yards by the Otters against the Rams.
+struct Case {
+    std::string sentence;
+    int result;
+    std::string offensePlay;         // the play's key afterwards
+    std::vector<std::string> calls;  // CallLines
+    std::vector<std::string> printed = {};
+};
+
+TEST(ReadPlayCallSentence, CreditsTheDefenseAndTheOffenseCall) {
+    const std::string longOffense(200, 'o'), longDefense(100, 'd');
+    const std::string faced = " calls 1 runsFaced 1 runYardsAllowed 4";
+    // clang-format off
+    const Case cases[] = {
+        {"That was Dive Right (12) against Rams's Cover 2 (14).", 0, "Dive Right",
+         {"Otters|Dive Right|0 yards 4 calls 1", "Rams|Cover 2|3" + faced}},
+        // Without brackets the first word is the play.
+        {"That was Slant against Rams's Prevent (33).", 0, "Slant",
+         {"Otters|Slant|0 yards 4 calls 1", "Rams|Prevent|3" + faced}},
+        {"That was Slant against Rams's Prevent.", 0, "Slant",
+         {"Otters|Slant|0 yards 4 calls 1", "Rams|Prevent.|3" + faced}},
+        // A defense without a team is the situation's defense.
+        {"That was Dive (1) against Goal Line (5).", 0, "Dive",
+         {"Otters|Dive|0 yards 4 calls 1", "Rams|Goal Line|3" + faced}},
+        // Without a play name the offense is credited under an empty one, and so is a play
+        // call without "against".
+        {"That was  against Rams's Blitz (9).", -1, "", {"Otters||0 yards 4 calls 1"},
+         {"Error parsing Off Play: \n"}},
+        {"That was Dive (1).", 0, "", {"Otters||0 yards 4 calls 1"}},
+        // A defense play that cannot be read leaves the defense out, silently.
+        {"That was Dive (1) against Rams's ", -1, "Dive", {"Otters|Dive|0 yards 4 calls 1"}},
+        {"Dive (1) against Rams's Base (2).", 0, "", {}},
+        // Overlong play names are cut to their fields.
+        {"That was " + longOffense + " (1) against Rams's " + longDefense + " (2).", 0,
+         longOffense.substr(0, 127),
+         {"Otters|" + longOffense.substr(0, 127) + "|0 yards 4 calls 1",
+          "Rams|" + longDefense.substr(0, 63) + "|3" + faced}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.sentence);
+        DiagnosticsCapture capture;
+        PlayCallTable table;
+        PlayRec play;
         play.key.team = "Otters";
         play.key.kind = PlayKind::Run;
         play.state.offense = "Otters";
         play.state.defense = "Rams";
+        play.results.yards = 4;
+        EXPECT_EQ(ReadPlayCallSentence(c.sentence, play, table), c.result);
+        EXPECT_EQ(play.key.play.view(), c.offensePlay);
+        EXPECT_EQ(play.results.calls, c.calls.empty() ? 0 : 1);
+        EXPECT_EQ(CallLines(table), c.calls);
+        EXPECT_EQ(capture.stdoutMessages(), c.printed);
     }
-
-    int Read(std::string_view sentence) { return ReadPlayCallSentence(sentence, play, table); }
-
-    DiagnosticsCapture capture;
-    PlayRec play;
-    PlayCallTable table;
-};
-
-TEST_F(PlayCallSentenceTest, CreditsTheDefenseAndTheOffenseCall) {
-    play.results.yards = 4;
-    EXPECT_EQ(Read("That was Dive Right (12) against Rams's Cover 2 (14)."), 0);
-    ASSERT_EQ(table.size(), 2u);
-    const PlayCallRec* offense = table.Find("Otters|Dive Right|0");
-    const PlayCallRec* defense = table.Find("Rams|Cover 2|3");
-    ASSERT_NE(offense, nullptr);
-    ASSERT_NE(defense, nullptr);
-    EXPECT_EQ(offense->calls, 1);
-    EXPECT_EQ(offense->yards, 4);
-    EXPECT_EQ(defense->calls, 1);
-    EXPECT_EQ(defense->runsFaced, 1);
-    EXPECT_EQ(defense->runYardsAllowed, 4);
-    EXPECT_EQ(play.key.play, "Dive Right");
-}
-
-TEST_F(PlayCallSentenceTest, WithoutBracketsTheFirstWordIsThePlay) {
-    EXPECT_EQ(Read("That was Slant against Rams's Prevent (33)."), 0);
-    EXPECT_NE(table.Find("Otters|Slant|0"), nullptr);
-    EXPECT_NE(table.Find("Rams|Prevent|3"), nullptr);
-
-    EXPECT_EQ(Read("That was Slant against Rams's Prevent."), 0);
-    EXPECT_NE(table.Find("Rams|Prevent.|3"), nullptr);
-}
-
-TEST_F(PlayCallSentenceTest, ADefenseWithoutATeamIsTheStatesDefense) {
-    EXPECT_EQ(Read("That was Dive (1) against Goal Line (5)."), 0);
-    EXPECT_NE(table.Find("Rams|Goal Line|3"), nullptr);
-}
-
-TEST_F(PlayCallSentenceTest, AnEmptyOffensePartIsReportedAndCreditedUnderAnEmptyName) {
-    EXPECT_EQ(Read("That was  against Rams's Blitz (9)."), -1);
-    EXPECT_EQ(capture.stdoutMessages(), std::vector<std::string>{"Error parsing Off Play: \n"});
-    ASSERT_EQ(table.size(), 1u);
-    EXPECT_EQ(table.Find("Otters||0")->calls, 1);
-}
-
-TEST_F(PlayCallSentenceTest, WithoutAgainstOnlyTheOffenseIsCredited) {
-    EXPECT_EQ(Read("That was Dive (1)."), 0);
-    ASSERT_EQ(table.size(), 1u);
-    EXPECT_NE(table.Find("Otters||0"), nullptr);
-    EXPECT_TRUE(capture.stdoutMessages().empty());
-}
-
-TEST_F(PlayCallSentenceTest, AnUnreadableDefensePlayCreditsOnlyTheOffenseSilently) {
-    EXPECT_EQ(Read("That was Dive (1) against Rams's "), -1);
-    ASSERT_EQ(table.size(), 1u);
-    EXPECT_NE(table.Find("Otters|Dive|0"), nullptr);
-    EXPECT_TRUE(capture.stdoutMessages().empty());
-}
-
-TEST_F(PlayCallSentenceTest, NoThatWasCreditsNothing) {
-    EXPECT_EQ(Read("Dive (1) against Rams's Base (2)."), 0);
-    EXPECT_TRUE(table.empty());
-    EXPECT_EQ(play.results.calls, 0);
-}
-
-TEST_F(PlayCallSentenceTest, OverlongPlayNamesAreCut) {
-    std::string offensePlay(200, 'o');
-    std::string defensePlay(100, 'd');
-    Read("That was " + offensePlay + " (1) against Rams's " + defensePlay + " (2).");
-    EXPECT_EQ(play.key.play.view(), offensePlay.substr(0, 127));
-    EXPECT_NE(table.Find("Rams|" + defensePlay.substr(0, 63) + "|3"), nullptr);
 }
 
 }  // namespace

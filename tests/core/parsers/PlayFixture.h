@@ -3,18 +3,37 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <memory>
+#include <ostream>
 #include <string>
+#include <vector>
 
-#include "text/Diagnostics.h"
+#include "../CounterLines.h"
 #include "model/GameState.h"
-#include "parsers/StatementParser.h"
+#include "model/PlayerRec.h"
 #include "model/PlayerRoster.h"
 #include "model/Statement.h"
 #include "model/TeamTotals.h"
+#include "parsers/StatementParser.h"
 #include "playcalls/PlayCallTable.h"
+#include "text/Diagnostics.h"
 
 namespace gridtally {
+
+// Play statements read one after another, each after its own situation of the Otters
+// against the Rams, and everything they leave behind.
+struct PlayCase {
+    std::string name;
+    std::array<int, 2> counted;  // the Otters' runs and passes on first and ten
+    std::vector<std::string> plays;
+    std::vector<std::string> players;  // RosterLines
+    std::vector<std::string> calls;    // CallLines
+    std::vector<std::string> printed = {};
+    std::vector<std::string> errorsStartingWith = {};
+};
+
+inline void PrintTo(const PlayCase& c, std::ostream* out) { *out << c.name; }
 
 // Reads play statements the way a game log does, after a situation that names the
 // offense and the defense, and offers the players and records they produced.
@@ -37,6 +56,32 @@ protected:
     StatementKind OttersPlay(const std::string& text) {
         Situation("Otters", "Rams");
         return Parse(text);
+    }
+
+    // Reads the case's plays after situations of the given down and checks all they left.
+    void ExpectCase(const PlayCase& c, int situationDown) {
+        for (const std::string& play : c.plays) {
+            Situation("Otters", "Rams", situationDown);
+            EXPECT_EQ(Parse(play), StatementKind::Play) << play;
+        }
+        EXPECT_EQ(state, nullptr);
+        EXPECT_EQ(RosterLines(roster), c.players);
+        EXPECT_EQ(CallLines(playCalls), c.calls);
+        EXPECT_EQ(totals[0].name.view(), "Otters");
+        EXPECT_EQ(totals[1].name.view(), "Rams");
+        int counted = 0;
+        for (const TeamTotals& team : totals)
+            for (const auto& down : team.counts)
+                for (const auto& bucket : down) counted += bucket[0] + bucket[1];
+        EXPECT_EQ(counted, c.counted[0] + c.counted[1]);  // so nothing in another cell
+        EXPECT_EQ(totals[0].counts[0][2][0], c.counted[0]);
+        EXPECT_EQ(totals[0].counts[0][2][1], c.counted[1]);
+        EXPECT_EQ(capture.stdoutMessages(), c.printed);
+        ASSERT_EQ(capture.stderrMessages().size(), c.errorsStartingWith.size());
+        for (std::size_t i = 0; i < c.errorsStartingWith.size(); ++i) {
+            EXPECT_TRUE(capture.stderrMessages()[i].starts_with(c.errorsStartingWith[i]))
+                << capture.stderrMessages()[i];
+        }
     }
 
     const PlayerRec& Player(const std::string& name) {
@@ -65,5 +110,9 @@ protected:
     std::unique_ptr<GameState> state;
     std::array<TeamTotals, 2> totals;
 };
+
+inline std::string CaseName(const ::testing::TestParamInfo<PlayCase>& info) {
+    return info.param.name;
+}
 
 }  // namespace gridtally

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "../CounterLines.h"
 #include "playcalls/PlayCallTable.h"
 
 namespace gridtally {
@@ -35,16 +36,9 @@ TEST(AddPlayResult, OffenseSumsEveryCounterAndLeavesTheRunningTotalsInThePlay) {
     second.results.points = 6;
     table.AddPlayCall(second);
 
-    const PlayCallRec* record = table.Find("Reds|Dive|0");
-    ASSERT_NE(record, nullptr);
-    EXPECT_EQ(record->calls, 2);
-    EXPECT_EQ(record->yards, 3);
-    EXPECT_EQ(record->points, 6);
-    EXPECT_EQ(record->spare, 2);
-    EXPECT_EQ(record->runsFaced, 1);
-    EXPECT_EQ(second.results.calls, 2);  // the play now shows its call's totals
-    EXPECT_EQ(second.results.yards, 3);
-    EXPECT_EQ(table.size(), 1u);
+    const std::string totals = "Reds|Dive|0 yards 3 calls 2 spare 2 points 6 runsFaced 1";
+    EXPECT_EQ(CallLines(table), std::vector<std::string>{totals});
+    EXPECT_EQ(CallLine("Reds|Dive|0", second.results), totals);  // the play shows them too
 }
 
 TEST(AddPlayResult, DefenseCountsThePlayAndWhatItFacedButNotYardsOrPoints) {
@@ -65,28 +59,15 @@ TEST(AddPlayResult, DefenseCountsThePlayAndWhatItFacedButNotYardsOrPoints) {
     unknown.results.defTouchdowns = 1;
 
     for (PlayRec* play : {&run, &pass, &sack, &punt, &unknown}) {
-        PlayCallRec before = play->results;
+        const std::string before = CallLine("", play->results);
         table.AddPlayResult("Blues|Base|3", PlayKind::Defense, *play);
-        EXPECT_EQ(play->results.calls, before.calls);  // the play itself is untouched
-        EXPECT_EQ(play->results.yards, before.yards);
+        EXPECT_EQ(CallLine("", play->results), before);  // the play itself is untouched
     }
-
-    const PlayCallRec& d = *table.Find("Blues|Base|3");
-    EXPECT_EQ(d.calls, 5);
-    EXPECT_EQ(d.runsFaced, 1);
-    EXPECT_EQ(d.passesFaced, 2);
-    EXPECT_EQ(d.runYardsAllowed, 5);
-    EXPECT_EQ(d.passYardsAllowed, 12);
-    EXPECT_EQ(d.sacks, 1);
-    EXPECT_EQ(d.fumbles, 1);
-    EXPECT_EQ(d.interceptions, 1);
-    EXPECT_EQ(d.touchdowns, 1);
-    EXPECT_EQ(d.defTouchdowns, 1);
-    EXPECT_EQ(d.safeties, 1);
-    EXPECT_EQ(d.spare, 1);
-    EXPECT_EQ(d.yards, 0);
-    EXPECT_EQ(d.completions, 0);
-    EXPECT_EQ(d.points, 0);
+    EXPECT_EQ(CallLines(table),
+              std::vector<std::string>{
+                  "Blues|Base|3 calls 5 sacks 1 fumbles 1 interceptions 1 touchdowns 1 "
+                  "defTouchdowns 1 safeties 1 spare 1 runsFaced 1 passesFaced 2 "
+                  "runYardsAllowed 5 passYardsAllowed 12"});
 }
 
 TEST(AddPlayResult, ASecondPlayOfACallLeavesTwoCallsInRecordAndPlay) {
@@ -95,11 +76,10 @@ TEST(AddPlayResult, ASecondPlayOfACallLeavesTwoCallsInRecordAndPlay) {
     PlayRec b = Play("Reds", "Dive", PlayKind::Run, 7);
     Credit(table, a, "Blues|Base|3");
     Credit(table, b, "Blues|Base|3");
-    EXPECT_EQ(table.Find("Reds|Dive|0")->calls, 2);
-    EXPECT_EQ(b.results.calls, 2);
-    EXPECT_EQ(b.results.yards, 10);
-    EXPECT_EQ(table.Find("Blues|Base|3")->calls, 2);
-    EXPECT_EQ(table.Find("Blues|Base|3")->runYardsAllowed, 10);
+    EXPECT_EQ(CallLines(table),
+              (std::vector<std::string>{"Blues|Base|3 calls 2 runsFaced 2 runYardsAllowed 10",
+                                        "Reds|Dive|0 yards 10 calls 2"}));
+    EXPECT_EQ(CallLine("Reds|Dive|0", b.results), "Reds|Dive|0 yards 10 calls 2");
 }
 
 TEST(AddPlayResult, SumsWrapInsteadOfOverflowing) {

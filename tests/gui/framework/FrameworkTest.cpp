@@ -285,13 +285,21 @@ private slots:
                 return multiple ? QStringList{"a.log", "b.log"} : QStringList{"a.log"};
             }
             QString seenFilter;
-        } answering;
-        SetDialogRunner(&answering);
-        QCOMPARE(
-            CurrentDialogRunner().GetOpenFileNames(nullptr, "Add", "Logs|*.log||", true).size(), 2);
-        QCOMPARE(answering.seenFilter, QStringLiteral("Logs|*.log||"));
-        SetDialogRunner(nullptr);
-        QVERIFY(&CurrentDialogRunner() != &answering);
+        } answering, inner;
+        DialogRunner* standard = &CurrentDialogRunner();
+        {
+            ScopedDialogRunner scoped(answering);
+            QCOMPARE(
+                CurrentDialogRunner().GetOpenFileNames(nullptr, "Add", "Logs|*.log||", true).size(),
+                2);
+            QCOMPARE(answering.seenFilter, QStringLiteral("Logs|*.log||"));
+            {
+                ScopedDialogRunner nested(inner);
+                QCOMPARE(&CurrentDialogRunner(), static_cast<DialogRunner*>(&inner));
+            }
+            QCOMPARE(&CurrentDialogRunner(), static_cast<DialogRunner*>(&answering));
+        }
+        QCOMPARE(&CurrentDialogRunner(), standard);
     }
 
     void recentFilesKeepTheNewestFourInTheSettings() {
@@ -378,7 +386,7 @@ private slots:
 
     void templatesOpenFilesByExtensionIntoFramesOnTheRoute() {
         SilentRunner runner;
-        SetDialogRunner(&runner);
+        ScopedDialogRunner scoped(runner);
         MainFrame main;
         std::vector<QString> made;
         auto makeTemplate = [&](const char* strings, const char* kind, bool clientWorks) {
@@ -448,7 +456,6 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(main.shownMenuResource(), 0);
         QCOMPARE(main.menuBar()->actions().size(), 1);
-        SetDialogRunner(nullptr);
     }
 
     void aPrintRunCallsTheHooksInOrderAndDialogsGoThroughTheRunner() {
@@ -483,11 +490,12 @@ private slots:
             }
             QStringList shown;
         } runner;
-        SetDialogRunner(&runner);
-        view.calls.clear();
-        QVERIFY(!PrintWithDialog(view, nullptr));
-        PrintPreview(view, nullptr);
-        SetDialogRunner(nullptr);
+        {
+            ScopedDialogRunner scoped(runner);
+            view.calls.clear();
+            QVERIFY(!PrintWithDialog(view, nullptr));
+            PrintPreview(view, nullptr);
+        }
         QCOMPARE(runner.shown.size(), 2);
         // Asked for its page range, printed nothing from cancelled dialogs.
         QCOMPARE(view.calls, QStringList({"prepare"}));
