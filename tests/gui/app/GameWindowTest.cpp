@@ -34,14 +34,6 @@ namespace {
 
 const QString kSample = QStringLiteral(GRIDTALLY_EXAMPLES_DIR "/riverside-at-hillcrest.log");
 
-// Installs a runner for the life of a test function, so that an early return from a
-// failed check cannot leave it behind for the next test.
-class RunnerScope {
-public:
-    explicit RunnerScope(DialogRunner* runner) { SetDialogRunner(runner); }
-    ~RunnerScope() { SetDialogRunner(nullptr); }
-};
-
 // Answers the play adjustment dialog as a user would, by clicking its controls.
 struct AdjustAnswer : DialogRunner {
     std::function<void(PlayAdjustDlg&)> click;
@@ -207,7 +199,7 @@ private slots:
         int otherRows = otherClubRuns->GetItemCount();
 
         AdjustAnswer answer;
-        RunnerScope scope(&answer);
+        ScopedDialogRunner scope(answer);
 
         // OK without a change, from either list, changes nothing.
         runs->AdjustPlayAt(RowPoint(*runs, 0));
