@@ -62,4 +62,10 @@ std::optional<QString> TopTabLabelOf(const QWidget* widget) {
     return std::nullopt;
 }
 
+std::optional<std::string> TopTabClubOf(const QWidget* widget) {
+    std::optional<QString> label = TopTabLabelOf(widget);
+    if (!label) return std::nullopt;
+    return label->toLatin1().toStdString();
+}
+
 }  // namespace gridtally::gui

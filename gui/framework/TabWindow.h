@@ -4,6 +4,7 @@
 #include <QTabWidget>
 #include <functional>
 #include <optional>
+#include <string>
 
 namespace gridtally::gui {
 
@@ -54,5 +55,7 @@ private:
 // above it decides. Nothing when no tab window holds it. A view of a club finds its club
 // this way, whatever tab window it sits in.
 std::optional<QString> TopTabLabelOf(const QWidget* widget);
+// The same label as the Latin-1 bytes that the game's club names are made of.
+std::optional<std::string> TopTabClubOf(const QWidget* widget);
 
 }  // namespace gridtally::gui

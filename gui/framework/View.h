@@ -52,6 +52,18 @@ public:
     virtual void OnPrint(DeviceContext& dc, PrintInfo& /*info*/) { OnDraw(dc); }
     virtual void OnEndPrinting(DeviceContext& /*dc*/, PrintInfo& /*info*/) {}
 
+protected:
+    // The printing half of the update protocol: prints this view's page when the update
+    // is a Print request aimed at it. True for every Print request, aimed here or not,
+    // so that the caller does nothing else with one.
+    bool HandlePrintUpdate(UpdateHint hint, PrintHint* printHint) {
+        if (hint != UpdateHint::Print) return false;
+        if (printHint && printHint->target == this && printHint->dc && printHint->info) {
+            OnPrint(*printHint->dc, *printHint->info);
+        }
+        return true;
+    }
+
 private:
     Document* document_ = nullptr;
 };

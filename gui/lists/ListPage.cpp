@@ -45,6 +45,16 @@ void InsertListColumns(ListCtrl& list, std::span<const ListColumn> columns) {
     }
 }
 
+int AppendRow(ListCtrl& list, const std::vector<std::string>& cells, std::size_t record) {
+    if (cells.empty()) return -1;
+    int row = list.InsertItem(list.GetItemCount(), QString::fromLatin1(cells[0]));
+    if (record != ListCtrl::kNoRecord) list.SetItemData(row, record);
+    for (std::size_t column = 1; column < cells.size(); ++column) {
+        list.SetItemText(row, static_cast<int>(column), QString::fromLatin1(cells[column]));
+    }
+    return row;
+}
+
 int PrintListPage(DeviceContext& dc, const ListCtrl& list, std::span<const ListColumn> columns,
                   const std::string& title) {
     dc.SaveDC();

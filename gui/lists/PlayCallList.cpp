@@ -2,6 +2,7 @@
 
 #include "framework/Dialogs.h"
 #include "framework/Document.h"
+#include "lists/ListPage.h"
 #include "lists/PlayAdjustment.h"
 #include "playcalls/PlayModel.h"
 #include "playcalls/PlayRec.h"
@@ -29,12 +30,7 @@ void PlayCallList::FillRows(PlayModel& model) {
     DeleteAllItems();
     records_ = std::move(collected);
     for (std::size_t i = 0; i < records_.size(); ++i) {
-        std::vector<std::string> cells = PlayListCells(list_, *records_[i]);
-        int row = InsertItem(GetItemCount(), QString::fromLatin1(cells[0]));
-        SetItemData(row, i);
-        for (std::size_t column = 1; column < cells.size(); ++column) {
-            SetItemText(row, static_cast<int>(column), QString::fromLatin1(cells[column]));
-        }
+        AppendRow(*this, PlayListCells(list_, *records_[i]), i);
     }
 }
 

@@ -20,13 +20,7 @@ void TeamListView::OnInitialUpdate() {
 }
 
 void TeamListView::OnUpdate(View* /*sender*/, UpdateHint hint, PrintHint* printHint) {
-    if (hint == UpdateHint::Print) {
-        if (printHint && printHint->target == this && printHint->dc && printHint->info) {
-            OnPrint(*printHint->dc, *printHint->info);
-        }
-        return;
-    }
-    Refill();
+    if (!HandlePrintUpdate(hint, printHint)) Refill();
 }
 
 void TeamListView::Refill() {
@@ -49,9 +43,7 @@ void TeamListView::ResolveTeamName() {
         return;
     }
     if (!ListTeamNeedsResolving(teamName_)) return;
-    if (std::optional<QString> label = TopTabLabelOf(this)) {
-        teamName_ = label->toLatin1().toStdString();
-    }
+    if (std::optional<std::string> club = TopTabClubOf(this)) teamName_ = *club;
 }
 
 void TeamListView::OnPrint(DeviceContext& dc, PrintInfo& /*info*/) {

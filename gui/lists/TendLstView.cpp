@@ -1,5 +1,6 @@
 #include "lists/TendLstView.h"
 
+#include "lists/ListPage.h"
 #include "lists/Tendencies.h"
 #include "playcalls/PlayModel.h"
 
@@ -12,10 +13,7 @@ std::span<const ListColumn> TendLstView::Columns() const { return TendencyColumn
 void TendLstView::FillRows(PlayModel& model) {
     DeleteAllItems();
     for (const std::vector<std::string>& cells : TendencyRows(model.FindTeamTotals(teamName()))) {
-        int row = InsertItem(GetItemCount(), QString::fromLatin1(cells[0]));
-        for (std::size_t column = 1; column < cells.size(); ++column) {
-            SetItemText(row, static_cast<int>(column), QString::fromLatin1(cells[column]));
-        }
+        AppendRow(*this, cells);
     }
 }
 

@@ -15,8 +15,8 @@ DPlayerList::DPlayerList(QWidget* parent) : ListCtrl(parent) {
 
 void DPlayerList::OnInitialUpdate() {
     if (!teamNameSet_) {
-        if (std::optional<QString> label = TopTabLabelOf(this)) {
-            teamName_ = label->toLatin1().toStdString();
+        if (std::optional<std::string> club = TopTabClubOf(this)) {
+            teamName_ = *club;
             teamNameSet_ = true;
         }
     }
@@ -24,20 +24,12 @@ void DPlayerList::OnInitialUpdate() {
     auto* game = dynamic_cast<const GameLog*>(document());
     if (!game) return;
     rows_ = CollectPlayers(game->roster, PlayerGroup::Defense, game->ClubName(teamName_));
-    for (std::size_t i = 0; i < rows_.size(); ++i) {
-        std::vector<std::string> cells = DPlayerCells(*rows_[i]);
-        int row = InsertItem(GetItemCount(), QString::fromLatin1(cells[0]));
-        SetItemData(row, i);
-        for (std::size_t column = 1; column < cells.size(); ++column) {
-            SetItemText(row, static_cast<int>(column), QString::fromLatin1(cells[column]));
-        }
-    }
+    for (std::size_t i = 0; i < rows_.size(); ++i) AppendRow(*this, DPlayerCells(*rows_[i]), i);
 }
 
 void DPlayerList::OnUpdate(View* /*sender*/, UpdateHint hint, PrintHint* printHint) {
     // The list is filled once; a later change of the document leaves it as it is.
-    if (hint != UpdateHint::Print || !printHint || printHint->target != this) return;
-    if (printHint->dc && printHint->info) OnPrint(*printHint->dc, *printHint->info);
+    HandlePrintUpdate(hint, printHint);
 }
 
 void DPlayerList::SortByColumn(int column) {

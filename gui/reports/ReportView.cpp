@@ -18,14 +18,13 @@ void ReportView::OnInitialUpdate() {
 
 void ReportView::OnUpdate(View* /*sender*/, UpdateHint hint, PrintHint* printHint) {
     // A report is rebuilt when it paints; only a print request for this view matters.
-    if (hint != UpdateHint::Print || !printHint || printHint->target != this) return;
-    if (printHint->dc && printHint->info) OnPrint(*printHint->dc, *printHint->info);
+    HandlePrintUpdate(hint, printHint);
 }
 
 const std::string& ReportView::teamName() {
     if (!teamNameSet_) {
-        if (std::optional<QString> label = TopTabLabelOf(this)) {
-            teamName_ = label->toLatin1().toStdString();
+        if (std::optional<std::string> club = TopTabClubOf(this)) {
+            teamName_ = *club;
             teamNameSet_ = true;
         }
     }
