@@ -1,6 +1,7 @@
 # make run   installs what is missing, builds, opens the bundled sample game in the
 #            desktop program (its text printout where there is no display)
-# make test  installs what is missing, builds (core and CLI also with sanitizers), runs every test
+# make test  installs what is missing, builds (everything a second time with sanitizers),
+#            runs every test
 
 BUILD_DIR := build
 ASAN_DIR  := build-asan
@@ -19,7 +20,7 @@ build: deps
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 build-asan: deps
-	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DGRIDTALLY_SANITIZE=ON -DGRIDTALLY_WERROR=ON -DGRIDTALLY_BUILD_GUI=OFF
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DGRIDTALLY_SANITIZE=ON -DGRIDTALLY_WERROR=ON
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 
 run: build
