@@ -49,19 +49,7 @@ bool CLogView::OnPreparePrinting(PrintInfo& info) {
     return true;
 }
 
-void CLogView::OnPrint(DeviceContext& dc, PrintInfo& info) {
-    PrintHint hint{&dc, &info, nullptr};
-    int count = 0;
-    for (View* view : View::document()->views()) {
-        if (view == this) continue;
-        if (++count == info.currentPage) {
-            hint.target = view;
-            view->OnUpdate(this, UpdateHint::Print, &hint);
-            return;
-        }
-    }
-    // Fewer views than pages: the page stays blank.
-}
+void CLogView::OnPrint(DeviceContext& dc, PrintInfo& info) { PrintPageThroughViews(*this, dc, info); }
 
 bool CLogView::FindNext(const QString& text, QTextDocument::FindFlags flags) {
     if (text.isEmpty()) return false;

@@ -1,5 +1,9 @@
 #include "framework/ChildFrame.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+
+#include "framework/Dialogs.h"
 #include "framework/Document.h"
 #include "framework/View.h"
 
@@ -15,6 +19,26 @@ ChildFrame::~ChildFrame() {
         std::vector<View*> views = document_->views();
         for (View* view : views) view->AttachTo(nullptr);
     }
+}
+
+void ChildFrame::closeEvent(QCloseEvent* event) {
+    if (document_ && document_->IsModified()) {
+        switch (CurrentDialogRunner().AskSaveChanges(this, QApplication::applicationName(),
+                                                     document_->title())) {
+            case DialogRunner::SaveChoice::Cancel:
+                event->ignore();
+                return;
+            case DialogRunner::SaveChoice::Save:
+                if (!SaveForClose()) {
+                    event->ignore();
+                    return;
+                }
+                break;
+            case DialogRunner::SaveChoice::Discard:
+                break;
+        }
+    }
+    QMdiSubWindow::closeEvent(event);
 }
 
 View* ChildFrame::GetActiveView() const {

@@ -29,6 +29,12 @@ public:
     // The view that has the focus, else the first view of the document.
     virtual View* GetActiveView() const;
 
+protected:
+    // A document with unsaved changes asks before its window closes; Cancel keeps it.
+    void closeEvent(QCloseEvent* event) override;
+    // Saves the document when the user chose Save on closing; false keeps the window.
+    virtual bool SaveForClose() { return false; }
+
 private:
     friend class DocTemplate;
     std::unique_ptr<Document> document_;

@@ -49,6 +49,19 @@ void DialogRunner::ShowMessage(QWidget* parent, const QString& title, const QStr
     Exec(box);
 }
 
+DialogRunner::SaveChoice DialogRunner::AskSaveChanges(QWidget* parent, const QString& title,
+                                                      const QString& documentTitle) {
+    QMessageBox box(QMessageBox::Question, title,
+                    QObject::tr("Save changes to %1?").arg(documentTitle),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    Exec(box);
+    QMessageBox::StandardButton answer = box.standardButton(box.clickedButton());
+    if (answer == QMessageBox::Save) return SaveChoice::Save;
+    if (answer == QMessageBox::Discard) return SaveChoice::Discard;
+    return SaveChoice::Cancel;
+}
+
 DialogRunner& CurrentDialogRunner() { return *currentRunner; }
 
 void SetDialogRunner(DialogRunner* runner) { currentRunner = runner ? runner : &standardRunner; }

@@ -27,6 +27,11 @@ public:
                                     const QString& defaultExtension);
     // A message with an OK button.
     virtual void ShowMessage(QWidget* parent, const QString& title, const QString& text);
+
+    // "Save changes to DOCUMENT?" before a window with unsaved changes closes.
+    enum class SaveChoice { Save, Discard, Cancel };
+    virtual SaveChoice AskSaveChanges(QWidget* parent, const QString& title,
+                                      const QString& documentTitle);
 };
 
 DialogRunner& CurrentDialogRunner();

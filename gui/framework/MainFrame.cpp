@@ -1,8 +1,10 @@
 #include "framework/MainFrame.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 
 #include "framework/ChildFrame.h"
@@ -113,6 +115,16 @@ ChildFrame* MainFrame::Show(std::unique_ptr<ChildFrame> owned) {
     ShowMenusOfActiveDocument();
     router_.UpdateActions();
     return frame;
+}
+
+void MainFrame::closeEvent(QCloseEvent* event) {
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+        if (!window->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    QMainWindow::closeEvent(event);
 }
 
 ChildFrame* MainFrame::ActiveChild() const {

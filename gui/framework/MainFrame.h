@@ -56,6 +56,10 @@ public:
     std::vector<CommandTarget*> Route() const;
     void SetApplicationTarget(CommandTarget* application) { application_ = application; }
 
+protected:
+    // Exit closes every document window first; one whose user cancels keeps the program.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     // Hands the frame to the MDI area, which owns it from then on.
     ChildFrame* Show(std::unique_ptr<ChildFrame> frame);

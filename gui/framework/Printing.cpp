@@ -12,6 +12,7 @@
 
 #include "framework/DeviceContext.h"
 #include "framework/Dialogs.h"
+#include "framework/Document.h"
 #include "framework/View.h"
 
 namespace gridtally::gui {
@@ -39,6 +40,20 @@ bool RunPrintJob(View& view, QPagedPaintDevice& device, double resolution, PageR
     }
     view.OnEndPrinting(dc, info);
     return painter.end();
+}
+
+void PrintPageThroughViews(View& driver, DeviceContext& dc, PrintInfo& info) {
+    if (!driver.document()) return;
+    PrintHint hint{&dc, &info, nullptr};
+    int count = 0;
+    for (View* view : driver.document()->views()) {
+        if (view == &driver) continue;
+        if (++count == info.currentPage) {
+            hint.target = view;
+            view->OnUpdate(&driver, UpdateHint::Print, &hint);
+            return;
+        }
+    }
 }
 
 QPrinter& ProgramPrinter() {

@@ -8,7 +8,9 @@ class QWidget;
 
 namespace gridtally::gui {
 
+class DeviceContext;
 class View;
+struct PrintInfo;
 
 // The pages a user asked for; 0 for either end means the view's own first or last.
 struct PageRange {
@@ -24,6 +26,11 @@ bool RunPrintJob(View& view, QPagedPaintDevice& device, double resolution, PageR
 
 // The printer of the program: what Print Setup chooses, Print and Print Preview use.
 QPrinter& ProgramPrinter();
+
+// Prints page N of a document through its views: the N-th view other than `driver`,
+// in the document's order, gets a Print update aimed at it. Without one the page
+// stays blank.
+void PrintPageThroughViews(View& driver, DeviceContext& dc, PrintInfo& info);
 
 // The print dialog, then the job; false when cancelled.
 bool PrintWithDialog(View& view, QWidget* parent);
