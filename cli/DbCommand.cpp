@@ -40,12 +40,8 @@ bool Load(const std::string& path, PlayDB& db, Streams& io, Use use) {
     if (!ReadInputFile(path, bytes, io.err)) return false;
     PlayDBLoadReport report = LoadPlayDB(bytes, db);
     if (report.Clean()) return true;
-    io.err << kProgram << "warning: " << path << " is damaged or not a Play DB: ";
-    if (report.unknownTagBytes > 0) io.err << report.unknownTagBytes << " stray bytes";
-    if (report.unknownTagBytes > 0 && report.cutShort) io.err << ", ";
-    if (report.cutShort) io.err << "a record cut short by the end of the file";
-    io.err << " (read " << report.playCallRecords << " play-call and " << report.teamRecords
-           << " team records)\n";
+    io.err << kProgram << "warning: " << path
+           << " is damaged or not a Play DB: " << DescribeLoadReport(report) << '\n';
     switch (use) {
         case Use::ForcePrint:
             return true;

@@ -72,6 +72,16 @@ std::string SerializePlayDB(const PlayDB& db) {
     return out;
 }
 
+std::string DescribeLoadReport(const PlayDBLoadReport& report) {
+    std::string text;
+    if (report.unknownTagBytes > 0) text += std::to_string(report.unknownTagBytes) + " stray bytes";
+    if (report.unknownTagBytes > 0 && report.cutShort) text += ", ";
+    if (report.cutShort) text += "a record cut short by the end of the file";
+    text += " (read " + std::to_string(report.playCallRecords) + " play-call and " +
+            std::to_string(report.teamRecords) + " team records)";
+    return text;
+}
+
 PlayDBLoadReport LoadPlayDB(std::string_view bytes, PlayDB& db) {
     PlayDBLoadReport report;
     ByteReader reader(bytes);

@@ -27,6 +27,10 @@ struct PlayDBLoadReport {
     bool Clean() const { return unknownTagBytes == 0 && !cutShort; }
 };
 
+// What was wrong, for a message: "3 stray bytes, a record cut short by the end of the
+// file (read 2 play-call and 1 team records)".
+std::string DescribeLoadReport(const PlayDBLoadReport& report);
+
 // Loads records in any order into `db`; a later record of a key or name replaces an
 // earlier one, unknown tag bytes are skipped, and a record cut short by the end of the
 // file keeps what was read (a play-call record only when a counter byte was read).

@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 
+#include "app/YardbookApp.h"
 #include "framework/ChildFrame.h"
 #include "framework/Document.h"
 
@@ -26,6 +27,9 @@ void CMainFrame::UpdateTitle() {
 void CMainFrame::BuildMenus() {
     auto* file = new QMenu(tr("&File"));
     AddMenuCommand(file, tr("&Open...\tCtrl+O"), command::kFileOpen);
+    AddMenuCommand(file, tr("&New DB...\tCtrl+N"), CYardbookApp::kNewPlayDB);
+    AddMenuCommand(file, tr("&Save\tCtrl+S"), command::kFileSave);
+    AddMenuCommand(file, tr("Save &As..."), command::kFileSaveAs);
     file->addSeparator();
     AddMenuCommand(file, tr("&Print...\tCtrl+P"), command::kFilePrint);
     AddMenuCommand(file, tr("Print Pre&view"), command::kFilePrintPreview);
@@ -39,8 +43,10 @@ void CMainFrame::BuildMenus() {
 
     SetMenus(0, {file, edit});
     SetMenus(128, {file, edit});
+    SetMenus(CYardbookApp::kPlayDBResource, {file, edit});
     AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_O), command::kFileOpen);
     AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_P), command::kFilePrint);
+    AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_S), command::kFileSave);
     AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_C), command::kEditCopy);
     AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_Insert), command::kEditCopy);
 }

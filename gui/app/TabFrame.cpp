@@ -11,15 +11,6 @@
 #include "reports/SpecialTeamsView.h"
 
 namespace gridtally::gui {
-namespace {
-
-template <typename ViewClass>
-TabWindow::ViewFactory Make() {
-    return [](QWidget* parent) -> View* { return new ViewClass(parent); };
-}
-
-}  // namespace
-
 CTabFrame::CTabFrame(QWidget* parent) : ChildFrame(parent) {
     OnCommand(command::kNextTab, [this] { NextTab(); });
     OnCommand(command::kPreviousTab, [this] { PreviousTab(); });
@@ -34,13 +25,13 @@ CTabFrame::CTabFrame(QWidget* parent) : ChildFrame(parent) {
 TabWindow* CTabFrame::MakeTeamTabs(const CreateContext& context) {
     auto* tabs = new TabWindow(gameTabs);
     tabs->setTabPosition(QTabWidget::South);
-    tabs->AddViewTab(Make<OPlyrStatsView>(), tr("O Players"), context, -1);
-    tabs->AddViewTab(Make<DPlayerList>(), tr("D Players"), context, -1);
-    tabs->AddViewTab(Make<SpecialTeamsView>(), tr("Special"), context, -1);
-    tabs->AddViewTab(Make<RunPlayList>(), tr("Run Plays"), context, -1);
-    tabs->AddViewTab(Make<PassPlayList>(), tr("Pass Plays"), context, -1);
-    tabs->AddViewTab(Make<DefPlayList>(), tr("Def Plays"), context, -1);
-    tabs->AddViewTab(Make<TendLstView>(), tr("Play Calling"), context, -1);
+    tabs->AddViewTab(MakeView<OPlyrStatsView>(), tr("O Players"), context, -1);
+    tabs->AddViewTab(MakeView<DPlayerList>(), tr("D Players"), context, -1);
+    tabs->AddViewTab(MakeView<SpecialTeamsView>(), tr("Special"), context, -1);
+    tabs->AddViewTab(MakeView<RunPlayList>(), tr("Run Plays"), context, -1);
+    tabs->AddViewTab(MakeView<PassPlayList>(), tr("Pass Plays"), context, -1);
+    tabs->AddViewTab(MakeView<DefPlayList>(), tr("Def Plays"), context, -1);
+    tabs->AddViewTab(MakeView<TendLstView>(), tr("Play Calling"), context, -1);
     return tabs;
 }
 
@@ -48,7 +39,7 @@ bool CTabFrame::OnCreateClient(const CreateContext& context) {
     // This order makes the document's order of views, which numbers the printed pages.
     gameTabs = new TabWindow(this);
     setWidget(gameTabs);
-    gameTabs->AddViewTab(Make<CLogView>(), tr("Log File Source"), context, -1);
+    gameTabs->AddViewTab(MakeView<CLogView>(), tr("Log File Source"), context, -1);
     team1Tabs = MakeTeamTabs(context);
     team2Tabs = MakeTeamTabs(context);
     gameTabs->AddWindowTab(team1Tabs, QStringLiteral("Team 1"));

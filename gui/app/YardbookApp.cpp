@@ -7,12 +7,14 @@
 #include "app/MainFrm.h"
 #include "app/TabFrame.h"
 #include "app/YardbookDoc.h"
+#include "playdb/PDBView.h"
+#include "playdb/PlayDBDoc.h"
+#include "playdb/PlayDBTabWin.h"
+#include "text/Latin1.h"
 #include "framework/DocTemplate.h"
 #include "framework/Printing.h"
 
 namespace gridtally::gui {
-namespace {
-
 std::unique_ptr<DocTemplate> MakeLogDocTemplate() {
     return std::make_unique<DocTemplate>(
         CYardbookApp::kLogResource, CYardbookApp::kLogDocStrings,
@@ -20,12 +22,21 @@ std::unique_ptr<DocTemplate> MakeLogDocTemplate() {
         [](const CreateContext&) { return std::make_unique<CTabFrame>(); });
 }
 
-}  // namespace
+std::unique_ptr<DocTemplate> MakePlayDBDocTemplate() {
+    return std::make_unique<DocTemplate>(
+        CYardbookApp::kPlayDBResource, CYardbookApp::kPlayDBDocStrings,
+        [] { return std::make_unique<PlayDBDoc>(); },
+        [](const CreateContext&) { return std::make_unique<PlayDBTabWin>(); });
+}
 
 const QString CYardbookApp::kLogDocStrings = QStringLiteral(
     "Gridtally\n\nTurflog\nYardbk Files (*.log)\n.log\nYardbook.Document\nTurflog Document");
 
+const QString CYardbookApp::kPlayDBDocStrings = QStringLiteral(
+    "Gridtally\n\nPlayDB\nPlayDB Files  (*.pdb)\n.pdb\nPlayDB.Document\nPlayDB Document");
+
 CYardbookApp::CYardbookApp() {
+    OnCommand(kNewPlayDB, [this] { OnNewPlayDB(); });
     OnCommand(command::kFilePrintSetup, [this] { PrinterSetup(ProgramPrinter(), mainFrame_.get()); });
     OnCommand(command::kAppExit, [this] { mainFrame_->close(); });
 }
@@ -35,11 +46,48 @@ CYardbookApp::~CYardbookApp() = default;
 bool CYardbookApp::InitInstance(const QStringList& files) {
     mainFrame_ = std::make_unique<CMainFrame>();
     logDocTemplate = &mainFrame_->AddDocTemplate(MakeLogDocTemplate());
+    playDBDocTemplate = &mainFrame_->AddDocTemplate(MakePlayDBDocTemplate());
     mainFrame_->SetApplicationTarget(this);
     mainFrame_->BuildMenus();
     mainFrame_->show();
     for (const QString& file : files) mainFrame_->OpenDocumentFile(file);
     return true;
+}
+
+void CYardbookApp::OnNewPlayDB() {
+    if (mainFrame_ && playDBDocTemplate) mainFrame_->NewDocument(*playDBDocTemplate);
+}
+
+int PrintPlayDBToPdf(const QString& dbPath, const QString& pdfPath, const QString& team) {
+    QTextStream err(stderr);
+    std::string why;
+    QByteArray typed = team.toUtf8();
+    std::optional<std::string> name =
+        Utf8ToLatin1(std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())), &why);
+    if (!name) {
+        err << "gridtally: --team: \"" << team << "\" " << QString::fromStdString(why) << '\n';
+        return 2;
+    }
+    QString error;
+    std::unique_ptr<DocTemplate> dbTemplate = MakePlayDBDocTemplate();
+    std::unique_ptr<ChildFrame> frame = dbTemplate->OpenDocumentFile(dbPath, error);
+    auto* window = dynamic_cast<PlayDBTabWin*>(frame.get());
+    auto* db = window ? dynamic_cast<PlayDBDoc*>(window->document()) : nullptr;
+    if (!db || !window->form) {
+        err << "gridtally: cannot open " << dbPath << ": " << error << '\n';
+        return 1;
+    }
+    if (!db->HasTeam(*name)) {
+        err << "gridtally: no team named \"" << team << "\" in " << dbPath << '\n';
+        return 1;
+    }
+    db->currentTeam = *name;
+    db->UpdateAllViews(window->form);
+    if (!PrintViewToPdf(*window->form, pdfPath, &error)) {
+        err << "gridtally: " << error << '\n';
+        return 1;
+    }
+    return 0;
 }
 
 int PrintGameToPdf(const QString& logPath, const QString& pdfPath) {

@@ -44,9 +44,14 @@ int main(int argc, char** argv) {
     parser.addVersionOption();
     QCommandLineOption printToPdf(
         QStringLiteral("print-to-pdf"),
-        QStringLiteral("Print the game's 14 pages into OUT.pdf, with no window: "
-                       "--print-to-pdf GAME.log OUT.pdf"));
+        QStringLiteral("Print a game's 14 pages, or a Play DB's 4 pages of one club, into "
+                       "OUT.pdf with no window: --print-to-pdf GAME.log OUT.pdf, "
+                       "--print-to-pdf DB.pdb OUT.pdf --team NAME"));
     parser.addOption(printToPdf);
+    QCommandLineOption team(QStringLiteral("team"),
+                            QStringLiteral("With --print-to-pdf of a Play DB: the club to print"),
+                            QStringLiteral("NAME"));
+    parser.addOption(team);
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QStringLiteral("Game logs to open"), QStringLiteral("[GAME.log...]"));
     parser.process(application);
@@ -57,6 +62,14 @@ int main(int argc, char** argv) {
             QTextStream(stderr) << "gridtally: --print-to-pdf expects a game log and the PDF "
                                    "to write: --print-to-pdf GAME.log OUT.pdf\n";
             return 2;
+        }
+        if (files[0].endsWith(QStringLiteral(".pdb"), Qt::CaseInsensitive)) {
+            if (!parser.isSet(team)) {
+                QTextStream(stderr) << "gridtally: a Play DB prints the pages of one club: "
+                                       "--print-to-pdf DB.pdb OUT.pdf --team NAME\n";
+                return 2;
+            }
+            return gridtally::gui::PrintPlayDBToPdf(files[0], files[1], parser.value(team));
         }
         return gridtally::gui::PrintGameToPdf(files[0], files[1]);
     }

@@ -51,6 +51,12 @@ private:
     std::function<void(int)> notify_;
 };
 
+// A factory for AddViewTab that makes a view of the class.
+template <typename ViewClass>
+TabWindow::ViewFactory MakeView() {
+    return [](QWidget* parent) -> View* { return new ViewClass(parent); };
+}
+
 // The label of the top tab window's tab that holds `widget`: the outermost TabWindow
 // above it decides. Nothing when no tab window holds it. A view of a club finds its club
 // this way, whatever tab window it sits in.

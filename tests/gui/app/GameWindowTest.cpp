@@ -46,16 +46,9 @@ struct AdjustAnswer : DialogRunner {
     }
 };
 
-std::unique_ptr<DocTemplate> LogTemplate() {
-    return std::make_unique<DocTemplate>(
-        CYardbookApp::kLogResource, CYardbookApp::kLogDocStrings,
-        [] { return std::make_unique<CYardbookDoc>(); },
-        [](const CreateContext&) { return std::make_unique<CTabFrame>(); });
-}
-
 // One open game window, as the program makes it.
 struct Game {
-    explicit Game(const QString& path = kSample) : logTemplate(LogTemplate()) {
+    explicit Game(const QString& path = kSample) : logTemplate(MakeLogDocTemplate()) {
         QString error;
         frame = logTemplate->OpenDocumentFile(path, error);
         window = dynamic_cast<CTabFrame*>(frame.get());

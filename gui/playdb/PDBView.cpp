@@ -1,0 +1,230 @@
+#include "playdb/PDBView.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <set>
+
+#include "framework/Dialogs.h"
+#include "framework/Printing.h"
+#include "playdb/PlayDBDoc.h"
+#include "text/FileBytes.h"
+
+namespace gridtally::gui {
+namespace {
+
+constexpr int kPrintedPages = 4;          // one per data page of the window
+constexpr std::size_t kMostDeleted = 1024;  // selected entries deleted at one time
+const QString kLogFilter = QStringLiteral("Turfa Log Files (*.log)|*.log||");
+const QString kDBFilter = QStringLiteral("Play DB Files (*.pdb)|*.pdb||");
+
+QString FromLatin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+const QString PDBView::kSaveCaption = QStringLiteral("Save") + QString(29, QLatin1Char(' '));
+const QString PDBView::kUnsavedCaption = QStringLiteral("Save (*)");
+const QString PDBView::kSavedCaption = QStringLiteral("Save     ");
+
+PDBView::PDBView(QWidget* parent)
+    : QWidget(parent),
+      teamsLabel_(new QLabel(tr("Teams in DB"), this)),
+      teamList_(new QListWidget(this)),
+      addFiles_(new QPushButton(tr("Add Files To DB..."), this)),
+      deleteTeams_(new QPushButton(tr("Delete Selected Teams"), this)),
+      save_(new QPushButton(kSaveCaption, this)),
+      currentLabel_(new QLabel(tr("Current Team:"), this)),
+      currentTeam_(new QLineEdit(this)) {
+    teamList_->setSortingEnabled(true);
+    teamList_->setSelectionMode(QAbstractItemView::MultiSelection);
+    teamList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    currentTeam_->setReadOnly(true);
+    addFiles_->setDefault(true);
+    PlaceControls();
+
+    connect(addFiles_, &QPushButton::clicked, this, &PDBView::AddFiles);
+    connect(deleteTeams_, &QPushButton::clicked, this, &PDBView::DeleteSelectedTeams);
+    connect(save_, &QPushButton::clicked, this, [this] { Save(); });
+    connect(teamList_, &QListWidget::itemSelectionChanged, this, &PDBView::ChooseCurrentTeam);
+
+    OnCommand(command::kFilePrint, [this] { PrintWithDialog(*this, window()); });
+    OnCommand(command::kFilePrintPreview, [this] { PrintPreview(*this, window()); });
+}
+
+void PDBView::PlaceControls() {
+    // The template's places in dialog units: a quarter of the font's average character
+    // width across, an eighth of its height down.
+    QFontMetrics metrics(font());
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    double unitX = metrics.horizontalAdvance(letters) / 52.0 / 4.0;
+    double unitY = metrics.height() / 8.0;
+    auto place = [&](QWidget* control, int x, int y, int width, int height) {
+        control->setGeometry(qRound(x * unitX), qRound(y * unitY), qRound(width * unitX),
+                             qRound(height * unitY));
+    };
+    place(teamsLabel_, 15, 13, 75, 9);
+    place(teamList_, 7, 24, 85, 70);
+    place(addFiles_, 95, 20, 89, 14);
+    place(deleteTeams_, 95, 37, 89, 14);
+    place(save_, 95, 52, 89, 14);
+    place(currentLabel_, 95, 70, 51, 8);
+    place(currentTeam_, 151, 68, 69, 14);
+    setMinimumSize(qRound(275 * unitX), qRound(114 * unitY));
+}
+
+PlayDBDoc* PDBView::doc() const { return dynamic_cast<PlayDBDoc*>(document()); }
+
+void PDBView::OnInitialUpdate() { RefreshTeamList(); }
+
+void PDBView::OnUpdate(View* /*sender*/, UpdateHint /*hint*/, PrintHint* /*printHint*/) {
+    RefreshTeamList();
+}
+
+void PDBView::AddTeamName(const std::string& name) {
+    if (name.empty()) return;
+    QString shown = FromLatin1(name);
+    // The list's own search, which ignores case: "rams" joins no "Rams".
+    if (teamList_->findItems(shown, Qt::MatchFixedString).isEmpty()) teamList_->addItem(shown);
+}
+
+void PDBView::RefreshTeamList() {
+    PlayDBDoc* db = doc();
+    if (!db) return;
+    std::set<std::string> names;
+    db->playCalls.CollectTeamNames(names);
+    for (const std::string& name : names) AddTeamName(name);
+}
+
+void PDBView::MarkChanged() {
+    save_->setText(kUnsavedCaption);
+    if (PlayDBDoc* db = doc()) db->SetModifiedFlag(true);
+}
+
+void PDBView::AddFiles() {
+    QStringList paths =
+        CurrentDialogRunner().GetOpenFileNames(window(), tr("Add Files To DB"), kLogFilter, true);
+    if (!paths.isEmpty()) AddLogFiles(paths);
+}
+
+void PDBView::AddLogFiles(const QStringList& paths) {
+    PlayDBDoc* db = doc();
+    if (!db || paths.isEmpty()) return;
+    QProgressDialog progress(tr("Adding game logs..."), tr("Stop"), 0,
+                             static_cast<int>(paths.size()), window());
+    progress.setWindowTitle(tr("Add Files To DB"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    progress_ = &progress;
+
+    std::set<std::string> names;
+    QStringList failures;
+    int processed = 0;
+    for (const QString& path : paths) {
+        if (progress.wasCanceled()) break;
+        progress.setLabelText(tr("Adding %1 (%2 of %3)")
+                                  .arg(QFileInfo(path).fileName())
+                                  .arg(processed + 1)
+                                  .arg(paths.size()));
+        std::string bytes;
+        std::string reason;
+        bool readable = ReadFileBytes(path.toStdString(), bytes, reason);
+        bool gameLog = db->AddLog(readable ? &bytes : nullptr, names);
+        if (!readable) {
+            failures << tr("%1: %2").arg(path, QString::fromLocal8Bit(reason.c_str()));
+        } else if (!gameLog) {
+            failures << tr("%1: %2").arg(path, FromLatin1(std::string(PlayDB::kNotAGameLog)));
+        }
+        ++processed;
+        progress.setValue(processed);
+        emit fileAdded(processed, static_cast<int>(paths.size()));
+        QApplication::processEvents();
+    }
+    progress_ = nullptr;
+    progress.reset();
+
+    for (const std::string& name : names) AddTeamName(name);
+    if (processed > 0) MarkChanged();
+    if (!failures.isEmpty()) {
+        CurrentDialogRunner().ShowMessage(
+            window(), QApplication::applicationName(),
+            tr("These files added no game to the DB:\n\n%1").arg(failures.join('\n')));
+    }
+}
+
+void PDBView::DeleteSelectedTeams() {
+    PlayDBDoc* db = doc();
+    if (!db) return;
+    std::vector<int> rows;
+    for (QListWidgetItem* item : teamList_->selectedItems()) rows.push_back(teamList_->row(item));
+    if (rows.empty()) return;
+    std::sort(rows.begin(), rows.end());
+    if (rows.size() > kMostDeleted) rows.resize(kMostDeleted);
+    // From the bottom up, so that a deletion moves no entry still to come.
+    std::sort(rows.rbegin(), rows.rend());
+
+    // The current club stays, also when it goes: its pages then show nothing.
+    QSignalBlocker quiet(teamList_);
+    int removedCalls = 0;
+    bool removedTotals = false;
+    for (int row : rows) {
+        std::string name = teamList_->item(row)->text().toLatin1().toStdString();
+        removedCalls += db->playCalls.RemoveTeamPlayCalls(name);
+        removedTotals = db->teamTotals.erase(name) > 0 || removedTotals;
+        delete teamList_->takeItem(row);
+    }
+    if (removedCalls == 0 && !removedTotals) return;
+    MarkChanged();
+    db->UpdateAllViews(this);
+}
+
+bool PDBView::Save() {
+    PlayDBDoc* db = doc();
+    if (!db) return false;
+    // A file that did not load cleanly is never offered to be written over.
+    QString initial = db->damaged() ? QString() : db->pathName();
+    QString path = CurrentDialogRunner().GetSaveFileName(window(), tr("Save Play DB"), initial,
+                                                         kDBFilter, QStringLiteral("pdb"));
+    if (path.isEmpty()) return false;
+    return SaveTo(path);
+}
+
+bool PDBView::SaveTo(const QString& path) {
+    PlayDBDoc* db = doc();
+    if (!db) return false;
+    QString error;
+    if (!db->OnSaveDocument(path, error)) {
+        CurrentDialogRunner().ShowMessage(window(), QApplication::applicationName(),
+                                          tr("Cannot save the Play DB.\n\n%1").arg(error));
+        return false;
+    }
+    save_->setText(kSavedCaption);
+    db->SetModifiedFlag(false);
+    return true;
+}
+
+void PDBView::ChooseCurrentTeam() {
+    PlayDBDoc* db = doc();
+    QListWidgetItem* caret = teamList_->currentItem();
+    if (!db || !caret) return;
+    db->currentTeam = caret->text().toLatin1().toStdString();
+    db->UpdateAllViews(this);
+    currentTeam_->setText(caret->text());
+}
+
+bool PDBView::OnPreparePrinting(PrintInfo& info) {
+    info.minPage = 1;
+    info.maxPage = kPrintedPages;
+    return true;
+}
+
+void PDBView::OnPrint(DeviceContext& dc, PrintInfo& info) { PrintPageThroughViews(*this, dc, info); }
+
+}  // namespace gridtally::gui

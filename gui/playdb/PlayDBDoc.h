@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include "framework/Document.h"
+#include "playdb/PlayDB.h"
+
+namespace gridtally::gui {
+
+// A Play DB opened in a window: the season's play calls and club totals, read from and
+// saved to a *.pdb file.
+class PlayDBDoc : public PlayDB, public Document {
+public:
+    // Reads the file. One that did not load cleanly opens with what could be read,
+    // after a message saying what was wrong; it is then never saved over unasked.
+    bool OnOpenDocument(const QString& path, QString& error) override;
+    // Writes the whole DB to `path`, replacing the file only once all is written.
+    bool OnSaveDocument(const QString& path, QString& error) override;
+
+    // The file did not load cleanly: a save must ask for a name first.
+    bool damaged() const { return damaged_; }
+
+private:
+    bool damaged_ = false;
+};
+
+}  // namespace gridtally::gui

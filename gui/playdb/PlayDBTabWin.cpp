@@ -1,0 +1,46 @@
+#include "playdb/PlayDBTabWin.h"
+
+#include "lists/DefPlayList.h"
+#include "lists/PassPlayList.h"
+#include "lists/RunPlayList.h"
+#include "lists/TendLstView.h"
+#include "playdb/PDBView.h"
+#include "playdb/PlayDBDoc.h"
+
+namespace gridtally::gui {
+PlayDBTabWin::PlayDBTabWin(QWidget* parent) : ChildFrame(parent) {
+    // Taken and dropped here, so that only the form prints.
+    OnCommand(command::kFilePrint, [] {});
+    OnCommand(command::kFilePrintPreview, [] {});
+    OnCommand(command::kFileSave, [this] {
+        auto* db = dynamic_cast<PlayDBDoc*>(document());
+        if (db && !db->damaged() && !db->pathName().isEmpty()) {
+            form->SaveTo(db->pathName());
+        } else {
+            form->Save();
+        }
+    });
+    OnCommand(command::kFileSaveAs, [this] { form->Save(); });
+}
+
+bool PlayDBTabWin::OnCreateClient(const CreateContext& context) {
+    // This order makes the document's order of views, which numbers the printed pages.
+    tabs = new TabWindow(this);
+    setWidget(tabs);
+    form = dynamic_cast<PDBView*>(tabs->AddViewTab(MakeView<PDBView>(), tr("Play DB"), context, -1));
+    tabs->AddViewTab(MakeView<RunPlayList>(), tr("Run Plays"), context, -1);
+    tabs->AddViewTab(MakeView<PassPlayList>(), tr("Pass Plays"), context, -1);
+    tabs->AddViewTab(MakeView<DefPlayList>(), tr("Def Plays"), context, -1);
+    tabs->AddViewTab(MakeView<TendLstView>(), tr("Tendencies"), context, -1);
+    tabs->ActivateTab(0);
+    return form != nullptr;
+}
+
+View* PlayDBTabWin::GetActiveView() const {
+    if (auto* view = dynamic_cast<View*>(tabs ? tabs->currentWidget() : nullptr)) return view;
+    return ChildFrame::GetActiveView();
+}
+
+bool PlayDBTabWin::SaveForClose() { return form && form->Save(); }
+
+}  // namespace gridtally::gui

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "framework/ChildFrame.h"
+#include "framework/TabWindow.h"
+
+namespace gridtally::gui {
+
+class PDBView;
+
+// The window of a Play DB: the form, then the run, pass and defensive plays and the
+// tendencies of the DB's current club. Printing works from the form page only.
+class PlayDBTabWin : public ChildFrame {
+    Q_OBJECT
+
+public:
+    explicit PlayDBTabWin(QWidget* parent = nullptr);
+
+    bool OnCreateClient(const CreateContext& context) override;
+    // The view of the tab shown: the commands of the page the user looks at.
+    View* GetActiveView() const override;
+
+    PDBView* form = nullptr;
+    TabWindow* tabs = nullptr;
+
+protected:
+    bool SaveForClose() override;
+};
+
+}  // namespace gridtally::gui
