@@ -1,0 +1,365 @@
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QListWidget>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <map>
+#include <memory>
+
+#include "app/YardbookApp.h"
+#include "framework/ChildFrame.h"
+#include "framework/Dialogs.h"
+#include "framework/DocTemplate.h"
+#include "framework/MainFrame.h"
+#include "framework/Printing.h"
+#include "lists/PlayCallList.h"
+#include "lists/TendLstView.h"
+#include "playdb/PDBView.h"
+#include "playdb/PlayDBDoc.h"
+#include "playdb/PlayDBFile.h"
+#include "playdb/PlayDBTabWin.h"
+#include "reports/GamePrintout.h"
+
+using namespace gridtally;
+using namespace gridtally::gui;
+
+namespace {
+
+const QString kExamples = QStringLiteral(GRIDTALLY_EXAMPLES_DIR);
+const QString kData = QStringLiteral(GRIDTALLY_TEST_DATA_DIR);
+
+QStringList SampleLogs() {
+    return {kExamples + "/riverside-at-hillcrest.log", kData + "/comets-vs-prairie-dogs.log",
+            kData + "/harbor-city-vs-ironmen.log"};
+}
+
+// Answers every dialog of the window: the files to add, the name to save under, the
+// choice on closing; and keeps the messages shown.
+struct Answers : DialogRunner {
+    QStringList openFiles;
+    QString saveName;
+    QString offeredName = QStringLiteral("(not asked)");
+    SaveChoice onClose = SaveChoice::Cancel;
+    QStringList messages;
+    int dialogs = 0;
+    int asked = 0;
+    int Exec(QDialog&) override {
+        ++dialogs;
+        return QDialog::Rejected;
+    }
+    QStringList GetOpenFileNames(QWidget*, const QString&, const QString&, bool) override {
+        return openFiles;
+    }
+    QString GetSaveFileName(QWidget*, const QString&, const QString& initial, const QString&,
+                            const QString&) override {
+        offeredName = initial;
+        return saveName;
+    }
+    void ShowMessage(QWidget*, const QString&, const QString& text) override { messages << text; }
+    SaveChoice AskSaveChanges(QWidget*, const QString&, const QString&) override {
+        ++asked;
+        return onClose;
+    }
+};
+
+// One Play DB window in a main window, which owns it as the program's does.
+struct DBWindow {
+    explicit DBWindow(const QString& path = {}) {
+        dbTemplate = &main.AddDocTemplate(MakePlayDBDocTemplate());
+        ChildFrame* frame = path.isEmpty() ? main.NewDocument(*dbTemplate)
+                                           : main.OpenDocumentFile(path);
+        window = dynamic_cast<PlayDBTabWin*>(frame);
+        if (window) form = window->form;
+    }
+    PlayDBDoc& db() const { return *dynamic_cast<PlayDBDoc*>(window->document()); }
+    PlayCallList* list(int tab) const { return dynamic_cast<PlayCallList*>(window->tabs->widget(tab)); }
+    QStringList Listed() const {
+        QStringList names;
+        for (int row = 0; row < form->teamList()->count(); ++row) {
+            names << form->teamList()->item(row)->text();
+        }
+        return names;
+    }
+    void Choose(const QString& team) const {
+        QList<QListWidgetItem*> found = form->teamList()->findItems(team, Qt::MatchExactly);
+        if (found.isEmpty()) return;
+        form->teamList()->setCurrentItem(found.front());  // a click: caret and selection
+    }
+    MainFrame main;
+    DocTemplate* dbTemplate = nullptr;
+    PlayDBTabWin* window = nullptr;
+    PDBView* form = nullptr;
+};
+
+std::vector<std::vector<std::string>> Rows(const ListCtrl& list) {
+    std::vector<std::vector<std::string>> rows;
+    for (int row = 0; row < list.GetItemCount(); ++row) {
+        std::vector<std::string> cells;
+        for (int column = 0; column < list.columnCount(); ++column) {
+            cells.push_back(list.GetItemText(row, column).toLatin1().toStdString());
+        }
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+// The records of a DB, independent of the tables' orders.
+std::map<std::string, std::string> Canonical(const PlayDB& db) {
+    std::map<std::string, std::string> records;
+    for (const auto& [key, record] : db.playCalls.records()) {
+        std::string counters;
+        for (const PlayCallCounterField& field : kPlayCallCounterFields) {
+            counters += std::to_string(record.get()->*field.member) + ' ';
+        }
+        records["call " + key] = counters;
+    }
+    for (const auto& [name, totals] : db.teamTotals) {
+        std::string counts;
+        for (const auto& down : totals->counts)
+            for (const auto& bucket : down) counts += std::to_string(bucket[0]) + '/' + std::to_string(bucket[1]) + ' ';
+        records["team " + name] = counts;
+    }
+    return records;
+}
+
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+}
+
+QString PdfText(const QString& path) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, "-"});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+}  // namespace
+
+class PlayDBWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void aNewDBShowsAnEmptyFormAndEmptyPages() {
+        DBWindow dbWindow;
+        QVERIFY(dbWindow.window);
+        QCOMPARE(dbWindow.window->tabs->GetTabCount(), 5);
+        QCOMPARE(dbWindow.window->tabs->GetTabLabel(0), QStringLiteral("Play DB"));
+        QCOMPARE(dbWindow.window->tabs->GetTabLabel(4), QStringLiteral("Tendencies"));
+        QCOMPARE(dbWindow.db().title(), QStringLiteral("Untitled"));
+        QVERIFY(dbWindow.Listed().isEmpty());
+        QCOMPARE(dbWindow.form->saveButton()->text(), PDBView::kSaveCaption);
+        for (int tab : {1, 2, 3}) QCOMPARE(dbWindow.list(tab)->GetItemCount(), 0);
+        dbWindow.form->DeleteSelectedTeams();  // nothing selected: nothing changes
+        QCOMPARE(dbWindow.form->saveButton()->text(), PDBView::kSaveCaption);
+        QVERIFY(!dbWindow.db().IsModified());
+    }
+
+    void addingLogsListsTheirClubsOnceAndChoosingOneFillsThePages() {
+        QTemporaryDir dir;
+        // The same club again, its name in capitals: listed once.
+        QByteArray shouting = Bytes(SampleLogs()[1]).replace("Comets", "COMETS");
+        Write(dir.filePath("shouting.log"), shouting);
+        Answers answers;
+        answers.openFiles = SampleLogs() << dir.filePath("shouting.log");
+        ScopedDialogRunner scope(answers);
+        DBWindow dbWindow;
+        dbWindow.form->AddFiles();
+        QStringList listed = dbWindow.Listed();
+        QCOMPARE(listed.size(), 6);  // "COMETS" or "Comets", which ever came first
+        QCOMPARE(listed.join(',').toLower(),
+                 QStringLiteral("comets,harbor city,hillcrest,ironmen,prairie dogs,riverside otters"));
+        QCOMPARE(dbWindow.form->saveButton()->text(), PDBView::kUnsavedCaption);
+        QVERIFY(dbWindow.db().IsModified());
+        QVERIFY(answers.messages.isEmpty());
+
+        dbWindow.Choose("Hillcrest");
+        QCOMPARE(dbWindow.db().currentTeam, std::string("Hillcrest"));
+        QCOMPARE(dbWindow.form->currentTeamBox()->text(), QStringLiteral("Hillcrest"));
+        std::vector<PrintoutPage> pages = BuildPlayCallPages(dbWindow.db(), "Hillcrest");
+        for (int tab = 1; tab <= 4; ++tab) {
+            auto* list = dynamic_cast<ListCtrl*>(dbWindow.window->tabs->widget(tab));
+            QVERIFY2(Rows(*list) == pages[static_cast<std::size_t>(tab - 1)].rows,
+                     qPrintable(QString::number(tab)));
+        }
+        QVERIFY(dbWindow.list(1)->GetItemCount() > 0);
+
+        // Deleting the chosen club empties its pages; the current club stays.
+        dbWindow.form->teamList()->findItems("Hillcrest", Qt::MatchExactly).front()->setSelected(true);
+        dbWindow.form->DeleteSelectedTeams();
+        QVERIFY(!dbWindow.Listed().contains("Hillcrest"));
+        QCOMPARE(dbWindow.db().currentTeam, std::string("Hillcrest"));
+        QCOMPARE(dbWindow.list(1)->GetItemCount(), 0);
+        QVERIFY(!dbWindow.db().HasTeam("Hillcrest"));
+    }
+
+    void saveWritesWhatReloadsAndAFailedSaveKeepsTheOldFile() {
+        QTemporaryDir dir;
+        QString path = dir.filePath("season.pdb");
+        Answers answers;
+        answers.openFiles = SampleLogs();
+        answers.saveName = path;
+        ScopedDialogRunner scope(answers);
+        DBWindow dbWindow;
+        dbWindow.form->AddFiles();
+        QVERIFY(dbWindow.form->Save());
+        QCOMPARE(dbWindow.form->saveButton()->text(), PDBView::kSavedCaption);
+        QVERIFY(!dbWindow.db().IsModified());
+        QCOMPARE(dbWindow.db().title(), QStringLiteral("Untitled"));
+
+        PlayDB reloaded;
+        QVERIFY(LoadPlayDB(Bytes(path).toStdString(), reloaded).Clean());
+        PlayDB direct;
+        std::set<std::string> names;
+        std::vector<std::string> logs;
+        for (const QString& log : SampleLogs()) logs.push_back(log.toStdString());
+        direct.AddLogFiles(logs, names);
+        QVERIFY(Canonical(reloaded) == Canonical(direct));
+
+        // A file that may not be written stays as it was, and the changes stay unsaved.
+        QByteArray before = Bytes(path);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup);
+        dbWindow.form->AddLogFiles({SampleLogs()[0]});
+        QVERIFY(!dbWindow.form->SaveTo(path));
+        QCOMPARE(answers.messages.size(), 1);
+        QVERIFY2(answers.messages[0].contains(path), qPrintable(answers.messages[0]));
+        QCOMPARE(Bytes(path), before);
+        QCOMPARE(dbWindow.form->saveButton()->text(), PDBView::kUnsavedCaption);
+        QVERIFY(dbWindow.db().IsModified());
+    }
+
+    void closingWithUnsavedChangesAsks() {
+        Answers answers;
+        answers.openFiles = {SampleLogs()[0]};
+        ScopedDialogRunner scope(answers);
+        DBWindow dbWindow;
+        dbWindow.form->AddFiles();
+        answers.onClose = DialogRunner::SaveChoice::Cancel;
+        QVERIFY(!dbWindow.window->close());
+        QCOMPARE(answers.asked, 1);
+        QCOMPARE(dbWindow.main.mdiArea()->subWindowList().size(), 1);
+        QVERIFY(!dbWindow.main.close());  // Exit asks as well, and Cancel keeps the program
+        QCOMPARE(answers.asked, 2);
+
+        answers.onClose = DialogRunner::SaveChoice::Save;
+        answers.saveName.clear();  // the save dialog cancelled: the window stays
+        QVERIFY(!dbWindow.window->close());
+
+        answers.onClose = DialogRunner::SaveChoice::Discard;
+        QVERIFY(dbWindow.window->close());
+    }
+
+    void stoppingTheProgressKeepsTheFilesDoneAndUnreadableOnesAreNamedOnce() {
+        Answers answers;
+        ScopedDialogRunner scope(answers);
+        DBWindow dbWindow;
+        QObject::connect(dbWindow.form, &PDBView::fileAdded, dbWindow.form, [&](int done, int) {
+            if (done == 1) dbWindow.form->progress()->cancel();
+        });
+        dbWindow.form->AddLogFiles(SampleLogs());
+        QCOMPARE(dbWindow.Listed(), QStringList({"Hillcrest", "Riverside Otters"}));
+        QCOMPARE(dbWindow.form->saveButton()->text(), PDBView::kUnsavedCaption);
+
+        DBWindow second;
+        second.form->AddLogFiles({"/no/such/a.log", SampleLogs()[1], "/no/such/b.log"});
+        QCOMPARE(second.Listed(), QStringList({"Comets", "Prairie Dogs"}));
+        QCOMPARE(answers.messages.size(), 1);
+        QVERIFY(answers.messages[0].contains("/no/such/a.log"));
+        QVERIFY(answers.messages[0].contains("/no/such/b.log"));
+    }
+
+    void theFormPrintsFourPagesAndOtherPagesDoNot() {
+        Answers answers;
+        answers.openFiles = SampleLogs();
+        ScopedDialogRunner scope(answers);
+        DBWindow dbWindow;
+        dbWindow.form->AddFiles();
+        dbWindow.Choose("Comets");
+        QTemporaryDir dir;
+        QVERIFY(PrintViewToPdf(*dbWindow.form, dir.filePath("db.pdf")));
+        QStringList pages = PdfText(dir.filePath("db.pdf")).split('\f', Qt::SkipEmptyParts);
+        QCOMPARE(pages.size(), 4);
+        QStringList titles = {"Comets - Running Plays", "Comets - Passing Plays",
+                              "Comets - Defensive Plays", "Comets - Tendencies"};
+        for (int page = 0; page < 4; ++page) QVERIFY(pages[page].trimmed().startsWith(titles[page]));
+
+        dbWindow.window->tabs->ActivateTab(1);
+        QVERIFY(dbWindow.main.router().Execute(command::kFilePrint));  // taken by the window
+        QCOMPARE(answers.dialogs, 0);                                   // and dropped
+        dbWindow.window->tabs->ActivateTab(0);
+        dbWindow.main.router().Execute(command::kFilePrint);
+        QCOMPARE(answers.dialogs, 1);  // the print dialog, from the form
+    }
+
+    void aDamagedFileOpensAfterAMessageAndIsNotOfferedForSaving() {
+        QTemporaryDir dir;
+        QString path = dir.filePath("log-as-db.pdb");
+        QFile::copy(SampleLogs()[0], path);
+        QByteArray before = Bytes(path);
+        Answers answers;
+        answers.saveName.clear();
+        ScopedDialogRunner scope(answers);
+        DBWindow dbWindow(path);
+        QVERIFY(dbWindow.window);
+        QCOMPARE(answers.messages.size(), 1);
+        QVERIFY(answers.messages[0].contains(path));
+        QVERIFY(answers.messages[0].contains("stray bytes"));
+        QVERIFY(!dbWindow.form->Save());
+        QCOMPARE(answers.offeredName, QString());
+        dbWindow.main.router().Execute(command::kFileSave);  // Ctrl+S asks for a name too
+        QCOMPARE(answers.offeredName, QString());
+        QCOMPARE(Bytes(path), before);
+    }
+
+    void printAClubOfADBFromTheCommandLine() {
+        QTemporaryDir dir;
+        QString db = dir.filePath("s.pdb");
+        Answers answers;
+        answers.openFiles = SampleLogs();
+        answers.saveName = db;
+        {
+            ScopedDialogRunner scope(answers);
+            DBWindow dbWindow;
+            dbWindow.form->AddFiles();
+            QVERIFY(dbWindow.form->Save());
+        }
+        struct Case {
+            QStringList arguments;
+            int status;
+            const char* shows;
+        };
+        const Case cases[] = {
+            {{"--print-to-pdf", db, dir.filePath("c.pdf"), "--team", "Comets"}, 0, ""},
+            {{"--print-to-pdf", db, dir.filePath("n.pdf"), "--team", "Nobody"}, 1, "no team named"},
+            {{"--print-to-pdf", db, dir.filePath("m.pdf")}, 2, "--team NAME"},
+        };
+        for (const Case& c : cases) {
+            QProcess program;
+            program.start(QStringLiteral(GRIDTALLY_PROGRAM), c.arguments);
+            QVERIFY(program.waitForFinished(60000));
+            QCOMPARE(program.exitCode(), c.status);
+            QVERIFY(QString::fromUtf8(program.readAllStandardError()).contains(c.shows));
+        }
+        QVERIFY(PdfText(dir.filePath("c.pdf")).contains("Comets - Tendencies"));
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    PlayDBWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "PlayDBWindowTest.moc"
