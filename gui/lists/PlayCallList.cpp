@@ -62,8 +62,11 @@ void PlayCallList::AdjustPlayAt(const QPoint& point) {
     std::size_t index = GetItemData(row);
     DeleteItem(row);
     records_[index].reset();
+    if (!document()) return;
+    // A Play DB is saved by its user; a game is never written back.
+    if (model->modelKind == ModelKind::PlayDB) document()->SetModifiedFlag(true);
     // Every other view refills; this list only loses the row.
-    if (document()) document()->UpdateAllViews(this);
+    document()->UpdateAllViews(this);
 }
 
 }  // namespace gridtally::gui

@@ -86,6 +86,8 @@ void PDBView::OnInitialUpdate() { RefreshTeamList(); }
 
 void PDBView::OnUpdate(View* /*sender*/, UpdateHint /*hint*/, PrintHint* /*printHint*/) {
     RefreshTeamList();
+    // A play adjusted on a data page is a change to save as well.
+    if (PlayDBDoc* db = doc(); db && db->IsModified()) save_->setText(kUnsavedCaption);
 }
 
 void PDBView::AddTeamName(const std::string& name) {

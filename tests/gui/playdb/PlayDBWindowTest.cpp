@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -21,6 +22,7 @@
 #include "lists/PlayCallList.h"
 #include "lists/TendLstView.h"
 #include "playdb/PDBView.h"
+#include "playdb/PlayAdjustDlg.h"
 #include "playdb/PlayDBDoc.h"
 #include "playdb/PlayDBFile.h"
 #include "playdb/PlayDBTabWin.h"
@@ -204,6 +206,29 @@ private slots:
         QCOMPARE(dbWindow.db().currentTeam, std::string("Hillcrest"));
         QCOMPARE(dbWindow.list(1)->GetItemCount(), 0);
         QVERIFY(!dbWindow.db().HasTeam("Hillcrest"));
+    }
+
+    void anAdjustedPlayIsAChangeToSave() {
+        struct Delete : DialogRunner {
+            int Exec(QDialog& dialog) override {
+                if (auto* adjust = qobject_cast<PlayAdjustDlg*>(&dialog)) adjust->deleteBox()->click();
+                return QDialog::Accepted;
+            }
+        } answer;
+        ScopedDialogRunner scope(answer);
+        DBWindow dbWindow;
+        dbWindow.form->AddLogFiles({SampleLogs()[0]});
+        QTemporaryDir dir;
+        QVERIFY(dbWindow.form->SaveTo(dir.filePath("saved.pdb")));
+        QVERIFY(!dbWindow.db().IsModified());
+        dbWindow.Choose("Hillcrest");
+        PlayCallList* runs = dbWindow.list(1);
+        dbWindow.window->tabs->ActivateTab(1);
+        int before = runs->GetItemCount();
+        runs->AdjustPlayAt(runs->visualRect(runs->model()->index(0, 0)).center());
+        QCOMPARE(runs->GetItemCount(), before - 1);
+        QVERIFY(dbWindow.db().IsModified());
+        QCOMPARE(dbWindow.form->saveButton()->text(), PDBView::kUnsavedCaption);
     }
 
     void saveWritesWhatReloadsAndAFailedSaveKeepsTheOldFile() {
