@@ -25,7 +25,7 @@ build-asan: deps
 
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
-		./$(BUILD_DIR)/gui/gridtally $(SAMPLE); \
+		./$(BUILD_DIR)/gui/gridtally --open $(SAMPLE); \
 	else \
 		echo "No display here (neither DISPLAY nor WAYLAND_DISPLAY is set): the sample game's printout as text instead."; \
 		./$(BUILD_DIR)/cli/gridtally-cli report $(SAMPLE); \

@@ -1,20 +1,49 @@
 #include "app/MainFrm.h"
 
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QUrl>
 
+#include "app/AppIcon.h"
 #include "app/YardbookApp.h"
 #include "framework/ChildFrame.h"
 #include "framework/Document.h"
+#include "framework/RecentFileList.h"
 
 namespace gridtally::gui {
+namespace {
+
+constexpr int kMostRecentFiles = 4;
+
+struct MenuItem {
+    const char* text;  // empty: a separator
+    int id;
+    const char* help;  // shown in the status bar while the item is hovered
+};
+
+}  // namespace
 
 CMainFrame::CMainFrame(QWidget* parent) : MainFrame(parent) {
     setWindowTitle(QStringLiteral("Gridtally"));
+    setWindowIcon(AppIcon());
     resize(980, 720);
+    setAcceptDrops(true);
     mdiArea()->setViewMode(QMdiArea::SubWindowView);
     connect(mdiArea(), &QMdiArea::subWindowActivated, this, [this] { UpdateTitle(); });
+    connect(this, &MainFrame::recentFilesChanged, this, [this] {
+        std::unique_ptr<QSettings> settings = ProgramSettings();
+        recentFiles().WriteList(*settings);
+        FillRecentFiles();
+    });
 }
 
 void CMainFrame::UpdateTitle() {
@@ -24,31 +53,185 @@ void CMainFrame::UpdateTitle() {
     setWindowTitle(title);
 }
 
-void CMainFrame::BuildMenus() {
-    auto* file = new QMenu(tr("&File"));
-    AddMenuCommand(file, tr("&Open...\tCtrl+O"), command::kFileOpen);
-    AddMenuCommand(file, tr("&New DB...\tCtrl+N"), CYardbookApp::kNewPlayDB);
-    AddMenuCommand(file, tr("&Save\tCtrl+S"), command::kFileSave);
-    AddMenuCommand(file, tr("Save &As..."), command::kFileSaveAs);
-    file->addSeparator();
-    AddMenuCommand(file, tr("&Print...\tCtrl+P"), command::kFilePrint);
-    AddMenuCommand(file, tr("Print Pre&view"), command::kFilePrintPreview);
-    AddMenuCommand(file, tr("P&rint Setup..."), command::kFilePrintSetup);
-    file->addSeparator();
-    AddMenuCommand(file, tr("E&xit"), command::kAppExit);
+const QList<QMenu*>& CMainFrame::menusOf(int resourceId) const {
+    static const QList<QMenu*> none;
+    auto found = menus_.find(resourceId);
+    return found == menus_.end() ? none : *found;
+}
 
-    auto* edit = new QMenu(tr("&Edit"));
-    AddMenuCommand(edit, tr("&Copy\tCtrl+C"), command::kEditCopy);
-    AddMenuCommand(edit, tr("&Search\tCtrl+F"), command::kEditFind);
+QList<QMenu*> CMainFrame::BuildMenus(int resourceId) {
+    // In a Play DB window "&Print..." issues Print Setup; Ctrl+P still prints.
+    int printItem = resourceId == CYardbookApp::kPlayDBResource ? command::kFilePrintSetup
+                                                                : command::kFilePrint;
+    const std::vector<std::pair<const char*, std::vector<MenuItem>>> layout = {
+        {"&File",
+         {{"&Open...\tCtrl+O", command::kFileOpen, "Open a game log or a Play DB"},
+          {"&New DB...\tCtrl+N", CYardbookApp::kNewPlayDB, "Make a new, empty Play DB"},
+          {"&Save\tCtrl+S", command::kFileSave, "Save the Play DB"},
+          {"Save &As...", command::kFileSaveAs, "Save the Play DB under a new name"},
+          {"", 0, ""},
+          {"&Print...\tCtrl+P", printItem, "Print the whole game or the club's Play DB pages"},
+          {"Print Pre&view", command::kFilePrintPreview, "Show the pages as they will print"},
+          {"P&rint Setup...", command::kFilePrintSetup, "Choose the printer and the paper"},
+          {"", 0, ""},
+          {"Recent File", command::kFileMruFirst, "Open this file"},
+          {"", 0, ""},
+          {"E&xit", command::kAppExit, "Quit the program; it asks about unsaved changes"}}},
+        {"&Edit",
+         {{"&Undo\tCtrl+Z", command::kEditUndo, "Undo the last change"},
+          {"", 0, ""},
+          {"Cu&t\tCtrl+X", command::kEditCut, "Cut the selection to the clipboard"},
+          {"&Copy\tCtrl+C", command::kEditCopy, "Copy the selection to the clipboard"},
+          {"&Paste\tCtrl+V", command::kEditPaste, "Insert the clipboard"},
+          {"&Search\tCtrl+F", command::kEditFind, "Find text in the log"}}},
+        {"&View",
+         {{"&Toolbar", command::kViewToolbar, "Show or hide the toolbar"},
+          {"&Status Bar", command::kViewStatusBar, "Show or hide the status bar"}}},
+        {"&Help", {{"&About yardbook...", command::kAppAbout, "The program, its version, its terms"}}},
+    };
+    QList<QMenu*> menus;
+    for (const auto& [title, items] : layout) {
+        auto* menu = new QMenu(tr(title));
+        for (const MenuItem& item : items) {
+            if (*item.text == '\0') {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = AddMenuCommand(menu, tr(item.text), item.id);
+            action->setStatusTip(tr(item.help));
+            if (item.id == command::kViewToolbar || item.id == command::kViewStatusBar) {
+                action->setCheckable(true);
+                action->setChecked(true);
+            }
+            if (item.id == command::kFileMruFirst) action->setObjectName("recentFiles");
+        }
+        if (std::string_view(title) == "&File") fileMenus_ << menu;
+        menus << menu;
+    }
+    return menus;
+}
 
-    SetMenus(0, {file, edit});
-    SetMenus(128, {file, edit});
-    SetMenus(CYardbookApp::kPlayDBResource, {file, edit});
-    AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_O), command::kFileOpen);
-    AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_P), command::kFilePrint);
-    AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_S), command::kFileSave);
-    AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_C), command::kEditCopy);
-    AddAccelerator(QKeySequence(Qt::CTRL | Qt::Key_Insert), command::kEditCopy);
+void CMainFrame::FillRecentFiles() {
+    // The entries stand where the "Recent File" item is: one numbered item per file,
+    // or that item, disabled, while the list is empty.
+    const QStringList& files = recentFiles().files();
+    for (QMenu* menu : fileMenus_) {
+        QList<QAction*> actions = menu->actions();
+        QAction* placeholder = nullptr;
+        for (QAction* action : actions) {
+            if (action->objectName() == QLatin1String("recentFiles")) placeholder = action;
+            if (action->objectName() == QLatin1String("recentFile")) {
+                menu->removeAction(action);
+                action->deleteLater();
+            }
+        }
+        if (!placeholder) continue;
+        placeholder->setVisible(files.isEmpty());
+        for (int i = 0; i < files.size() && i < kMostRecentFiles; ++i) {
+            auto* entry = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]), menu);
+            entry->setObjectName(QStringLiteral("recentFile"));
+            entry->setStatusTip(tr("Open this file"));
+            connect(entry, &QAction::triggered, this, [this, i] { OpenRecentFile(i); });
+            menu->insertAction(placeholder, entry);
+        }
+    }
+}
+
+void CMainFrame::AddAccelerators() {
+    const std::pair<QKeySequence, int> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_N), command::kFileNew},  // handled by nothing
+        {QKeySequence(Qt::CTRL | Qt::Key_O), command::kFileOpen},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), command::kFileSave},
+        {QKeySequence(Qt::CTRL | Qt::Key_P), command::kFilePrint},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), command::kEditUndo},
+        {QKeySequence(Qt::CTRL | Qt::Key_X), command::kEditCut},
+        {QKeySequence(Qt::CTRL | Qt::Key_C), command::kEditCopy},
+        {QKeySequence(Qt::CTRL | Qt::Key_V), command::kEditPaste},
+        {QKeySequence(Qt::ALT | Qt::Key_Backspace), command::kEditUndo},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Delete), command::kEditCut},
+        {QKeySequence(Qt::CTRL | Qt::Key_Insert), command::kEditCopy},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Insert), command::kEditPaste},
+        {QKeySequence(Qt::Key_F6), command::kNextPane},
+        {QKeySequence(Qt::SHIFT | Qt::Key_F6), command::kPreviousPane},
+    };
+    for (const auto& [sequence, id] : keys) AddAccelerator(sequence, id);
+}
+
+void CMainFrame::BuildToolBar() {
+    toolBar_ = new QToolBar(tr("File"), this);
+    toolBar_->setObjectName(QStringLiteral("fileToolBar"));
+    QStyle* style = this->style();
+    struct Button {
+        int id;
+        const char* theme;
+        QStyle::StandardPixmap fallback;
+        const char* text;
+    };
+    const Button buttons[] = {
+        {command::kFileOpen, "document-open", QStyle::SP_DialogOpenButton, "Open"},
+        {command::kFileSave, "document-save", QStyle::SP_DialogSaveButton, "Save"},
+        {0, nullptr, {}, nullptr},
+        {command::kEditCopy, "edit-copy", QStyle::SP_FileDialogContentsView, "Copy"},
+        {command::kEditFind, "edit-find", QStyle::SP_FileDialogDetailedView, "Search"},
+        {0, nullptr, {}, nullptr},
+        {command::kFilePrint, "document-print", QStyle::SP_DesktopIcon, "Print"},
+        {command::kAppAbout, "help-about", QStyle::SP_MessageBoxInformation, "About"},
+    };
+    for (const Button& button : buttons) {
+        if (!button.text) {
+            toolBar_->addSeparator();
+            continue;
+        }
+        QIcon icon = QIcon::fromTheme(QLatin1String(button.theme), style->standardIcon(button.fallback));
+        QAction* action = toolBar_->addAction(icon, tr(button.text));
+        action->setStatusTip(tr(button.text));
+        router().Bind(action, button.id);
+    }
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+}
+
+void CMainFrame::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->showMessage(tr("Ready"));
+    // Back to "Ready" whenever a hovered item's help goes away.
+    connect(bar, &QStatusBar::messageChanged, bar, [bar, this](const QString& text) {
+        if (text.isEmpty()) bar->showMessage(tr("Ready"));
+    });
+    for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
+        auto* label = new QLabel(QLatin1String(indicator), bar);
+        label->setObjectName(QLatin1String(indicator));
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+        label->setAlignment(Qt::AlignCenter);
+        label->setEnabled(false);  // the lock keys' states are not known here
+        bar->addPermanentWidget(label);
+    }
+}
+
+void CMainFrame::LoadFrame() {
+    menus_[0] = BuildMenus(CYardbookApp::kLogResource);
+    menus_[CYardbookApp::kPlayDBResource] = BuildMenus(CYardbookApp::kPlayDBResource);
+    SetMenus(0, menus_[0]);
+    SetMenus(CYardbookApp::kLogResource, menus_[0]);
+    SetMenus(CYardbookApp::kPlayDBResource, menus_[CYardbookApp::kPlayDBResource]);
+    AddAccelerators();
+    BuildToolBar();
+    BuildStatusBar();
+    OnCommand(command::kViewToolbar, [this] { toolBar_->setVisible(!toolBar_->isVisible()); });
+    OnCommand(command::kViewStatusBar, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
+    OnCommand(command::kFileMruFirst, [] {}, [] { return false; });
+    FillRecentFiles();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) OpenDocumentFile(url.toLocalFile());
+    }
+    event->acceptProposedAction();
 }
 
 }  // namespace gridtally::gui

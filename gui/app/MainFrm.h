@@ -1,22 +1,45 @@
 #pragma once
 
+#include <QList>
+
 #include "framework/MainFrame.h"
+
+class QLabel;
+class QToolBar;
 
 namespace gridtally::gui {
 
-// The program's main window, titled "Gridtally" and then the active document's title.
+// The program's main window, titled "Gridtally" and then the active document's title:
+// the menus of the active document type, the "File" toolbar, the status bar, the
+// recent files, and files dropped on it.
 class CMainFrame : public MainFrame {
     Q_OBJECT
 
 public:
     explicit CMainFrame(QWidget* parent = nullptr);
 
-    // Builds the menus of the game log windows (resource 128), also shown with no
-    // document open.
-    void BuildMenus();
+    // Builds menus 128 and 129, the accelerators, the toolbar and the status bar.
+    void LoadFrame();
+
+    QToolBar* toolBar() const { return toolBar_; }
+    // The menus of a document type: 128 game logs (and no document), 129 Play DBs.
+    const QList<QMenu*>& menusOf(int resourceId) const;
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    QList<QMenu*> BuildMenus(int resourceId);
+    void BuildToolBar();
+    void BuildStatusBar();
+    void AddAccelerators();
+    void FillRecentFiles();
     void UpdateTitle();
+
+    QToolBar* toolBar_ = nullptr;
+    QMap<int, QList<QMenu*>> menus_;
+    QList<QMenu*> fileMenus_;
 };
 
 }  // namespace gridtally::gui

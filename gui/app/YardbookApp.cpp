@@ -1,8 +1,12 @@
 #include "app/YardbookApp.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QTextStream>
 
+#include "app/AboutBox.h"
 #include "app/LogView.h"
 #include "app/MainFrm.h"
 #include "app/TabFrame.h"
@@ -12,7 +16,9 @@
 #include "playdb/PlayDBTabWin.h"
 #include "text/Latin1.h"
 #include "framework/DocTemplate.h"
+#include "framework/Dialogs.h"
 #include "framework/Printing.h"
+#include "framework/RecentFileList.h"
 
 namespace gridtally::gui {
 std::unique_ptr<DocTemplate> MakeLogDocTemplate() {
@@ -39,18 +45,67 @@ CYardbookApp::CYardbookApp() {
     OnCommand(kNewPlayDB, [this] { OnNewPlayDB(); });
     OnCommand(command::kFilePrintSetup, [this] { PrinterSetup(ProgramPrinter(), mainFrame_.get()); });
     OnCommand(command::kAppExit, [this] { mainFrame_->close(); });
+    OnCommand(command::kAppAbout, [this] {
+        AboutBox about(mainFrame_.get());
+        CurrentDialogRunner().Exec(about);
+    });
 }
 
 CYardbookApp::~CYardbookApp() = default;
 
 bool CYardbookApp::InitInstance(const QStringList& files) {
     mainFrame_ = std::make_unique<CMainFrame>();
+    mainFrame_->recentFiles().ReadList(*ProgramSettings());
     logDocTemplate = &mainFrame_->AddDocTemplate(MakeLogDocTemplate());
     playDBDocTemplate = &mainFrame_->AddDocTemplate(MakePlayDBDocTemplate());
     mainFrame_->SetApplicationTarget(this);
-    mainFrame_->BuildMenus();
+    mainFrame_->LoadFrame();
     mainFrame_->show();
     for (const QString& file : files) mainFrame_->OpenDocumentFile(file);
+    ListenForFiles();
+    return true;
+}
+
+QString InstanceServerName() {
+    QString name = qEnvironmentVariable("GRIDTALLY_SOCKET");
+    if (!name.isEmpty()) return name;
+    QString user = qEnvironmentVariable("USER", QStringLiteral("user"));
+    return QStringLiteral("gridtally-") + user;
+}
+
+void CYardbookApp::ListenForFiles() {
+    server_ = std::make_unique<QLocalServer>();
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server_->listen(InstanceServerName())) {
+        // A socket left behind by a program that ended without closing it.
+        QLocalServer::removeServer(InstanceServerName());
+        if (!server_->listen(InstanceServerName())) return;
+    }
+    QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(), [this] {
+        while (QLocalSocket* client = server_->nextPendingConnection()) {
+            QObject::connect(client, &QLocalSocket::disconnected, client, [this, client] {
+                const QStringList paths = QString::fromUtf8(client->readAll()).split('\n', Qt::SkipEmptyParts);
+                for (const QString& path : paths) mainFrame_->OpenDocumentFile(path);
+                if (!paths.isEmpty()) {
+                    mainFrame_->raise();
+                    mainFrame_->activateWindow();
+                }
+                client->deleteLater();
+            });
+        }
+    });
+}
+
+bool HandFilesToRunningInstance(const QStringList& files) {
+    QLocalSocket socket;
+    socket.connectToServer(InstanceServerName());
+    if (!socket.waitForConnected(1000)) return false;
+    QByteArray message;
+    for (const QString& file : files) message += QFileInfo(file).absoluteFilePath().toUtf8() + '\n';
+    socket.write(message);
+    socket.waitForBytesWritten(3000);
+    socket.disconnectFromServer();
+    if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(3000);
     return true;
 }
 

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <memory>
 
+class QLocalServer;
+
 #include "framework/CommandRouting.h"
 
 namespace gridtally::gui {
@@ -26,7 +28,9 @@ public:
     CYardbookApp();
     ~CYardbookApp() override;
 
-    // Makes the templates and the main window; shows it and opens `files` in it.
+    // Start-up: the recent files from the settings, the two document types, the main
+    // window with its menus and bars, shown with `files` opened in it (none unless the
+    // desktop handed some over). It then takes the files later runs hand over.
     bool InitInstance(const QStringList& files = {});
 
     CMainFrame* mainFrame() const { return mainFrame_.get(); }
@@ -37,8 +41,18 @@ public:
     void OnNewPlayDB();
 
 private:
+    void ListenForFiles();
+
     std::unique_ptr<CMainFrame> mainFrame_;
+    std::unique_ptr<QLocalServer> server_;
 };
+
+// The name under which the running program takes files from later runs: one per user,
+// or GRIDTALLY_SOCKET when set (tests use their own).
+QString InstanceServerName();
+
+// Hands `files` to a running program; false when none runs.
+bool HandFilesToRunningInstance(const QStringList& files);
 
 // The document types, as the program registers them.
 std::unique_ptr<DocTemplate> MakeLogDocTemplate();

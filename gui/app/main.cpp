@@ -52,8 +52,13 @@ int main(int argc, char** argv) {
                             QStringLiteral("With --print-to-pdf of a Play DB: the club to print"),
                             QStringLiteral("NAME"));
     parser.addOption(team);
+    QCommandLineOption open(QStringLiteral("open"),
+                            QStringLiteral("Open the files named, in the program already running "
+                                           "if there is one: --open FILE..."));
+    parser.addOption(open);
     parser.addPositionalArgument(QStringLiteral("files"),
-                                 QStringLiteral("Game logs to open"), QStringLiteral("[GAME.log...]"));
+                                 QStringLiteral("With --open or --print-to-pdf: the files"),
+                                 QStringLiteral("[FILE...]"));
     parser.process(application);
 
     QStringList files = parser.positionalArguments();
@@ -74,7 +79,11 @@ int main(int argc, char** argv) {
         return gridtally::gui::PrintGameToPdf(files[0], files[1]);
     }
 
+    // Files reach the program through --open, as the desktop hands them over; a bare
+    // name on the command line opens nothing.
+    QStringList toOpen = parser.isSet(open) ? files : QStringList();
+    if (!toOpen.isEmpty() && gridtally::gui::HandFilesToRunningInstance(toOpen)) return 0;
     gridtally::gui::CYardbookApp app;
-    if (!app.InitInstance(files)) return 1;
+    if (!app.InitInstance(toOpen)) return 1;
     return application.exec();
 }

@@ -27,6 +27,10 @@ inline constexpr int kEditPaste = 0xE125;
 inline constexpr int kEditUndo = 0xE12B;
 inline constexpr int kAppAbout = 0xE140;
 inline constexpr int kAppExit = 0xE141;
+inline constexpr int kNextPane = 0xE150;
+inline constexpr int kPreviousPane = 0xE151;
+inline constexpr int kViewToolbar = 0xE800;
+inline constexpr int kViewStatusBar = 0xE801;
 inline constexpr int kNextTab = 0xF006;      // bound to no key or menu item
 inline constexpr int kPreviousTab = 0xF007;  // likewise
 }  // namespace command

@@ -93,7 +93,20 @@ ChildFrame* MainFrame::OpenDocumentFile(const QString& path) {
         return nullptr;
     }
     recent_.Add(path);
+    emit recentFilesChanged();
     return Show(std::move(frame));
+}
+
+ChildFrame* MainFrame::OpenRecentFile(int index) {
+    if (index < 0 || index >= recent_.files().size()) return nullptr;
+    QString path = recent_.files()[index];
+    ChildFrame* frame = OpenDocumentFile(path);
+    if (!frame) {
+        int at = static_cast<int>(recent_.files().indexOf(path));
+        if (at >= 0) recent_.Remove(at);
+        emit recentFilesChanged();
+    }
+    return frame;
 }
 
 ChildFrame* MainFrame::NewDocument(const DocTemplate& docTemplate) {

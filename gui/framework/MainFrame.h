@@ -38,6 +38,9 @@ public:
     void OnFileOpen();
     QString OpenFilter() const;
 
+    // Opens the recent file of `index`; one that no longer opens leaves the list.
+    ChildFrame* OpenRecentFile(int index);
+
     ChildFrame* ActiveChild() const;
     QMdiArea* mdiArea() const { return mdiArea_; }
     CommandRouter& router() { return router_; }
@@ -55,6 +58,9 @@ public:
     // Active view, its document, its frame, this window, then `application`.
     std::vector<CommandTarget*> Route() const;
     void SetApplicationTarget(CommandTarget* application) { application_ = application; }
+
+signals:
+    void recentFilesChanged();
 
 protected:
     // Exit closes every document window first; one whose user cancels keeps the program.

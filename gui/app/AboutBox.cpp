@@ -1,0 +1,64 @@
+#include "app/AboutBox.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include "app/AppIcon.h"
+
+namespace gridtally::gui {
+
+const QString AboutBox::kVersionLine = QStringLiteral("yardbook Version 1.6");
+
+const QString AboutBox::kDisclaimer = QStringLiteral(
+    "NO WARRANTY\r\n"
+    "\r\n"
+    "This program is provided \"as is\", without warranty of any kind, express or\r\n"
+    "implied, including but not limited to the warranties of merchantability, fitness\r\n"
+    "for a particular purpose and non-infringement. The whole risk as to the quality\r\n"
+    "and performance of the program is with you. Should the program prove defective,\r\n"
+    "you assume the cost of all necessary servicing, repair or correction.\r\n"
+    "\r\n"
+    "In no event, unless required by applicable law or agreed to in writing, will the\r\n"
+    "authors or any other party who may modify or redistribute the program be liable\r\n"
+    "to you for damages, including any general, special, incidental or consequential\r\n"
+    "damages arising out of the use or inability to use the program (including but\r\n"
+    "not limited to loss of data, data being rendered inaccurate, losses sustained by\r\n"
+    "you or third parties, or a failure of the program to operate with any other\r\n"
+    "programs), even if such holder or other party has been advised of the\r\n"
+    "possibility of such damages.\r\n"
+    "\r\n"
+    "The statistics the program shows are read from the game logs that the football\r\n"
+    "simulation writes. They are only as complete as those logs: a sentence the\r\n"
+    "program does not recognise adds nothing, and a log written by a later version of\r\n"
+    "the game may be read in part only. Check the figures that matter to you against\r\n"
+    "the log itself, shown on the \"Log File Source\" page of every game.\r\n"
+    "\r\n"
+    "Play DB files are written whole each time they are saved, into a new file that\r\n"
+    "replaces the old one only when all of it was written. Keep copies of the files\r\n"
+    "you care about all the same: no program can promise that a disk, a network\r\n"
+    "share or a power supply will not fail at the wrong moment.\r\n"
+    "\r\n"
+    "The names of clubs and players in the logs belong to whoever made them up.\r\n");
+
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent), terms_(new QPlainTextEdit) {
+    setWindowTitle(tr("About yardbook"));
+    auto* icon = new QLabel;
+    icon->setPixmap(AppIcon().pixmap(48, 48));
+    auto* version = new QLabel(kVersionLine);
+    terms_->setReadOnly(true);
+    terms_->setPlainText(QString(kDisclaimer).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    terms_->setMinimumSize(420, 260);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(icon, 0, 0, Qt::AlignTop);
+    layout->addWidget(version, 0, 1, Qt::AlignVCenter);
+    layout->addWidget(terms_, 1, 0, 1, 2);
+    layout->addWidget(buttons, 2, 0, 1, 2, Qt::AlignHCenter);
+    layout->setColumnStretch(1, 1);
+}
+
+}  // namespace gridtally::gui
