@@ -38,7 +38,7 @@ CMainFrame::CMainFrame(QWidget* parent) : MainFrame(parent) {
     resize(980, 720);
     setAcceptDrops(true);
     mdiArea()->setViewMode(QMdiArea::SubWindowView);
-    connect(mdiArea(), &QMdiArea::subWindowActivated, this, [this] { UpdateTitle(); });
+    connect(mdiArea(), &QMdiArea::subWindowActivated, this, [this] { UpdateFrameTitle(); });
     connect(this, &MainFrame::recentFilesChanged, this, [this] {
         std::unique_ptr<QSettings> settings = ProgramSettings();
         recentFiles().WriteList(*settings);
@@ -46,12 +46,15 @@ CMainFrame::CMainFrame(QWidget* parent) : MainFrame(parent) {
     });
 }
 
-void CMainFrame::UpdateTitle() {
+QString CMainFrame::Title() const {
     ChildFrame* child = ActiveChild();
     QString title = QStringLiteral("Gridtally");
     if (child && child->document()) title += QStringLiteral(" - ") + child->document()->title();
-    setWindowTitle(title);
+    return title;
 }
+
+void CMainFrame::UpdateFrameTitle() { setWindowTitle(Title()); }
+
 
 const QList<QMenu*>& CMainFrame::menusOf(int resourceId) const {
     static const QList<QMenu*> none;

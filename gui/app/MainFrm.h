@@ -35,7 +35,8 @@ private:
     void BuildStatusBar();
     void AddAccelerators();
     void FillRecentFiles();
-    void UpdateTitle();
+    void UpdateFrameTitle() override;
+    QString Title() const;
 
     QToolBar* toolBar_ = nullptr;
     QMap<int, QList<QMenu*>> menus_;

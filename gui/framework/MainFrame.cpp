@@ -24,6 +24,12 @@ MainFrame::MainFrame(QWidget* parent)
     });
 }
 
+MainFrame::~MainFrame() {
+    // The document windows go while this window is still whole: their last signals
+    // reach it.
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) delete window;
+}
+
 void MainFrame::SetMenus(int resourceId, const QList<QMenu*>& menus) {
     for (QMenu* menu : menus) {
         menu->setParent(this, menu->windowFlags());
@@ -121,6 +127,17 @@ ChildFrame* MainFrame::NewDocument(const DocTemplate& docTemplate) {
 
 ChildFrame* MainFrame::Show(std::unique_ptr<ChildFrame> owned) {
     ChildFrame* frame = owned.release();
+    // Maximized, a document window shows no title bar and Qt would add its title to the
+    // main window's as " - [title]"; the main window names the document itself, so the
+    // document window carries its title only while it has a title bar of its own.
+    connect(frame, &QMdiSubWindow::windowStateChanged, frame,
+            [this, frame](Qt::WindowStates, Qt::WindowStates now) {
+                bool maximized = now.testFlag(Qt::WindowMaximized);
+                frame->setWindowTitle(maximized || !frame->document() ? QString()
+                                                                      : frame->document()->title());
+                UpdateFrameTitle();
+            });
+    frame->setWindowTitle(QString());
     mdiArea_->addSubWindow(frame);
     // A document's window fills the main window, as a tabbed window wants the room.
     frame->showMaximized();

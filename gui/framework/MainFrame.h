@@ -26,6 +26,7 @@ class MainFrame : public QMainWindow, public CommandTarget {
 
 public:
     explicit MainFrame(QWidget* parent = nullptr);
+    ~MainFrame() override;
 
     DocTemplate& AddDocTemplate(std::unique_ptr<DocTemplate> docTemplate);
     const std::vector<std::unique_ptr<DocTemplate>>& templates() const { return templates_; }
@@ -63,6 +64,10 @@ signals:
     void recentFilesChanged();
 
 protected:
+    // Sets the main window's title for the active document; called whenever Qt may have
+    // changed it.
+    virtual void UpdateFrameTitle() {}
+
     // Exit closes every document window first; one whose user cancels keeps the program.
     void closeEvent(QCloseEvent* event) override;
 
