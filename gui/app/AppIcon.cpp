@@ -29,7 +29,52 @@ QPixmap Draw(int size) {
     return pixmap;
 }
 
+// Draws one of our toolbar pictures on a 32 by 32 grid.
+QPixmap DrawTool(const QString& name, int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 32.0, size / 32.0);
+    QPen ink(QColor(0x37, 0x47, 0x4f), 2);
+    painter.setPen(ink);
+    if (name == QLatin1String("edit-copy")) {
+        painter.setBrush(QColor(0xec, 0xef, 0xf1));
+        painter.drawRect(QRectF(5, 4, 15, 19));
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(12, 10, 15, 19));
+        for (int y : {15, 19, 23}) painter.drawLine(15, y, 24, y);
+    } else if (name == QLatin1String("edit-find")) {
+        painter.setPen(QPen(QColor(0x37, 0x47, 0x4f), 3));
+        painter.setBrush(QColor(0xe3, 0xf2, 0xfd));
+        painter.drawEllipse(QPointF(13, 13), 8, 8);
+        painter.setPen(QPen(QColor(0x5d, 0x40, 0x37), 5, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(19, 19, 28, 28);
+    } else if (name == QLatin1String("document-print")) {
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(9, 3, 14, 9));
+        painter.setBrush(QColor(0x90, 0xa4, 0xae));
+        painter.drawRoundedRect(QRectF(3, 11, 26, 12), 2, 2);
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(9, 19, 14, 10));
+        for (int y : {23, 26}) painter.drawLine(12, y, 20, y);
+    } else {
+        return {};
+    }
+    return pixmap;
+}
+
 }  // namespace
+
+QIcon ToolIcon(const QString& themeName) {
+    if (QIcon::hasThemeIcon(themeName)) return QIcon::fromTheme(themeName);
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48}) {
+        QPixmap pixmap = DrawTool(themeName, size);
+        if (!pixmap.isNull()) icon.addPixmap(pixmap);
+    }
+    return icon;
+}
 
 QIcon AppIcon() {
     QIcon icon;

@@ -8,4 +8,8 @@ namespace gridtally::gui {
 // (the installed gridtally.svg is the same picture).
 QIcon AppIcon();
 
+// A toolbar icon of the theme's name, or, where the desktop's theme has none, our own
+// drawing of it ("edit-copy", "edit-find", "document-print"); empty for other names.
+QIcon ToolIcon(const QString& themeName);
+
 }  // namespace gridtally::gui

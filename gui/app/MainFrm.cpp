@@ -185,7 +185,8 @@ void CMainFrame::BuildToolBar() {
             toolBar_->addSeparator();
             continue;
         }
-        QIcon icon = QIcon::fromTheme(QLatin1String(button.theme), style->standardIcon(button.fallback));
+        QIcon icon = ToolIcon(QLatin1String(button.theme));
+        if (icon.isNull()) icon = style->standardIcon(button.fallback);
         QAction* action = toolBar_->addAction(icon, tr(button.text));
         action->setStatusTip(tr(button.text));
         router().Bind(action, button.id);
