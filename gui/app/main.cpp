@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/CommandLine.h"
 #include "app/YardbookApp.h"
 #include "framework/DeviceContext.h"
 
@@ -38,52 +39,23 @@ int main(int argc, char** argv) {
     gridtally::gui::InstallFontSubstitutions();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Gridtally: statistics from Turfa football game logs"));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    QCommandLineOption printToPdf(
-        QStringLiteral("print-to-pdf"),
-        QStringLiteral("Print a game's 14 pages, or a Play DB's 4 pages of one club, into "
-                       "OUT.pdf with no window: --print-to-pdf GAME.log OUT.pdf, "
-                       "--print-to-pdf DB.pdb OUT.pdf --team NAME"));
-    parser.addOption(printToPdf);
-    QCommandLineOption team(QStringLiteral("team"),
-                            QStringLiteral("With --print-to-pdf of a Play DB: the club to print"),
-                            QStringLiteral("NAME"));
-    parser.addOption(team);
-    QCommandLineOption open(QStringLiteral("open"),
-                            QStringLiteral("Open the files named, in the program already running "
-                                           "if there is one: --open FILE..."));
-    parser.addOption(open);
-    parser.addPositionalArgument(QStringLiteral("files"),
-                                 QStringLiteral("With --open or --print-to-pdf: the files"),
-                                 QStringLiteral("[FILE...]"));
+    gridtally::gui::SetUpCommandLine(parser);
     parser.process(application);
-
-    QStringList files = parser.positionalArguments();
-    if (parser.isSet(printToPdf)) {
-        if (files.size() != 2) {
-            QTextStream(stderr) << "gridtally: --print-to-pdf expects a game log and the PDF "
-                                   "to write: --print-to-pdf GAME.log OUT.pdf\n";
+    gridtally::gui::CommandLine line = gridtally::gui::ReadCommandLine(parser);
+    switch (line.job) {
+        case gridtally::gui::CommandLine::Job::Refuse:
+            QTextStream(stderr) << "gridtally: " << line.error << '\n';
             return 2;
-        }
-        if (files[0].endsWith(QStringLiteral(".pdb"), Qt::CaseInsensitive)) {
-            if (!parser.isSet(team)) {
-                QTextStream(stderr) << "gridtally: a Play DB prints the pages of one club: "
-                                       "--print-to-pdf DB.pdb OUT.pdf --team NAME\n";
-                return 2;
+        case gridtally::gui::CommandLine::Job::PrintToPdf:
+            if (line.input.endsWith(QStringLiteral(".pdb"), Qt::CaseInsensitive)) {
+                return gridtally::gui::PrintPlayDBToPdf(line.input, line.output, line.team);
             }
-            return gridtally::gui::PrintPlayDBToPdf(files[0], files[1], parser.value(team));
-        }
-        return gridtally::gui::PrintGameToPdf(files[0], files[1]);
+            return gridtally::gui::PrintGameToPdf(line.input, line.output);
+        case gridtally::gui::CommandLine::Job::Run:
+            break;
     }
-
-    // Files reach the program through --open, as the desktop hands them over; a bare
-    // name on the command line opens nothing.
-    QStringList toOpen = parser.isSet(open) ? files : QStringList();
-    if (!toOpen.isEmpty() && gridtally::gui::HandFilesToRunningInstance(toOpen)) return 0;
+    if (!line.open.isEmpty() && gridtally::gui::HandFilesToRunningInstance(line.open)) return 0;
     gridtally::gui::CYardbookApp app;
-    if (!app.InitInstance(toOpen)) return 1;
+    if (!app.InitInstance(line.open)) return 1;
     return application.exec();
 }

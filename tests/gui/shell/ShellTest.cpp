@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -16,6 +17,7 @@
 #include <QtTest>
 
 #include "app/AboutBox.h"
+#include "app/CommandLine.h"
 #include "app/MainFrm.h"
 #include "app/TabFrame.h"
 #include "app/YardbookApp.h"
@@ -194,12 +196,6 @@ private slots:
         app.InitInstance();
         CMainFrame& main = *app.mainFrame();
 
-        // A bare name is read and ignored: only --open opens.
-        QProcess bare;
-        bare.start(QStringLiteral(GRIDTALLY_PROGRAM), {"--version"});
-        QVERIFY(bare.waitForFinished(30000));
-        QCOMPARE(bare.exitCode(), 0);
-
         QProcess second;
         second.start(QStringLiteral(GRIDTALLY_PROGRAM), {"--open", kSample});
         QVERIFY(second.waitForStarted());
@@ -207,6 +203,29 @@ private slots:
         QCOMPARE(second.exitCode(), 0);
         QTRY_COMPARE_WITH_TIMEOUT(main.mdiArea()->subWindowList().size(), 1, 10000);
         QVERIFY(dynamic_cast<CTabFrame*>(main.mdiArea()->subWindowList().front()));
+    }
+
+    void onlyOpenOpensFilesNamedOnTheCommandLine() {
+        struct Case {
+            QStringList arguments;
+            CommandLine::Job job;
+            QStringList open;
+        };
+        const Case cases[] = {
+            {{"gridtally", "game.log"}, CommandLine::Job::Run, {}},
+            {{"gridtally", "--open", "a.log", "b.pdb"}, CommandLine::Job::Run, {"a.log", "b.pdb"}},
+            {{"gridtally", "--print-to-pdf", "a.log", "a.pdf"}, CommandLine::Job::PrintToPdf, {}},
+            {{"gridtally", "--print-to-pdf", "a.log"}, CommandLine::Job::Refuse, {}},
+            {{"gridtally", "--print-to-pdf", "s.pdb", "s.pdf"}, CommandLine::Job::Refuse, {}},
+        };
+        for (const Case& c : cases) {
+            QCommandLineParser parser;
+            SetUpCommandLine(parser);
+            QVERIFY(parser.parse(c.arguments));
+            CommandLine line = ReadCommandLine(parser);
+            QCOMPARE(line.job, c.job);
+            QCOMPARE(line.open, c.open);
+        }
     }
 
     void theAboutBoxShowsItsLinesAndTerms() {
