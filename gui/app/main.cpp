@@ -16,9 +16,12 @@ void QuietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& mess
     if (type == QtCriticalMsg || type == QtFatalMsg) QTextStream(stderr) << message << '\n';
 }
 
-bool AskedToPrint(int argc, char** argv) {
+// Printing to a file, --help and --version need no screen.
+bool NeedsNoScreen(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--print-to-pdf") == 0) return true;
+        for (const char* option : {"--print-to-pdf", "--help", "-h", "--help-all", "--version", "-v"}) {
+            if (std::strcmp(argv[i], option) == 0) return true;
+        }
     }
     return false;
 }
@@ -26,9 +29,8 @@ bool AskedToPrint(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Printing to a file needs no screen; without this Qt would refuse to start on a
-    // machine without a display.
-    if (AskedToPrint(argc, argv)) {
+    // Without this Qt would refuse to start on a machine without a display.
+    if (NeedsNoScreen(argc, argv)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(QuietQtNotes);
     }
