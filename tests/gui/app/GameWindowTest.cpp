@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "GuiTestSupport.h"
 #include "app/LogView.h"
 #include "app/TabFrame.h"
 #include "app/YardbookApp.h"
@@ -29,6 +30,8 @@
 
 using namespace gridtally;
 using namespace gridtally::gui;
+using gridtally::gui::testing::PdfText;
+using gridtally::gui::testing::Rows;
 
 namespace {
 
@@ -69,17 +72,6 @@ struct Game {
     CTabFrame* window = nullptr;
 };
 
-std::vector<std::vector<std::string>> Rows(const ListCtrl& list) {
-    std::vector<std::vector<std::string>> rows;
-    for (int row = 0; row < list.GetItemCount(); ++row) {
-        std::vector<std::string> cells;
-        for (int column = 0; column < list.columnCount(); ++column) {
-            cells.push_back(list.GetItemText(row, column).toLatin1().toStdString());
-        }
-        rows.push_back(cells);
-    }
-    return rows;
-}
 
 std::vector<std::string> Headers(const ListCtrl& list) {
     std::vector<std::string> headers;
@@ -89,13 +81,6 @@ std::vector<std::string> Headers(const ListCtrl& list) {
     return headers;
 }
 
-QString PdfText(const QString& path) {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, "-"});
-    process.waitForFinished(30000);
-    // The title font's ligatures ("ff") come back as one character.
-    return QString::fromUtf8(process.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
-}
 
 QPoint RowPoint(const ListCtrl& list, int row) {
     return list.visualRect(list.model()->index(row, 0)).center();  // on the play's name

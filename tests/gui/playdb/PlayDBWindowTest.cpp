@@ -13,6 +13,7 @@
 #include <map>
 #include <memory>
 
+#include "GuiTestSupport.h"
 #include "app/YardbookApp.h"
 #include "framework/ChildFrame.h"
 #include "framework/Dialogs.h"
@@ -30,6 +31,8 @@
 
 using namespace gridtally;
 using namespace gridtally::gui;
+using gridtally::gui::testing::PdfText;
+using gridtally::gui::testing::Rows;
 
 namespace {
 
@@ -99,17 +102,6 @@ struct DBWindow {
     PDBView* form = nullptr;
 };
 
-std::vector<std::vector<std::string>> Rows(const ListCtrl& list) {
-    std::vector<std::vector<std::string>> rows;
-    for (int row = 0; row < list.GetItemCount(); ++row) {
-        std::vector<std::string> cells;
-        for (int column = 0; column < list.columnCount(); ++column) {
-            cells.push_back(list.GetItemText(row, column).toLatin1().toStdString());
-        }
-        rows.push_back(cells);
-    }
-    return rows;
-}
 
 // The records of a DB, independent of the tables' orders.
 std::map<std::string, std::string> Canonical(const PlayDB& db) {
@@ -140,12 +132,6 @@ void Write(const QString& path, const QByteArray& bytes) {
     if (file.open(QIODevice::WriteOnly)) file.write(bytes);
 }
 
-QString PdfText(const QString& path) {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, "-"});
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 }  // namespace
 
