@@ -25,9 +25,14 @@ MainFrame::MainFrame(QWidget* parent)
 }
 
 MainFrame::~MainFrame() {
-    // The document windows go while this window is still whole: their last signals
-    // reach it.
-    for (QMdiSubWindow* window : mdiArea_->subWindowList()) delete window;
+    // The document windows go first, and tell nothing on their way: what derives from
+    // this window is gone already.
+    disconnect(mdiArea_, nullptr, this, nullptr);
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+        disconnect(window, nullptr, this, nullptr);
+        window->disconnect();
+        delete window;
+    }
 }
 
 void MainFrame::SetMenus(int resourceId, const QList<QMenu*>& menus) {
@@ -130,7 +135,7 @@ ChildFrame* MainFrame::Show(std::unique_ptr<ChildFrame> owned) {
     // Maximized, a document window shows no title bar and Qt would add its title to the
     // main window's as " - [title]"; the main window names the document itself, so the
     // document window carries its title only while it has a title bar of its own.
-    connect(frame, &QMdiSubWindow::windowStateChanged, frame,
+    connect(frame, &QMdiSubWindow::windowStateChanged, this,
             [this, frame](Qt::WindowStates, Qt::WindowStates now) {
                 bool maximized = now.testFlag(Qt::WindowMaximized);
                 frame->setWindowTitle(maximized || !frame->document() ? QString()
