@@ -8,15 +8,18 @@
 namespace gridtally {
 
 PlayerRec* PlayerRoster::Append(std::unique_ptr<PlayerRec> player) {
-    return players_.emplace_back(std::move(player)).get();
+    PlayerRec* added = players_.emplace_back(std::move(player)).get();
+    byName_.emplace(added->name.view(), added);  // the first of a name stays the one found
+    return added;
+}
+
+PlayerRec* PlayerRoster::FindByName(std::string_view name) const {
+    auto found = byName_.find(name);
+    return found == byName_.end() ? nullptr : found->second;
 }
 
 PlayerRec* FindPlayerByName(const PlayerRoster& roster, std::string_view name) {
-    name = decltype(PlayerRec::name)::Fit(name);
-    for (const auto& player : roster) {
-        if (player->name == name) return player.get();
-    }
-    return nullptr;
+    return roster.FindByName(decltype(PlayerRec::name)::Fit(name));
 }
 
 PlayerRec* FindPlayerByPosition(const PlayerRoster& roster, std::string_view team,

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <unordered_map>
 #include <string_view>
 #include <vector>
 
@@ -11,12 +12,19 @@ namespace gridtally {
 
 // The players of one game in the order in which they were first met. The roster owns
 // them; a selection of them (a report's or a list's) is a PlayerSelection of pointers
-// that live as long as the roster.
+// that live as long as the roster. An index by name beside the order keeps lookups
+// constant-time however many players a file names; a player's name must not change
+// once he is in.
 class PlayerRoster {
 public:
     // Adds a player and returns him.
     PlayerRec* Append(std::unique_ptr<PlayerRec> player);
-    void Clear() { players_.clear(); }
+    void Clear() {
+        players_.clear();
+        byName_.clear();
+    }
+    // The first player of that exact name, or nullptr.
+    PlayerRec* FindByName(std::string_view name) const;
 
     std::size_t size() const { return players_.size(); }
     bool empty() const { return players_.empty(); }
@@ -26,6 +34,7 @@ public:
 
 private:
     std::vector<std::unique_ptr<PlayerRec>> players_;
+    std::unordered_map<std::string_view, PlayerRec*> byName_;  // views of the records' names
 };
 
 using PlayerSelection = std::vector<const PlayerRec*>;
