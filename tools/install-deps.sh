@@ -1,12 +1,13 @@
 #!/bin/sh
-# Installs the Debian packages the build needs, only those that are missing.
+# Installs the Debian packages the build needs, only those that are missing; packages
+# named as arguments (those of `make bench`, say) are wanted as well.
 # Runs unattended: as root directly, otherwise through a sudo that needs no password;
 # with neither it says what to run instead and fails.
 set -eu
 
 packages="cmake make g++ libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev
     qt6-base-dev qt6-charts-dev libxkbcommon-dev poppler-utils xvfb fonts-liberation2
-    desktop-file-utils shared-mime-info"
+    desktop-file-utils shared-mime-info $*"
 
 missing=""
 for p in $packages; do

@@ -747,6 +747,30 @@ class Game:
         return ("\n\n".join(self.paragraphs) + "\n\n").encode("latin-1")
 
 
+FIRST_NAMES = ["Al", "Ben", "Cal", "Dario", "Eli", "Finn", "Gus", "Hal", "Ike", "Jody",
+               "Karl", "L\u00e9on", "Moe", "Ned", "Otis", "Pat", "Ray", "Sam", "Theo",
+               "Vic", "Wes", "Abe", "Bj\u00f8rn", "Dex", "Gil", "Kenji", "Lars", "Olaf",
+               "Ren\u00e9", "Sid"]
+SYLLABLES = ["bra", "dun", "fal", "gre", "hal", "kov", "lin", "mar", "ny", "or", "pra",
+             "rud", "san", "tem", "var", "wit", "s\u00f8r", "j\u00fcr", "ca", "do"]
+
+
+def fresh_names(club):
+    """Gives a club players of its own, the same in every game of the club: a season's
+    roster then grows with its clubs, as real ones do."""
+    rng = random.Random("names:" + club)
+    taken = set()
+    for group in ROSTERS[club].values():
+        for i, (position, number, _) in enumerate(group):
+            while True:
+                last = "".join(rng.choice(SYLLABLES) for _ in range(3)).capitalize()
+                name = f"{rng.choice(FIRST_NAMES)} {last}"
+                if name not in taken:
+                    break
+            taken.add(name)
+            group[i] = (position, number, name)
+
+
 def rename_clubs(away, home):
     """Gives the two clubs, their rosters with them, other names."""
     global AWAY, HOME
@@ -764,15 +788,24 @@ def main():
     parser.add_argument("--seed", type=int, default=SEED)
     parser.add_argument("--away", default=AWAY, help="the visiting club's name")
     parser.add_argument("--home", default=HOME, help="the home club's name")
+    parser.add_argument("--fresh-names", action="store_true",
+                        help="players of each club's own, made from its name")
+    parser.add_argument("--crlf", action="store_true", help="end lines with CR LF")
     args = parser.parse_args()
     rename_clubs(args.away, args.home)
+    if args.fresh_names:
+        fresh_names(AWAY)
+        fresh_names(HOME)
     game = Game(args.seed)
     game.checked = args.seed == SEED
     # The kicking club holds the ball in the first situation, so it leads the totals.
     game.tally.club(AWAY)
     game.run_game()
     game.check()
-    args.output.write_bytes(game.log_bytes())
+    data = game.log_bytes()
+    if args.crlf:
+        data = data.replace(b"\n", b"\r\n")
+    args.output.write_bytes(data)
     json.dump(game.expected(), sys.stdout, indent=2)
     sys.stdout.write("\n")
 
