@@ -28,7 +28,7 @@ void MarkSentences(Statement& statement) {
          stop = statement.find(". ", stop + 2)) {
         if (statement.compare(stop - 2, 4, "St. ") != 0) statement[stop + 1] = SentenceMark;
     }
-    for (std::size_t bang = statement.find("! "); bang != Statement::npos;
+    for (std::size_t bang = FindText(statement, "! "); bang != Statement::npos;
          bang = statement.find("! ", bang + 2)) {
         statement[bang + 1] = SentenceMark;
     }

@@ -31,7 +31,7 @@ struct Kick {
 };
 
 std::int32_t YardsAfter(std::string_view text, std::string_view phrase) {
-    std::size_t at = text.find(phrase);
+    std::size_t at = FindText(text, phrase);
     if (at == std::string_view::npos) return 0;
     auto number = ScanInt(text.substr(at + phrase.size()));
     return number ? number->value : 0;
@@ -78,7 +78,7 @@ bool ReadPuntSentence(std::string_view afterPunts, Kick& kick, PlayRec& play,
     }
 
     constexpr std::string_view kYardsTo = " yards to ";
-    std::size_t to = afterPunts.find(kYardsTo);
+    std::size_t to = FindText(afterPunts, kYardsTo);
     if (to == std::string_view::npos) return false;
     return ReadReturner(afterPunts.substr(to + kYardsTo.size()), kick, play, roster);
 }
@@ -98,25 +98,25 @@ void ReadBlockedPunt(std::string_view afterBlocked, Kick& kick, PlayerRoster& ro
 bool ReadKickoffOrPunt(std::string_view s1, std::string_view kickingSide, Kick& kick, PlayRec& play,
                        PlayerRoster& roster) {
     constexpr std::string_view kBlockedBy = "punt is blocked by ";
-    std::size_t phrase = s1.find(kKicksOffTo);
-    if (phrase == std::string_view::npos) phrase = s1.find(kPunts);
-    if (phrase == std::string_view::npos) phrase = s1.find(kPuntIsBlocked);
+    std::size_t phrase = FindText(s1, kKicksOffTo);
+    if (phrase == std::string_view::npos) phrase = FindText(s1, kPunts);
+    if (phrase == std::string_view::npos) phrase = FindText(s1, kPuntIsBlocked);
 
     auto kicker = ReferenceAfterApostrophe(s1, phrase);
     if (!kicker) return false;
     // "Otters's P #4 Gus Lind's punt is blocked": the name ends at its own "'s".
-    std::string_view reference = kicker->reference.substr(0, kicker->reference.find("'s"));
+    std::string_view reference = kicker->reference.substr(0, FindText(kicker->reference, "'s"));
     kick.kicker = FindOrAddPlayer(reference, kickingSide, roster);
 
     std::string_view fromPhrase = s1.substr(phrase);
-    if (std::size_t punts = fromPhrase.find(kPunts); punts != std::string_view::npos) {
+    if (std::size_t punts = FindText(fromPhrase, kPunts); punts != std::string_view::npos) {
         return ReadPuntSentence(fromPhrase.substr(punts + kPunts.size()), kick, play, roster);
     }
-    if (std::size_t blocked = fromPhrase.find(kBlockedBy); blocked != std::string_view::npos) {
+    if (std::size_t blocked = FindText(fromPhrase, kBlockedBy); blocked != std::string_view::npos) {
         ReadBlockedPunt(fromPhrase.substr(blocked + kBlockedBy.size()), kick, roster);
         return true;
     }
-    if (std::size_t kicksOff = fromPhrase.find(kKicksOffTo); kicksOff != std::string_view::npos) {
+    if (std::size_t kicksOff = FindText(fromPhrase, kKicksOffTo); kicksOff != std::string_view::npos) {
         kick.kind = KickKind::Kickoff;
         return ReadReturner(fromPhrase.substr(kicksOff + kKicksOffTo.size()), kick, play, roster);
     }
@@ -125,7 +125,7 @@ bool ReadKickoffOrPunt(std::string_view s1, std::string_view kickingSide, Kick& 
 
 void CoverageTackle(std::string_view sentence, GameState& state, PlayerRoster& roster) {
     constexpr std::string_view kTackled = "is tackled by ";
-    std::size_t at = sentence.find(kTackled);
+    std::size_t at = FindText(sentence, kTackled);
     if (at == std::string_view::npos) return;
     std::string_view reference = sentence.substr(at + kTackled.size());
     if (auto sided = SplitAtPossessive(reference)) {
@@ -169,7 +169,7 @@ void ReadKickoff(const Sentences& sentences, Kick& kick, PlayRec& play, GameStat
 bool ReadPuntRecovery(const Sentences& sentences, std::string_view s2, Kick& kick, PlayRec& play,
                       std::string_view kickingSide, PlayerRoster& roster) {
     constexpr std::string_view kRecovered = "recovered by ";
-    std::string_view after = s2.substr(s2.find(kRecovered) + kRecovered.size());
+    std::string_view after = s2.substr(FindText(s2, kRecovered) + kRecovered.size());
 
     PlayerRec* recoverer = nullptr;
     if (std::size_t apostrophe = after.find('\''); apostrophe != std::string_view::npos) {
@@ -273,7 +273,7 @@ void ReadPlaceKick(const Sentences& sentences, Kick& kick, PlayRec& play, const 
     }
 
     constexpr std::string_view kBlockedBy = "is blocked by ";
-    std::size_t blocked = s2.find(kBlockedBy);
+    std::size_t blocked = FindText(s2, kBlockedBy);
     if (blocked == std::string_view::npos) return;  // missed
     std::string_view after = s2.substr(blocked + kBlockedBy.size());
     if (after.find('\'') != std::string_view::npos) {
@@ -303,8 +303,8 @@ int ParseKick(const Sentences& sentences, PlayRec& play, GameState& state, Playe
     if (Contains(s1, kKicksOffTo) || Contains(s1, kPunts) || Contains(s1, kPuntIsBlocked)) {
         if (!ReadKickoffOrPunt(s1, kickingSide, kick, play, roster)) return -1;
     } else if (Contains(s1, kAttemptsA) || Contains(s1, kExtra)) {
-        std::size_t phrase = s1.find(kAttemptsA);
-        if (phrase == std::string_view::npos) phrase = s1.find(kExtra);
+        std::size_t phrase = FindText(s1, kAttemptsA);
+        if (phrase == std::string_view::npos) phrase = FindText(s1, kExtra);
         auto sided = ReferenceAfterApostrophe(s1, phrase);
         kick.kicker = sided ? FindOrAddPlayer(sided->reference, kickingSide, roster) : nullptr;
         if (kick.kicker) {
@@ -312,7 +312,7 @@ int ParseKick(const Sentences& sentences, PlayRec& play, GameState& state, Playe
                 kick.kind = KickKind::ExtraPoint;
                 AddTo(kick.kicker->extraPointAttempts, 1);
             } else {
-                std::size_t attempts = s1.find(kAttemptsA);
+                std::size_t attempts = FindText(s1, kAttemptsA);
                 std::optional<ScannedInt> distance;
                 if (attempts != std::string_view::npos) {
                     distance = ScanInt(s1.substr(attempts + kAttemptsA.size()));

@@ -58,7 +58,7 @@ void CreditInterception(std::string_view afterPhrase, PlayerRec* passer, PlayRec
 
     auto sided = SplitAtPossessive(afterPhrase);
     if (!sided) return;
-    std::size_t returned = sided->reference.find(kReturned);
+    std::size_t returned = FindText(sided->reference, kReturned);
     PlayerRec* defender =
         FindOrAddPlayer(sided->reference.substr(0, returned), sided->team, roster);
     if (defender) {
@@ -75,7 +75,7 @@ void CreditInterception(std::string_view afterPhrase, PlayerRec* passer, PlayRec
 void ParsePass(const Sentences& sentences, PlayRec& play, GameState& state, PlayerRoster& roster) {
     constexpr std::string_view kPassFrom = "The pass from ";
     std::string_view s1 = sentences[0];
-    std::size_t from = s1.find(kPassFrom);
+    std::size_t from = FindText(s1, kPassFrom);
     if (from == std::string_view::npos) return;
     std::string_view passerText = s1.substr(from + kPassFrom.size());
     if (std::size_t apostrophe = passerText.find('\''); apostrophe != std::string_view::npos) {
@@ -86,7 +86,7 @@ void ParsePass(const Sentences& sentences, PlayRec& play, GameState& state, Play
     const OutcomePhrase* outcome = nullptr;
     std::size_t at = std::string_view::npos;
     for (const OutcomePhrase& phrase : kOutcomes) {
-        at = passerText.find(phrase.text);
+        at = FindText(passerText, phrase.text);
         if (at != std::string_view::npos) {
             outcome = &phrase;
             break;
@@ -127,7 +127,7 @@ void ParseSack(const Sentences& sentences, PlayRec& play, PlayerRoster& roster) 
     constexpr std::string_view kSacked = " is sacked by ";
     constexpr std::string_view kForA = " for a ";
     std::string_view s1 = sentences[0];
-    std::size_t sacked = s1.find(kSacked);
+    std::size_t sacked = FindText(s1, kSacked);
 
     if (sacked != std::string_view::npos) {
         play.key.kind = PlayKind::Pass;
@@ -137,7 +137,7 @@ void ParseSack(const Sentences& sentences, PlayRec& play, PlayerRoster& roster) 
             }
         }
         std::string_view after = s1.substr(sacked + kSacked.size());
-        std::size_t forA = after.find(kForA);
+        std::size_t forA = FindText(after, kForA);
         auto sided =
             forA != std::string_view::npos ? ReferenceAfterApostrophe(after, forA) : std::nullopt;
         if (sided) {

@@ -15,7 +15,7 @@ namespace {
 
 // The play name of "Name (n)": the text before " (", or else the first word.
 std::optional<std::string_view> PlayName(std::string_view part) {
-    std::size_t bracket = part.find(" (");
+    std::size_t bracket = FindText(part, " (");
     if (bracket != std::string_view::npos) return part.substr(0, bracket);
     return ScanWord(part);
 }
@@ -25,11 +25,11 @@ std::optional<std::string_view> PlayName(std::string_view part) {
 int ReadPlayCallSentence(std::string_view sentence, PlayRec& play, PlayCallTable& table) {
     constexpr std::string_view kThatWas = "That was ";
     constexpr std::string_view kAgainst = " against ";
-    std::size_t thatWas = sentence.find(kThatWas);
+    std::size_t thatWas = FindText(sentence, kThatWas);
     if (thatWas == std::string_view::npos) return 0;
 
     std::string_view offensePart = sentence.substr(thatWas + kThatWas.size());
-    std::size_t against = offensePart.find(kAgainst);
+    std::size_t against = FindText(offensePart, kAgainst);
     bool failed = false;
     if (against != std::string_view::npos) {
         std::string_view defensePart = offensePart.substr(against + kAgainst.size());
@@ -44,7 +44,7 @@ int ReadPlayCallSentence(std::string_view sentence, PlayRec& play, PlayCallTable
 
         if (!failed) {
             FixedText<64> defenseTeam;
-            std::size_t possessive = defensePart.find("'s ");
+            std::size_t possessive = FindText(defensePart, "'s ");
             if (possessive != std::string_view::npos) {
                 defenseTeam = defensePart.substr(0, possessive);
                 defensePart = defensePart.substr(possessive + 3);

@@ -22,14 +22,14 @@ std::optional<SidedReference> ReferenceAfterApostrophe(std::string_view text, st
 }
 
 std::optional<SidedReference> SplitAtPossessive(std::string_view text) {
-    std::size_t at = text.find("'s ");
+    std::size_t at = FindText(text, "'s ");
     if (at == std::string_view::npos) return std::nullopt;
     return SidedReference{text.substr(0, at), text.substr(at + 3)};
 }
 
 void CreditTackle(std::string_view sentence, PlayRec& play, PlayerRoster& roster) {
     constexpr std::string_view kTackled = "is tackled by ";
-    std::size_t at = sentence.find(kTackled);
+    std::size_t at = FindText(sentence, kTackled);
     if (at == std::string_view::npos) return;
     std::string_view after = sentence.substr(at + kTackled.size());
 
@@ -80,7 +80,7 @@ void CreditTouchdown(std::string_view sentence, PlayRec& play, const GameState& 
 Recovery FindRecoverer(std::string_view sentence, std::string_view offense, PlayerRec* fallback,
                        PlayerRoster& roster) {
     constexpr std::string_view kRecovered = "ball is recovered by ";
-    std::size_t at = sentence.find(kRecovered);
+    std::size_t at = FindText(sentence, kRecovered);
     if (at == std::string_view::npos) return {};
     std::string_view after = sentence.substr(at + kRecovered.size());
 

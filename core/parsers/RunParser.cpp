@@ -57,16 +57,16 @@ Carry ReadPlainCarry(const Sentences& sentences, const YardagePhraseTable::Match
 
 Carry ReadCarry(const Sentences& sentences, const GameState& state, PlayerRoster& roster) {
     std::string_view s1 = sentences[0];
-    if (std::size_t at = s1.find(kGivesTo); at != std::string_view::npos) {
+    if (std::size_t at = FindText(s1, kGivesTo); at != std::string_view::npos) {
         return ReadHandOff(sentences, at, state, roster);
     }
-    if (std::size_t keeps = s1.find(kKeeps); keeps != std::string_view::npos) {
+    if (std::size_t keeps = FindText(s1, kKeeps); keeps != std::string_view::npos) {
         return ReadKeeper(s1, keeps, roster);
     }
     if (auto match = YardagePhraseTable::Run().Find(s1)) {
         return ReadPlainCarry(sentences, *match, roster);
     }
-    if (std::size_t fumbles = s1.find(kFumbles); fumbles != std::string_view::npos) {
+    if (std::size_t fumbles = FindText(s1, kFumbles); fumbles != std::string_view::npos) {
         return {PlayerAfterApostrophe(s1, fumbles, roster), std::nullopt, 1};
     }
     return {};

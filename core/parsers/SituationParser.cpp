@@ -28,7 +28,7 @@ std::string_view Skip(std::string_view text, std::size_t count) {
 // The yard line of "Side's ball on their 35 yard line" or "... on Rams's 42 yard line".
 std::optional<std::int32_t> ReadBallPosition(std::string_view sentence, GameState& state) {
     constexpr std::string_view kBallOn = "'s ball on";
-    std::size_t at = sentence.find(kBallOn);
+    std::size_t at = FindText(sentence, kBallOn);
     if (at == std::string_view::npos) return std::nullopt;
     state.offense = sentence.substr(0, at);
 
@@ -49,8 +49,8 @@ void ReadDownAndDistance(std::string_view sentence, std::optional<std::int32_t> 
         if (StartsWithNoCase(sentence, kDowns[i])) state.down = static_cast<std::int32_t>(i + 1);
     }
 
-    std::size_t word = sentence.find("less");
-    if (word == std::string_view::npos) word = sentence.find("just");
+    std::size_t word = FindText(sentence, "less");
+    if (word == std::string_view::npos) word = FindText(sentence, "just");
     if (word != std::string_view::npos) {
         // "less than N" and "just over N": two four-letter words before the number.
         std::string_view rest = SkipBlanks(Skip(sentence.substr(word), 4));
@@ -58,7 +58,7 @@ void ReadDownAndDistance(std::string_view sentence, std::optional<std::int32_t> 
         return;
     }
 
-    std::size_t andAt = sentence.find("and ");
+    std::size_t andAt = FindText(sentence, "and ");
     if (andAt == std::string_view::npos) return;
     std::string_view rest = SkipBlanks(sentence.substr(andAt + 4));
     if (!rest.empty() && IsDigit(rest.front())) {
@@ -98,7 +98,7 @@ bool ReadOneWordScore(std::string_view text, Name& first, Name& second) {
 // Names of several words: "The score is Prairie Dogs 0, Comets 0."
 void ReadManyWordScore(std::string_view text, Name& first, Name& second) {
     std::string_view rest = Skip(text, 13);
-    std::size_t comma = rest.find(", ");
+    std::size_t comma = FindText(rest, ", ");
     std::string_view firstPart = rest.substr(0, comma);
 
     std::size_t digit = 0;
@@ -107,7 +107,7 @@ void ReadManyWordScore(std::string_view text, Name& first, Name& second) {
 
     if (comma == std::string_view::npos) return;
     std::string_view secondPart = rest.substr(comma + 2);
-    secondPart = secondPart.substr(0, secondPart.find(", "));
+    secondPart = secondPart.substr(0, FindText(secondPart, ", "));
     std::size_t blank = secondPart.rfind(' ');
     if (blank != std::string_view::npos && blank + 1 < secondPart.size() &&
         IsDigit(secondPart[blank + 1])) {

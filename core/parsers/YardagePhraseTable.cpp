@@ -54,7 +54,7 @@ const YardagePhraseTable& YardagePhraseTable::Run() {
 std::optional<YardagePhraseTable::Match> YardagePhraseTable::Find(std::string_view text) const {
     for (std::size_t i = 0; i < phrases_.size(); ++i) {
         const Phrase& phrase = phrases_[i];
-        std::size_t at = text.find(phrase.text);
+        std::size_t at = FindText(text, phrase.text);
         if (at == std::string_view::npos) continue;
         std::int32_t yards = 0;
         if (phrase.hasNumber) {

@@ -1,8 +1,32 @@
 #include "text/TextScan.h"
 
+#include <string.h>
+
 #include <limits>
 
 namespace gridtally {
+
+std::size_t FindText(std::string_view text, std::string_view phrase) {
+    if (phrase.empty()) return 0;
+    if (phrase.size() > text.size()) return std::string_view::npos;
+    // Look for the phrase's first byte that is not a blank: most phrases begin with one,
+    // and a search for it would stop at every word of the sentence.
+    std::size_t anchor = phrase.find_first_not_of(' ');
+    if (anchor == std::string_view::npos) anchor = 0;
+    const char* first = text.data();
+    const char* from = first + anchor;
+    const char* last = first + (text.size() - phrase.size()) + anchor;  // the last place it may stand
+    while (from <= last) {
+        const void* hit = memchr(from, phrase[anchor], static_cast<std::size_t>(last - from) + 1);
+        if (!hit) break;
+        const char* start = static_cast<const char*>(hit) - anchor;
+        if (memcmp(start, phrase.data(), phrase.size()) == 0) {
+            return static_cast<std::size_t>(start - first);
+        }
+        from = static_cast<const char*>(hit) + 1;
+    }
+    return std::string_view::npos;
+}
 
 std::optional<std::string_view> ScanWord(std::string_view& text) {
     std::size_t i = 0;

@@ -18,8 +18,13 @@ constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 constexpr char ToLowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 
-constexpr bool Contains(std::string_view text, std::string_view phrase) {
-    return text.find(phrase) != std::string_view::npos;
+// Where `phrase` first stands in `text`, or npos, as std::string_view::find answers; but
+// it does not stop at every blank of the text for a phrase that begins with blanks, as
+// most of the parser's phrases do.
+std::size_t FindText(std::string_view text, std::string_view phrase);
+
+inline bool Contains(std::string_view text, std::string_view phrase) {
+    return FindText(text, phrase) != std::string_view::npos;
 }
 
 // True when `text` begins with `word`, compared without regard to ASCII case.
