@@ -35,13 +35,9 @@ void CLogView::OnInitialUpdate() {
     }
     if (frame) frame->logView = this;
     setReadOnly(true);
-    // The view shows its own copy, so it never outlives the text it shows.
-    if (game) {
-        QTextDocument* shown = game->richText().clone(this);
-        shown->setDocumentLayout(new QPlainTextDocumentLayout(shown));
-        setDocument(shown);
-    }
     QPlainTextEdit::document()->setDefaultFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The text goes into the view's own document, built once.
+    if (game) setPlainText(game->logText());
 }
 
 bool CLogView::OnPreparePrinting(PrintInfo& info) {

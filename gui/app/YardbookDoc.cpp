@@ -31,7 +31,7 @@ bool CYardbookDoc::LoadText(std::string_view bytes, QString& error) {
         text += QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
         text += QLatin1Char('\n');
     }
-    richText_.setPlainText(text);
+    logText_ = std::move(text);
     return true;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QTextDocument>
+#include <QString>
 #include <memory>
 #include <vector>
 
@@ -22,11 +22,11 @@ public:
     // The same from the file's bytes; `error` says why a text is not a game log.
     bool LoadText(std::string_view bytes, QString& error);
 
-    // The log's text, plain, each byte a Latin-1 character.
-    const QTextDocument& richText() const { return richText_; }
+    // The log's text, plain, each byte a Latin-1 character: what the log view shows.
+    const QString& logText() const { return logText_; }
 
 private:
-    QTextDocument richText_;
+    QString logText_;
     std::vector<std::unique_ptr<LogCntrItem>> items_;  // embedded objects: a log has none
 };
 
