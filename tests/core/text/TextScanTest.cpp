@@ -38,5 +38,29 @@ TEST(TextScan, AcceptsLatin1BytesEverywhere) {
     EXPECT_EQ(SkipBlanks(" \t x "), "x ");
 }
 
+TEST(FindText, AnswersAsStringViewFindDoes) {
+    // Phrases with and without leading blanks, at the ends, overlapping, past the end.
+    const char* texts[] = {"", " ", "  punts 45 yards", "Lind punts", " punts", "punts ",
+                           "a  b   c", "aaab", "x'sy's ", "\x05 kicks off to \x05"};
+    const char* phrases[] = {"", " ", "  ", " punts ", " punts", "punts", "aab", "ab",
+                             "'s ", "   c", " kicks off to ", "\x05", "longer than any text here"};
+    for (std::string_view text : texts) {
+        for (std::string_view phrase : phrases) {
+            EXPECT_EQ(FindText(text, phrase), text.find(phrase))
+                << '"' << text << "\" / \"" << phrase << '"';
+        }
+    }
+    // Every cut of a sentence, so a phrase is found only where it stands whole.
+    std::string_view sentence = "Otters's P #4 Gus Lind punts 45 yards to Rams's WR #16 Stu Stone.";
+    for (std::size_t start = 0; start <= sentence.size(); ++start) {
+        for (std::size_t end = start; end <= sentence.size(); end += 3) {
+            std::string_view cut = sentence.substr(start, end - start);
+            for (std::string_view phrase : {" punts ", " yards to ", "'s ", " #"}) {
+                ASSERT_EQ(FindText(cut, phrase), cut.find(phrase));
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace gridtally
