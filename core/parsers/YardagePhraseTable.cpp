@@ -2,6 +2,7 @@
 
 #include <array>
 #include <limits>
+#include <vector>
 
 #include "text/TextScan.h"
 
@@ -39,7 +40,16 @@ std::int32_t Negated(std::int32_t value) {
                : -value;
 }
 
+std::vector<std::string_view> PhraseTexts(std::span<const YardagePhraseTable::Phrase> phrases) {
+    std::vector<std::string_view> texts;
+    for (const auto& phrase : phrases) texts.push_back(phrase.text);
+    return texts;
+}
+
 }  // namespace
+
+YardagePhraseTable::YardagePhraseTable(std::span<const Phrase> phrases)
+    : phrases_(phrases), search_(PhraseTexts(phrases)) {}
 
 const YardagePhraseTable& YardagePhraseTable::Pass() {
     static const YardagePhraseTable table{kPassPhrases};
@@ -52,18 +62,17 @@ const YardagePhraseTable& YardagePhraseTable::Run() {
 }
 
 std::optional<YardagePhraseTable::Match> YardagePhraseTable::Find(std::string_view text) const {
-    for (std::size_t i = 0; i < phrases_.size(); ++i) {
-        const Phrase& phrase = phrases_[i];
-        std::size_t at = FindText(text, phrase.text);
-        if (at == std::string_view::npos) continue;
-        std::int32_t yards = 0;
-        if (phrase.hasNumber) {
-            auto number = ScanInt(text.substr(at + phrase.text.size()));
-            if (number) yards = phrase.sign > 0 ? number->value : Negated(number->value);
-        }
-        return Match{i, at, yards};
+    PhraseSet::Hits hits = search_.Scan(text);
+    if (!hits.Any()) return std::nullopt;
+    std::size_t i = hits.FirstListed();
+    const Phrase& phrase = phrases_[i];
+    std::size_t at = hits.at[i];
+    std::int32_t yards = 0;
+    if (phrase.hasNumber) {
+        auto number = ScanInt(text.substr(at + phrase.text.size()));
+        if (number) yards = phrase.sign > 0 ? number->value : Negated(number->value);
     }
-    return std::nullopt;
+    return Match{i, at, yards};
 }
 
 }  // namespace gridtally

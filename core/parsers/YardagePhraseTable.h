@@ -6,6 +6,8 @@
 #include <span>
 #include <string_view>
 
+#include "text/PhraseSet.h"
+
 namespace gridtally {
 
 // The phrases that tell how far a ball carrier got, tried in order; the first one the
@@ -32,8 +34,9 @@ public:
     const Phrase& operator[](std::size_t index) const { return phrases_[index]; }
 
 private:
-    explicit YardagePhraseTable(std::span<const Phrase> phrases) : phrases_(phrases) {}
+    explicit YardagePhraseTable(std::span<const Phrase> phrases);
     std::span<const Phrase> phrases_;
+    PhraseSet search_;  // the same phrases, in the same order
 };
 
 }  // namespace gridtally
