@@ -77,6 +77,7 @@ Json PlayCallsJson(const PlayCallTable& table) {
 Json DumpGameLog(std::string_view fileBytes, bool* isGameLog) {
     DiagnosticsCapture capture;
     GameLog game;
+    game.keepText = false;  // the dump holds no line of the log
     std::int32_t countBefore = statementCount;
     game.Load(fileBytes);
     if (isGameLog) *isGameLog = game.IsGameLog();

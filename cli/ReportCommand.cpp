@@ -91,6 +91,7 @@ int RunReport(const std::string& path, const std::optional<std::string>& team, b
     std::string bytes;
     if (!ReadInputFile(path, bytes, io.err)) return kFileFailed;
     GameLog game;
+    game.keepText = false;  // the printout shows figures, never the log's lines
     {
         DiagnosticsCapture quiet;  // the parser's messages are not part of the printout
         game.Load(bytes);

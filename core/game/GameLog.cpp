@@ -1,6 +1,7 @@
 #include "game/GameLog.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "model/LogReader.h"
 #include "parsers/StatementParser.h"
@@ -19,14 +20,16 @@ void GameLog::Load(std::string_view fileBytes) {
     team2Name.Clear();
     currentState.reset();
     recognisedStatements_ = 0;
-    sourceText.assign(fileBytes);
+    sourceText.clear();
+    if (keepText) sourceText.assign(fileBytes);
 
+    auto keepLine = [this](std::string_view line) {
+        std::string& shown = logLines.emplace_back(line);
+        std::replace(shown.begin(), shown.end(), SentenceMark, ' ');
+    };
     ReadLogStatements(
         fileBytes, [this](Statement& statement) { ParseAndName(statement); },
-        [this](std::string_view line) {
-            std::string& shown = logLines.emplace_back(line);
-            std::replace(shown.begin(), shown.end(), SentenceMark, ' ');
-        });
+        keepText ? std::function<void(std::string_view)>(keepLine) : nullptr);
 }
 
 void GameLog::ParseAndName(std::string& statement) {

@@ -61,6 +61,9 @@ public:
     std::array<TeamTotals, 2> teamTotals;
     // The file as read, for the log source view.
     std::string sourceText;
+    // Whether Load keeps logLines and sourceText. Only the views show them; a reader that
+    // wants the figures alone saves a copy of every line.
+    bool keepText = true;
 
 private:
     void ParseAndName(std::string& statement);

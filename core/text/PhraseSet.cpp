@@ -37,7 +37,13 @@ PhraseSet::PhraseSet(std::vector<std::string_view> phrases) : phrases_(std::move
         bool known = std::any_of(anchors_.begin(), anchors_.end(), [&](const Anchor& a) {
             return a.first == anchor.first && a.second == anchor.second;
         });
-        if (!known) anchors_.push_back(anchor);
+        if (!known) {
+            anchors_.push_back(anchor);
+            Broadcast wide;
+            wide.first.fill(anchor.first);
+            wide.second.fill(anchor.second >= 0 ? static_cast<unsigned char>(anchor.second) : 0);
+            broadcasts_.push_back(wide);
+        }
     }
 }
 
@@ -73,11 +79,14 @@ PhraseSet::Hits PhraseSet::Scan(std::string_view text) const {
         __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + pos));
         __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + pos + 1));
         __m128i any = _mm_setzero_si128();
-        for (const Anchor& anchor : anchors_) {
-            __m128i match = _mm_cmpeq_epi8(here, _mm_set1_epi8(static_cast<char>(anchor.first)));
-            if (anchor.second >= 0) {
+        for (std::size_t a = 0; a < anchors_.size(); ++a) {
+            const Broadcast& wide = broadcasts_[a];
+            __m128i match = _mm_cmpeq_epi8(
+                here, _mm_load_si128(reinterpret_cast<const __m128i*>(wide.first.data())));
+            if (anchors_[a].second >= 0) {
                 match = _mm_and_si128(
-                    match, _mm_cmpeq_epi8(next, _mm_set1_epi8(static_cast<char>(anchor.second))));
+                    match, _mm_cmpeq_epi8(next, _mm_load_si128(reinterpret_cast<const __m128i*>(
+                                                    wide.second.data()))));
             }
             any = _mm_or_si128(any, match);
         }

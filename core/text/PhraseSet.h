@@ -47,6 +47,13 @@ private:
     std::vector<std::string_view> phrases_;
     std::vector<std::size_t> anchorOffset_;  // of each phrase's anchor in the phrase
     std::vector<Anchor> anchors_;            // the distinct ones
+    // Each distinct anchor's two bytes repeated sixteen times, for the block compare
+    // (the second all 0 when the anchor has no second byte).
+    struct alignas(16) Broadcast {
+        std::array<unsigned char, 16> first;
+        std::array<unsigned char, 16> second;
+    };
+    std::vector<Broadcast> broadcasts_;
     std::array<std::uint32_t, 256> byFirst_{};
     std::array<std::uint32_t, 256> bySecond_{};
     std::uint32_t lastByteAnchor_ = 0;  // phrases whose anchor has no byte after it

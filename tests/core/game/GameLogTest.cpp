@@ -1,4 +1,9 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+#include <thread>
 
 #include "text/Diagnostics.h"
 #include "game/GameLog.h"
@@ -121,6 +126,15 @@ TEST(GameLog, ReadsWholeGamesWithEitherLineEnd) {
         EXPECT_EQ(game.sourceText, bytes);
         EXPECT_EQ(game.team1Name, c.team1) << c.file;
         EXPECT_EQ(game.team2Name, c.team2) << c.file;
+
+        // Without the text the figures are the same.
+        GameLog figuresOnly;
+        figuresOnly.keepText = false;
+        EXPECT_EQ(LoadCounting(figuresOnly, bytes), c.statements) << c.file;
+        EXPECT_TRUE(figuresOnly.logLines.empty() && figuresOnly.sourceText.empty());
+        EXPECT_EQ(figuresOnly.roster.size(), game.roster.size());
+        EXPECT_EQ(figuresOnly.playCalls.size(), game.playCalls.size());
+        EXPECT_EQ(figuresOnly.team2Name, c.team2);
     }
 }
 
@@ -131,6 +145,39 @@ TEST(ReadFileBytes, ReportsWhyAFileCannotBeRead) {
     EXPECT_TRUE(bytes.empty());
     EXPECT_FALSE(ReadFileBytes(GRIDTALLY_TEST_DATA_DIR, bytes, error));
     EXPECT_EQ(error, "Is a directory");
+}
+
+TEST(ReadFileBytes, ReadsEveryByteOfFilesAndPipesOfAnySize) {
+    for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{65536},
+                             std::size_t{200001}}) {
+        std::string content(size, '\0');
+        for (std::size_t i = 0; i < size; ++i) content[i] = static_cast<char>(i * 7 + i / 251);
+        char path[] = "/tmp/gridtally-bytes-XXXXXX";
+        int fd = mkstemp(path);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(write(fd, content.data(), size), static_cast<ssize_t>(size));
+        close(fd);
+        std::string bytes, error;
+        EXPECT_TRUE(ReadFileBytes(path, bytes, error)) << error;
+        EXPECT_EQ(bytes, content) << size;
+        unlink(path);
+
+        // A pipe has no size to ask for.
+        int ends[2];
+        ASSERT_EQ(pipe(ends), 0);
+        std::thread writer([&] {
+            for (std::size_t done = 0; done < size;) {
+                ssize_t n = write(ends[1], content.data() + done, size - done);
+                if (n <= 0) break;
+                done += static_cast<std::size_t>(n);
+            }
+            close(ends[1]);
+        });
+        EXPECT_TRUE(ReadFileBytes("/dev/fd/" + std::to_string(ends[0]), bytes, error)) << error;
+        writer.join();
+        close(ends[0]);
+        EXPECT_EQ(bytes, content) << "pipe, " << size;
+    }
 }
 
 }  // namespace
