@@ -27,9 +27,16 @@ bool CYardbookDoc::LoadText(std::string_view bytes, QString& error) {
     // The lines as read, a sentence mark shown as the blank it stands for.
     QString text;
     text.reserve(static_cast<qsizetype>(sourceText.size()));
-    for (const std::string& line : logLines) {
-        text += QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
-        text += QLatin1Char('\n');
+    for (std::string_view line : logLines) {
+        // A line of the game is some 80 characters. One of megabytes, in a broken or
+        // hostile file, would make the text view lay it out whole (minutes, gigabytes),
+        // so it is shown in rows of kLongestShownRow.
+        do {
+            std::string_view row = line.substr(0, kLongestShownRow);
+            text += QString::fromLatin1(row.data(), static_cast<qsizetype>(row.size()));
+            text += QLatin1Char('\n');
+            line.remove_prefix(row.size());
+        } while (!line.empty());
     }
     logText_ = std::move(text);
     return true;

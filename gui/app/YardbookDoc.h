@@ -23,7 +23,9 @@ public:
     bool LoadText(std::string_view bytes, QString& error);
 
     // The log's text, plain, each byte a Latin-1 character: what the log view shows.
+    // A line longer than kLongestShownRow characters is shown in rows of that length.
     const QString& logText() const { return logText_; }
+    static constexpr std::size_t kLongestShownRow = 4096;
 
 private:
     QString logText_;
