@@ -21,6 +21,7 @@
 #include "framework/TabWindow.h"
 #include "playdb/PlayDB.h"
 #include "playdb/PlayDBFile.h"
+#include "playdb/PDBView.h"
 #include "playdb/PlayDBTabWin.h"
 #include "text/Diagnostics.h"
 
@@ -35,7 +36,16 @@ constexpr qint64 kMillisecondsBound = 30000;
 // Keeps the messages shown and discards changes on closing.
 struct Messages : DialogRunner {
     QStringList shown;
+    QStringList openFiles;
+    QString saveName;
     int Exec(QDialog&) override { return QDialog::Rejected; }
+    QStringList GetOpenFileNames(QWidget*, const QString&, const QString&, bool) override {
+        return openFiles;
+    }
+    QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString&,
+                            const QString&) override {
+        return saveName;
+    }
     void ShowMessage(QWidget*, const QString&, const QString& text) override { shown << text; }
     SaveChoice AskSaveChanges(QWidget*, const QString&, const QString&) override {
         return SaveChoice::Discard;
@@ -129,6 +139,43 @@ private slots:
             out.write(file.bytes.data(), static_cast<qint64>(file.bytes.size()));
         }
         Open(dir.filePath(name), gameLog, gameLog ? 0 : 1);
+    }
+
+    // Added to a season all at once: the game logs are added, the rest named in one
+    // message, and the season saves and opens again cleanly.
+    void aSeasonTakesTheGamesAndNamesTheRest() {
+        QTemporaryDir dir;
+        Messages answers;
+        for (const hostile::HostileFile& file : hostile::HostileLogs()) {
+            QFile out(dir.filePath(QString::fromStdString(file.name)));
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(file.bytes.data(), static_cast<qint64>(file.bytes.size()));
+            answers.openFiles << out.fileName();
+        }
+        answers.openFiles << dir.filePath("missing.log") << dir.path();
+        QFile(dir.filePath("season.pdb")).open(QIODevice::WriteOnly);
+        answers.saveName = dir.filePath("season.pdb");
+        ScopedDialogRunner scope(answers);
+        DiagnosticsCapture quiet;
+        {
+            CYardbookApp app;
+            app.InitInstance();
+            auto* window = dynamic_cast<PlayDBTabWin*>(app.mainFrame()->OpenDocumentFile(answers.saveName));
+            QVERIFY(window);
+            QElapsedTimer clock;
+            clock.start();
+            window->form->AddFiles();
+            QVERIFY(clock.elapsed() < kMillisecondsBound);
+            QCOMPARE(answers.shown.size(), 1);
+            for (const hostile::HostileFile& file : hostile::HostileLogs()) {
+                QCOMPARE(answers.shown[0].contains(QString::fromStdString(file.name)), !file.gameLog);
+            }
+            QVERIFY(answers.shown[0].contains("missing.log"));
+            QVERIFY(window->form->Save());
+            VisitTabs(window);
+            app.mainFrame()->close();
+        }
+        Open(answers.saveName, true, 0);
     }
 
     void filesThatAreNoneOrOfTheOtherKind() {
