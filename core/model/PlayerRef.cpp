@@ -14,7 +14,7 @@ std::optional<PlayerRef> ParsePlayerRef(std::string_view text) {
     std::string_view name = SkipBlanks(rest);
     while (!name.empty() && (IsSpace(name.back()) || name.back() == '.')) name.remove_suffix(1);
 
-    return PlayerRef{std::string(*position), std::string(*numberWord), std::string(name)};
+    return PlayerRef{*position, *numberWord, name};
 }
 
 std::int32_t JerseyNumber(std::string_view numberWord) {

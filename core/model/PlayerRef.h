@@ -8,10 +8,11 @@
 namespace gridtally {
 
 // A player as the log names him: position word, number sign and jersey number, name.
+// The parts are views into the text read, which must outlive them.
 struct PlayerRef {
-    std::string position;
-    std::string numberWord;  // as written, "#" and the digits
-    std::string name;        // trailing white space and full stops removed
+    std::string_view position;
+    std::string_view numberWord;  // as written, "#" and the digits
+    std::string_view name;        // trailing white space and full stops removed
 };
 
 // Reads "POS #NN First Last" (the text may carry more words and a final full stop).

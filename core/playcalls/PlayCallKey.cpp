@@ -1,15 +1,18 @@
 #include "playcalls/PlayCallKey.h"
 
+#include <charconv>
 #include <optional>
 
 #include "text/TextScan.h"
 
 namespace gridtally {
 
-std::string BuildKeyText(PlayCallKey& key) {
+const std::string& BuildKeyText(PlayCallKey& key) {
     key.keyText.clear();
     key.keyText.append(key.team.view()).append("|").append(key.play.view()).append("|");
-    key.keyText.append(std::to_string(static_cast<std::int32_t>(key.kind)));
+    char digits[16];
+    auto end = std::to_chars(digits, digits + sizeof digits, static_cast<std::int32_t>(key.kind)).ptr;
+    key.keyText.append(digits, end);
     return key.keyText;
 }
 

@@ -18,7 +18,7 @@ struct PlayCallKey {
 };
 
 // Formats "%s|%s|%d" from team, play and kind into the key's keyText, and returns it.
-std::string BuildKeyText(PlayCallKey& key);
+const std::string& BuildKeyText(PlayCallKey& key);
 
 // Fills `key` from a key text. Team and play keep at most their first 64 bytes (the
 // team field one less, so that it stays terminated); a kind that cannot be read is 5.
