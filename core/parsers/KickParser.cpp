@@ -237,8 +237,12 @@ int ReadPunt(const Sentences& sentences, Kick& kick, PlayRec& play, GameState& s
         std::int32_t net = YardsAfter(s3, kNetYardage);
         if (kicker) {
             AddTo(kicker->puntNetYards, net);
-            // A touchback is brought out to the 20.
-            if (kick.touchback) AddTo(kicker->puntGrossYards, net + 20);
+            // A touchback is brought out to the 20. Added apart: net may be the largest
+            // value a counter holds, and the sum wraps as every counter does.
+            if (kick.touchback) {
+                AddTo(kicker->puntGrossYards, net);
+                AddTo(kicker->puntGrossYards, 20);
+            }
         }
         play.results.yards = net;
     } else if (fairCatch && kicker) {

@@ -62,11 +62,13 @@ int CreateBeside(const std::string& target, mode_t mode, std::string& temporary)
 std::string SerializePlayDB(const PlayDB& db) {
     std::string out;
     WritePlayCallTable(db.playCalls, out);
-    for (const auto& [name, totals] : db.teamTotals) {
+    for (const auto& entry : db.teamTotals) {
+        // Not a structured binding: clang before 16 cannot capture one in a lambda.
+        const TeamTotals& totals = *entry.second;
         out.push_back(kTeamRecordTag);
-        out.append(totals->name.bytes().data(), kNameField);
+        out.append(totals.name.bytes().data(), kNameField);
         ForEachCount([&](int down, int bucket, int kind) {
-            AppendInt32LE(out, totals->counts[down][bucket][kind]);
+            AppendInt32LE(out, totals.counts[down][bucket][kind]);
         });
     }
     return out;

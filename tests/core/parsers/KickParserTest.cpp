@@ -48,6 +48,12 @@ const std::vector<PlayCase> kKicks = {
            "the end zone. Net punt yardage was 61 yards.")},
      {"Dwight Foster (Otters) punts 1 puntGrossYards 81 puntNetYards 61 puntTouchbacks 2"},
      {"Otters|Punt|2 yards 61 calls 1", "Rams|Punt Return|3 calls 1"}},
+    // The net yardage saturates at the largest counter; the 20 yards then wrap the gross.
+    {"ATouchbackWhoseNetFillsTheCounter",
+     {0, 0},
+     {"'s P # punts the ball past the goal line. . Net punt yardage was 9999999930. That was"},
+     {" (Otters) punts 1 puntGrossYards -2147483629 puntNetYards 2147483647 puntTouchbacks 1"},
+     {}},
     {"AFairCatchAndTheSpot",
      {0, 0},
      {Punt("Otters's P #4 Gus Lind punts 44 yards to Rams's WR #39  Gus Pemberton. Gus Pemberton "
