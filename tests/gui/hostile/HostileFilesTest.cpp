@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -77,6 +78,8 @@ std::string SmallDB() {
 class HostileFilesTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir settingsDir_;
+
     struct Case {
         QString name;
         QByteArray bytes;
@@ -117,6 +120,10 @@ class HostileFilesTest : public QObject {
 private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
+        // Settings of its own: the recent files these opens leave must not reach the
+        // shell tests, which may run at the same time.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
         qputenv("GRIDTALLY_SOCKET", QByteArray("gridtally-hostile-test-") +
                                         QByteArray::number(QCoreApplication::applicationPid()));
     }
