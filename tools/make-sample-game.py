@@ -562,7 +562,7 @@ class Game:
         self.play(f"{opening}{phrase} and fumbles the ball. The ball is recovered by "
                   f"{recoverer.full()}. {recoverer.name} runs for {back_phrase}. "
                   f"{recoverer.name} is tackled by {tackler.full()}.",
-                  RUN, call, self.defense_call(), back_credited)
+                  RUN, call, self.defense_call(), credited)
         self.seen.add("fumble")
         self.tick(10, 20)
         self.drive = None

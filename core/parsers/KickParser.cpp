@@ -26,6 +26,7 @@ struct Kick {
     PlayerRec* kicker = nullptr;
     PlayerRec* returner = nullptr;  // the blocker of a blocked punt
     std::int32_t puntDistance = 0;
+    bool grossRead = false;  // the kick sentence told the punt's distance
     std::int32_t fieldGoalDistance = 0;
     bool touchback = false;
 };
@@ -63,6 +64,7 @@ bool ReadPuntSentence(std::string_view afterPunts, Kick& kick, PlayRec& play,
     bool outOfBounds = false;
     if (auto distance = ScanInt(afterPunts)) {
         kick.puntDistance = distance->value;
+        kick.grossRead = true;
         if (kick.kicker) AddTo(kick.kicker->puntGrossYards, kick.puntDistance);
     } else if (StartsWithNoCase(afterPunts, "the ball past the goal line")) {
         kick.touchback = true;
@@ -77,10 +79,13 @@ bool ReadPuntSentence(std::string_view afterPunts, Kick& kick, PlayRec& play,
         return true;
     }
 
+    // A punt whose distance was read counts as a punt even when no returner can be
+    // read ("punts 45 yards."): its gross yards are already the kicker's.
     constexpr std::string_view kYardsTo = " yards to ";
     std::size_t to = FindText(afterPunts, kYardsTo);
-    if (to == std::string_view::npos) return false;
-    return ReadReturner(afterPunts.substr(to + kYardsTo.size()), kick, play, roster);
+    bool returner = to != std::string_view::npos &&
+                    ReadReturner(afterPunts.substr(to + kYardsTo.size()), kick, play, roster);
+    return returner || kick.grossRead;
 }
 
 // "... punt is blocked by Rams's DE #93 Tyrone Evans": the blocker takes the returner's
@@ -165,14 +170,17 @@ void ReadKickoff(const Sentences& sentences, Kick& kick, PlayRec& play, GameStat
     }
 }
 
-// "The ball is recovered by ..." after a punt: the kicking side recovers.
+// "The ball is recovered by ..." after a punt: the club written before "'s " recovers,
+// or else the kicking side.
 bool ReadPuntRecovery(const Sentences& sentences, std::string_view s2, Kick& kick, PlayRec& play,
                       std::string_view kickingSide, PlayerRoster& roster) {
     constexpr std::string_view kRecovered = "recovered by ";
     std::string_view after = s2.substr(FindText(s2, kRecovered) + kRecovered.size());
 
     PlayerRec* recoverer = nullptr;
-    if (std::size_t apostrophe = after.find('\''); apostrophe != std::string_view::npos) {
+    if (auto sided = SplitAtPossessive(after)) {
+        recoverer = FindOrAddPlayer(sided->reference, sided->team, roster);
+    } else if (std::size_t apostrophe = after.find('\''); apostrophe != std::string_view::npos) {
         recoverer = FindOrAddPlayer(after.substr(std::min(apostrophe + 3, after.size())),
                                     kickingSide, roster);
     } else {
@@ -189,7 +197,9 @@ bool ReadPuntRecovery(const Sentences& sentences, std::string_view s2, Kick& kic
             recoverer = kick.kicker;
         }
     }
-    CreditRecovery(recoverer, sentences.From(2), play);
+    if (auto returned = CreditRecovery(recoverer, sentences.From(2), play)) {
+        play.results.yards = *returned;
+    }
     return true;
 }
 
@@ -208,13 +218,14 @@ int ReadPunt(const Sentences& sentences, Kick& kick, PlayRec& play, GameState& s
                      YardsAfter(s2, "returns the kick for "), play);
     } else if (Contains(s2, "downs the ball in the end zone")) {
         CreditReturn(returner, &PlayerRec::puntReturns, nullptr, 0, play);
-        if (kicker) AddTo(kicker->puntTouchbacks, 1);
+        if (kicker && !kick.touchback) AddTo(kicker->puntTouchbacks, 1);
     } else if (Contains(s2, "calls for the fair catch")) {
         fairCatch = true;
         CreditReturn(returner, &PlayerRec::puntReturns, nullptr, 0, play);
     } else if (Contains(s2, "ball is down in the end zone")) {
+        // "punts the ball past the goal line" already counted this punt's touchback.
+        if (kicker && !kick.touchback) AddTo(kicker->puntTouchbacks, 1);
         kick.touchback = true;
-        if (kicker) AddTo(kicker->puntTouchbacks, 1);
     } else if (Contains(s2, "recovered by ")) {
         if (!ReadPuntRecovery(sentences, s2, kick, play, kickingSide, roster)) return -1;
         recovery = true;
@@ -226,7 +237,9 @@ int ReadPunt(const Sentences& sentences, Kick& kick, PlayRec& play, GameState& s
         std::int32_t net = YardsAfter(s2, kNetYardage);
         if (kicker) {
             AddTo(kicker->puntNetYards, net);
-            AddTo(kicker->puntGrossYards, net);
+            // Only a punt whose kick sentence gave no distance ("The ball is downed")
+            // takes its gross from the net.
+            if (!kick.grossRead) AddTo(kicker->puntGrossYards, net);
         }
         play.results.yards = net;
     }
@@ -291,7 +304,10 @@ void ReadPlaceKick(const Sentences& sentences, Kick& kick, PlayRec& play, const 
         AddTo(kick.kind == KickKind::FieldGoal ? kicker->fieldGoalsBlocked : kicker->extraPointsBlocked, 1);
 
     Recovery recovery = FindRecoverer(Readable(sentences, 2), state.offense, kicker, roster);
-    if (recovery.found) CreditRecovery(recovery.player, Readable(sentences, 3), play);
+    if (!recovery.found) return;
+    if (auto returned = CreditRecovery(recovery.player, Readable(sentences, 3), play)) {
+        play.results.yards = *returned;
+    }
 }
 
 }  // namespace

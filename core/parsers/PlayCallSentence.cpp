@@ -30,35 +30,38 @@ int ReadPlayCallSentence(std::string_view sentence, PlayRec& play, PlayCallTable
 
     std::string_view offensePart = sentence.substr(thatWas + kThatWas.size());
     std::size_t against = FindText(offensePart, kAgainst);
-    bool failed = false;
+    std::optional<std::string_view> defensePart;
     if (against != std::string_view::npos) {
-        std::string_view defensePart = offensePart.substr(against + kAgainst.size());
+        defensePart = offensePart.substr(against + kAgainst.size());
         offensePart = offensePart.substr(0, against);
+    }
 
-        if (auto offensePlay = PlayName(offensePart)) {
-            play.key.play = *offensePlay;
-        } else {
-            ReportToStdout("Error parsing Off Play: " + std::string(offensePart) + "\n");
-            failed = true;
+    // Also without " against " the offense's call is named: filed under no name, every
+    // such call of a season would merge into one row.
+    bool failed = false;
+    if (auto offensePlay = PlayName(offensePart)) {
+        play.key.play = *offensePlay;
+    } else {
+        ReportToStdout("Error parsing Off Play: " + std::string(offensePart) + "\n");
+        failed = true;
+    }
+
+    if (defensePart && !failed) {
+        FixedText<64> defenseTeam;
+        std::size_t possessive = FindText(*defensePart, "'s ");
+        if (possessive != std::string_view::npos) {
+            defenseTeam = defensePart->substr(0, possessive);
+            defensePart = defensePart->substr(possessive + 3);
         }
-
-        if (!failed) {
-            FixedText<64> defenseTeam;
-            std::size_t possessive = FindText(defensePart, "'s ");
-            if (possessive != std::string_view::npos) {
-                defenseTeam = defensePart.substr(0, possessive);
-                defensePart = defensePart.substr(possessive + 3);
-            }
-            if (auto defensePlay = PlayName(defensePart)) {
-                if (defenseTeam.empty()) defenseTeam = play.state.defense;
-                PlayCallKey defenseKey;
-                defenseKey.team = defenseTeam;
-                defenseKey.play = FixedText<64>::Fit(*defensePlay);
-                defenseKey.kind = PlayKind::Defense;
-                table.AddPlayResult(BuildKeyText(defenseKey), PlayKind::Defense, play);
-            } else {
-                failed = true;
-            }
+        if (auto defensePlay = PlayName(*defensePart)) {
+            if (defenseTeam.empty()) defenseTeam = play.state.defense;
+            PlayCallKey defenseKey;
+            defenseKey.team = defenseTeam;
+            defenseKey.play = FixedText<64>::Fit(*defensePlay);
+            defenseKey.kind = PlayKind::Defense;
+            table.AddPlayResult(BuildKeyText(defenseKey), PlayKind::Defense, play);
+        } else {
+            failed = true;
         }
     }
 

@@ -91,15 +91,16 @@ Recovery FindRecoverer(std::string_view sentence, std::string_view offense, Play
     return {true, fallback};
 }
 
-void CreditRecovery(PlayerRec* recoverer, std::string_view returnText, PlayRec& play) {
+std::optional<std::int32_t> CreditRecovery(PlayerRec* recoverer, std::string_view returnText,
+                                           PlayRec& play) {
     if (recoverer) {
         AddTo(recoverer->fumbleRecoveries, 1);
         play.ballHandler = recoverer;
     }
     auto match = YardagePhraseTable::Run().Find(returnText);
-    if (!match) return;
+    if (!match) return std::nullopt;
     if (recoverer) AddTo(recoverer->rushYards, match->yards);
-    play.results.yards = match->yards;
+    return match->yards;
 }
 
 }  // namespace gridtally

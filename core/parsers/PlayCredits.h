@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -43,7 +44,9 @@ Recovery FindRecoverer(std::string_view sentence, std::string_view offense, Play
                        PlayerRoster& roster);
 
 // A fumble recovered: the recoverer (when known) gets the recovery and the ball, and
-// `returnText`, read with the run phrases, gives his rushing yards and the play's yards.
-void CreditRecovery(PlayerRec* recoverer, std::string_view returnText, PlayRec& play);
+// `returnText`, read with the run phrases, gives his rushing yards. Returns the yards of
+// the return when the text tells them; what they mean for the play call is the caller's.
+std::optional<std::int32_t> CreditRecovery(PlayerRec* recoverer, std::string_view returnText,
+                                           PlayRec& play);
 
 }  // namespace gridtally

@@ -6,8 +6,10 @@
 #include "model/Counter.h"
 #include "model/GameState.h"
 #include "parsers/PlayCredits.h"
+#include "model/PlayerRec.h"
 #include "model/PlayerRoster.h"
 #include "model/Sentences.h"
+#include "text/FixedText.h"
 #include "text/TextScan.h"
 #include "parsers/YardagePhraseTable.h"
 #include "playcalls/PlayRec.h"
@@ -94,7 +96,12 @@ std::size_t ReadFumble(const Sentences& sentences, const Carry& carry, PlayRec& 
     play.results.fumbles = 1;
     Recovery recovery = FindRecoverer(sentences[next], state.offense, carry.runner, roster);
     if (!recovery.found) return next + 1;
-    CreditRecovery(recovery.player, sentences[next + 1], play);
+    std::optional<std::int32_t> returned =
+        CreditRecovery(recovery.player, sentences[next + 1], play);
+    // The call keeps the yards gained up to a fumble the defense took; a return by the
+    // offense adds to them. A recoverer not known is taken to be of the offense.
+    bool lost = recovery.player && recovery.player->team != FixedText<32>::Fit(state.offense);
+    if (returned && !lost) AddTo(play.results.yards, *returned);
     return next + 2;
 }
 

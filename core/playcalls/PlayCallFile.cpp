@@ -1,6 +1,8 @@
 #include "playcalls/PlayCallFile.h"
 
 #include <memory>
+#include <unordered_map>
+#include <vector>
 
 namespace gridtally {
 namespace {
@@ -17,15 +19,30 @@ void AppendField(std::string& out, const FixedText<N>& text) {
 }  // namespace
 
 void WritePlayCallTable(const PlayCallTable& table, std::string& out) {
+    struct Stored {
+        PlayCallKey key;
+        PlayCallRec counters;
+    };
+    std::vector<Stored> stored;
+    stored.reserve(table.size());
+    std::unordered_map<std::string, std::size_t> byKey;  // the key a record reads back as
     for (const auto& [keyText, record] : table.records()) {
         PlayCallKey key;
         SplitKeyText(keyText, key);
+        auto [at, added] = byKey.try_emplace(BuildKeyText(key), stored.size());
+        if (added) {
+            stored.push_back({std::move(key), *record});
+        } else {
+            AddCounters(stored[at->second].counters, *record);
+        }
+    }
+    for (const Stored& record : stored) {
         out.push_back(kPlayCallRecordTag);
-        AppendInt32LE(out, static_cast<std::int32_t>(key.kind));
-        AppendField(out, key.team);
-        AppendField(out, key.play);
+        AppendInt32LE(out, static_cast<std::int32_t>(record.key.kind));
+        AppendField(out, record.key.team);
+        AppendField(out, record.key.play);
         for (const PlayCallCounterField& field : kPlayCallCounterFields) {
-            AppendInt32LE(out, (*record).*field.member);
+            AppendInt32LE(out, record.counters.*field.member);
         }
     }
 }

@@ -12,11 +12,13 @@ namespace gridtally {
 inline constexpr char kPlayCallRecordTag = 0;
 inline constexpr std::size_t kPlayCallRecordSize = 257;
 
-// Appends one record per entry of the table, in the table's order.
+// Appends one record per entry of the table, in the table's order. Entries whose
+// names are cut to the same record (play names share their first 64 bytes) are
+// written as one record holding their sum.
 void WritePlayCallTable(const PlayCallTable& table, std::string& out);
 
 // Reads one record whose tag byte has been consumed and stores it under its key,
-// replacing a record of the same key. A record cut short by the end of the file is
+// summed with a record of the same key. A record cut short by the end of the file is
 // stored as far as its counters were read (the missing ones 0) when at least one
 // counter byte arrived; otherwise nothing is stored. Returns whether it stored.
 bool ReadPlayCallRecord(ByteReader& reader, PlayCallTable& table);

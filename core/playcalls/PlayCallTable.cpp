@@ -13,9 +13,7 @@ void PlayCallTable::AddPlayResult(const std::string& keyText, PlayKind kind, Pla
     const PlayCallRec& p = play.results;
 
     if (kind != PlayKind::Defense) {
-        for (const PlayCallCounterField& field : kPlayCallCounterFields) {
-            AddTo(record.*field.member, p.*field.member);
-        }
+        AddCounters(record, p);
         play.results = record;
         return;
     }
@@ -53,7 +51,7 @@ void PlayCallTable::CollectPlayCalls(PlayKind kind, std::string_view team,
     for (const auto& [keyText, record] : records_) {
         PlayCallKey key;
         SplitKeyText(keyText, key);
-        if (key.team != team || key.kind != kind) continue;
+        if (!IsKeyNameOf(key.team, team) || key.kind != kind) continue;
         auto play = std::make_unique<PlayRec>();
         play->key = key;
         play->key.keyText = keyText;
@@ -75,7 +73,7 @@ int PlayCallTable::RemoveTeamPlayCalls(std::string_view team) {
     for (auto it = records_.begin(); it != records_.end();) {
         PlayCallKey key;
         SplitKeyText(it->first, key);
-        if (team.empty() || key.team == team) {
+        if (team.empty() || IsKeyNameOf(key.team, team)) {
             it = records_.erase(it);
             ++removed;
         } else {
@@ -96,7 +94,18 @@ int PlayCallTable::CollectTeamNames(std::set<std::string>& names) const {
 }
 
 void PlayCallTable::Store(const std::string& keyText, std::unique_ptr<PlayCallRec> record) {
-    records_[keyText] = std::move(record);
+    std::unique_ptr<PlayCallRec>& slot = records_[keyText];
+    if (slot) {
+        AddCounters(*slot, *record);
+    } else {
+        slot = std::move(record);
+    }
+}
+
+void AddCounters(PlayCallRec& to, const PlayCallRec& from) {
+    for (const PlayCallCounterField& field : kPlayCallCounterFields) {
+        AddTo(to.*field.member, from.*field.member);
+    }
 }
 
 const PlayCallRec* PlayCallTable::Find(const std::string& keyText) const {

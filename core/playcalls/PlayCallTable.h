@@ -38,7 +38,8 @@ public:
     // Adds the clubs of the records that `names` does not hold yet; returns how many.
     int CollectTeamNames(std::set<std::string>& names) const;
 
-    // Stores a record under `keyText`, replacing any record it had.
+    // Stores a record under `keyText`; a record already stored there is summed with it,
+    // never replaced, so that no play is lost when names cut to one key meet.
     void Store(const std::string& keyText, std::unique_ptr<PlayCallRec> record);
 
     const PlayCallRec* Find(const std::string& keyText) const;
@@ -50,5 +51,8 @@ public:
 private:
     Map records_;
 };
+
+// Adds every counter of `from` to `to`.
+void AddCounters(PlayCallRec& to, const PlayCallRec& from);
 
 }  // namespace gridtally

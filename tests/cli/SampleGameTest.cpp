@@ -130,6 +130,10 @@ TEST_F(SampleGame, TalliesThePlayCalls) {
     EXPECT_EQ(Call("Hillcrest|Dive Right|0", "yards"), 68);
     EXPECT_EQ(Call("Hillcrest|Deep Post|1", "calls"), 8);
     EXPECT_EQ(Call("Hillcrest|Deep Post|1", "yards"), 156);
+    // The fumble lost on a 3-yard carry: the call keeps its 3 yards, not the 9 of
+    // Hillcrest's return, and so does the defense that faced it.
+    EXPECT_EQ(Call("Riverside Otters|Toss Left|0", "yards"), 5);
+    EXPECT_EQ(Call("Hillcrest|Cover 2|3", "runYardsAllowed"), -3);
 }
 
 }  // namespace

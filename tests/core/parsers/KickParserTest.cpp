@@ -41,12 +41,12 @@ const std::vector<PlayCase> kKicks = {
       "Carl Zimmer (Otters) punts 1 puntGrossYards 40 puntNetYards 40"},
      {"Otters|Kickoff|2 calls 1", "Otters|Punt|2 yards 40 calls 1", "Rams|Punt Return|3 calls 1",
       "Rams|Return|3 calls 1"}},
-    // Both sentences count a touchback; the gross adds the 20 yards it is brought out.
+    // One touchback, told twice; the gross adds the 20 yards it is brought out.
     {"APuntDownInTheEndZone",
      {0, 0},
      {Punt("Otters's P #19 Dwight Foster punts the ball past the goal line. The ball is down in "
            "the end zone. Net punt yardage was 61 yards.")},
-     {"Dwight Foster (Otters) punts 1 puntGrossYards 81 puntNetYards 61 puntTouchbacks 2"},
+     {"Dwight Foster (Otters) punts 1 puntGrossYards 81 puntNetYards 61 puntTouchbacks 1"},
      {"Otters|Punt|2 yards 61 calls 1", "Rams|Punt Return|3 calls 1"}},
     // The net yardage saturates at the largest counter; the 20 yards then wrap the gross.
     {"ATouchbackWhoseNetFillsTheCounter",
@@ -109,6 +109,28 @@ const std::vector<PlayCase> kKicks = {
      {"Vic Hayes (Otters) punts 1 puntsBlocked 1",
       "Nate Dunn (Rams) fumbleRecoveries 1 rushYards 3 kicksBlocked 1"},
      {"Otters|Punt|2 yards 3 calls 1", "Rams|Punt Return|3 calls 1"}},
+    // A punt with no one to return it still counts, with its net yardage; a gross read
+    // from the kick sentence is not counted again from the net.
+    {"PuntsWithoutAReturner",
+     {0, 0},
+     {Punt("Otters's P #8 Ray Stone punts 45 yards. Net punt yardage was 40 yards."),
+      Punt("Otters's P #8 Ray Stone punts 38 yards."),
+      Punt("Otters's P #8 Ray Stone punts 50 yards to the Rams 10 yard line. Net punt yardage "
+           "was 50 yards."),
+      Punt("Otters's P #8 Ray Stone punts 42 yards to Rams's WR #11 Eli Moss. Net punt yardage "
+           "was 36 yards.")},
+     {"Ray Stone (Otters) punts 4 puntGrossYards 175 puntNetYards 126", "Eli Moss (Rams)"},
+     {"Otters|Punt|2 yards 164 calls 4", "Rams|Punt Return|3 calls 4"}},
+    // The club written before "'s " recovers, not the kicking side.
+    {"AMuffedPuntRecoveredByEachSide",
+     {0, 0},
+     {Punt("Otters's P #4 Gus Lind punts 40 yards to Rams's WR #1 Al Ray. The ball is recovered "
+           "by Rams's LB #55 Joe Doe. Joe Doe runs for a gain of 5 yards."),
+      Punt("Otters's P #4 Gus Lind punts 40 yards to Rams's WR #1 Al Ray. The ball is recovered "
+           "by Otters's LB #50 Kurt Baines. Kurt Baines runs for a short gain.")},
+     {"Gus Lind (Otters) punts 2 puntGrossYards 80", "Al Ray (Rams)",
+      "Joe Doe (Rams) fumbleRecoveries 1 rushYards 5", "Kurt Baines (Otters) fumbleRecoveries 1"},
+     {"Otters|Punt|2 yards 5 calls 2", "Rams|Punt Return|3 calls 2"}},
     {"AKickoffReturnedAndTackled",
      {0, 0},
      {DeepKick(
@@ -168,6 +190,20 @@ const std::vector<PlayCase> kKicks = {
      {"Tim Abbott (Otters) fieldGoalAttempts 1 fieldGoalsBlocked 1",
       "Ray Reyes (Rams) kicksBlocked 1", "Al Moe (Rams) fumbleRecoveries 1 rushYards 8"},
      {"Otters|Field Goal|2 yards 8 calls 1", "Rams|Block|3 calls 1"}},
+    // A blocker's club ends at the first "'s ", so an apostrophe in it stays; an
+    // apostrophe without "'s " names no blocker, but the kick was still blocked.
+    {"KicksBlockedByAClubWithAnApostrophe",
+     {0, 0},
+     {FieldGoal("Otters's K #3 Abel Moreau attempts a 40 yard field goal. The kick is blocked by "
+                "O'Town Owls's DE #91 Ray Reyes."),
+      FieldGoal("Otters's K #3 Abel Moreau attempts a 41 yard field goal. The kick is blocked by "
+                "O'Neil."),
+      Punt("Otters's P #4 Gus Lind's punt is blocked by O'Town Owls's LB #52 Al Fox.")},
+     {"Abel Moreau (Otters) fieldGoalAttempts 2 fieldGoalsBlocked 2",
+      "Ray Reyes (O'Town Owls) kicksBlocked 1", "Gus Lind (Otters) punts 1 puntsBlocked 1",
+      "Al Fox (O'Town Owls) kicksBlocked 1"},
+     {"Otters|Field Goal|2 calls 2", "Otters|Punt|2 calls 1", "Rams|Block|3 calls 2",
+      "Rams|Punt Return|3 calls 1"}},
     {"AGoodExtraPoint",
      {0, 0},
      {ExtraPoint("Otters's K #3 Abel Moreau kicks for the extra point. The kick is good.")},
@@ -217,8 +253,9 @@ TEST_F(PlayFixture, KicksThatCannotBeReadCreditLittleAndNeverCrash) {
     }
     EXPECT_EQ(Player("Abel Moreau").kickoffs, 0);
     EXPECT_EQ(Player("Abel Moreau").fieldGoalAttempts, 0);
-    // Only the punt whose kick sentence could be read counts; its recovery could not.
-    EXPECT_EQ(Player("Gus Lind").punts, 1);
+    // The two punts whose distance could be read count; the recovery could not be read.
+    EXPECT_EQ(Player("Gus Lind").punts, 2);
+    EXPECT_EQ(Player("Gus Lind").puntGrossYards, 80);
     EXPECT_EQ(Player("Gus Lind").fumbleRecoveries, 0);
     EXPECT_EQ(Player("Al Ray").fumbleRecoveries, 0);
 }

@@ -36,11 +36,13 @@ TEST(ReadPlayCallSentence, CreditsTheDefenseAndTheOffenseCall) {
         // A defense without a team is the situation's defense.
         {"That was Dive (1) against Goal Line (5).", 0, "Dive",
          {"Otters|Dive|0 yards 4 calls 1", "Rams|Goal Line|3" + faced}},
-        // Without a play name the offense is credited under an empty one, and so is a play
-        // call without "against".
+        // Without a play name the offense is credited under an empty one. Without
+        // "against" only the offense is credited, under the name it gives.
         {"That was  against Rams's Blitz (9).", -1, "", {"Otters||0 yards 4 calls 1"},
          {"Error parsing Off Play: \n"}},
-        {"That was Dive (1).", 0, "", {"Otters||0 yards 4 calls 1"}},
+        {"That was Dive (1).", 0, "Dive", {"Otters|Dive|0 yards 4 calls 1"}},
+        {"That was Dive.", 0, "Dive.", {"Otters|Dive.|0 yards 4 calls 1"}},
+        {"That was ", -1, "", {"Otters||0 yards 4 calls 1"}, {"Error parsing Off Play: \n"}},
         // A defense play that cannot be read leaves the defense out, silently.
         {"That was Dive (1) against Rams's ", -1, "Dive", {"Otters|Dive|0 yards 4 calls 1"}},
         {"Dive (1) against Rams's Base (2).", 0, "", {}},

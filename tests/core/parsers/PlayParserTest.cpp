@@ -37,7 +37,8 @@ const std::vector<PlayCase> kPlays = {
            "is tackled by Rams's DE #97 Nate Brooks.")},
      {"Al Cole (Otters) rushAttempts 1 rushYards -3", "Nate Brooks (Rams) tackles 1"},
      {"Otters|Dive|0 yards -3 calls 1", "Rams|Base|3 calls 1 runsFaced 1 runYardsAllowed -3"}},
-    // The call's yards are the return's.
+    // The call keeps the yards up to the fumble that the defense took; its return is only
+    // the recoverer's.
     {"AFumbleRecoveredByTheDefense",
      {1, 0},
      {Dive("Otters's HB #22 Dario Vance runs for a gain of 2 yards and fumbles the ball. The ball "
@@ -45,22 +46,26 @@ const std::vector<PlayCase> kPlays = {
            "Nate Brooks is tackled by Otters's WR #81 Tom St. Clair.")},
      {"Dario Vance (Otters) fumbles 1 rushAttempts 1 rushYards 2",
       "Nate Brooks (Rams) fumbleRecoveries 1 rushYards 5", "Tom St. Clair (Otters) tackles 1"},
-     {"Otters|Dive|0 yards 5 calls 1 fumbles 1",
-      "Rams|Base|3 calls 1 fumbles 1 runsFaced 1 runYardsAllowed 5"}},
-    // Each call keeps only the yards run after the recovery.
-    {"FumblesRecoveredByATeamMateAndByTheRunner",
-     {2, 0},
+     {"Otters|Dive|0 yards 2 calls 1 fumbles 1",
+      "Rams|Base|3 calls 1 fumbles 1 runsFaced 1 runYardsAllowed 2"}},
+    // A recovery by the offense, or by someone who cannot be told, adds its return to the
+    // carry: 4 + 0, -1 + 3 and 2 + 5.
+    {"FumblesRecoveredByATeamMateTheRunnerAndNoOneKnown",
+     {3, 0},
      {Dive("Otters's QB #7 Al Cole gives to HB #22 Dario Vance. Dario Vance runs for a gain of 4 "
            "yards and fumbles the ball. The ball is recovered by G #73 Theo Ito. Theo Ito runs for "
            "a short gain."),
       Dive("Otters's HB #22 Dario Vance runs for a loss of 1 yard and fumbles the ball. The ball "
            "is recovered by Dario Vance. Dario Vance runs for a gain of 3 yards. Dario Vance is "
-           "tackled by Rams's LB #54 Sam Okafor.")},
+           "tackled by Rams's LB #54 Sam Okafor."),
+      Dive("Otters's HB #30 Cal Ruddock runs for a gain of 2 yards and fumbles the ball. The ball "
+           "is recovered by Rams's #. Somebody runs for a gain of 5 yards.")},
      {"Al Cole (Otters)",
       "Dario Vance (Otters) fumbles 2 fumbleRecoveries 1 rushAttempts 2 rushYards 6",
-      "Theo Ito (Otters) fumbleRecoveries 1", "Sam Okafor (Rams) tackles 1"},
-     {"Otters|Dive|0 yards 3 calls 2 fumbles 2",
-      "Rams|Base|3 calls 2 fumbles 2 runsFaced 2 runYardsAllowed 3"}},
+      "Theo Ito (Otters) fumbleRecoveries 1", "Sam Okafor (Rams) tackles 1",
+      "Cal Ruddock (Otters) fumbles 1 rushAttempts 1 rushYards 2"},
+     {"Otters|Dive|0 yards 13 calls 3 fumbles 3",
+      "Rams|Base|3 calls 3 fumbles 3 runsFaced 3 runYardsAllowed 13"}},
     {"AFumbleWithoutARecoverySentence",
      {1, 0},
      {Dive("Otters's HB #22 Dario Vance runs for a gain of 2 yards and fumbles the ball. The ball "

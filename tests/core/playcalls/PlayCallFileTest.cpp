@@ -64,7 +64,9 @@ TEST(ReadPlayCallRecord, ReadsTheRedsDiveRecordBack) {
     EXPECT_EQ(record->passYardsAllowed, 0);
 }
 
-TEST(ReadPlayCallRecord, AKeyReadAgainReplacesTheStoredRecord) {
+// Two records of one stored key are one call told twice: summed, never one replacing
+// the other, whether they meet in a file or are cut to one key when written.
+TEST(PlayCallFile, RecordsOfOneStoredKeyAreSummed) {
     std::string first = RedsDiveRecord().substr(1);
     std::string second = first;
     second[196] = 9;  // yards 9
@@ -74,8 +76,31 @@ TEST(ReadPlayCallRecord, AKeyReadAgainReplacesTheStoredRecord) {
     EXPECT_TRUE(ReadPlayCallRecord(reader, table));
     EXPECT_TRUE(ReadPlayCallRecord(reader, table));
     EXPECT_EQ(table.size(), 1u);
-    EXPECT_EQ(table.Find("Reds|Dive|0")->yards, 9);
-    EXPECT_EQ(table.Find("Reds|Dive|0")->calls, 1);
+    EXPECT_EQ(table.Find("Reds|Dive|0")->yards, 12);
+    EXPECT_EQ(table.Find("Reds|Dive|0")->calls, 2);
+
+    const std::string shared(64, 's');
+    PlayCallTable game;
+    for (const char* tail : {"Left", "Right", ""}) {
+        PlayRec rec;
+        rec.key.team = "Reds";
+        rec.key.play = shared + tail;
+        rec.key.kind = PlayKind::Run;
+        rec.results.yards = 5;
+        rec.results.calls = 1;
+        game.AddPlayCall(rec);
+    }
+    ASSERT_EQ(game.size(), 3u);
+    std::string out;
+    WritePlayCallTable(game, out);
+    ASSERT_EQ(out.size(), kPlayCallRecordSize);
+    ByteReader back(std::string_view(out).substr(1));
+    PlayCallTable loaded;
+    ASSERT_TRUE(ReadPlayCallRecord(back, loaded));
+    const PlayCallRec* record = loaded.Find("Reds|" + shared + "|0");
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->calls, 3);
+    EXPECT_EQ(record->yards, 15);
 }
 
 TEST(ReadPlayCallRecord, AFileEndingInsideARecord) {

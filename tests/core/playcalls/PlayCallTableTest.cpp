@@ -145,6 +145,19 @@ TEST_F(FilledTable, RemoveTeamPlayCallsRemovesOneClubOrWithAnEmptyNameAll) {
     EXPECT_TRUE(table.empty());
 }
 
+TEST(PlayCallTable, AClubNamedWithTheSeparatorFindsItsCalls) {
+    PlayCallTable table;
+    PlayRec rec = Play("O|Town", "I|Form", PlayKind::Run, 3);
+    table.AddPlayCall(rec);
+    std::vector<std::unique_ptr<PlayRec>> list;
+    table.CollectPlayCalls(PlayKind::Run, "O|Town", list);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0]->key.play, "I/Form");
+    EXPECT_TRUE(table.RemovePlayCall(*list[0]));  // the row addresses its record
+    table.AddPlayCall(rec);
+    EXPECT_EQ(table.RemoveTeamPlayCalls("O|Town"), 1);
+}
+
 TEST_F(FilledTable, CollectTeamNamesAddsEachClubOnce) {
     std::set<std::string> names{"Blues"};
     EXPECT_EQ(table.CollectTeamNames(names), 2);
