@@ -5,14 +5,14 @@
 
 #include "model/Counter.h"
 #include "model/GameState.h"
-#include "parsers/PlayCredits.h"
 #include "model/PlayerRec.h"
 #include "model/PlayerRoster.h"
 #include "model/Sentences.h"
-#include "text/FixedText.h"
-#include "text/TextScan.h"
+#include "parsers/PlayCredits.h"
 #include "parsers/YardagePhraseTable.h"
 #include "playcalls/PlayRec.h"
+#include "text/FixedText.h"
+#include "text/TextScan.h"
 
 namespace gridtally {
 namespace {
