@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -51,9 +52,11 @@ QFont DeviceContext::Resolve(const FontRequest& request) const {
         face = QStringLiteral("Courier New");
         bold = true;
     }
-    QFont font(face);
-    font.setWeight(bold && request.weight < 600 ? QFont::Bold
-                                                : static_cast<QFont::Weight>(request.weight));
+    // No face (the state before any font was selected) is the default font: a QFont of an
+    // empty family crashes the preview's recording of the page.
+    QFont font = face.isEmpty() ? QFont() : QFont(face);
+    int weight = bold && request.weight < 600 ? QFont::Bold : std::clamp(request.weight, 1, 1000);
+    font.setWeight(static_cast<QFont::Weight>(weight));
     font.setItalic(request.italic);
     if ((request.pitchAndFamily & 3) == 1) font.setFixedPitch(true);
     switch (request.pitchAndFamily & 0xF0) {

@@ -2,6 +2,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -245,6 +247,17 @@ private slots:
         QVERIFY(text.contains("Hillcrest - Defensive player stats"));
         QVERIFY(!text.contains("Riverside Otters -"));
         QCOMPARE(text.count(QLatin1Char('\f')), 1);
+    }
+
+    void thePreviewRendersEveryPage() {
+        Game game;
+        QPrintPreviewWidget preview(&ProgramPrinter());
+        QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, &preview,
+                         [&](QPrinter* target) {
+                             RunPrintJob(*game.window->logView, *target, target->resolution());
+                         });
+        preview.updatePreview();
+        QCOMPARE(preview.pageCount(), 14);
     }
 
     void aLogWithoutClubNamesLeavesTheTabsEmptyAndStillPrints() {
