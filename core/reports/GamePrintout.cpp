@@ -13,12 +13,6 @@
 namespace gridtally {
 namespace {
 
-std::vector<std::string> Headers(std::span<const ListColumn> columns) {
-    std::vector<std::string> headers;
-    for (const ListColumn& column : columns) headers.emplace_back(column.header);
-    return headers;
-}
-
 PrintoutPage ReportPage(std::string title, ReportLines lines) {
     PrintoutPage page;
     page.title = std::move(title);
@@ -31,14 +25,24 @@ PrintoutPage PlayListPage(PlayModel& model, PlayListKind list, std::string_view 
     std::vector<std::unique_ptr<PlayRec>> plays;
     model.CollectPlayCalls(PlayListPlayKind(list), label, plays);  // by play name
 
-    PrintoutPage page;
-    page.title = PlayListTitle(list, label);
-    page.headers = Headers(PlayListColumns(list));
-    for (const auto& play : plays) page.rows.push_back(PlayListCells(list, *play));
-    return page;
+    std::vector<std::vector<std::string>> rows;
+    for (const auto& play : plays) rows.push_back(PlayListCells(list, *play));
+    return ListPrintoutPage(PlayListTitle(list, label), PlayListColumns(list), std::move(rows));
 }
 
 }  // namespace
+
+PrintoutPage ListPrintoutPage(std::string title, std::span<const ListColumn> columns,
+                              std::vector<std::vector<std::string>> rows) {
+    PrintoutPage page;
+    page.title = std::move(title);
+    for (const ListColumn& column : columns) {
+        page.headers.emplace_back(column.header);
+        page.printX.push_back(column.printX);
+    }
+    page.rows = std::move(rows);
+    return page;
+}
 
 std::vector<PrintoutPage> BuildTeamPrintout(GameLog& game, std::string_view label) {
     // The roster knows clubs by their real names only.
@@ -49,13 +53,11 @@ std::vector<PrintoutPage> BuildTeamPrintout(GameLog& game, std::string_view labe
     BuildOffenseReport(game.roster, team, offense);
     pages.push_back(ReportPage(OffenseReportTitle(label), std::move(offense)));
 
-    PrintoutPage defense;
-    defense.title = DPlayerTitle(label);
-    defense.headers = Headers(DPlayerColumns());
+    std::vector<std::vector<std::string>> defenders;
     for (const PlayerRec* player : CollectPlayers(game.roster, PlayerGroup::Defense, team)) {
-        defense.rows.push_back(DPlayerCells(*player));
+        defenders.push_back(DPlayerCells(*player));
     }
-    pages.push_back(std::move(defense));
+    pages.push_back(ListPrintoutPage(DPlayerTitle(label), DPlayerColumns(), std::move(defenders)));
 
     ReportLines special;
     BuildSpecialTeamsReport(game.roster, team, special);
@@ -72,11 +74,8 @@ std::vector<PrintoutPage> BuildPlayCallPages(PlayModel& model, std::string_view 
     for (PlayListKind list : {PlayListKind::Run, PlayListKind::Pass, PlayListKind::Defense}) {
         pages.push_back(PlayListPage(model, list, label));
     }
-    PrintoutPage tendencies;
-    tendencies.title = TendencyTitle(label);
-    tendencies.headers = Headers(TendencyColumns());
-    tendencies.rows = TendencyRows(model.FindTeamTotals(label));
-    pages.push_back(std::move(tendencies));
+    pages.push_back(ListPrintoutPage(TendencyTitle(label), TendencyColumns(),
+                                     TendencyRows(model.FindTeamTotals(label))));
     return pages;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "lists/ListColumn.h"
 #include "reports/ReportLines.h"
 
 namespace gridtally {
@@ -11,14 +13,20 @@ namespace gridtally {
 class GameLog;
 class PlayModel;
 
-// One page of a game's printout: a report, or a list with its column headers and rows.
+// One page of a game's printout: a report, or a list with its column headers, the x of
+// each column on paper (twips; where it starts at the earliest) and rows.
 struct PrintoutPage {
     std::string title;
     bool isReport = false;
     ReportLines report;
     std::vector<std::string> headers;
+    std::vector<int> printX;
     std::vector<std::vector<std::string>> rows;
 };
+
+// A list page of `columns`, with its rows in the order given.
+PrintoutPage ListPrintoutPage(std::string title, std::span<const ListColumn> columns,
+                              std::vector<std::vector<std::string>> rows);
 
 // The seven pages of one club in printout order: offensive players, defensive players,
 // special teams, running, passing and defensive plays, tendencies. Lists show their

@@ -47,6 +47,14 @@ bool CLogView::OnPreparePrinting(PrintInfo& info) {
 
 void CLogView::OnPrint(DeviceContext& dc, PrintInfo& info) { PrintPageThroughViews(*this, dc, info); }
 
+QString CLogView::PrintedDocumentName() const {
+    auto* game = dynamic_cast<CYardbookDoc*>(View::document());
+    if (!game) return View::PrintedDocumentName();
+    return QStringLiteral("%1 - %2, %3")
+        .arg(game->title(), QString::fromLatin1(game->team1Name.c_str()),
+             QString::fromLatin1(game->team2Name.c_str()));
+}
+
 bool CLogView::FindNext(const QString& text, QTextDocument::FindFlags flags) {
     if (text.isEmpty()) return false;
     if (find(text, flags)) return true;

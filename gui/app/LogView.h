@@ -26,6 +26,8 @@ public:
     void OnInitialUpdate() override;
     bool OnPreparePrinting(PrintInfo& info) override;
     void OnPrint(DeviceContext& dc, PrintInfo& info) override;
+    // The log's file name and its two clubs.
+    QString PrintedDocumentName() const override;
 
     // Finds the next match after the selection, from the top again at the end; false
     // when there is none.

@@ -44,6 +44,7 @@ public:
     void SetMapMode(MapMode mode) { mapMode_ = mode; }
     MapMode mapMode() const { return mapMode_; }
     double dpiY() const { return dpiY_; }
+    QPainter& painter() const { return painter_; }
 
     // A font of `tenthsOfPoint` (100 = 10 points) in the current mapping mode.
     FontRequest PointFont(int tenthsOfPoint, const QString& face) const;

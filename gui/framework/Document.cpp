@@ -30,6 +30,8 @@ View::~View() {
     if (document_) document_->RemoveView(this);
 }
 
+QString View::PrintedDocumentName() const { return document_ ? document_->title() : QString(); }
+
 void View::AttachTo(Document* document) {
     if (document_) document_->RemoveView(this);
     document_ = document;

@@ -9,6 +9,10 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <clocale>
+#include <cstdint>
+#include <langinfo.h>
 
 #include "framework/DeviceContext.h"
 #include "framework/Dialogs.h"
@@ -17,9 +21,29 @@
 
 namespace gridtally::gui {
 
+QPageSize DefaultPageSize() {
+    QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (!printer.isNull() && printer.defaultPageSize().isValid()) return printer.defaultPageSize();
+    // The paper of the user's locale (LC_PAPER), in millimetres.
+    std::setlocale(LC_PAPER, "");
+    auto width = static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo(_NL_PAPER_WIDTH)));
+    auto height = static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo(_NL_PAPER_HEIGHT)));
+    if (width > 0 && height > 0) {
+        QPageSize paper(QSizeF(width, height), QPageSize::Millimeter, QString(),
+                        QPageSize::FuzzyOrientationMatch);
+        if (paper.isValid()) return paper;
+    }
+    return QPageSize(QPageSize::A4);
+}
+
 bool RunPrintJob(View& view, QPagedPaintDevice& device, double resolution, PageRange pages) {
     PrintInfo info;
     if (!view.OnPreparePrinting(info)) return false;
+    info.pageCount = info.maxPage;
+    info.documentName = view.PrintedDocumentName();
+    // The file's title: what a PDF viewer shows and a search finds the printout by.
+    if (auto* printer = dynamic_cast<QPrinter*>(&device)) printer->setDocName(info.documentName);
+    if (auto* writer = dynamic_cast<QPdfWriter*>(&device)) writer->setTitle(info.documentName);
     if (pages.from > 0) info.minPage = std::max(info.minPage, pages.from);
     if (pages.to > 0) info.maxPage = std::min(info.maxPage, pages.to);
     if (info.minPage > info.maxPage) return false;
@@ -58,6 +82,11 @@ void PrintPageThroughViews(View& driver, DeviceContext& dc, PrintInfo& info) {
 
 QPrinter& ProgramPrinter() {
     static QPrinter printer(QPrinter::HighResolution);
+    static const bool paperSet = [] {
+        printer.setPageSize(DefaultPageSize());
+        return true;
+    }();
+    (void)paperSet;
     return printer;
 }
 
@@ -76,6 +105,7 @@ bool PrintWithDialog(View& view, QWidget* parent) {
 
 void PrintPreview(View& view, QWidget* parent) {
     QPrintPreviewDialog preview(&ProgramPrinter(), parent);
+    preview.setWindowTitle(QObject::tr("Print Preview"));
     QObject::connect(
         &preview, &QPrintPreviewDialog::paintRequested, &preview,
         [&view](QPrinter* target) { RunPrintJob(view, *target, target->resolution()); });
@@ -90,7 +120,7 @@ bool PrinterSetup(QPrinter& printer, QWidget* parent) {
 bool PrintViewToPdf(View& view, const QString& path, QString* error, PageRange pages) {
     QPdfWriter writer(path);
     writer.setResolution(1200);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+    writer.setPageLayout(QPageLayout(DefaultPageSize(), QPageLayout::Portrait,
                                      QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
     if (RunPrintJob(view, writer, writer.resolution(), pages)) return true;
     if (error) *error = QStringLiteral("cannot write %1").arg(path);

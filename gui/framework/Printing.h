@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QPageSize;
 class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
@@ -23,6 +24,10 @@ struct PageRange {
 // page, then end. Returns false when the view declined or the device could not be
 // painted on.
 bool RunPrintJob(View& view, QPagedPaintDevice& device, double resolution, PageRange pages = {});
+
+// The paper printouts start on: the default printer's, else the locale's (LC_PAPER),
+// else A4. Print, Print Preview and printing to a PDF file all use it.
+QPageSize DefaultPageSize();
 
 // The printer of the program: what Print Setup chooses, Print and Print Preview use.
 QPrinter& ProgramPrinter();

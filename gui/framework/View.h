@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QString>
 
 namespace gridtally::gui {
 
@@ -13,6 +14,8 @@ struct PrintInfo {
     int maxPage = 1;
     int currentPage = 1;
     QRect printableArea;  // in device pixels
+    QString documentName;  // what the pages' footers and the file's title name
+    int pageCount = 1;     // the pages of the whole printout, whatever range is printed
 };
 
 // What an update asks of the views. The numbers are the framework's hint codes.
@@ -51,6 +54,9 @@ public:
     virtual void OnPrepareDC(DeviceContext& /*dc*/, PrintInfo* /*info*/) {}
     virtual void OnPrint(DeviceContext& dc, PrintInfo& /*info*/) { OnDraw(dc); }
     virtual void OnEndPrinting(DeviceContext& /*dc*/, PrintInfo& /*info*/) {}
+    // The document a printout of this view shows, as its pages' footers and the printed
+    // file's title name it.
+    virtual QString PrintedDocumentName() const;
 
 protected:
     // The printing half of the update protocol: prints this view's page when the update

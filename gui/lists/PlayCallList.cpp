@@ -34,6 +34,14 @@ void PlayCallList::FillRows(PlayModel& model) {
     }
 }
 
+std::vector<std::vector<std::string>> PlayCallList::ShownRows() const {
+    std::vector<std::vector<std::string>> rows;
+    for (int row = 0; row < GetItemCount(); ++row) {
+        if (const PlayRec* record = RecordOfRow(row)) rows.push_back(PlayListCells(list_, *record));
+    }
+    return rows;
+}
+
 PlayRec* PlayCallList::RecordOfRow(int row) const {
     std::size_t index = GetItemData(row);
     return index < records_.size() ? records_[index].get() : nullptr;

@@ -33,6 +33,7 @@ public:
 
 protected:
     std::span<const ListColumn> Columns() const override;
+    std::vector<std::vector<std::string>> ShownRows() const override;
     void FillRows(PlayModel& model) override;
 
 private:

@@ -1,8 +1,9 @@
 #include "lists/TeamListView.h"
 
 #include "framework/Document.h"
-#include "framework/TabWindow.h"
+#include "framework/PagePainter.h"
 #include "lists/ListPage.h"
+#include "framework/TabWindow.h"
 #include "lists/TeamName.h"
 #include "playcalls/PlayModel.h"
 #include "playdb/PlayDB.h"
@@ -46,8 +47,8 @@ void TeamListView::ResolveTeamName() {
     if (std::optional<std::string> club = TopTabClubOf(this)) teamName_ = *club;
 }
 
-void TeamListView::OnPrint(DeviceContext& dc, PrintInfo& /*info*/) {
-    PrintListPage(dc, *this, Columns(), GetTitle());
+void TeamListView::OnPrint(DeviceContext& dc, PrintInfo& info) {
+    PrintPage(dc, info, ListPrintoutPage(GetTitle(), Columns(), ShownRows()));
 }
 
 }  // namespace gridtally::gui

@@ -2,6 +2,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 #include "framework/ListCtrl.h"
 #include "framework/View.h"
@@ -32,6 +33,8 @@ public:
 
 protected:
     virtual std::span<const ListColumn> Columns() const = 0;
+    // The cells of the rows in the order shown, computed from the rows' records.
+    virtual std::vector<std::vector<std::string>> ShownRows() const = 0;
     // Fills the rows from the document; the columns are in and the club is known.
     virtual void FillRows(PlayModel& model) = 0;
 

@@ -16,6 +16,7 @@ public:
 protected:
     std::span<const ListColumn> Columns() const override;
     void FillRows(PlayModel& model) override;
+    std::vector<std::vector<std::string>> ShownRows() const override;
 };
 
 }  // namespace gridtally::gui

@@ -82,7 +82,17 @@ void PDBView::PlaceControls() {
 
 PlayDBDoc* PDBView::doc() const { return dynamic_cast<PlayDBDoc*>(document()); }
 
-void PDBView::OnInitialUpdate() { RefreshTeamList(); }
+void PDBView::OnInitialUpdate() {
+    RefreshTeamList();
+    // A DB just opened shows its first club at once, so that its pages and its printout
+    // are never empty for want of a choice.
+    PlayDBDoc* db = doc();
+    // It is made current, not selected: a selection is what "Delete Selected Teams" deletes.
+    if (db && db->currentTeam.empty() && teamList_->count() > 0) {
+        teamList_->setCurrentItem(teamList_->item(0), QItemSelectionModel::NoUpdate);
+        ChooseCurrentTeam();
+    }
+}
 
 void PDBView::OnUpdate(View* /*sender*/, UpdateHint /*hint*/, PrintHint* /*printHint*/) {
     RefreshTeamList();
@@ -228,5 +238,11 @@ bool PDBView::OnPreparePrinting(PrintInfo& info) {
 }
 
 void PDBView::OnPrint(DeviceContext& dc, PrintInfo& info) { PrintPageThroughViews(*this, dc, info); }
+
+QString PDBView::PrintedDocumentName() const {
+    PlayDBDoc* db = doc();
+    if (!db) return View::PrintedDocumentName();
+    return QStringLiteral("%1 - %2").arg(db->title(), FromLatin1(db->currentTeam));
+}
 
 }  // namespace gridtally::gui

@@ -43,6 +43,8 @@ public:
     void OnUpdate(View* sender, UpdateHint hint, PrintHint* printHint) override;
     bool OnPreparePrinting(PrintInfo& info) override;
     void OnPrint(DeviceContext& dc, PrintInfo& info) override;
+    // The DB's file name and the club its pages show.
+    QString PrintedDocumentName() const override;
 
     // "Add Files To DB...": the open dialog, then the files.
     void AddFiles();

@@ -3,6 +3,7 @@
 #include "lists/ListPage.h"
 #include "framework/Document.h"
 #include "framework/TabWindow.h"
+#include "framework/PagePainter.h"
 #include "game/GameLog.h"
 #include "reports/DefensivePlayerList.h"
 #include "reports/PlayerSelection.h"
@@ -38,8 +39,13 @@ void DPlayerList::SortByColumn(int column) {
     });
 }
 
-void DPlayerList::OnPrint(DeviceContext& dc, PrintInfo& /*info*/) {
-    PrintListPage(dc, *this, DPlayerColumns(), DPlayerTitle(teamName_));
+void DPlayerList::OnPrint(DeviceContext& dc, PrintInfo& info) {
+    std::vector<std::vector<std::string>> rows;
+    for (int row = 0; row < GetItemCount(); ++row) {
+        std::size_t record = GetItemData(row);
+        if (record < rows_.size()) rows.push_back(DPlayerCells(*rows_[record]));
+    }
+    PrintPage(dc, info, ListPrintoutPage(DPlayerTitle(teamName_), DPlayerColumns(), std::move(rows)));
 }
 
 }  // namespace gridtally::gui

@@ -1,10 +1,9 @@
 #include "reports/ReportView.h"
 
 #include "framework/Document.h"
-#include "framework/Document.h"
 #include "framework/TabWindow.h"
 #include "game/GameLog.h"
-#include "framework/PrintFonts.h"
+#include "framework/PagePainter.h"
 
 namespace gridtally::gui {
 
@@ -54,27 +53,12 @@ void ReportView::OnDraw(DeviceContext& dc) {
     dc.SelectFont(previous);
 }
 
-int ReportView::PrintHeader(DeviceContext& dc) {
-    TextMetrics entry = dc.GetTextMetrics();
-    dc.SelectFont(PrintFonts::Title());
-    dc.TextOut(0, -10, QString::fromLatin1(Title(teamName())));
-    return -10 - (entry.height + entry.externalLeading);
-}
-
-void ReportView::OnPrint(DeviceContext& dc, PrintInfo& /*info*/) {
-    dc.SetMapMode(MapMode::Twips);
-    FontRequest regular = PrintFonts::Text(400);
-    FontRequest bold = PrintFonts::Text(700);
-    FontRequest previous = dc.SelectFont(bold);
-    TextMetrics metrics = dc.GetTextMetrics();
-    int lineHeight = metrics.height + metrics.externalLeading;
-    int y = PrintHeader(dc) + (-500 - lineHeight);
-    for (const std::string& line : Lines()) {
-        dc.SelectFont(IsBoldLine(line) ? bold : regular);
-        dc.TextOut(0, y, QString::fromLatin1(ShownLine(line)));
-        y -= 20 + lineHeight;
-    }
-    dc.SelectFont(previous);
+void ReportView::OnPrint(DeviceContext& dc, PrintInfo& info) {
+    PrintoutPage page;
+    page.title = Title(teamName());
+    page.isReport = true;
+    page.report = Lines();
+    PrintPage(dc, info, page);
 }
 
 }  // namespace gridtally::gui

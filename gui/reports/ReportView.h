@@ -37,8 +37,6 @@ protected:
     virtual int FirstLineY(int lineHeight) const = 0;
 
 private:
-    // The title line at the top of the page; returns the y below it.
-    int PrintHeader(DeviceContext& dc);
 
     std::string teamName_;
     bool teamNameSet_ = false;
