@@ -1,6 +1,7 @@
 #include "app/MainFrm.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
@@ -44,6 +45,11 @@ CMainFrame::CMainFrame(QWidget* parent) : MainFrame(parent) {
         recentFiles().WriteList(*settings);
         FillRecentFiles();
     });
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    MainFrame::closeEvent(event);
+    if (event->isAccepted()) ProgramSettings()->setValue(kGeometryKey, saveGeometry());
 }
 
 QString CMainFrame::Title() const {

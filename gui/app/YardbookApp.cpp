@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QScreen>
 #include <QTextStream>
 
 #include "app/AboutBox.h"
@@ -60,6 +62,12 @@ bool CYardbookApp::InitInstance(const QStringList& files) {
     playDBDocTemplate = &mainFrame_->AddDocTemplate(MakePlayDBDocTemplate());
     mainFrame_->SetApplicationTarget(this);
     mainFrame_->LoadFrame();
+    // Where the user left the window; on a first start, the top-left of the screen.
+    if (!mainFrame_->restoreGeometry(ProgramSettings()->value(kGeometryKey).toByteArray())) {
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            mainFrame_->move(screen->availableGeometry().topLeft());
+        }
+    }
     mainFrame_->show();
     for (const QString& file : files) mainFrame_->OpenDocumentFile(file);
     ListenForFiles();

@@ -16,6 +16,9 @@ inline std::unique_ptr<QSettings> ProgramSettings() {
     return std::make_unique<QSettings>(kSettingsOrganisation, kSettingsApplication);
 }
 
+// Where the main window was when the program last closed.
+inline constexpr const char* kGeometryKey = "Main Window/Geometry";
+
 // The most recently opened files, newest first, at most `size` of them, kept in the
 // settings under "Recent File List" as File1, File2, ...
 class RecentFileList {

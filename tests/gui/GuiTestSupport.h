@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QString>
 #include <string>
 #include <vector>
 
+#include "framework/Dialogs.h"
 #include "framework/ListCtrl.h"
 
 namespace gridtally::gui::testing {
@@ -22,14 +26,43 @@ inline std::vector<std::vector<std::string>> Rows(const ListCtrl& list) {
     return rows;
 }
 
-// A PDF's text as pdftotext lays it out; the title font's ligatures ("ff") come back
-// as one character each, so the text is normalised.
+// Stands in for the user before a print preview: renders the pages the dialog shows and
+// keeps its title and page count.
+struct PreviewAnswer : DialogRunner {
+    QString title;
+    int pages = -1;
+    bool topLevel = false;
+    int Exec(QDialog& dialog) override {
+        if (qobject_cast<QPrintPreviewDialog*>(&dialog)) {
+            title = dialog.windowTitle();
+            topLevel = dialog.isWindow();
+            auto* widget = dialog.findChild<QPrintPreviewWidget*>();
+            if (widget) {
+                widget->updatePreview();
+                pages = widget->pageCount();
+            }
+        }
+        return QDialog::Rejected;
+    }
+};
+
+// A PDF's text as pdftotext lays it out, as a search in a PDF viewer sees it.
 inline QString PdfText(const QString& path) {
     QProcess process;
     process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, "-"});
     process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput())
-        .normalized(QString::NormalizationForm_KC);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// One field of what pdfinfo says of a PDF ("Title", "Pages", "Page size").
+inline QString PdfInfo(const QString& path, const QString& field) {
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {path});
+    process.waitForFinished(30000);
+    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split('\n')) {
+        if (line.startsWith(field + ':')) return line.mid(field.size() + 1).trimmed();
+    }
+    return {};
 }
 
 }  // namespace gridtally::gui::testing

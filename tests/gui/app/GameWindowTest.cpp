@@ -2,7 +2,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QHeaderView>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
@@ -32,7 +31,9 @@
 
 using namespace gridtally;
 using namespace gridtally::gui;
+using gridtally::gui::testing::PdfInfo;
 using gridtally::gui::testing::PdfText;
+using gridtally::gui::testing::PreviewAnswer;
 using gridtally::gui::testing::Rows;
 
 namespace {
@@ -241,23 +242,33 @@ private slots:
             QVERIFY2(pages[page].trimmed().startsWith(title), qPrintable(title));
         }
 
+        // Searchable words, a title, and the paper of the window's printer.
+        QVERIFY(pages[0].contains("Riverside Otters - Offensive Player Stats"));
+        QCOMPARE(PdfInfo(pdf, "Title"), "riverside-at-hillcrest.log - Riverside Otters, Hillcrest");
+        QSizeF paper = ProgramPrinter().pageLayout().pageSize().size(QPageSize::Point);
+        QVERIFY2(PdfInfo(pdf, "Page size")
+                     .startsWith(QStringLiteral("%1 x %2 pts").arg(qRound(paper.width()))
+                                     .arg(qRound(paper.height()))),
+                 qPrintable(PdfInfo(pdf, "Page size")));
+
         QString nine = dir.filePath("nine.pdf");
         QVERIFY(PrintViewToPdf(*game.window->logView, nine, nullptr, PageRange{9, 9}));
         QString text = PdfText(nine);
         QVERIFY(text.contains("Hillcrest - Defensive player stats"));
         QVERIFY(!text.contains("Riverside Otters -"));
+        QVERIFY(text.contains("riverside-at-hillcrest.log - Riverside Otters, Hillcrest"));
+        QVERIFY(text.contains("page 9 of 14"));
         QCOMPARE(text.count(QLatin1Char('\f')), 1);
     }
 
-    void thePreviewRendersEveryPage() {
+    void printPreviewShowsTheFourteenPages() {
         Game game;
-        QPrintPreviewWidget preview(&ProgramPrinter());
-        QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, &preview,
-                         [&](QPrinter* target) {
-                             RunPrintJob(*game.window->logView, *target, target->resolution());
-                         });
-        preview.updatePreview();
-        QCOMPARE(preview.pageCount(), 14);
+        PreviewAnswer preview;
+        ScopedDialogRunner scope(preview);
+        QVERIFY(game.window->Handle(command::kFilePrintPreview));
+        QCOMPARE(preview.pages, 14);
+        QCOMPARE(preview.title, QStringLiteral("Print Preview"));
+        QVERIFY(preview.topLevel);
     }
 
     void aLogWithoutClubNamesLeavesTheTabsEmptyAndStillPrints() {

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -21,6 +22,7 @@
 #include "framework/Document.h"
 #include "framework/ListCtrl.h"
 #include "framework/MainFrame.h"
+#include "framework/PagePainter.h"
 #include "framework/PdfPrinter.h"
 #include "framework/Printing.h"
 #include "framework/RecentFileList.h"
@@ -28,6 +30,7 @@
 #include "framework/TabWindow.h"
 #include "framework/View.h"
 
+using namespace gridtally;
 using namespace gridtally::gui;
 
 namespace {
@@ -217,6 +220,43 @@ private slots:
         QVERIFY2(title2 > 0, qPrintable(text));
         QVERIFY(text.indexOf("first line", title2) < text.indexOf("second line", title2));
         QVERIFY(text.indexOf("Page 1 title") < title2);
+    }
+
+    // A list longer or wider than its sheet is scaled down onto it, not cut off; one that
+    // fits is painted at its size. The footer names the document and the page.
+    void aPageTooBigForItsSheetIsScaledToFit() {
+        QTemporaryDir dir;
+        QString path = dir.filePath("big.pdf");
+        QPdfWriter writer(path);
+        writer.setResolution(600);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        QPainter painter(&writer);
+        QRectF area(0, 0, writer.width(), writer.height());
+        struct Case {
+            int rows;
+            std::string cell;
+            bool fits;
+        };
+        const Case cases[] = {{20, "x", true}, {400, "x", false}, {3, std::string(300, 'w'), false}};
+        int page = 0;
+        for (const Case& c : cases) {
+            std::vector<std::vector<std::string>> rows(static_cast<std::size_t>(c.rows),
+                                                       {"Play " + std::to_string(page), c.cell});
+            static const ListColumn kColumns[] = {{"Play", 100, ColumnAlign::Left, 0},
+                                                  {"Text", 100, ColumnAlign::Left, 3000}};
+            PrintoutPage printout = ListPrintoutPage("Big", kColumns, rows);
+            if (page++ > 0) writer.newPage();
+            double scale = PaintPage(painter, area, printout, {"big.log", page, 3});
+            QSizeF content = ContentSize(printout, PageFonts()) * scale;
+            QCOMPARE(scale == 1.0, c.fits);
+            QVERIFY(content.width() * 600 / 1440 <= area.width() + 1);
+            QVERIFY(content.height() * 600 / 1440 <= area.height() + 1);
+        }
+        painter.end();
+        QString text = RunTool("pdftotext", {"-layout", path, "-"});
+        QVERIFY(text.contains("page 3 of 3"));
+        QVERIFY(text.contains("big.log"));
+        QVERIFY(text.contains("Play 1"));
     }
 
     void listRowsCarryDataAndSortByTheCallersComparison() {

@@ -10,7 +10,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <QFontMetricsF>
 #include <map>
+#include <set>
 #include <memory>
 
 #include "GuiTestSupport.h"
@@ -19,6 +21,7 @@
 #include "framework/Dialogs.h"
 #include "framework/DocTemplate.h"
 #include "framework/MainFrame.h"
+#include "framework/PagePainter.h"
 #include "framework/Printing.h"
 #include "lists/PlayCallList.h"
 #include "lists/TendLstView.h"
@@ -32,6 +35,7 @@
 using namespace gridtally;
 using namespace gridtally::gui;
 using gridtally::gui::testing::PdfText;
+using gridtally::gui::testing::PreviewAnswer;
 using gridtally::gui::testing::Rows;
 
 namespace {
@@ -313,6 +317,57 @@ private slots:
         dbWindow.window->tabs->ActivateTab(0);
         dbWindow.main.router().Execute(command::kFilePrint);
         QCOMPARE(answers.dialogs, 1);  // the print dialog, from the form
+    }
+
+    // A season's DB: the sample games added forty times over, so that figures run to
+    // four digits and lists are long.
+    void aSeasonDBOpensOnItsFirstClubAndPrintsLegiblePagesThatFit() {
+        QTemporaryDir dir;
+        QString path = dir.filePath("season.pdb");
+        {
+            PlayDB season;
+            std::set<std::string> names;
+            for (int round = 0; round < 40; ++round) {
+                for (const QString& log : SampleLogs()) {
+                    std::string bytes = Bytes(log).toStdString();
+                    season.AddLog(&bytes, names);
+                }
+            }
+            std::string error;
+            QVERIFY(SavePlayDBFile(season, path.toStdString(), error));
+        }
+        PreviewAnswer preview;
+        ScopedDialogRunner scope(preview);
+        DBWindow dbWindow(path);
+        QVERIFY(dbWindow.window);
+        QString first = dbWindow.Listed().value(0);
+        QCOMPARE(QString::fromStdString(dbWindow.db().currentTeam), first);
+        QCOMPARE(dbWindow.form->findChild<QLineEdit*>()->text(), first);
+        QVERIFY(dbWindow.form->teamList()->selectedItems().isEmpty());  // nothing to delete
+        QVERIFY(dbWindow.list(1)->GetItemCount() > 0);
+
+        dbWindow.main.router().Execute(command::kFilePrintPreview);
+        QCOMPARE(preview.pages, 4);
+
+        // No text on paper reaches into the column after it.
+        PageFonts fonts;
+        for (const QString& club : dbWindow.Listed()) {
+            for (const PrintoutPage& page :
+                 BuildPlayCallPages(dbWindow.db(), club.toLatin1().toStdString())) {
+                std::vector<double> starts = ColumnStarts(page, fonts);
+                for (std::size_t column = 0; column + 1 < starts.size(); ++column) {
+                    double room = starts[column + 1] - starts[column];
+                    QVERIFY(QFontMetricsF(fonts.header)
+                                .horizontalAdvance(QString::fromStdString(page.headers[column])) <
+                            room);
+                    for (const auto& row : page.rows) {
+                        QString cell = QString::fromLatin1(row[column]);
+                        QVERIFY2(QFontMetricsF(fonts.text).horizontalAdvance(cell) < room,
+                                 qPrintable(cell));
+                    }
+                }
+            }
+        }
     }
 
     void aDamagedFileOpensAfterAMessageAndIsNotOfferedForSaving() {

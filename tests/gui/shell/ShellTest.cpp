@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QUrl>
+#include <QScreen>
 #include <QtTest>
 
 #include "app/AboutBox.h"
@@ -73,6 +74,7 @@ private slots:
         QVERIFY(app.InitInstance());
         CMainFrame& main = *app.mainFrame();
         QCOMPARE(main.windowTitle(), QStringLiteral("Gridtally"));
+        QCOMPARE(main.pos(), QGuiApplication::primaryScreen()->availableGeometry().topLeft());
         QVERIFY(main.mdiArea()->subWindowList().isEmpty());
         QCOMPARE(MenuBarTitles(main), QStringList({"&File", "&Edit", "&View", "&Help"}));
         QCOMPARE(Items(*main.menusOf(0)[0]),
@@ -159,6 +161,11 @@ private slots:
         restarted.InitInstance();
         CMainFrame& main = *restarted.mainFrame();
         QCOMPARE(main.recentFiles().files().size(), 4);
+        main.move(40, 30);  // closed here, it opens here the next time
+        main.close();
+        CYardbookApp again;
+        again.InitInstance();
+        QCOMPARE(again.mainFrame()->pos(), QPoint(40, 30));
         QStringList items = Items(*main.menusOf(0)[0]);
         QVERIFY(items.contains(QStringLiteral("&1 ") + logs.back()));
         QVERIFY(!items.contains(QStringLiteral("Recent File")));
