@@ -66,16 +66,6 @@ QString ListCtrl::GetItemText(int row, int column) const {
     return item ? item->text(column) : QString();
 }
 
-int ListCtrl::GetItemText(int row, int column, char* buffer, int size) const {
-    QTreeWidgetItem* item = topLevelItem(row);
-    if (!item || column < 0 || column >= columnCount() || size <= 0) return -1;
-    QByteArray bytes = item->text(column).toLatin1();
-    int copied = std::min(static_cast<int>(bytes.size()), size - 1);
-    std::memcpy(buffer, bytes.constData(), static_cast<std::size_t>(copied));
-    buffer[copied] = '\0';
-    return copied;
-}
-
 namespace {
 
 std::size_t RecordOf(const QTreeWidgetItem* item) {

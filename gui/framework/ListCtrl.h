@@ -29,9 +29,6 @@ public:
 
     bool SetItemText(int row, int column, const QString& text);
     QString GetItemText(int row, int column) const;
-    // The cell as Latin-1 bytes into `buffer` of `size` bytes, cut to fit and always
-    // terminated; returns the bytes copied, or -1 when there is no such cell.
-    int GetItemText(int row, int column, char* buffer, int size) const;
 
     // The row's record index; a row that was given none answers kNoRecord.
     static constexpr std::size_t kNoRecord = static_cast<std::size_t>(-1);

@@ -283,12 +283,6 @@ private slots:
         QCOMPARE(list.GetItemData(0), std::size_t(1));
         QCOMPARE(list.GetItemData(7), ListCtrl::kNoRecord);
 
-        char small[3];
-        list.SetItemText(0, 1, QString::fromLatin1("12345"));
-        QCOMPARE(list.GetItemText(0, 1, small, sizeof small), 2);
-        QCOMPARE(QByteArray(small), QByteArray("12"));
-        QCOMPARE(list.GetItemText(9, 0, small, sizeof small), -1);
-
         QSignalSpy clicks(&list, &ListCtrl::columnClicked);
         list.resize(300, 200);
         list.show();
