@@ -13,14 +13,14 @@
 #include "app/MainFrm.h"
 #include "app/TabFrame.h"
 #include "app/YardbookDoc.h"
+#include "framework/Dialogs.h"
+#include "framework/DocTemplate.h"
+#include "framework/Printing.h"
+#include "framework/RecentFileList.h"
 #include "playdb/PDBView.h"
 #include "playdb/PlayDBDoc.h"
 #include "playdb/PlayDBTabWin.h"
 #include "text/Latin1.h"
-#include "framework/DocTemplate.h"
-#include "framework/Dialogs.h"
-#include "framework/Printing.h"
-#include "framework/RecentFileList.h"
 
 namespace gridtally::gui {
 std::unique_ptr<DocTemplate> MakeLogDocTemplate() {

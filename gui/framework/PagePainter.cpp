@@ -12,11 +12,11 @@ namespace gridtally::gui {
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
-constexpr double kTitleTop = 10;         // the title's top, down from the page's top
-constexpr double kBelowTitle = 500;      // from the title's line to the header or first line
-constexpr double kReportLineGap = 20;    // added to every report line's height
-constexpr double kColumnGapChars = 2;    // at least this many characters between columns
-constexpr double kFooterGap = 240;       // between the content and the footer
+constexpr double kTitleTop = 10;       // the title's top, down from the page's top
+constexpr double kBelowTitle = 500;    // from the title's line to the header or first line
+constexpr double kReportLineGap = 20;  // added to every report line's height
+constexpr double kColumnGapChars = 2;  // at least this many characters between columns
+constexpr double kFooterGap = 240;     // between the content and the footer
 
 QFont PageFont(const char* face, double points, bool bold, bool italic,
                QFont::StyleHint hint = QFont::AnyStyle) {
@@ -121,7 +121,8 @@ QSizeF ContentSize(const PrintoutPage& page, const PageFonts& fonts) {
         }
         width = std::max(width, starts[column] + widest);
     }
-    height = std::max(height, rows.firstRowTop + static_cast<double>(page.rows.size()) * rows.rowHeight);
+    height =
+        std::max(height, rows.firstRowTop + static_cast<double>(page.rows.size()) * rows.rowHeight);
     return {width, height};
 }
 
@@ -153,7 +154,8 @@ double PaintPage(QPainter& painter, const QRectF& area, const PrintoutPage& page
         ReportRows rows = ReportRowsOf(fonts);
         double y = rows.firstLineTop;
         for (const std::string& line : page.report) {
-            DrawText(painter, ReportLineFont(fonts, line), 0, y, QString::fromLatin1(ShownLine(line)));
+            DrawText(painter, ReportLineFont(fonts, line), 0, y,
+                     QString::fromLatin1(ShownLine(line)));
             y += rows.lineStep;
         }
     } else {

@@ -1,7 +1,8 @@
 #include "framework/Printing.h"
 
+#include <langinfo.h>
+
 #include <QPageLayout>
-#include <algorithm>
 #include <QPageSetupDialog>
 #include <QPageSize>
 #include <QPainter>
@@ -10,9 +11,9 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
 #include <clocale>
 #include <cstdint>
-#include <langinfo.h>
 
 #include "framework/DeviceContext.h"
 #include "framework/Dialogs.h"

@@ -2,8 +2,8 @@
 
 #include "framework/Document.h"
 #include "framework/PagePainter.h"
-#include "lists/ListPage.h"
 #include "framework/TabWindow.h"
+#include "lists/ListPage.h"
 #include "lists/TeamName.h"
 #include "playcalls/PlayModel.h"
 #include "playdb/PlayDB.h"

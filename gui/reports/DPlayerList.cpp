@@ -1,10 +1,10 @@
 #include "reports/DPlayerList.h"
 
-#include "lists/ListPage.h"
 #include "framework/Document.h"
-#include "framework/TabWindow.h"
 #include "framework/PagePainter.h"
+#include "framework/TabWindow.h"
 #include "game/GameLog.h"
+#include "lists/ListPage.h"
 #include "reports/DefensivePlayerList.h"
 #include "reports/PlayerSelection.h"
 
@@ -45,7 +45,8 @@ void DPlayerList::OnPrint(DeviceContext& dc, PrintInfo& info) {
         std::size_t record = GetItemData(row);
         if (record < rows_.size()) rows.push_back(DPlayerCells(*rows_[record]));
     }
-    PrintPage(dc, info, ListPrintoutPage(DPlayerTitle(teamName_), DPlayerColumns(), std::move(rows)));
+    PrintPage(dc, info,
+              ListPrintoutPage(DPlayerTitle(teamName_), DPlayerColumns(), std::move(rows)));
 }
 
 }  // namespace gridtally::gui

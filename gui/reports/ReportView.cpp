@@ -1,9 +1,9 @@
 #include "reports/ReportView.h"
 
 #include "framework/Document.h"
+#include "framework/PagePainter.h"
 #include "framework/TabWindow.h"
 #include "game/GameLog.h"
-#include "framework/PagePainter.h"
 
 namespace gridtally::gui {
 

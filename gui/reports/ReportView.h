@@ -37,7 +37,6 @@ protected:
     virtual int FirstLineY(int lineHeight) const = 0;
 
 private:
-
     std::string teamName_;
     bool teamNameSet_ = false;
 };

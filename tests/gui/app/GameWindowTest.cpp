@@ -247,7 +247,8 @@ private slots:
         QCOMPARE(PdfInfo(pdf, "Title"), "riverside-at-hillcrest.log - Riverside Otters, Hillcrest");
         QSizeF paper = ProgramPrinter().pageLayout().pageSize().size(QPageSize::Point);
         QVERIFY2(PdfInfo(pdf, "Page size")
-                     .startsWith(QStringLiteral("%1 x %2 pts").arg(qRound(paper.width()))
+                     .startsWith(QStringLiteral("%1 x %2 pts")
+                                     .arg(qRound(paper.width()))
                                      .arg(qRound(paper.height()))),
                  qPrintable(PdfInfo(pdf, "Page size")));
 

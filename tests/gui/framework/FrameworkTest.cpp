@@ -237,7 +237,8 @@ private slots:
             std::string cell;
             bool fits;
         };
-        const Case cases[] = {{20, "x", true}, {400, "x", false}, {3, std::string(300, 'w'), false}};
+        const Case cases[] = {
+            {20, "x", true}, {400, "x", false}, {3, std::string(300, 'w'), false}};
         int page = 0;
         for (const Case& c : cases) {
             std::vector<std::vector<std::string>> rows(static_cast<std::size_t>(c.rows),

@@ -1,19 +1,19 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <QFontMetricsF>
 #include <map>
-#include <set>
 #include <memory>
+#include <set>
 
 #include "GuiTestSupport.h"
 #include "app/YardbookApp.h"

@@ -9,12 +9,12 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QUrl>
-#include <QScreen>
 #include <QtTest>
 
 #include "app/AboutBox.h"
