@@ -6,14 +6,14 @@
 #include <string>
 #include <unistd.h>
 
-#include "model/GameState.h"
-#include "model/PlayerRoster.h"
-#include "model/TeamTotals.h"
-#include "parsers/StatementParser.h"
-#include "playcalls/PlayCallTable.h"
-#include "playdb/PlayDB.h"
-#include "playdb/PlayDBFile.h"
-#include "text/Diagnostics.h"
+#include "core/model/GameState.h"
+#include "core/model/PlayerRoster.h"
+#include "core/model/TeamTotals.h"
+#include "core/parsers/StatementParser.h"
+#include "core/playcalls/PlayCallTable.h"
+#include "core/playdb/PlayDB.h"
+#include "core/playdb/PlayDBFile.h"
+#include "core/text/Diagnostics.h"
 
 namespace gridtally {
 namespace {

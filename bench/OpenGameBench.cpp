@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/TabFrame.h"
-#include "app/YardbookApp.h"
-#include "framework/ChildFrame.h"
-#include "framework/DocTemplate.h"
+#include "gui/app/TabFrame.h"
+#include "gui/app/YardbookApp.h"
+#include "gui/framework/ChildFrame.h"
+#include "gui/framework/DocTemplate.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,11 +1,11 @@
-#include "CommandIo.h"
+#include "cli/CommandIo.h"
 
 #include <ostream>
 
-#include "playdb/PlayDB.h"
-#include "text/FileBytes.h"
-#include "text/Latin1.h"
-#include "text/Printf.h"
+#include "core/playdb/PlayDB.h"
+#include "core/text/FileBytes.h"
+#include "core/text/Latin1.h"
+#include "core/text/Printf.h"
 
 namespace gridtally {
 namespace {

@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 #include <CLI/CLI.hpp>
 #include <map>
@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "DbCommand.h"
-#include "DumpCommand.h"
-#include "ReportCommand.h"
+#include "cli/DbCommand.h"
+#include "cli/DumpCommand.h"
+#include "cli/ReportCommand.h"
 
 namespace gridtally {
 namespace {

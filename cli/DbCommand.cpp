@@ -1,4 +1,4 @@
-#include "DbCommand.h"
+#include "cli/DbCommand.h"
 
 #include <sys/stat.h>
 
@@ -9,14 +9,14 @@
 #include <ostream>
 #include <set>
 
-#include "DumpCommand.h"
-#include "ReportCommand.h"
-#include "model/Statement.h"
-#include "playdb/PlayDB.h"
-#include "playdb/PlayDBFile.h"
-#include "reports/GamePrintout.h"
-#include "text/Diagnostics.h"
-#include "text/Latin1.h"
+#include "cli/DumpCommand.h"
+#include "cli/ReportCommand.h"
+#include "core/model/Statement.h"
+#include "core/playdb/PlayDB.h"
+#include "core/playdb/PlayDBFile.h"
+#include "core/reports/GamePrintout.h"
+#include "core/text/Diagnostics.h"
+#include "core/text/Latin1.h"
 
 namespace gridtally {
 namespace {

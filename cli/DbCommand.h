@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "CommandIo.h"
+#include "cli/CommandIo.h"
 
 namespace gridtally {
 

@@ -1,13 +1,13 @@
-#include "DumpCommand.h"
+#include "cli/DumpCommand.h"
 
 #include <algorithm>
 #include <ostream>
 
-#include "CommandIo.h"
-#include "text/Diagnostics.h"
-#include "game/GameLog.h"
-#include "text/Latin1.h"
-#include "model/Statement.h"
+#include "cli/CommandIo.h"
+#include "core/text/Diagnostics.h"
+#include "core/game/GameLog.h"
+#include "core/text/Latin1.h"
+#include "core/model/Statement.h"
 
 namespace gridtally {
 namespace {

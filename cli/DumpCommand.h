@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "CommandIo.h"
+#include "cli/CommandIo.h"
 
 namespace gridtally {
 

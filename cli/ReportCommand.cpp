@@ -1,11 +1,11 @@
-#include "ReportCommand.h"
+#include "cli/ReportCommand.h"
 
 #include <algorithm>
 #include <ostream>
 
-#include "text/Diagnostics.h"
-#include "game/GameLog.h"
-#include "text/Latin1.h"
+#include "core/text/Diagnostics.h"
+#include "core/game/GameLog.h"
+#include "core/text/Latin1.h"
 
 namespace gridtally {
 namespace {

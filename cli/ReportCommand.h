@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "CommandIo.h"
-#include "reports/GamePrintout.h"
+#include "cli/CommandIo.h"
+#include "core/reports/GamePrintout.h"
 
 namespace gridtally {
 

@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 int main(int argc, char** argv) {
     gridtally::Streams io{std::cout, std::cerr, isatty(STDOUT_FILENO) == 1,

@@ -12,13 +12,13 @@
 #include <string>
 #include <string_view>
 
-#include "lists/PlayListContent.h"
-#include "lists/StableSort.h"
-#include "lists/Tendencies.h"
-#include "playcalls/PlayCallRec.h"
-#include "playcalls/PlayModel.h"
-#include "playdb/PlayDB.h"
-#include "playdb/PlayDBFile.h"
+#include "core/lists/PlayListContent.h"
+#include "core/lists/StableSort.h"
+#include "core/lists/Tendencies.h"
+#include "core/playcalls/PlayCallRec.h"
+#include "core/playcalls/PlayModel.h"
+#include "core/playdb/PlayDB.h"
+#include "core/playdb/PlayDBFile.h"
 
 namespace gridtally::fuzz {
 

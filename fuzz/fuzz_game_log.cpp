@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "game/GameLog.h"
-#include "reports/DefensivePlayerList.h"
-#include "reports/GamePrintout.h"
-#include "reports/PlayerSelection.h"
-#include "text/Diagnostics.h"
+#include "core/game/GameLog.h"
+#include "core/reports/DefensivePlayerList.h"
+#include "core/reports/GamePrintout.h"
+#include "core/reports/PlayerSelection.h"
+#include "core/text/Diagnostics.h"
 
 namespace {
 

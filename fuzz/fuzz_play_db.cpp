@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "FuzzSupport.h"
-#include "reports/GamePrintout.h"
+#include "core/reports/GamePrintout.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace gridtally;

@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <memory>
 
-#include "model/GameState.h"
-#include "model/PlayerRoster.h"
-#include "model/TeamTotals.h"
-#include "parsers/StatementParser.h"
-#include "playcalls/PlayCallTable.h"
-#include "text/Diagnostics.h"
+#include "core/model/GameState.h"
+#include "core/model/PlayerRoster.h"
+#include "core/model/TeamTotals.h"
+#include "core/parsers/StatementParser.h"
+#include "core/playcalls/PlayCallTable.h"
+#include "core/text/Diagnostics.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace gridtally;

@@ -8,10 +8,10 @@
 #include <set>
 #include <string>
 
-#include "playdb/PlayDB.h"
-#include "playdb/PlayDBFile.h"
-#include "text/Diagnostics.h"
-#include "text/FileBytes.h"
+#include "core/playdb/PlayDB.h"
+#include "core/playdb/PlayDBFile.h"
+#include "core/text/Diagnostics.h"
+#include "core/text/FileBytes.h"
 
 namespace {
 

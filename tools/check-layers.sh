@@ -19,7 +19,7 @@ for ((i = 0; i < ${#layers[@]}; i++)); do
     [ -d "$core/$folder" ] || continue
     for ((j = i + 1; j < ${#layers[@]}; j++)); do
         later=${layers[j]}
-        hits=$(grep -rn -E "^#include \"$later/" "$core/$folder" 2>/dev/null)
+        hits=$(grep -rn -E "^#include \"core/$later/" "$core/$folder" 2>/dev/null)
         if [ -n "$hits" ]; then
             echo "core/$folder must not include core/$later (it comes later):"
             echo "$hits" | sed "s#^$core/#    core/#"

@@ -1,10 +1,10 @@
-#include "game/GameLog.h"
+#include "core/game/GameLog.h"
 
 #include <algorithm>
 #include <functional>
 
-#include "model/LogReader.h"
-#include "parsers/StatementParser.h"
+#include "core/model/LogReader.h"
+#include "core/parsers/StatementParser.h"
 
 namespace gridtally {
 

@@ -7,12 +7,12 @@
 #include <string_view>
 #include <vector>
 
-#include "text/FixedText.h"
-#include "model/GameState.h"
-#include "model/PlayerRoster.h"
-#include "model/TeamTotals.h"
-#include "playcalls/PlayCallTable.h"
-#include "playcalls/PlayModel.h"
+#include "core/text/FixedText.h"
+#include "core/model/GameState.h"
+#include "core/model/PlayerRoster.h"
+#include "core/model/TeamTotals.h"
+#include "core/playcalls/PlayCallTable.h"
+#include "core/playcalls/PlayModel.h"
 
 namespace gridtally {
 

@@ -1,8 +1,8 @@
-#include "lists/PlayAdjustment.h"
+#include "core/lists/PlayAdjustment.h"
 
-#include "model/Counter.h"
-#include "playcalls/PlayModel.h"
-#include "playcalls/PlayRec.h"
+#include "core/model/Counter.h"
+#include "core/playcalls/PlayModel.h"
+#include "core/playcalls/PlayRec.h"
 
 namespace gridtally {
 namespace {

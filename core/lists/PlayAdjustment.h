@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "lists/PlayListContent.h"
+#include "core/lists/PlayListContent.h"
 
 namespace gridtally {
 

@@ -1,4 +1,4 @@
-#include "lists/PlayListContent.h"
+#include "core/lists/PlayListContent.h"
 
 #include <algorithm>
 #include <array>
@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <limits>
 
-#include "lists/StableSort.h"
-#include "text/TextScan.h"
-#include "text/Printf.h"
+#include "core/lists/StableSort.h"
+#include "core/text/TextScan.h"
+#include "core/text/Printf.h"
 
 namespace gridtally {
 namespace {

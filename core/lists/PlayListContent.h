@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "lists/ListColumn.h"
-#include "playcalls/PlayKind.h"
-#include "playcalls/PlayRec.h"
+#include "core/lists/ListColumn.h"
+#include "core/playcalls/PlayKind.h"
+#include "core/playcalls/PlayRec.h"
 
 namespace gridtally {
 

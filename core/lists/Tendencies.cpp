@@ -1,4 +1,4 @@
-#include "lists/Tendencies.h"
+#include "core/lists/Tendencies.h"
 
 #include <array>
 #include <cstddef>

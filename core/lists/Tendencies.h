@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "lists/ListColumn.h"
-#include "model/TeamTotals.h"
+#include "core/lists/ListColumn.h"
+#include "core/model/TeamTotals.h"
 
 namespace gridtally {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "text/FixedText.h"
+#include "core/text/FixedText.h"
 
 namespace gridtally {
 

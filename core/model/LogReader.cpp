@@ -1,6 +1,6 @@
-#include "model/LogReader.h"
+#include "core/model/LogReader.h"
 
-#include "text/TextScan.h"
+#include "core/text/TextScan.h"
 
 namespace gridtally {
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string_view>
 
-#include "model/Statement.h"
+#include "core/model/Statement.h"
 
 namespace gridtally {
 

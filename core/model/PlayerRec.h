@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "text/FixedText.h"
+#include "core/text/FixedText.h"
 
 namespace gridtally {
 

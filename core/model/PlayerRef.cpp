@@ -1,6 +1,6 @@
-#include "model/PlayerRef.h"
+#include "core/model/PlayerRef.h"
 
-#include "text/TextScan.h"
+#include "core/text/TextScan.h"
 
 namespace gridtally {
 std::optional<PlayerRef> ParsePlayerRef(std::string_view text) {

@@ -1,9 +1,9 @@
-#include "model/PlayerRoster.h"
+#include "core/model/PlayerRoster.h"
 
 #include <memory>
 #include <optional>
 
-#include "model/PlayerRef.h"
+#include "core/model/PlayerRef.h"
 
 namespace gridtally {
 

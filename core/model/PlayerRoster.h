@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/PlayerRec.h"
+#include "core/model/PlayerRec.h"
 
 namespace gridtally {
 

@@ -1,6 +1,6 @@
-#include "model/Sentences.h"
+#include "core/model/Sentences.h"
 
-#include "model/Statement.h"
+#include "core/model/Statement.h"
 
 namespace gridtally {
 

@@ -1,8 +1,8 @@
-#include "model/Statement.h"
+#include "core/model/Statement.h"
 
 #include <algorithm>
 
-#include "text/TextScan.h"
+#include "core/text/TextScan.h"
 
 namespace gridtally {
 

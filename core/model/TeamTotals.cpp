@@ -1,4 +1,4 @@
-#include "model/TeamTotals.h"
+#include "core/model/TeamTotals.h"
 
 namespace gridtally {
 

@@ -1,18 +1,18 @@
-#include "parsers/PassParser.h"
+#include "core/parsers/PassParser.h"
 
 #include <algorithm>
 #include <array>
 #include <optional>
 #include <string_view>
 
-#include "model/Counter.h"
-#include "model/GameState.h"
-#include "parsers/PlayCredits.h"
-#include "model/PlayerRoster.h"
-#include "model/Sentences.h"
-#include "text/TextScan.h"
-#include "parsers/YardagePhraseTable.h"
-#include "playcalls/PlayRec.h"
+#include "core/model/Counter.h"
+#include "core/model/GameState.h"
+#include "core/parsers/PlayCredits.h"
+#include "core/model/PlayerRoster.h"
+#include "core/model/Sentences.h"
+#include "core/text/TextScan.h"
+#include "core/parsers/YardagePhraseTable.h"
+#include "core/playcalls/PlayRec.h"
 
 namespace gridtally {
 namespace {

@@ -1,14 +1,14 @@
-#include "parsers/PlayCallSentence.h"
+#include "core/parsers/PlayCallSentence.h"
 
 #include <optional>
 #include <string>
 
-#include "model/Counter.h"
-#include "text/Diagnostics.h"
-#include "text/FixedText.h"
-#include "text/TextScan.h"
-#include "playcalls/PlayCallTable.h"
-#include "playcalls/PlayRec.h"
+#include "core/model/Counter.h"
+#include "core/text/Diagnostics.h"
+#include "core/text/FixedText.h"
+#include "core/text/TextScan.h"
+#include "core/playcalls/PlayCallTable.h"
+#include "core/playcalls/PlayRec.h"
 
 namespace gridtally {
 namespace {

@@ -1,15 +1,15 @@
-#include "parsers/PlayCredits.h"
+#include "core/parsers/PlayCredits.h"
 
 #include <algorithm>
 #include <string>
 
-#include "model/Counter.h"
-#include "text/Diagnostics.h"
-#include "model/GameState.h"
-#include "model/PlayerRoster.h"
-#include "text/TextScan.h"
-#include "parsers/YardagePhraseTable.h"
-#include "playcalls/PlayRec.h"
+#include "core/model/Counter.h"
+#include "core/text/Diagnostics.h"
+#include "core/model/GameState.h"
+#include "core/model/PlayerRoster.h"
+#include "core/text/TextScan.h"
+#include "core/parsers/YardagePhraseTable.h"
+#include "core/playcalls/PlayRec.h"
 
 namespace gridtally {
 

@@ -1,20 +1,20 @@
-#include "parsers/PlayParser.h"
+#include "core/parsers/PlayParser.h"
 
 #include <array>
 
-#include "model/GameState.h"
-#include "parsers/KickParser.h"
-#include "parsers/PassParser.h"
-#include "parsers/PlayCallSentence.h"
-#include "parsers/PlayCredits.h"
-#include "model/PlayerRoster.h"
-#include "parsers/RunParser.h"
-#include "model/Sentences.h"
-#include "model/Statement.h"
-#include "text/PhraseSet.h"
-#include "text/TextScan.h"
-#include "playcalls/PlayCallTable.h"
-#include "playcalls/PlayRec.h"
+#include "core/model/GameState.h"
+#include "core/parsers/KickParser.h"
+#include "core/parsers/PassParser.h"
+#include "core/parsers/PlayCallSentence.h"
+#include "core/parsers/PlayCredits.h"
+#include "core/model/PlayerRoster.h"
+#include "core/parsers/RunParser.h"
+#include "core/model/Sentences.h"
+#include "core/model/Statement.h"
+#include "core/text/PhraseSet.h"
+#include "core/text/TextScan.h"
+#include "core/playcalls/PlayCallTable.h"
+#include "core/playcalls/PlayRec.h"
 
 namespace gridtally {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "playcalls/PlayKind.h"
+#include "core/playcalls/PlayKind.h"
 
 namespace gridtally {
 

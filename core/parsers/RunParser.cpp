@@ -1,18 +1,18 @@
-#include "parsers/RunParser.h"
+#include "core/parsers/RunParser.h"
 
 #include <optional>
 #include <string_view>
 
-#include "model/Counter.h"
-#include "model/GameState.h"
-#include "model/PlayerRec.h"
-#include "model/PlayerRoster.h"
-#include "model/Sentences.h"
-#include "parsers/PlayCredits.h"
-#include "parsers/YardagePhraseTable.h"
-#include "playcalls/PlayRec.h"
-#include "text/FixedText.h"
-#include "text/TextScan.h"
+#include "core/model/Counter.h"
+#include "core/model/GameState.h"
+#include "core/model/PlayerRec.h"
+#include "core/model/PlayerRoster.h"
+#include "core/model/Sentences.h"
+#include "core/parsers/PlayCredits.h"
+#include "core/parsers/YardagePhraseTable.h"
+#include "core/playcalls/PlayRec.h"
+#include "core/text/FixedText.h"
+#include "core/text/TextScan.h"
 
 namespace gridtally {
 namespace {

@@ -1,14 +1,14 @@
-#include "parsers/SituationParser.h"
+#include "core/parsers/SituationParser.h"
 
 #include <array>
 #include <optional>
 #include <string>
 
-#include "text/FixedText.h"
-#include "model/GameState.h"
-#include "model/Sentences.h"
-#include "model/Statement.h"
-#include "text/TextScan.h"
+#include "core/text/FixedText.h"
+#include "core/model/GameState.h"
+#include "core/model/Sentences.h"
+#include "core/model/Statement.h"
+#include "core/text/TextScan.h"
 
 namespace gridtally {
 namespace {

@@ -1,13 +1,13 @@
-#include "parsers/StatementParser.h"
+#include "core/parsers/StatementParser.h"
 
 #include <string>
 
-#include "model/GameState.h"
-#include "model/PlayerRoster.h"
-#include "model/TeamTotals.h"
-#include "parsers/PlayParser.h"
-#include "parsers/SituationParser.h"
-#include "text/Diagnostics.h"
+#include "core/model/GameState.h"
+#include "core/model/PlayerRoster.h"
+#include "core/model/TeamTotals.h"
+#include "core/parsers/PlayParser.h"
+#include "core/parsers/SituationParser.h"
+#include "core/text/Diagnostics.h"
 
 namespace gridtally {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <memory>
 
-#include "model/Statement.h"
-#include "playcalls/PlayKind.h"
+#include "core/model/Statement.h"
+#include "core/playcalls/PlayKind.h"
 
 namespace gridtally {
 

@@ -1,10 +1,10 @@
-#include "parsers/YardagePhraseTable.h"
+#include "core/parsers/YardagePhraseTable.h"
 
 #include <array>
 #include <limits>
 #include <vector>
 
-#include "text/TextScan.h"
+#include "core/text/TextScan.h"
 
 namespace gridtally {
 namespace {

@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "text/PhraseSet.h"
+#include "core/text/PhraseSet.h"
 
 namespace gridtally {
 

@@ -1,4 +1,4 @@
-#include "playcalls/PlayCallFile.h"
+#include "core/playcalls/PlayCallFile.h"
 
 #include <memory>
 #include <unordered_map>

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "playcalls/ByteStream.h"
-#include "playcalls/PlayCallTable.h"
+#include "core/playcalls/ByteStream.h"
+#include "core/playcalls/PlayCallTable.h"
 
 namespace gridtally {
 

@@ -1,11 +1,11 @@
-#include "playcalls/PlayCallKey.h"
+#include "core/playcalls/PlayCallKey.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstddef>
 #include <optional>
 
-#include "text/TextScan.h"
+#include "core/text/TextScan.h"
 
 namespace gridtally {
 

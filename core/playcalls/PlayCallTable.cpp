@@ -1,8 +1,8 @@
-#include "playcalls/PlayCallTable.h"
+#include "core/playcalls/PlayCallTable.h"
 
 #include <algorithm>
 
-#include "model/Counter.h"
+#include "core/model/Counter.h"
 
 namespace gridtally {
 

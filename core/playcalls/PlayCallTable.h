@@ -8,9 +8,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "playcalls/PlayCallKey.h"
-#include "playcalls/PlayCallRec.h"
-#include "playcalls/PlayRec.h"
+#include "core/playcalls/PlayCallKey.h"
+#include "core/playcalls/PlayCallRec.h"
+#include "core/playcalls/PlayRec.h"
 
 namespace gridtally {
 

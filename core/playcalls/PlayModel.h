@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "playcalls/PlayKind.h"
+#include "core/playcalls/PlayKind.h"
 
 namespace gridtally {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/GameState.h"
-#include "playcalls/PlayCallKey.h"
-#include "playcalls/PlayCallRec.h"
+#include "core/model/GameState.h"
+#include "core/playcalls/PlayCallKey.h"
+#include "core/playcalls/PlayCallRec.h"
 
 namespace gridtally {
 

@@ -1,14 +1,14 @@
-#include "playdb/PlayDB.h"
+#include "core/playdb/PlayDB.h"
 
 #include <algorithm>
 
-#include "model/Counter.h"
-#include "model/GameState.h"
-#include "text/FileBytes.h"
-#include "model/LogReader.h"
-#include "model/PlayerRoster.h"
-#include "parsers/StatementParser.h"
-#include "text/TextScan.h"
+#include "core/model/Counter.h"
+#include "core/model/GameState.h"
+#include "core/text/FileBytes.h"
+#include "core/model/LogReader.h"
+#include "core/model/PlayerRoster.h"
+#include "core/parsers/StatementParser.h"
+#include "core/text/TextScan.h"
 
 namespace gridtally {
 namespace {

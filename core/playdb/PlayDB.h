@@ -11,10 +11,10 @@
 #include <optional>
 #include <vector>
 
-#include "game/GameLog.h"
-#include "model/TeamTotals.h"
-#include "playcalls/PlayCallTable.h"
-#include "playcalls/PlayModel.h"
+#include "core/game/GameLog.h"
+#include "core/model/TeamTotals.h"
+#include "core/playcalls/PlayCallTable.h"
+#include "core/playcalls/PlayModel.h"
 
 namespace gridtally {
 

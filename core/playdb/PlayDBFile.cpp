@@ -1,4 +1,4 @@
-#include "playdb/PlayDBFile.h"
+#include "core/playdb/PlayDBFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,9 +10,9 @@
 #include <cstring>
 #include <memory>
 
-#include "playcalls/ByteStream.h"
-#include "playcalls/PlayCallFile.h"
-#include "playdb/PlayDB.h"
+#include "core/playcalls/ByteStream.h"
+#include "core/playcalls/PlayCallFile.h"
+#include "core/playdb/PlayDB.h"
 
 namespace gridtally {
 namespace {

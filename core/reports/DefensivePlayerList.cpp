@@ -1,10 +1,10 @@
-#include "reports/DefensivePlayerList.h"
+#include "core/reports/DefensivePlayerList.h"
 
 #include <array>
 #include <cstdint>
 
-#include "model/PlayerRec.h"
-#include "text/TextScan.h"
+#include "core/model/PlayerRec.h"
+#include "core/text/TextScan.h"
 
 namespace gridtally {
 namespace {

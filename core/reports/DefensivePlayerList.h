@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "lists/ListColumn.h"
+#include "core/lists/ListColumn.h"
 
 namespace gridtally {
 

@@ -1,14 +1,14 @@
-#include "reports/GamePrintout.h"
+#include "core/reports/GamePrintout.h"
 
 #include <algorithm>
 #include <memory>
 
-#include "lists/PlayListContent.h"
-#include "lists/Tendencies.h"
-#include "game/GameLog.h"
-#include "reports/DefensivePlayerList.h"
-#include "reports/PlayerReports.h"
-#include "reports/PlayerSelection.h"
+#include "core/lists/PlayListContent.h"
+#include "core/lists/Tendencies.h"
+#include "core/game/GameLog.h"
+#include "core/reports/DefensivePlayerList.h"
+#include "core/reports/PlayerReports.h"
+#include "core/reports/PlayerSelection.h"
 
 namespace gridtally {
 namespace {

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "lists/ListColumn.h"
-#include "reports/ReportLines.h"
+#include "core/lists/ListColumn.h"
+#include "core/reports/ReportLines.h"
 
 namespace gridtally {
 

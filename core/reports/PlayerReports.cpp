@@ -1,9 +1,9 @@
-#include "reports/PlayerReports.h"
+#include "core/reports/PlayerReports.h"
 
 #include <string>
 
-#include "model/PlayerRoster.h"
-#include "text/Printf.h"
+#include "core/model/PlayerRoster.h"
+#include "core/text/Printf.h"
 
 namespace gridtally {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "reports/ReportLines.h"
+#include "core/reports/ReportLines.h"
 
 namespace gridtally {
 

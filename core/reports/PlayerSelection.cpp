@@ -1,4 +1,4 @@
-#include "reports/PlayerSelection.h"
+#include "core/reports/PlayerSelection.h"
 
 
 namespace gridtally {

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "model/PlayerRoster.h"
+#include "core/model/PlayerRoster.h"
 
 namespace gridtally {
 

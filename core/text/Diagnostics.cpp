@@ -1,4 +1,4 @@
-#include "text/Diagnostics.h"
+#include "core/text/Diagnostics.h"
 
 #include <cstdio>
 

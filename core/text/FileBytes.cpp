@@ -1,4 +1,4 @@
-#include "text/FileBytes.h"
+#include "core/text/FileBytes.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
-#include "text/Latin1.h"
+#include "core/text/Latin1.h"
 
-#include "text/Printf.h"
+#include "core/text/Printf.h"
 
 namespace gridtally {
 

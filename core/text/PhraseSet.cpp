@@ -1,4 +1,4 @@
-#include "text/PhraseSet.h"
+#include "core/text/PhraseSet.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,4 +1,4 @@
-#include "text/Printf.h"
+#include "core/text/Printf.h"
 
 #include <cstdarg>
 #include <cstdio>

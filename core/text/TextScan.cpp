@@ -1,4 +1,4 @@
-#include "text/TextScan.h"
+#include "core/text/TextScan.h"
 
 #include <string.h>
 

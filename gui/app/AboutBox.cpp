@@ -1,11 +1,11 @@
-#include "app/AboutBox.h"
+#include "gui/app/AboutBox.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 
-#include "app/AppIcon.h"
+#include "gui/app/AppIcon.h"
 
 namespace gridtally::gui {
 

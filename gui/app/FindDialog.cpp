@@ -1,4 +1,4 @@
-#include "app/FindDialog.h"
+#include "gui/app/FindDialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

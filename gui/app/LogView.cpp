@@ -1,13 +1,13 @@
-#include "app/LogView.h"
+#include "gui/app/LogView.h"
 
 #include <QFontDatabase>
 #include <QTextCursor>
 
-#include "app/FindDialog.h"
-#include "app/TabFrame.h"
-#include "app/YardbookDoc.h"
-#include "framework/Document.h"
-#include "framework/Printing.h"
+#include "gui/app/FindDialog.h"
+#include "gui/app/TabFrame.h"
+#include "gui/app/YardbookDoc.h"
+#include "gui/framework/Document.h"
+#include "gui/framework/Printing.h"
 
 namespace gridtally::gui {
 

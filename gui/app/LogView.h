@@ -3,8 +3,8 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
-#include "framework/CommandRouting.h"
-#include "framework/View.h"
+#include "gui/framework/CommandRouting.h"
+#include "gui/framework/View.h"
 
 namespace gridtally::gui {
 

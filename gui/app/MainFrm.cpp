@@ -1,4 +1,4 @@
-#include "app/MainFrm.h"
+#include "gui/app/MainFrm.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -14,11 +14,11 @@
 #include <QToolBar>
 #include <QUrl>
 
-#include "app/AppIcon.h"
-#include "app/YardbookApp.h"
-#include "framework/ChildFrame.h"
-#include "framework/Document.h"
-#include "framework/RecentFileList.h"
+#include "gui/app/AppIcon.h"
+#include "gui/app/YardbookApp.h"
+#include "gui/framework/ChildFrame.h"
+#include "gui/framework/Document.h"
+#include "gui/framework/RecentFileList.h"
 
 namespace gridtally::gui {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "framework/MainFrame.h"
+#include "gui/framework/MainFrame.h"
 
 class QLabel;
 class QToolBar;

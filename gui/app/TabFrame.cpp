@@ -1,14 +1,14 @@
-#include "app/TabFrame.h"
+#include "gui/app/TabFrame.h"
 
-#include "app/LogView.h"
-#include "framework/Printing.h"
-#include "lists/DefPlayList.h"
-#include "lists/PassPlayList.h"
-#include "lists/RunPlayList.h"
-#include "lists/TendLstView.h"
-#include "reports/DPlayerList.h"
-#include "reports/OPlyrStatsView.h"
-#include "reports/SpecialTeamsView.h"
+#include "gui/app/LogView.h"
+#include "gui/framework/Printing.h"
+#include "gui/lists/DefPlayList.h"
+#include "gui/lists/PassPlayList.h"
+#include "gui/lists/RunPlayList.h"
+#include "gui/lists/TendLstView.h"
+#include "gui/reports/DPlayerList.h"
+#include "gui/reports/OPlyrStatsView.h"
+#include "gui/reports/SpecialTeamsView.h"
 
 namespace gridtally::gui {
 CTabFrame::CTabFrame(QWidget* parent) : ChildFrame(parent) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/ChildFrame.h"
-#include "framework/TabWindow.h"
+#include "gui/framework/ChildFrame.h"
+#include "gui/framework/TabWindow.h"
 
 namespace gridtally::gui {
 

@@ -1,4 +1,4 @@
-#include "app/YardbookApp.h"
+#include "gui/app/YardbookApp.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -8,19 +8,19 @@
 #include <QScreen>
 #include <QTextStream>
 
-#include "app/AboutBox.h"
-#include "app/LogView.h"
-#include "app/MainFrm.h"
-#include "app/TabFrame.h"
-#include "app/YardbookDoc.h"
-#include "framework/Dialogs.h"
-#include "framework/DocTemplate.h"
-#include "framework/Printing.h"
-#include "framework/RecentFileList.h"
-#include "playdb/PDBView.h"
-#include "playdb/PlayDBDoc.h"
-#include "playdb/PlayDBTabWin.h"
-#include "text/Latin1.h"
+#include "gui/app/AboutBox.h"
+#include "gui/app/LogView.h"
+#include "gui/app/MainFrm.h"
+#include "gui/app/TabFrame.h"
+#include "gui/app/YardbookDoc.h"
+#include "gui/framework/Dialogs.h"
+#include "gui/framework/DocTemplate.h"
+#include "gui/framework/Printing.h"
+#include "gui/framework/RecentFileList.h"
+#include "gui/playdb/PDBView.h"
+#include "gui/playdb/PlayDBDoc.h"
+#include "gui/playdb/PlayDBTabWin.h"
+#include "core/text/Latin1.h"
 
 namespace gridtally::gui {
 std::unique_ptr<DocTemplate> MakeLogDocTemplate() {

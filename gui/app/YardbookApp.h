@@ -6,7 +6,7 @@
 
 class QLocalServer;
 
-#include "framework/CommandRouting.h"
+#include "gui/framework/CommandRouting.h"
 
 namespace gridtally::gui {
 

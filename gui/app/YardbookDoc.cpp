@@ -1,6 +1,6 @@
-#include "app/YardbookDoc.h"
+#include "gui/app/YardbookDoc.h"
 
-#include "text/FileBytes.h"
+#include "core/text/FileBytes.h"
 
 namespace gridtally::gui {
 

@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/CommandLine.h"
-#include "app/YardbookApp.h"
-#include "framework/DeviceContext.h"
+#include "gui/app/CommandLine.h"
+#include "gui/app/YardbookApp.h"
+#include "gui/framework/DeviceContext.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "framework/ChildFrame.h"
+#include "gui/framework/ChildFrame.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 
-#include "framework/Dialogs.h"
-#include "framework/Document.h"
-#include "framework/View.h"
+#include "gui/framework/Dialogs.h"
+#include "gui/framework/Document.h"
+#include "gui/framework/View.h"
 
 namespace gridtally::gui {
 

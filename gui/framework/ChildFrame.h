@@ -3,8 +3,8 @@
 #include <QMdiSubWindow>
 #include <memory>
 
-#include "framework/CommandRouting.h"
-#include "framework/TabWindow.h"
+#include "gui/framework/CommandRouting.h"
+#include "gui/framework/TabWindow.h"
 
 namespace gridtally::gui {
 

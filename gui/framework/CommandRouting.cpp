@@ -1,4 +1,4 @@
-#include "framework/CommandRouting.h"
+#include "gui/framework/CommandRouting.h"
 
 #include <QAction>
 

@@ -1,4 +1,4 @@
-#include "framework/DeviceContext.h"
+#include "gui/framework/DeviceContext.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

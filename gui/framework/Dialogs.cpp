@@ -1,4 +1,4 @@
-#include "framework/Dialogs.h"
+#include "gui/framework/Dialogs.h"
 
 #include <QDialog>
 #include <QFileDialog>

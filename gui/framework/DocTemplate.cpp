@@ -1,10 +1,10 @@
-#include "framework/DocTemplate.h"
+#include "gui/framework/DocTemplate.h"
 
 #include <QFileInfo>
 
-#include "framework/ChildFrame.h"
-#include "framework/Document.h"
-#include "framework/View.h"
+#include "gui/framework/ChildFrame.h"
+#include "gui/framework/Document.h"
+#include "gui/framework/View.h"
 
 namespace gridtally::gui {
 

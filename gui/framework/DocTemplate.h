@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "framework/TabWindow.h"
+#include "gui/framework/TabWindow.h"
 
 class QMdiSubWindow;
 

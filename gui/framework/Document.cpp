@@ -1,9 +1,9 @@
-#include "framework/Document.h"
+#include "gui/framework/Document.h"
 
 #include <QFileInfo>
 #include <algorithm>
 
-#include "framework/View.h"
+#include "gui/framework/View.h"
 
 namespace gridtally::gui {
 

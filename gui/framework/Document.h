@@ -3,7 +3,7 @@
 #include <QString>
 #include <vector>
 
-#include "framework/View.h"
+#include "gui/framework/View.h"
 
 namespace gridtally::gui {
 

@@ -1,4 +1,4 @@
-#include "framework/ListCtrl.h"
+#include "gui/framework/ListCtrl.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -6,7 +6,7 @@
 #include <cstring>
 #include <span>
 
-#include "lists/StableSort.h"
+#include "core/lists/StableSort.h"
 
 namespace gridtally::gui {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <functional>
 
-#include "lists/ListColumn.h"
+#include "core/lists/ListColumn.h"
 
 namespace gridtally::gui {
 

@@ -1,4 +1,4 @@
-#include "framework/MainFrame.h"
+#include "gui/framework/MainFrame.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -7,10 +7,10 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 
-#include "framework/ChildFrame.h"
-#include "framework/Dialogs.h"
-#include "framework/Document.h"
-#include "framework/View.h"
+#include "gui/framework/ChildFrame.h"
+#include "gui/framework/Dialogs.h"
+#include "gui/framework/Document.h"
+#include "gui/framework/View.h"
 
 namespace gridtally::gui {
 

@@ -7,9 +7,9 @@
 #include <memory>
 #include <vector>
 
-#include "framework/CommandRouting.h"
-#include "framework/DocTemplate.h"
-#include "framework/RecentFileList.h"
+#include "gui/framework/CommandRouting.h"
+#include "gui/framework/DocTemplate.h"
+#include "gui/framework/RecentFileList.h"
 
 class QAction;
 class QMdiArea;

@@ -1,12 +1,12 @@
-#include "framework/PagePainter.h"
+#include "gui/framework/PagePainter.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
 
-#include "framework/DeviceContext.h"
-#include "framework/View.h"
+#include "gui/framework/DeviceContext.h"
+#include "gui/framework/View.h"
 
 namespace gridtally::gui {
 namespace {

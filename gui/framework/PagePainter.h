@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-#include "reports/GamePrintout.h"
+#include "core/reports/GamePrintout.h"
 
 class QPainter;
 

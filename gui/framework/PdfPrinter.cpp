@@ -1,7 +1,7 @@
-#include "framework/PdfPrinter.h"
+#include "gui/framework/PdfPrinter.h"
 
-#include "framework/Printing.h"
-#include "framework/View.h"
+#include "gui/framework/Printing.h"
+#include "gui/framework/View.h"
 
 namespace gridtally::gui {
 namespace {

@@ -1,4 +1,4 @@
-#include "framework/Printing.h"
+#include "gui/framework/Printing.h"
 
 #include <langinfo.h>
 
@@ -15,10 +15,10 @@
 #include <clocale>
 #include <cstdint>
 
-#include "framework/DeviceContext.h"
-#include "framework/Dialogs.h"
-#include "framework/Document.h"
-#include "framework/View.h"
+#include "gui/framework/DeviceContext.h"
+#include "gui/framework/Dialogs.h"
+#include "gui/framework/Document.h"
+#include "gui/framework/View.h"
 
 namespace gridtally::gui {
 

@@ -1,4 +1,4 @@
-#include "framework/RecentFileList.h"
+#include "gui/framework/RecentFileList.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "framework/ScrollView.h"
+#include "gui/framework/ScrollView.h"
 
 #include <QPainter>
 #include <QScrollBar>

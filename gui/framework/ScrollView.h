@@ -3,8 +3,8 @@
 #include <QAbstractScrollArea>
 #include <QSize>
 
-#include "framework/DeviceContext.h"
-#include "framework/View.h"
+#include "gui/framework/DeviceContext.h"
+#include "gui/framework/View.h"
 
 namespace gridtally::gui {
 

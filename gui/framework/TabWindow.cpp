@@ -1,7 +1,7 @@
-#include "framework/TabWindow.h"
+#include "gui/framework/TabWindow.h"
 
-#include "framework/Document.h"
-#include "framework/View.h"
+#include "gui/framework/Document.h"
+#include "gui/framework/View.h"
 
 namespace gridtally::gui {
 namespace {

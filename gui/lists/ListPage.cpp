@@ -1,9 +1,9 @@
-#include "lists/ListPage.h"
+#include "gui/lists/ListPage.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
 
-#include "framework/ListCtrl.h"
+#include "gui/framework/ListCtrl.h"
 
 namespace gridtally::gui {
 

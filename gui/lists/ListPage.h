@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "lists/ListColumn.h"
+#include "core/lists/ListColumn.h"
 
 namespace gridtally::gui {
 

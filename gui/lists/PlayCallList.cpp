@@ -1,12 +1,12 @@
-#include "lists/PlayCallList.h"
+#include "gui/lists/PlayCallList.h"
 
-#include "framework/Dialogs.h"
-#include "framework/Document.h"
-#include "lists/ListPage.h"
-#include "lists/PlayAdjustment.h"
-#include "playcalls/PlayModel.h"
-#include "playcalls/PlayRec.h"
-#include "playdb/PlayAdjustDlg.h"
+#include "gui/framework/Dialogs.h"
+#include "gui/framework/Document.h"
+#include "gui/lists/ListPage.h"
+#include "core/lists/PlayAdjustment.h"
+#include "core/playcalls/PlayModel.h"
+#include "core/playcalls/PlayRec.h"
+#include "gui/playdb/PlayAdjustDlg.h"
 
 namespace gridtally::gui {
 

@@ -3,8 +3,8 @@
 #include <memory>
 #include <vector>
 
-#include "lists/PlayListContent.h"
-#include "lists/TeamListView.h"
+#include "core/lists/PlayListContent.h"
+#include "gui/lists/TeamListView.h"
 
 namespace gridtally {
 struct PlayRec;

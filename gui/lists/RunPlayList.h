@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lists/PlayCallList.h"
+#include "gui/lists/PlayCallList.h"
 
 namespace gridtally::gui {
 

@@ -1,8 +1,8 @@
-#include "lists/TendLstView.h"
+#include "gui/lists/TendLstView.h"
 
-#include "lists/ListPage.h"
-#include "lists/Tendencies.h"
-#include "playcalls/PlayModel.h"
+#include "gui/lists/ListPage.h"
+#include "core/lists/Tendencies.h"
+#include "core/playcalls/PlayModel.h"
 
 namespace gridtally::gui {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lists/TeamListView.h"
+#include "gui/lists/TeamListView.h"
 
 namespace gridtally::gui {
 

@@ -1,4 +1,4 @@
-#include "playdb/PDBView.h"
+#include "gui/playdb/PDBView.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -11,10 +11,10 @@
 #include <algorithm>
 #include <set>
 
-#include "framework/Dialogs.h"
-#include "framework/Printing.h"
-#include "playdb/PlayDBDoc.h"
-#include "text/FileBytes.h"
+#include "gui/framework/Dialogs.h"
+#include "gui/framework/Printing.h"
+#include "gui/playdb/PlayDBDoc.h"
+#include "core/text/FileBytes.h"
 
 namespace gridtally::gui {
 namespace {

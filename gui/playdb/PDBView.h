@@ -3,8 +3,8 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "framework/CommandRouting.h"
-#include "framework/View.h"
+#include "gui/framework/CommandRouting.h"
+#include "gui/framework/View.h"
 
 class QLabel;
 class QLineEdit;

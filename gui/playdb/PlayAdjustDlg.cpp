@@ -1,4 +1,4 @@
-#include "playdb/PlayAdjustDlg.h"
+#include "gui/playdb/PlayAdjustDlg.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

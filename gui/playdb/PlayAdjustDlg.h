@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "lists/PlayAdjustment.h"
+#include "core/lists/PlayAdjustment.h"
 
 class QCheckBox;
 class QRadioButton;

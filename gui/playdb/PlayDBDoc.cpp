@@ -1,10 +1,10 @@
-#include "playdb/PlayDBDoc.h"
+#include "gui/playdb/PlayDBDoc.h"
 
 #include <QApplication>
 
-#include "framework/Dialogs.h"
-#include "playdb/PlayDBFile.h"
-#include "text/FileBytes.h"
+#include "gui/framework/Dialogs.h"
+#include "core/playdb/PlayDBFile.h"
+#include "core/text/FileBytes.h"
 
 namespace gridtally::gui {
 

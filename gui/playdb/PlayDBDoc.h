@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "framework/Document.h"
-#include "playdb/PlayDB.h"
+#include "gui/framework/Document.h"
+#include "core/playdb/PlayDB.h"
 
 namespace gridtally::gui {
 

@@ -1,11 +1,11 @@
-#include "playdb/PlayDBTabWin.h"
+#include "gui/playdb/PlayDBTabWin.h"
 
-#include "lists/DefPlayList.h"
-#include "lists/PassPlayList.h"
-#include "lists/RunPlayList.h"
-#include "lists/TendLstView.h"
-#include "playdb/PDBView.h"
-#include "playdb/PlayDBDoc.h"
+#include "gui/lists/DefPlayList.h"
+#include "gui/lists/PassPlayList.h"
+#include "gui/lists/RunPlayList.h"
+#include "gui/lists/TendLstView.h"
+#include "gui/playdb/PDBView.h"
+#include "gui/playdb/PlayDBDoc.h"
 
 namespace gridtally::gui {
 PlayDBTabWin::PlayDBTabWin(QWidget* parent) : ChildFrame(parent) {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/ListCtrl.h"
-#include "framework/View.h"
+#include "gui/framework/ListCtrl.h"
+#include "gui/framework/View.h"
 
 namespace gridtally {
 struct PlayerRec;

@@ -1,7 +1,7 @@
-#include "reports/OPlyrStatsView.h"
+#include "gui/reports/OPlyrStatsView.h"
 
-#include "game/GameLog.h"
-#include "reports/PlayerReports.h"
+#include "core/game/GameLog.h"
+#include "core/reports/PlayerReports.h"
 
 namespace gridtally::gui {
 

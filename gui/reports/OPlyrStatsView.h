@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/ReportView.h"
+#include "gui/reports/ReportView.h"
 
 namespace gridtally::gui {
 

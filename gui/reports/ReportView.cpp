@@ -1,9 +1,9 @@
-#include "reports/ReportView.h"
+#include "gui/reports/ReportView.h"
 
-#include "framework/Document.h"
-#include "framework/PagePainter.h"
-#include "framework/TabWindow.h"
-#include "game/GameLog.h"
+#include "gui/framework/Document.h"
+#include "gui/framework/PagePainter.h"
+#include "gui/framework/TabWindow.h"
+#include "core/game/GameLog.h"
 
 namespace gridtally::gui {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "framework/ScrollView.h"
-#include "reports/ReportLines.h"
+#include "gui/framework/ScrollView.h"
+#include "core/reports/ReportLines.h"
 
 namespace gridtally {
 class GameLog;

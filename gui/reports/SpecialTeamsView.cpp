@@ -1,7 +1,7 @@
-#include "reports/SpecialTeamsView.h"
+#include "gui/reports/SpecialTeamsView.h"
 
-#include "game/GameLog.h"
-#include "reports/PlayerReports.h"
+#include "core/game/GameLog.h"
+#include "core/reports/PlayerReports.h"
 
 namespace gridtally::gui {
 

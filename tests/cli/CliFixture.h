@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "CommandIo.h"
+#include "cli/CommandIo.h"
 
 namespace gridtally {
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "CliFixture.h"
-#include "CommandLine.h"
-#include "DbCommand.h"
+#include "cli/CommandLine.h"
+#include "cli/DbCommand.h"
 
 namespace gridtally {
 namespace {

@@ -6,9 +6,9 @@
 #include <sstream>
 
 #include "CliFixture.h"
-#include "DbCommand.h"
-#include "playdb/PlayDB.h"
-#include "playdb/PlayDBFile.h"
+#include "cli/DbCommand.h"
+#include "core/playdb/PlayDB.h"
+#include "core/playdb/PlayDBFile.h"
 
 namespace gridtally {
 namespace {

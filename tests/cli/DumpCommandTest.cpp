@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "DumpCommand.h"
+#include "cli/DumpCommand.h"
 
 namespace gridtally {
 namespace {

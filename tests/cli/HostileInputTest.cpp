@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "CliFixture.h"
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 #include "HostileInputs.h"
-#include "game/GameLog.h"
-#include "text/Diagnostics.h"
+#include "core/game/GameLog.h"
+#include "core/text/Diagnostics.h"
 
 namespace gridtally {
 namespace {

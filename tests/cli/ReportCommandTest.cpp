@@ -5,7 +5,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "ReportCommand.h"
+#include "cli/ReportCommand.h"
 
 namespace gridtally {
 namespace {

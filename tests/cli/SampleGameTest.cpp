@@ -5,7 +5,7 @@
 #include <iterator>
 #include <string>
 
-#include "DumpCommand.h"
+#include "cli/DumpCommand.h"
 
 namespace gridtally {
 namespace {

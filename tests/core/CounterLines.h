@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "model/PlayerRec.h"
-#include "model/PlayerRoster.h"
-#include "playcalls/PlayCallRec.h"
-#include "playcalls/PlayCallTable.h"
+#include "core/model/PlayerRec.h"
+#include "core/model/PlayerRoster.h"
+#include "core/playcalls/PlayCallRec.h"
+#include "core/playcalls/PlayCallTable.h"
 
 namespace gridtally {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/Dialogs.h"
-#include "framework/ListCtrl.h"
+#include "gui/framework/Dialogs.h"
+#include "gui/framework/ListCtrl.h"
 
 namespace gridtally::gui::testing {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <thread>
 
-#include "text/Diagnostics.h"
-#include "game/GameLog.h"
-#include "text/FileBytes.h"
-#include "model/Statement.h"
+#include "core/text/Diagnostics.h"
+#include "core/game/GameLog.h"
+#include "core/text/FileBytes.h"
+#include "core/model/Statement.h"
 
 namespace gridtally {
 namespace {

@@ -1,12 +1,12 @@
-#include "lists/PlayAdjustment.h"
+#include "core/lists/PlayAdjustment.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <optional>
 
-#include "playcalls/PlayRec.h"
-#include "playdb/PlayDB.h"
+#include "core/playcalls/PlayRec.h"
+#include "core/playdb/PlayDB.h"
 
 namespace gridtally {
 namespace {

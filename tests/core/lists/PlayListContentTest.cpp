@@ -5,7 +5,7 @@
 #include <tuple>
 #include <vector>
 
-#include "lists/PlayListContent.h"
+#include "core/lists/PlayListContent.h"
 
 namespace gridtally {
 namespace {

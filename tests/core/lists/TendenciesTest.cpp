@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "lists/Tendencies.h"
+#include "core/lists/Tendencies.h"
 
 namespace gridtally {
 namespace {

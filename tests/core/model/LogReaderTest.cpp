@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "model/LogReader.h"
+#include "core/model/LogReader.h"
 
 namespace gridtally {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <utility>
 
-#include "model/PlayerRef.h"
-#include "model/PlayerRoster.h"
+#include "core/model/PlayerRef.h"
+#include "core/model/PlayerRoster.h"
 
 namespace gridtally {
 namespace {

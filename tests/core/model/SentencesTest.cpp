@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "model/Sentences.h"
-#include "model/Statement.h"
+#include "core/model/Sentences.h"
+#include "core/model/Statement.h"
 
 namespace gridtally {
 namespace {

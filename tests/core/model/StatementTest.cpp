@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "model/GameState.h"
-#include "model/PlayerRoster.h"
-#include "model/Statement.h"
-#include "model/TeamTotals.h"
-#include "parsers/StatementParser.h"
-#include "playcalls/PlayCallTable.h"
-#include "text/Diagnostics.h"
+#include "core/model/GameState.h"
+#include "core/model/PlayerRoster.h"
+#include "core/model/Statement.h"
+#include "core/model/TeamTotals.h"
+#include "core/parsers/StatementParser.h"
+#include "core/playcalls/PlayCallTable.h"
+#include "core/text/Diagnostics.h"
 
 namespace gridtally {
 namespace {

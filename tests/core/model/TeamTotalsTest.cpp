@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "model/GameState.h"
-#include "parsers/StatementParser.h"
-#include "model/TeamTotals.h"
+#include "core/model/GameState.h"
+#include "core/parsers/StatementParser.h"
+#include "core/model/TeamTotals.h"
 
 namespace gridtally {
 namespace {

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "PlayFixture.h"
-#include "parsers/PlayCallSentence.h"
-#include "playcalls/PlayCallTable.h"
-#include "playcalls/PlayRec.h"
-#include "text/Diagnostics.h"
+#include "core/parsers/PlayCallSentence.h"
+#include "core/playcalls/PlayCallTable.h"
+#include "core/playcalls/PlayRec.h"
+#include "core/text/Diagnostics.h"
 
 namespace gridtally {
 namespace {

@@ -10,14 +10,14 @@
 #include <vector>
 
 #include "../CounterLines.h"
-#include "model/GameState.h"
-#include "model/PlayerRec.h"
-#include "model/PlayerRoster.h"
-#include "model/Statement.h"
-#include "model/TeamTotals.h"
-#include "parsers/StatementParser.h"
-#include "playcalls/PlayCallTable.h"
-#include "text/Diagnostics.h"
+#include "core/model/GameState.h"
+#include "core/model/PlayerRec.h"
+#include "core/model/PlayerRoster.h"
+#include "core/model/Statement.h"
+#include "core/model/TeamTotals.h"
+#include "core/parsers/StatementParser.h"
+#include "core/playcalls/PlayCallTable.h"
+#include "core/text/Diagnostics.h"
 
 namespace gridtally {
 

@@ -1,6 +1,6 @@
 #include "PlayFixture.h"
-#include "model/LogReader.h"
-#include "text/FileBytes.h"
+#include "core/model/LogReader.h"
+#include "core/text/FileBytes.h"
 
 namespace gridtally {
 namespace {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "model/GameState.h"
-#include "model/Statement.h"
-#include "parsers/SituationParser.h"
+#include "core/model/GameState.h"
+#include "core/model/Statement.h"
+#include "core/parsers/SituationParser.h"
 
 namespace gridtally {
 namespace {

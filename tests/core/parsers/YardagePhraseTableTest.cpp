@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "parsers/YardagePhraseTable.h"
+#include "core/parsers/YardagePhraseTable.h"
 
 namespace gridtally {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "playcalls/PlayCallFile.h"
+#include "core/playcalls/PlayCallFile.h"
 
 namespace gridtally {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "playcalls/PlayCallKey.h"
+#include "core/playcalls/PlayCallKey.h"
 
 namespace gridtally {
 namespace {

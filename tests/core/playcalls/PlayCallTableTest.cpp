@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "../CounterLines.h"
-#include "playcalls/PlayCallTable.h"
+#include "core/playcalls/PlayCallTable.h"
 
 namespace gridtally {
 namespace {

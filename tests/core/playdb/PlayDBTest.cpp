@@ -7,9 +7,9 @@
 #include <functional>
 #include <map>
 
-#include "text/Diagnostics.h"
-#include "playdb/PlayDB.h"
-#include "playdb/PlayDBFile.h"
+#include "core/text/Diagnostics.h"
+#include "core/playdb/PlayDB.h"
+#include "core/playdb/PlayDBFile.h"
 
 namespace gridtally {
 namespace {

@@ -15,8 +15,8 @@
 #include <random>
 #include <thread>
 
-#include "playdb/PlayDB.h"
-#include "playdb/PlayDBFile.h"
+#include "core/playdb/PlayDB.h"
+#include "core/playdb/PlayDBFile.h"
 
 namespace gridtally {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "model/PlayerRoster.h"
-#include "reports/DefensivePlayerList.h"
+#include "core/model/PlayerRoster.h"
+#include "core/reports/DefensivePlayerList.h"
 
 namespace gridtally {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "model/PlayerRoster.h"
-#include "reports/PlayerReports.h"
+#include "core/model/PlayerRoster.h"
+#include "core/reports/PlayerReports.h"
 
 namespace gridtally {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "model/PlayerRoster.h"
-#include "reports/PlayerSelection.h"
+#include "core/model/PlayerRoster.h"
+#include "core/reports/PlayerSelection.h"
 
 namespace gridtally {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "text/Diagnostics.h"
+#include "core/text/Diagnostics.h"
 
 namespace gridtally {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "text/FixedText.h"
+#include "core/text/FixedText.h"
 
 namespace gridtally {
 namespace {

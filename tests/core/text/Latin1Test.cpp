@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "text/Latin1.h"
+#include "core/text/Latin1.h"
 
 namespace gridtally {
 namespace {

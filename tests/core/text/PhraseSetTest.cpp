@@ -1,4 +1,4 @@
-#include "text/PhraseSet.h"
+#include "core/text/PhraseSet.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "text/TextScan.h"
+#include "core/text/TextScan.h"
 
 namespace gridtally {
 namespace {

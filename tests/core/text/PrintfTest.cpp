@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "text/Printf.h"
+#include "core/text/Printf.h"
 
 namespace gridtally {
 namespace {

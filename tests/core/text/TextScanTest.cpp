@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "text/TextScan.h"
+#include "core/text/TextScan.h"
 
 namespace gridtally {
 namespace {

@@ -15,20 +15,20 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "framework/ChildFrame.h"
-#include "framework/CommandRouting.h"
-#include "framework/DeviceContext.h"
-#include "framework/Dialogs.h"
-#include "framework/Document.h"
-#include "framework/ListCtrl.h"
-#include "framework/MainFrame.h"
-#include "framework/PagePainter.h"
-#include "framework/PdfPrinter.h"
-#include "framework/Printing.h"
-#include "framework/RecentFileList.h"
-#include "framework/ScrollView.h"
-#include "framework/TabWindow.h"
-#include "framework/View.h"
+#include "gui/framework/ChildFrame.h"
+#include "gui/framework/CommandRouting.h"
+#include "gui/framework/DeviceContext.h"
+#include "gui/framework/Dialogs.h"
+#include "gui/framework/Document.h"
+#include "gui/framework/ListCtrl.h"
+#include "gui/framework/MainFrame.h"
+#include "gui/framework/PagePainter.h"
+#include "gui/framework/PdfPrinter.h"
+#include "gui/framework/Printing.h"
+#include "gui/framework/RecentFileList.h"
+#include "gui/framework/ScrollView.h"
+#include "gui/framework/TabWindow.h"
+#include "gui/framework/View.h"
 
 using namespace gridtally;
 using namespace gridtally::gui;

@@ -14,17 +14,17 @@
 #include <QtTest>
 
 #include "HostileInputs.h"
-#include "app/MainFrm.h"
-#include "app/TabFrame.h"
-#include "app/YardbookDoc.h"
-#include "app/YardbookApp.h"
-#include "framework/Dialogs.h"
-#include "framework/TabWindow.h"
-#include "playdb/PlayDB.h"
-#include "playdb/PlayDBFile.h"
-#include "playdb/PDBView.h"
-#include "playdb/PlayDBTabWin.h"
-#include "text/Diagnostics.h"
+#include "gui/app/MainFrm.h"
+#include "gui/app/TabFrame.h"
+#include "gui/app/YardbookDoc.h"
+#include "gui/app/YardbookApp.h"
+#include "gui/framework/Dialogs.h"
+#include "gui/framework/TabWindow.h"
+#include "core/playdb/PlayDB.h"
+#include "core/playdb/PlayDBFile.h"
+#include "gui/playdb/PDBView.h"
+#include "gui/playdb/PlayDBTabWin.h"
+#include "core/text/Diagnostics.h"
 
 using namespace gridtally;
 using namespace gridtally::gui;

@@ -17,15 +17,15 @@
 #include <QUrl>
 #include <QtTest>
 
-#include "app/AboutBox.h"
-#include "app/CommandLine.h"
-#include "app/MainFrm.h"
-#include "app/TabFrame.h"
-#include "app/YardbookApp.h"
-#include "framework/Dialogs.h"
-#include "framework/Document.h"
-#include "framework/RecentFileList.h"
-#include "playdb/PlayDBTabWin.h"
+#include "gui/app/AboutBox.h"
+#include "gui/app/CommandLine.h"
+#include "gui/app/MainFrm.h"
+#include "gui/app/TabFrame.h"
+#include "gui/app/YardbookApp.h"
+#include "gui/framework/Dialogs.h"
+#include "gui/framework/Document.h"
+#include "gui/framework/RecentFileList.h"
+#include "gui/playdb/PlayDBTabWin.h"
 
 using namespace gridtally::gui;
 
