@@ -1,10 +1,10 @@
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 #include "core/model/GameState.h"
 #include "core/model/PlayerRoster.h"

@@ -20,10 +20,9 @@ int RunDbDump(const std::string& dbPath, Streams io, bool force = false);
 // The clubs a user can choose, one a line.
 int RunDbTeams(const std::string& dbPath, Streams io, bool force = false);
 // A club's running, passing and defensive plays and tendencies, as `report` prints pages.
-int RunDbShow(const std::string& dbPath, const std::string& team, Streams io,
-              bool force = false);
+int RunDbShow(const std::string& dbPath, const std::string& team, Streams io, bool force = false);
 // Removes clubs and saves.
-int RunDbDeleteTeams(const std::string& dbPath, const std::vector<std::string>& teams,
-                     Streams io, bool keepGoing = false);
+int RunDbDeleteTeams(const std::string& dbPath, const std::vector<std::string>& teams, Streams io,
+                     bool keepGoing = false);
 
 }  // namespace gridtally

@@ -4,10 +4,10 @@
 #include <ostream>
 
 #include "cli/CommandIo.h"
-#include "core/text/Diagnostics.h"
 #include "core/game/GameLog.h"
-#include "core/text/Latin1.h"
 #include "core/model/Statement.h"
+#include "core/text/Diagnostics.h"
+#include "core/text/Latin1.h"
 
 namespace gridtally {
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <ostream>
 
-#include "core/text/Diagnostics.h"
 #include "core/game/GameLog.h"
+#include "core/text/Diagnostics.h"
 #include "core/text/Latin1.h"
 
 namespace gridtally {

@@ -63,7 +63,8 @@ inline DbRecords RecordsOf(const PlayDB& db) {
     }
     for (const auto& [name, totals] : db.teamTotals) {
         TeamCounts counts{};
-        std::copy(&totals->counts[0][0][0], &totals->counts[0][0][0] + counts.size(), counts.begin());
+        std::copy(&totals->counts[0][0][0], &totals->counts[0][0][0] + counts.size(),
+                  counts.begin());
         records.teams[name] = {totals->name.str(), counts};
     }
     return records;
@@ -77,13 +78,14 @@ inline void RequireSameCalls(const DbRecords& expected, const DbRecords& got, co
         for (std::size_t i = 0; i < counters.size(); ++i) {
             if (it->second[i] != counters[i]) {
                 Fail(std::string(what) + ": play call " + Shown(key) + ": " +
-                     std::string(kPlayCallCounterFields[i].name) + " " + std::to_string(counters[i]) +
-                     " became " + std::to_string(it->second[i]));
+                     std::string(kPlayCallCounterFields[i].name) + " " +
+                     std::to_string(counters[i]) + " became " + std::to_string(it->second[i]));
             }
         }
     }
     for (const auto& [key, counters] : got.calls) {
-        if (!expected.calls.contains(key)) Fail(std::string(what) + ": play call appeared: " + Shown(key));
+        if (!expected.calls.contains(key))
+            Fail(std::string(what) + ": play call appeared: " + Shown(key));
     }
 }
 
@@ -92,12 +94,15 @@ inline void RequireSameTeams(const DbRecords& expected, const DbRecords& got, co
         auto it = got.teams.find(key);
         if (it == got.teams.end()) Fail(std::string(what) + ": team record lost: " + Shown(key));
         if (it->second.first != team.first) {
-            Fail(std::string(what) + ": team " + Shown(key) + " renamed " + Shown(it->second.first));
+            Fail(std::string(what) + ": team " + Shown(key) + " renamed " +
+                 Shown(it->second.first));
         }
-        if (it->second.second != team.second) Fail(std::string(what) + ": team " + Shown(key) + ": counts changed");
+        if (it->second.second != team.second)
+            Fail(std::string(what) + ": team " + Shown(key) + ": counts changed");
     }
     for (const auto& [key, team] : got.teams) {
-        if (!expected.teams.contains(key)) Fail(std::string(what) + ": team record appeared: " + Shown(key));
+        if (!expected.teams.contains(key))
+            Fail(std::string(what) + ": team record appeared: " + Shown(key));
     }
 }
 
@@ -151,9 +156,8 @@ void SortByEveryColumn(std::vector<const Row*> rows, std::size_t columns, int un
         if (cells(*row).size() != columns) Fail(list + ": a row without a cell per column");
     }
     for (int column = 0; column < static_cast<int>(columns); ++column) {
-        StableSort(std::span<const Row*>(rows), [&](const Row* a, const Row* b) {
-            return compare(column, *a, *b);
-        });
+        StableSort(std::span<const Row*>(rows),
+                   [&](const Row* a, const Row* b) { return compare(column, *a, *b); });
         if (column == unorderedColumn) continue;
         for (std::size_t i = 1; i < rows.size(); ++i) {
             if (compare(column, *rows[i - 1], *rows[i]) > 0) {

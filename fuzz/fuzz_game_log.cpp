@@ -29,7 +29,8 @@ bool SamePages(const std::vector<PrintoutPage>& a, const std::vector<PrintoutPag
 
 std::vector<PrintoutPage> CheckedPrintout(GameLog& game) {
     std::vector<PrintoutPage> pages = BuildGamePrintout(game);
-    if (pages.size() != 14) fuzz::Fail("a game printout of " + std::to_string(pages.size()) + " pages");
+    if (pages.size() != 14)
+        fuzz::Fail("a game printout of " + std::to_string(pages.size()) + " pages");
     for (const PrintoutPage& page : pages) {
         for (const auto& row : page.rows) {
             if (row.size() != page.headers.size()) {

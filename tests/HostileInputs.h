@@ -49,19 +49,23 @@ inline std::string HugeNumbers() {
     return "Rams's ball on their " + big + " yard line. Second and " + small +
            ". Clock. The score is Rams " + big + ", Otters " + small + ".\n\n" +
            "Rams's ball on Otters's " + small + " yard line. Fourth and less than " + big +
-           ". Clock. The score is Rams 1, Otters 2.\n\n" +
-           "Rams's HB #" + big + " Al Bo runs for a gain of " + big + " yards. That was Dive (" +
-           big + ") against Otters's Base (" + small + ").\n\n" +
-           "The pass from Rams's QB #2 Max Walsh is caught by WR #8 Cy Dee for a loss of " +
-           small + " yards. That was Slant (1) against Base (2).\n\n" +
-           "Otters's P #4 Gus Lind punts " + big + " yards to Rams's WR #8 Cy Dee. Cy Dee "
-           "returns the kick for " + big + " yards. Net punt yardage was " + small +
+           ". Clock. The score is Rams 1, Otters 2.\n\n" + "Rams's HB #" + big +
+           " Al Bo runs for a gain of " + big + " yards. That was Dive (" + big +
+           ") against Otters's Base (" + small + ").\n\n" +
+           "The pass from Rams's QB #2 Max Walsh is caught by WR #8 Cy Dee for a loss of " + small +
+           " yards. That was Slant (1) against Base (2).\n\n" + "Otters's P #4 Gus Lind punts " +
+           big +
+           " yards to Rams's WR #8 Cy Dee. Cy Dee "
+           "returns the kick for " +
+           big + " yards. Net punt yardage was " + small +
            ". That was Punt (3) against Return (4).\n\n" +
            "The pass from Rams's QB #2 Max Walsh is intercepted by Otters's S #29 Wes Varga and "
-           "returned for a gain of " + big + " yards. That was Deep (9) against Zone (10).\n\n" +
+           "returned for a gain of " +
+           big + " yards. That was Deep (9) against Zone (10).\n\n" +
            "Rams's K #3 Al Roe kicks off to Otters's RB #22 Bo Dee. Bo Dee returns the kick for " +
            small + " yards. That was Kickoff (7) against Return (8).\n\n" +
-           "Rams's K #3 Al Roe attempts a " + big + " yard field goal. The kick is good. That "
+           "Rams's K #3 Al Roe attempts a " + big +
+           " yard field goal. The kick is good. That "
            "was FG (5) against Block (6).\n\n";
 }
 

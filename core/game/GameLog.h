@@ -7,12 +7,12 @@
 #include <string_view>
 #include <vector>
 
-#include "core/text/FixedText.h"
 #include "core/model/GameState.h"
 #include "core/model/PlayerRoster.h"
 #include "core/model/TeamTotals.h"
 #include "core/playcalls/PlayCallTable.h"
 #include "core/playcalls/PlayModel.h"
+#include "core/text/FixedText.h"
 
 namespace gridtally {
 

@@ -8,8 +8,8 @@
 #include <limits>
 
 #include "core/lists/StableSort.h"
-#include "core/text/TextScan.h"
 #include "core/text/Printf.h"
+#include "core/text/TextScan.h"
 
 namespace gridtally {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <cstddef>
 #include <memory>
-#include <unordered_map>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/model/PlayerRec.h"

@@ -6,12 +6,12 @@
 
 #include "core/model/Counter.h"
 #include "core/model/GameState.h"
-#include "core/parsers/PlayCredits.h"
 #include "core/model/PlayerRoster.h"
 #include "core/model/Sentences.h"
-#include "core/text/TextScan.h"
+#include "core/parsers/PlayCredits.h"
 #include "core/parsers/YardagePhraseTable.h"
 #include "core/playcalls/PlayRec.h"
+#include "core/text/TextScan.h"
 
 namespace gridtally {
 namespace {
@@ -121,7 +121,8 @@ bool ReadKickoffOrPunt(std::string_view s1, std::string_view kickingSide, Kick& 
         ReadBlockedPunt(fromPhrase.substr(blocked + kBlockedBy.size()), kick, roster);
         return true;
     }
-    if (std::size_t kicksOff = FindText(fromPhrase, kKicksOffTo); kicksOff != std::string_view::npos) {
+    if (std::size_t kicksOff = FindText(fromPhrase, kKicksOffTo);
+        kicksOff != std::string_view::npos) {
         kick.kind = KickKind::Kickoff;
         return ReadReturner(fromPhrase.substr(kicksOff + kKicksOffTo.size()), kick, play, roster);
     }
@@ -301,7 +302,9 @@ void ReadPlaceKick(const Sentences& sentences, Kick& kick, PlayRec& play, const 
         }
     }
     if (kicker)
-        AddTo(kick.kind == KickKind::FieldGoal ? kicker->fieldGoalsBlocked : kicker->extraPointsBlocked, 1);
+        AddTo(kick.kind == KickKind::FieldGoal ? kicker->fieldGoalsBlocked
+                                               : kicker->extraPointsBlocked,
+              1);
 
     Recovery recovery = FindRecoverer(Readable(sentences, 2), state.offense, kicker, roster);
     if (!recovery.found) return;

@@ -7,12 +7,12 @@
 
 #include "core/model/Counter.h"
 #include "core/model/GameState.h"
-#include "core/parsers/PlayCredits.h"
 #include "core/model/PlayerRoster.h"
 #include "core/model/Sentences.h"
-#include "core/text/TextScan.h"
+#include "core/parsers/PlayCredits.h"
 #include "core/parsers/YardagePhraseTable.h"
 #include "core/playcalls/PlayRec.h"
+#include "core/text/TextScan.h"
 
 namespace gridtally {
 namespace {

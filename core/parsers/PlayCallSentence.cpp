@@ -4,11 +4,11 @@
 #include <string>
 
 #include "core/model/Counter.h"
+#include "core/playcalls/PlayCallTable.h"
+#include "core/playcalls/PlayRec.h"
 #include "core/text/Diagnostics.h"
 #include "core/text/FixedText.h"
 #include "core/text/TextScan.h"
-#include "core/playcalls/PlayCallTable.h"
-#include "core/playcalls/PlayRec.h"
 
 namespace gridtally {
 namespace {

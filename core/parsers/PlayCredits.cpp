@@ -4,12 +4,12 @@
 #include <string>
 
 #include "core/model/Counter.h"
-#include "core/text/Diagnostics.h"
 #include "core/model/GameState.h"
 #include "core/model/PlayerRoster.h"
-#include "core/text/TextScan.h"
 #include "core/parsers/YardagePhraseTable.h"
 #include "core/playcalls/PlayRec.h"
+#include "core/text/Diagnostics.h"
+#include "core/text/TextScan.h"
 
 namespace gridtally {
 
@@ -69,7 +69,8 @@ void CreditTouchdown(std::string_view sentence, PlayRec& play, const GameState& 
             break;
         case PlayKind::Kick:
             if (scorer && state.kickKind == KickKind::Punt) AddTo(scorer->puntReturnTouchdowns, 1);
-            if (scorer && state.kickKind == KickKind::Kickoff) AddTo(scorer->kickReturnTouchdowns, 1);
+            if (scorer && state.kickKind == KickKind::Kickoff)
+                AddTo(scorer->kickReturnTouchdowns, 1);
             break;
         default:
             break;

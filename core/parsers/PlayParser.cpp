@@ -3,35 +3,44 @@
 #include <array>
 
 #include "core/model/GameState.h"
+#include "core/model/PlayerRoster.h"
+#include "core/model/Sentences.h"
+#include "core/model/Statement.h"
 #include "core/parsers/KickParser.h"
 #include "core/parsers/PassParser.h"
 #include "core/parsers/PlayCallSentence.h"
 #include "core/parsers/PlayCredits.h"
-#include "core/model/PlayerRoster.h"
 #include "core/parsers/RunParser.h"
-#include "core/model/Sentences.h"
-#include "core/model/Statement.h"
-#include "core/text/PhraseSet.h"
-#include "core/text/TextScan.h"
 #include "core/playcalls/PlayCallTable.h"
 #include "core/playcalls/PlayRec.h"
+#include "core/text/PhraseSet.h"
+#include "core/text/TextScan.h"
 
 namespace gridtally {
 namespace {
 
 // What the sentences after the play itself tell: downs and injuries are skipped, then
 // touchdowns, safeties and the play calls.
-enum FollowingPhrase : std::size_t { kFirst, kSecond, kThird, kFourth, kInjured, kTouchdown, kSafety, kThatWas };
+enum FollowingPhrase : std::size_t {
+    kFirst,
+    kSecond,
+    kThird,
+    kFourth,
+    kInjured,
+    kTouchdown,
+    kSafety,
+    kThatWas
+};
 const PhraseSet& FollowingPhrases() {
-    static const PhraseSet set{"First ",      "Second ",  "Third ",   "Fourth ",
+    static const PhraseSet set{"First ",       "Second ",     "Third ",   "Fourth ",
                                " is injured ", "Touchdown, ", "Safety, ", "That was "};
     return set;
 }
 
 void ReadFollowingSentences(const Sentences& sentences, std::size_t first, PlayRec& play,
                             const GameState& state, PlayCallTable& table) {
-    constexpr std::uint32_t kSkipped = 1u << kFirst | 1u << kSecond | 1u << kThird |
-                                       1u << kFourth | 1u << kInjured;
+    constexpr std::uint32_t kSkipped =
+        1u << kFirst | 1u << kSecond | 1u << kThird | 1u << kFourth | 1u << kInjured;
     for (std::size_t i = first; i < sentences.size(); ++i) {
         std::string_view sentence = sentences[i];
         PhraseSet::Hits hits = FollowingPhrases().Scan(sentence);
@@ -49,16 +58,31 @@ void ReadFollowingSentences(const Sentences& sentences, std::size_t first, PlayR
 // The phrases of a play's first sentence that tell what kind of play it is, in groups
 // tried in this order.
 enum FirstPhrase : std::size_t {
-    kKicksOffTo, kPunts, kPuntIsBlocked, kAttemptsA, kBallIsDowned, kKicksForExtraPoint,
-    kGivesTo, kRunsFor, kKeepsTheBall, kFumblesTheBall,
-    kThePassFrom, kIsSackedBy, kGoesOutOfBounds, kGoesOutOfBound, kDownsTheBall
+    kKicksOffTo,
+    kPunts,
+    kPuntIsBlocked,
+    kAttemptsA,
+    kBallIsDowned,
+    kKicksForExtraPoint,
+    kGivesTo,
+    kRunsFor,
+    kKeepsTheBall,
+    kFumblesTheBall,
+    kThePassFrom,
+    kIsSackedBy,
+    kGoesOutOfBounds,
+    kGoesOutOfBound,
+    kDownsTheBall
 };
 const PhraseSet& FirstSentencePhrases() {
-    static const PhraseSet set{"kicks off to",       " punts ",        " punt is blocked",
-                               "attempts a ",        "The ball is downed", "kicks for the extra point",
-                               "gives to ",          "runs for ",      "keeps the ball",
-                               "fumbles the ball",   "The pass from",  "is sacked by ",
-                               "goes out of bounds", "goes out of bound", "downs the ball"};
+    static const PhraseSet set{"kicks off to",       " punts ",
+                               " punt is blocked",   "attempts a ",
+                               "The ball is downed", "kicks for the extra point",
+                               "gives to ",          "runs for ",
+                               "keeps the ball",     "fumbles the ball",
+                               "The pass from",      "is sacked by ",
+                               "goes out of bounds", "goes out of bound",
+                               "downs the ball"};
     return set;
 }
 

@@ -4,10 +4,10 @@
 #include <optional>
 #include <string>
 
-#include "core/text/FixedText.h"
 #include "core/model/GameState.h"
 #include "core/model/Sentences.h"
 #include "core/model/Statement.h"
+#include "core/text/FixedText.h"
 #include "core/text/TextScan.h"
 
 namespace gridtally {

@@ -30,7 +30,8 @@ const std::string& BuildKeyText(PlayCallKey& key) {
     AppendName(key.keyText, key.play.view());
     key.keyText.push_back(kSeparator);
     char digits[16];
-    auto end = std::to_chars(digits, digits + sizeof digits, static_cast<std::int32_t>(key.kind)).ptr;
+    auto end =
+        std::to_chars(digits, digits + sizeof digits, static_cast<std::int32_t>(key.kind)).ptr;
     key.keyText.append(digits, end);
     return key.keyText;
 }

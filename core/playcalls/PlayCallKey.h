@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/text/FixedText.h"
 #include "core/playcalls/PlayKind.h"
+#include "core/text/FixedText.h"
 
 namespace gridtally {
 

@@ -4,10 +4,10 @@
 
 #include "core/model/Counter.h"
 #include "core/model/GameState.h"
-#include "core/text/FileBytes.h"
 #include "core/model/LogReader.h"
 #include "core/model/PlayerRoster.h"
 #include "core/parsers/StatementParser.h"
+#include "core/text/FileBytes.h"
 #include "core/text/TextScan.h"
 
 namespace gridtally {

@@ -5,10 +5,10 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
-#include <optional>
 #include <vector>
 
 #include "core/game/GameLog.h"

@@ -24,10 +24,10 @@ constexpr std::array<ListColumn, ColumnIndex(DPlayerColumn::Count)> kColumns{{
 constexpr int kFirstCounter = ColumnIndex(DPlayerColumn::Tackles);
 constexpr std::array<std::int32_t PlayerRec::*, ColumnIndex(DPlayerColumn::Count) - kFirstCounter>
     kCounters{
-    &PlayerRec::tackles,           &PlayerRec::sacks,
-    &PlayerRec::knockdowns,        &PlayerRec::interceptions,
-    &PlayerRec::interceptionYards, &PlayerRec::fumbleRecoveries,
-};
+        &PlayerRec::tackles,           &PlayerRec::sacks,
+        &PlayerRec::knockdowns,        &PlayerRec::interceptions,
+        &PlayerRec::interceptionYards, &PlayerRec::fumbleRecoveries,
+    };
 
 }  // namespace
 

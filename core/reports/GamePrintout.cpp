@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <memory>
 
+#include "core/game/GameLog.h"
 #include "core/lists/PlayListContent.h"
 #include "core/lists/Tendencies.h"
-#include "core/game/GameLog.h"
 #include "core/reports/DefensivePlayerList.h"
 #include "core/reports/PlayerReports.h"
 #include "core/reports/PlayerSelection.h"

@@ -1,6 +1,5 @@
 #include "core/reports/PlayerSelection.h"
 
-
 namespace gridtally {
 
 bool IsOffensivePosition(std::string_view position) {

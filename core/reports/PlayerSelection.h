@@ -6,7 +6,6 @@
 
 namespace gridtally {
 
-
 // QB, HB, FB, WR, C (not CB), G and T (so also TE) play offense.
 bool IsOffensivePosition(std::string_view position);
 

@@ -1,12 +1,12 @@
 #include "core/text/FileBytes.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
-
-#include <sys/stat.h>
 
 namespace gridtally {
 
@@ -29,8 +29,8 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& err
     }
     std::size_t have = 0;
     bytes.resize(std::max<std::size_t>(expected, 1 << 16));
-    for (std::size_t got; (got = std::fread(bytes.data() + have, 1, bytes.size() - have,
-                                            file.get())) > 0;) {
+    for (std::size_t got;
+         (got = std::fread(bytes.data() + have, 1, bytes.size() - have, file.get())) > 0;) {
         have += got;
         if (have == bytes.size()) bytes.resize(bytes.size() * 2);
     }

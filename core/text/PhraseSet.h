@@ -17,7 +17,7 @@ public:
     static constexpr std::size_t kMaxPhrases = 32;
 
     struct Hits {
-        std::uint32_t found = 0;  // bit i: phrase i stands in the text
+        std::uint32_t found = 0;                  // bit i: phrase i stands in the text
         std::array<std::size_t, kMaxPhrases> at;  // where, for the phrases found
 
         bool Has(std::size_t i) const { return (found >> i) & 1u; }

@@ -15,7 +15,8 @@ std::size_t FindText(std::string_view text, std::string_view phrase) {
     if (anchor == std::string_view::npos) anchor = 0;
     const char* first = text.data();
     const char* from = first + anchor;
-    const char* last = first + (text.size() - phrase.size()) + anchor;  // the last place it may stand
+    const char* last =
+        first + (text.size() - phrase.size()) + anchor;  // the last place it may stand
     while (from <= last) {
         const void* hit = memchr(from, phrase[anchor], static_cast<std::size_t>(last - from) + 1);
         if (!hit) break;

@@ -30,8 +30,9 @@ CommandLine ReadCommandLine(const QCommandLineParser& parser) {
     if (parser.isSet(QStringLiteral("print-to-pdf"))) {
         if (files.size() != 2) {
             line.job = CommandLine::Job::Refuse;
-            line.error = QStringLiteral("--print-to-pdf expects a game log and the PDF to write: "
-                                        "--print-to-pdf GAME.log OUT.pdf");
+            line.error = QStringLiteral(
+                "--print-to-pdf expects a game log and the PDF to write: "
+                "--print-to-pdf GAME.log OUT.pdf");
             return line;
         }
         line.input = files[0];
@@ -40,8 +41,9 @@ CommandLine ReadCommandLine(const QCommandLineParser& parser) {
         if (line.input.endsWith(QStringLiteral(".pdb"), Qt::CaseInsensitive) &&
             !parser.isSet(QStringLiteral("team"))) {
             line.job = CommandLine::Job::Refuse;
-            line.error = QStringLiteral("a Play DB prints the pages of one club: "
-                                        "--print-to-pdf DB.pdb OUT.pdf --team NAME");
+            line.error = QStringLiteral(
+                "a Play DB prints the pages of one club: "
+                "--print-to-pdf DB.pdb OUT.pdf --team NAME");
             return line;
         }
         line.job = CommandLine::Job::PrintToPdf;

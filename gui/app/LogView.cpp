@@ -14,8 +14,8 @@ namespace gridtally::gui {
 CLogView::CLogView(QWidget* parent) : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setReadOnly(true);
-    OnCommand(command::kEditCopy, [this] { copy(); },
-              [this] { return textCursor().hasSelection(); });
+    OnCommand(
+        command::kEditCopy, [this] { copy(); }, [this] { return textCursor().hasSelection(); });
     OnCommand(command::kEditFind, [this] { ShowFindDialog(); });
     OnCommand(command::kFilePrint, [this] { PrintWithDialog(*this, window()); });
     OnCommand(command::kFilePrintPreview, [this] { PrintPreview(*this, window()); });
@@ -45,7 +45,9 @@ bool CLogView::OnPreparePrinting(PrintInfo& info) {
     return true;
 }
 
-void CLogView::OnPrint(DeviceContext& dc, PrintInfo& info) { PrintPageThroughViews(*this, dc, info); }
+void CLogView::OnPrint(DeviceContext& dc, PrintInfo& info) {
+    PrintPageThroughViews(*this, dc, info);
+}
 
 QString CLogView::PrintedDocumentName() const {
     auto* game = dynamic_cast<CYardbookDoc*>(View::document());

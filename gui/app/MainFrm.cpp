@@ -61,7 +61,6 @@ QString CMainFrame::Title() const {
 
 void CMainFrame::UpdateFrameTitle() { setWindowTitle(Title()); }
 
-
 const QList<QMenu*>& CMainFrame::menusOf(int resourceId) const {
     static const QList<QMenu*> none;
     auto found = menus_.find(resourceId);
@@ -96,7 +95,8 @@ QList<QMenu*> CMainFrame::BuildMenus(int resourceId) {
         {"&View",
          {{"&Toolbar", command::kViewToolbar, "Show or hide the toolbar"},
           {"&Status Bar", command::kViewStatusBar, "Show or hide the status bar"}}},
-        {"&Help", {{"&About yardbook...", command::kAppAbout, "The program, its version, its terms"}}},
+        {"&Help",
+         {{"&About yardbook...", command::kAppAbout, "The program, its version, its terms"}}},
     };
     QList<QMenu*> menus;
     for (const auto& [title, items] : layout) {
@@ -228,8 +228,10 @@ void CMainFrame::LoadFrame() {
     BuildToolBar();
     BuildStatusBar();
     OnCommand(command::kViewToolbar, [this] { toolBar_->setVisible(!toolBar_->isVisible()); });
-    OnCommand(command::kViewStatusBar, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
-    OnCommand(command::kFileMruFirst, [] {}, [] { return false; });
+    OnCommand(command::kViewStatusBar,
+              [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
+    OnCommand(
+        command::kFileMruFirst, [] {}, [] { return false; });
     FillRecentFiles();
 }
 

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTextStream>
 
+#include "core/text/Latin1.h"
 #include "gui/app/AboutBox.h"
 #include "gui/app/LogView.h"
 #include "gui/app/MainFrm.h"
@@ -20,7 +21,6 @@
 #include "gui/playdb/PDBView.h"
 #include "gui/playdb/PlayDBDoc.h"
 #include "gui/playdb/PlayDBTabWin.h"
-#include "core/text/Latin1.h"
 
 namespace gridtally::gui {
 std::unique_ptr<DocTemplate> MakeLogDocTemplate() {
@@ -45,7 +45,8 @@ const QString CYardbookApp::kPlayDBDocStrings = QStringLiteral(
 
 CYardbookApp::CYardbookApp() {
     OnCommand(kNewPlayDB, [this] { OnNewPlayDB(); });
-    OnCommand(command::kFilePrintSetup, [this] { PrinterSetup(ProgramPrinter(), mainFrame_.get()); });
+    OnCommand(command::kFilePrintSetup,
+              [this] { PrinterSetup(ProgramPrinter(), mainFrame_.get()); });
     OnCommand(command::kAppExit, [this] { mainFrame_->close(); });
     OnCommand(command::kAppAbout, [this] {
         AboutBox about(mainFrame_.get());
@@ -92,7 +93,8 @@ void CYardbookApp::ListenForFiles() {
     QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(), [this] {
         while (QLocalSocket* client = server_->nextPendingConnection()) {
             QObject::connect(client, &QLocalSocket::disconnected, client, [this, client] {
-                const QStringList paths = QString::fromUtf8(client->readAll()).split('\n', Qt::SkipEmptyParts);
+                const QStringList paths =
+                    QString::fromUtf8(client->readAll()).split('\n', Qt::SkipEmptyParts);
                 for (const QString& path : paths) mainFrame_->OpenDocumentFile(path);
                 if (!paths.isEmpty()) {
                     mainFrame_->raise();
@@ -125,8 +127,8 @@ int PrintPlayDBToPdf(const QString& dbPath, const QString& pdfPath, const QStrin
     QTextStream err(stderr);
     std::string why;
     QByteArray typed = team.toUtf8();
-    std::optional<std::string> name =
-        Utf8ToLatin1(std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())), &why);
+    std::optional<std::string> name = Utf8ToLatin1(
+        std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())), &why);
     if (!name) {
         err << "gridtally: --team: \"" << team << "\" " << QString::fromStdString(why) << '\n';
         return 2;

@@ -20,8 +20,8 @@ bool CYardbookDoc::OnOpenDocument(const QString& path, QString& error) {
 bool CYardbookDoc::LoadText(std::string_view bytes, QString& error) {
     Load(bytes);
     if (!IsGameLog()) {
-        error = QString::fromLatin1(kNotAGameLog.data(),
-                                    static_cast<qsizetype>(kNotAGameLog.size()));
+        error =
+            QString::fromLatin1(kNotAGameLog.data(), static_cast<qsizetype>(kNotAGameLog.size()));
         return false;
     }
     // The lines as read, a sentence mark shown as the blank it stands for.

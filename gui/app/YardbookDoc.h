@@ -4,9 +4,9 @@
 #include <memory>
 #include <vector>
 
+#include "core/game/GameLog.h"
 #include "gui/app/LogCntrItem.h"
 #include "gui/framework/Document.h"
-#include "core/game/GameLog.h"
 
 namespace gridtally::gui {
 

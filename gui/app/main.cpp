@@ -19,7 +19,8 @@ void QuietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& mess
 // Printing to a file, --help and --version need no screen.
 bool NeedsNoScreen(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        for (const char* option : {"--print-to-pdf", "--help", "-h", "--help-all", "--version", "-v"}) {
+        for (const char* option :
+             {"--print-to-pdf", "--help", "-h", "--help-all", "--version", "-v"}) {
             if (std::strcmp(argv[i], option) == 0) return true;
         }
     }

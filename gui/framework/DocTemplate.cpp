@@ -31,7 +31,7 @@ bool DocTemplate::MatchesExtension(const QString& path) const {
 }
 
 std::unique_ptr<ChildFrame> DocTemplate::OpenDocumentFile(const QString& path,
-                                                         QString& error) const {
+                                                          QString& error) const {
     std::unique_ptr<Document> document = makeDocument_();
     if (!document) {
         error = QStringLiteral("cannot make a document");

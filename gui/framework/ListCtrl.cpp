@@ -70,7 +70,8 @@ namespace {
 
 std::size_t RecordOf(const QTreeWidgetItem* item) {
     QVariant data = item->data(0, kDataRole);
-    return data.isValid() ? static_cast<std::size_t>(data.value<qulonglong>()) : ListCtrl::kNoRecord;
+    return data.isValid() ? static_cast<std::size_t>(data.value<qulonglong>())
+                          : ListCtrl::kNoRecord;
 }
 
 }  // namespace

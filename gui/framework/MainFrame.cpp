@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMdiArea>
-#include <QMenu>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 
 #include "gui/framework/ChildFrame.h"

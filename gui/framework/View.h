@@ -13,7 +13,7 @@ struct PrintInfo {
     int minPage = 1;
     int maxPage = 1;
     int currentPage = 1;
-    QRect printableArea;  // in device pixels
+    QRect printableArea;   // in device pixels
     QString documentName;  // what the pages' footers and the file's title name
     int pageCount = 1;     // the pages of the whole printout, whatever range is printed
 };

@@ -12,8 +12,8 @@ void InsertListColumns(ListCtrl& list, std::span<const ListColumn> columns) {
     constexpr int kHeaderPadding = 16;
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const ListColumn& column = columns[i];
-        QString header = QString::fromLatin1(column.header.data(),
-                                             static_cast<qsizetype>(column.header.size()));
+        QString header =
+            QString::fromLatin1(column.header.data(), static_cast<qsizetype>(column.header.size()));
         int width = std::max(column.width, metrics.horizontalAdvance(header) + kHeaderPadding);
         list.InsertColumn(static_cast<int>(i), header, width, column.align);
     }

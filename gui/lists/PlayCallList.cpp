@@ -1,17 +1,16 @@
 #include "gui/lists/PlayCallList.h"
 
-#include "gui/framework/Dialogs.h"
-#include "gui/framework/Document.h"
-#include "gui/lists/ListPage.h"
 #include "core/lists/PlayAdjustment.h"
 #include "core/playcalls/PlayModel.h"
 #include "core/playcalls/PlayRec.h"
+#include "gui/framework/Dialogs.h"
+#include "gui/framework/Document.h"
+#include "gui/lists/ListPage.h"
 #include "gui/playdb/PlayAdjustDlg.h"
 
 namespace gridtally::gui {
 
-PlayCallList::PlayCallList(PlayListKind list, QWidget* parent)
-    : TeamListView(parent), list_(list) {
+PlayCallList::PlayCallList(PlayListKind list, QWidget* parent) : TeamListView(parent), list_(list) {
     connect(this, &ListCtrl::columnClicked, this, &PlayCallList::SortByColumn);
     if (list != PlayListKind::Defense) {
         connect(this, &ListCtrl::rowDoubleClicked, this, &PlayCallList::AdjustPlayAt);
@@ -63,8 +62,7 @@ void PlayCallList::AdjustPlayAt(const QPoint& point) {
     PlayRec* record = RecordOfRow(row);
     PlayModel* model = playModel();
     if (!record || !model) return;
-    if (AdjustPlayCall(*model, list_, *record, dialog.answer()) ==
-        AdjustmentResult::Unchanged) {
+    if (AdjustPlayCall(*model, list_, *record, dialog.answer()) == AdjustmentResult::Unchanged) {
         return;
     }
     std::size_t index = GetItemData(row);

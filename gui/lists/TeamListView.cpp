@@ -1,12 +1,12 @@
 #include "gui/lists/TeamListView.h"
 
+#include "core/lists/TeamName.h"
+#include "core/playcalls/PlayModel.h"
+#include "core/playdb/PlayDB.h"
 #include "gui/framework/Document.h"
 #include "gui/framework/PagePainter.h"
 #include "gui/framework/TabWindow.h"
 #include "gui/lists/ListPage.h"
-#include "core/lists/TeamName.h"
-#include "core/playcalls/PlayModel.h"
-#include "core/playdb/PlayDB.h"
 
 namespace gridtally::gui {
 

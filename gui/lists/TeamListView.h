@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "core/lists/ListColumn.h"
 #include "gui/framework/ListCtrl.h"
 #include "gui/framework/View.h"
-#include "core/lists/ListColumn.h"
 
 namespace gridtally {
 class PlayModel;

@@ -1,8 +1,8 @@
 #include "gui/lists/TendLstView.h"
 
-#include "gui/lists/ListPage.h"
 #include "core/lists/Tendencies.h"
 #include "core/playcalls/PlayModel.h"
+#include "gui/lists/ListPage.h"
 
 namespace gridtally::gui {
 

@@ -11,15 +11,15 @@
 #include <algorithm>
 #include <set>
 
+#include "core/text/FileBytes.h"
 #include "gui/framework/Dialogs.h"
 #include "gui/framework/Printing.h"
 #include "gui/playdb/PlayDBDoc.h"
-#include "core/text/FileBytes.h"
 
 namespace gridtally::gui {
 namespace {
 
-constexpr int kPrintedPages = 4;          // one per data page of the window
+constexpr int kPrintedPages = 4;            // one per data page of the window
 constexpr std::size_t kMostDeleted = 1024;  // selected entries deleted at one time
 const QString kLogFilter = QStringLiteral("Turfa Log Files (*.log)|*.log||");
 const QString kDBFilter = QStringLiteral("Play DB Files (*.pdb)|*.pdb||");
@@ -237,7 +237,9 @@ bool PDBView::OnPreparePrinting(PrintInfo& info) {
     return true;
 }
 
-void PDBView::OnPrint(DeviceContext& dc, PrintInfo& info) { PrintPageThroughViews(*this, dc, info); }
+void PDBView::OnPrint(DeviceContext& dc, PrintInfo& info) {
+    PrintPageThroughViews(*this, dc, info);
+}
 
 QString PDBView::PrintedDocumentName() const {
     PlayDBDoc* db = doc();

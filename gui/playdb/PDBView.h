@@ -33,9 +33,9 @@ public:
         kCurrentTeam = 1036,
     };
     // The Save button's caption tells whether there are unsaved changes.
-    static const QString kSaveCaption;         // as the form starts
-    static const QString kUnsavedCaption;      // "Save (*)"
-    static const QString kSavedCaption;        // "Save     "
+    static const QString kSaveCaption;     // as the form starts
+    static const QString kUnsavedCaption;  // "Save (*)"
+    static const QString kSavedCaption;    // "Save     "
 
     explicit PDBView(QWidget* parent = nullptr);
 

@@ -2,9 +2,9 @@
 
 #include <QApplication>
 
-#include "gui/framework/Dialogs.h"
 #include "core/playdb/PlayDBFile.h"
 #include "core/text/FileBytes.h"
+#include "gui/framework/Dialogs.h"
 
 namespace gridtally::gui {
 

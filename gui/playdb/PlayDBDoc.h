@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "gui/framework/Document.h"
 #include "core/playdb/PlayDB.h"
+#include "gui/framework/Document.h"
 
 namespace gridtally::gui {
 

@@ -27,7 +27,8 @@ bool PlayDBTabWin::OnCreateClient(const CreateContext& context) {
     // This order makes the document's order of views, which numbers the printed pages.
     tabs = new TabWindow(this);
     setWidget(tabs);
-    form = dynamic_cast<PDBView*>(tabs->AddViewTab(MakeView<PDBView>(), tr("Play DB"), context, -1));
+    form =
+        dynamic_cast<PDBView*>(tabs->AddViewTab(MakeView<PDBView>(), tr("Play DB"), context, -1));
     tabs->AddViewTab(MakeView<RunPlayList>(), tr("Run Plays"), context, -1);
     tabs->AddViewTab(MakeView<PassPlayList>(), tr("Pass Plays"), context, -1);
     tabs->AddViewTab(MakeView<DefPlayList>(), tr("Def Plays"), context, -1);

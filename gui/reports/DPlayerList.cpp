@@ -1,12 +1,12 @@
 #include "gui/reports/DPlayerList.h"
 
+#include "core/game/GameLog.h"
+#include "core/reports/DefensivePlayerList.h"
+#include "core/reports/PlayerSelection.h"
 #include "gui/framework/Document.h"
 #include "gui/framework/PagePainter.h"
 #include "gui/framework/TabWindow.h"
-#include "core/game/GameLog.h"
 #include "gui/lists/ListPage.h"
-#include "core/reports/DefensivePlayerList.h"
-#include "core/reports/PlayerSelection.h"
 
 namespace gridtally::gui {
 

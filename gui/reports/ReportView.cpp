@@ -1,9 +1,9 @@
 #include "gui/reports/ReportView.h"
 
+#include "core/game/GameLog.h"
 #include "gui/framework/Document.h"
 #include "gui/framework/PagePainter.h"
 #include "gui/framework/TabWindow.h"
-#include "core/game/GameLog.h"
 
 namespace gridtally::gui {
 

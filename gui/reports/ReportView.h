@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "gui/framework/ScrollView.h"
 #include "core/reports/ReportLines.h"
+#include "gui/framework/ScrollView.h"
 
 namespace gridtally {
 class GameLog;

@@ -82,7 +82,9 @@ TEST_F(DbCommandTest, TeamsShowAndDelete) {
 }
 
 TEST_F(DbCommandTest, AnUnreadableLogIsReportedAndTheRestIsAddedWhenKeepingGoing) {
-    EXPECT_EQ(Call([&](Streams io) { return RunDbAdd(db, {"/no/such.log", kSample}, io, true); }),
+    EXPECT_EQ(Call([&](Streams io) {
+                  return RunDbAdd(db, {"/no/such.log", kSample}, io, true);
+              }),
               1);
     EXPECT_NE(err.str().find("/no/such.log"), std::string::npos);
     nlohmann::json json = Dump();

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "CliFixture.h"
-#include "cli/CommandLine.h"
 #include "HostileInputs.h"
+#include "cli/CommandLine.h"
 #include "core/game/GameLog.h"
 #include "core/text/Diagnostics.h"
 
@@ -91,9 +91,11 @@ TEST_F(HostileInputTest, WhatIsNoFileGivesOneLineAndTheReason) {
     if (geteuid() != 0) paths.emplace_back(locked, "Permission denied");  // root reads anyway
     for (const auto& [path, reason] : paths) {
         SCOPED_TRACE(path);
-        for (std::vector<std::string> args :
-             {std::vector<std::string>{"dump", path}, {"report", path}, {"db", "dump", path},
-              {"db", "teams", path}, {"db", "show", path, "Comets"}}) {
+        for (std::vector<std::string> args : {std::vector<std::string>{"dump", path},
+                                              {"report", path},
+                                              {"db", "dump", path},
+                                              {"db", "teams", path},
+                                              {"db", "show", path, "Comets"}}) {
             EXPECT_EQ(Run(args), 1) << args[0];
             ExpectMessage(path, "cannot read " + path + ": " + reason);
         }

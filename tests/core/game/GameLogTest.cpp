@@ -5,10 +5,10 @@
 #include <string>
 #include <thread>
 
-#include "core/text/Diagnostics.h"
 #include "core/game/GameLog.h"
-#include "core/text/FileBytes.h"
 #include "core/model/Statement.h"
+#include "core/text/Diagnostics.h"
+#include "core/text/FileBytes.h"
 
 namespace gridtally {
 namespace {
@@ -148,8 +148,8 @@ TEST(ReadFileBytes, ReportsWhyAFileCannotBeRead) {
 }
 
 TEST(ReadFileBytes, ReadsEveryByteOfFilesAndPipesOfAnySize) {
-    for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{65536},
-                             std::size_t{200001}}) {
+    for (std::size_t size :
+         {std::size_t{0}, std::size_t{1}, std::size_t{65536}, std::size_t{200001}}) {
         std::string content(size, '\0');
         for (std::size_t i = 0; i < size; ++i) content[i] = static_cast<char>(i * 7 + i / 251);
         char path[] = "/tmp/gridtally-bytes-XXXXXX";

@@ -1,10 +1,9 @@
-#include "core/lists/PlayAdjustment.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <optional>
 
+#include "core/lists/PlayAdjustment.h"
 #include "core/playcalls/PlayRec.h"
 #include "core/playdb/PlayDB.h"
 
@@ -50,21 +49,46 @@ TEST(AdjustPlayCall, FollowsTheDialogsAnswerInItsOrderOfPrecedence) {
     const Counts run{2, -3, 0};
     const Counts pass{5, 40, 1};
     const Case cases[] = {
-        {"delete wins over a kind", PlayListKind::Run, {1, true}, pass, AdjustmentResult::Removed,
-         std::nullopt, pass},
-        {"a lost-yards run joins the passes as sacks", PlayListKind::Run, {1, false}, std::nullopt,
-         AdjustmentResult::Moved, std::nullopt, Counts{2, -3, 2}},
-        {"a run adds into the pass call of its name", PlayListKind::Run, {1, false}, pass,
-         AdjustmentResult::Moved, std::nullopt, Counts{7, 37, 3}},
-        {"a pass joins the runs without new sacks", PlayListKind::Pass, {0, false}, pass,
-         AdjustmentResult::Moved, Counts{7, 37, 1}, std::nullopt},
+        {"delete wins over a kind",
+         PlayListKind::Run,
+         {1, true},
+         pass,
+         AdjustmentResult::Removed,
+         std::nullopt,
+         pass},
+        {"a lost-yards run joins the passes as sacks",
+         PlayListKind::Run,
+         {1, false},
+         std::nullopt,
+         AdjustmentResult::Moved,
+         std::nullopt,
+         Counts{2, -3, 2}},
+        {"a run adds into the pass call of its name",
+         PlayListKind::Run,
+         {1, false},
+         pass,
+         AdjustmentResult::Moved,
+         std::nullopt,
+         Counts{7, 37, 3}},
+        {"a pass joins the runs without new sacks",
+         PlayListKind::Pass,
+         {0, false},
+         pass,
+         AdjustmentResult::Moved,
+         Counts{7, 37, 1},
+         std::nullopt},
         {"the pass list's own kind keeps it", PlayListKind::Pass,
          InitialPlayAdjustment(PlayListKind::Pass), pass, AdjustmentResult::Unchanged, run, pass},
         {"the run list's own kind keeps it", PlayListKind::Run,
          InitialPlayAdjustment(PlayListKind::Run), std::nullopt, AdjustmentResult::Unchanged, run,
          std::nullopt},
-        {"the defensive list adjusts nothing", PlayListKind::Defense, {1, true}, pass,
-         AdjustmentResult::Unchanged, run, pass},
+        {"the defensive list adjusts nothing",
+         PlayListKind::Defense,
+         {1, true},
+         pass,
+         AdjustmentResult::Unchanged,
+         run,
+         pass},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -72,8 +96,8 @@ TEST(AdjustPlayCall, FollowsTheDialogsAnswerInItsOrderOfPrecedence) {
         PlayRec runRecord = Record(PlayKind::Run, run);
         Put(db, runRecord);
         if (c.passBefore) Put(db, Record(PlayKind::Pass, *c.passBefore));
-        PlayRec acted = c.list == PlayListKind::Pass ? Record(PlayKind::Pass, *c.passBefore)
-                                                     : runRecord;
+        PlayRec acted =
+            c.list == PlayListKind::Pass ? Record(PlayKind::Pass, *c.passBefore) : runRecord;
         PlayKind ownKind = acted.key.kind;
 
         EXPECT_EQ(AdjustPlayCall(db, c.list, acted, c.answer), c.result);

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/model/GameState.h"
-#include "core/parsers/StatementParser.h"
 #include "core/model/TeamTotals.h"
+#include "core/parsers/StatementParser.h"
 
 namespace gridtally {
 namespace {

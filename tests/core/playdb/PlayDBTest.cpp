@@ -7,9 +7,9 @@
 #include <functional>
 #include <map>
 
-#include "core/text/Diagnostics.h"
 #include "core/playdb/PlayDB.h"
 #include "core/playdb/PlayDBFile.h"
+#include "core/text/Diagnostics.h"
 
 namespace gridtally {
 namespace {

@@ -187,9 +187,8 @@ TEST_F(KilledSave, TheFileIsAlwaysTheOldOrTheNewDB) {
     }
     std::cout << "[ killed   ] " << runs << " saves of " << newBytes.size() << " bytes (one "
               << std::chrono::duration_cast<std::chrono::milliseconds>(save).count()
-              << " ms), seed " << seed << ": " << old << " old, " << fresh << " new ("
-              << finished << " finished before the kill), " << leftovers
-              << " temporary files left\n";
+              << " ms), seed " << seed << ": " << old << " old, " << fresh << " new (" << finished
+              << " finished before the kill), " << leftovers << " temporary files left\n";
     RecordProperty("old", old);
     RecordProperty("new", fresh);
 }

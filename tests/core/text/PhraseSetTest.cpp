@@ -1,11 +1,10 @@
-#include "core/text/PhraseSet.h"
-
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "core/text/PhraseSet.h"
 #include "core/text/TextScan.h"
 
 namespace gridtally {
@@ -30,15 +29,35 @@ TEST(PhraseSet, AnswersAsFindDoesForEachPhrase) {
     // Leading blanks, one byte, all blanks, prefixes of each other, shared anchors,
     // overlapping repeats, a mark byte, Latin-1, longer than any text.
     const std::vector<std::string_view> phrases{
-        " punts ", "punts", " ", "  ", "'s ", "goes out of bounds", "goes out of bound",
-        "aab", "ab", "\x05", " kicks off to ", "\xE9t\xE9 ", "x", "   c",
+        " punts ",
+        "punts",
+        " ",
+        "  ",
+        "'s ",
+        "goes out of bounds",
+        "goes out of bound",
+        "aab",
+        "ab",
+        "\x05",
+        " kicks off to ",
+        "\xE9t\xE9 ",
+        "x",
+        "   c",
         "a phrase that is longer than every one of the texts below, by some way"};
-    const PhraseSet set{phrases[0], phrases[1], phrases[2], phrases[3], phrases[4],
-                        phrases[5], phrases[6], phrases[7], phrases[8], phrases[9],
+    const PhraseSet set{phrases[0],  phrases[1],  phrases[2],  phrases[3],  phrases[4],
+                        phrases[5],  phrases[6],  phrases[7],  phrases[8],  phrases[9],
                         phrases[10], phrases[11], phrases[12], phrases[13], phrases[14]};
-    const char* texts[] = {"", " ", "x", "  punts 45 yards", "Lind punts", "aaab",
-                           "a  b   c", "x'sy's ", "\x05 kicks off to \x05",
-                           "The kickoff goes out of bound", "The kickoff goes out of bounds.",
+    const char* texts[] = {"",
+                           " ",
+                           "x",
+                           "  punts 45 yards",
+                           "Lind punts",
+                           "aaab",
+                           "a  b   c",
+                           "x'sy's ",
+                           "\x05 kicks off to \x05",
+                           "The kickoff goes out of bound",
+                           "The kickoff goes out of bounds.",
                            "Caf\xE9 \xE9t\xE9 punts 45 yards and then aaab again, much later on"};
     for (std::string_view text : texts) ExpectSameAsFind(set, phrases, text);
 

@@ -40,10 +40,22 @@ TEST(TextScan, AcceptsLatin1BytesEverywhere) {
 
 TEST(FindText, AnswersAsStringViewFindDoes) {
     // Phrases with and without leading blanks, at the ends, overlapping, past the end.
-    const char* texts[] = {"", " ", "  punts 45 yards", "Lind punts", " punts", "punts ",
-                           "a  b   c", "aaab", "x'sy's ", "\x05 kicks off to \x05"};
-    const char* phrases[] = {"", " ", "  ", " punts ", " punts", "punts", "aab", "ab",
-                             "'s ", "   c", " kicks off to ", "\x05", "longer than any text here"};
+    const char* texts[] = {
+        "",     " ",       "  punts 45 yards",      "Lind punts", " punts", "punts ", "a  b   c",
+        "aaab", "x'sy's ", "\x05 kicks off to \x05"};
+    const char* phrases[] = {"",
+                             " ",
+                             "  ",
+                             " punts ",
+                             " punts",
+                             "punts",
+                             "aab",
+                             "ab",
+                             "'s ",
+                             "   c",
+                             " kicks off to ",
+                             "\x05",
+                             "longer than any text here"};
     for (std::string_view text : texts) {
         for (std::string_view phrase : phrases) {
             EXPECT_EQ(FindText(text, phrase), text.find(phrase))

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "GuiTestSupport.h"
+#include "core/reports/GamePrintout.h"
 #include "gui/app/LogView.h"
 #include "gui/app/TabFrame.h"
 #include "gui/app/YardbookApp.h"
@@ -25,7 +26,6 @@
 #include "gui/lists/TendLstView.h"
 #include "gui/playdb/PlayAdjustDlg.h"
 #include "gui/reports/DPlayerList.h"
-#include "core/reports/GamePrintout.h"
 #include "gui/reports/OPlyrStatsView.h"
 #include "gui/reports/SpecialTeamsView.h"
 
@@ -75,7 +75,6 @@ struct Game {
     CTabFrame* window = nullptr;
 };
 
-
 std::vector<std::string> Headers(const ListCtrl& list) {
     std::vector<std::string> headers;
     for (int column = 0; column < list.columnCount(); ++column) {
@@ -83,7 +82,6 @@ std::vector<std::string> Headers(const ListCtrl& list) {
     }
     return headers;
 }
-
 
 QPoint RowPoint(const ListCtrl& list, int row) {
     return list.visualRect(list.model()->index(row, 0)).center();  // on the play's name
@@ -277,8 +275,9 @@ private slots:
         QString path = dir.filePath("nameless.log");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("HB #22 Dario Vance runs for a gain of 4 yards. That was Dive (1)\n"
-                   "against Base (2).\n\n");
+        file.write(
+            "HB #22 Dario Vance runs for a gain of 4 yards. That was Dive (1)\n"
+            "against Base (2).\n\n");
         file.close();
         Game game(path);
         QVERIFY(game.window);

@@ -279,7 +279,7 @@ private slots:
         QStringList order;
         for (int row = 0; row < list.GetItemCount(); ++row) order << list.GetItemText(row, 0);
         QCOMPARE(order, QStringList({"a", "b", "c", "d"}));  // equal 3s keep their order
-        list.SortItems(descending);  // a second click sorts the same way
+        list.SortItems(descending);                          // a second click sorts the same way
         QCOMPARE(list.GetItemText(0, 0), QStringLiteral("a"));
         QCOMPARE(list.GetItemData(0), std::size_t(1));
         QCOMPARE(list.GetItemData(7), ListCtrl::kNoRecord);
@@ -431,7 +431,9 @@ private slots:
                     made.push_back(kind);
                     return std::make_unique<TestDocument>();
                 },
-                [clientWorks](const CreateContext&) { return std::make_unique<TestFrame>(clientWorks); });
+                [clientWorks](const CreateContext&) {
+                    return std::make_unique<TestFrame>(clientWorks);
+                });
         };
         main.AddDocTemplate(
             makeTemplate("\nLog\n\nGame Logs (*.log)\n.log\nLog\nLog", "log", true));

@@ -6,25 +6,25 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
-#include <QTextBlock>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QtTest>
 
 #include "HostileInputs.h"
-#include "gui/app/MainFrm.h"
-#include "gui/app/TabFrame.h"
-#include "gui/app/YardbookDoc.h"
-#include "gui/app/YardbookApp.h"
-#include "gui/framework/Dialogs.h"
-#include "gui/framework/TabWindow.h"
 #include "core/playdb/PlayDB.h"
 #include "core/playdb/PlayDBFile.h"
+#include "core/text/Diagnostics.h"
+#include "gui/app/MainFrm.h"
+#include "gui/app/TabFrame.h"
+#include "gui/app/YardbookApp.h"
+#include "gui/app/YardbookDoc.h"
+#include "gui/framework/Dialogs.h"
+#include "gui/framework/TabWindow.h"
 #include "gui/playdb/PDBView.h"
 #include "gui/playdb/PlayDBTabWin.h"
-#include "core/text/Diagnostics.h"
 
 using namespace gridtally;
 using namespace gridtally::gui;
@@ -83,8 +83,8 @@ class HostileFilesTest : public QObject {
     struct Case {
         QString name;
         QByteArray bytes;
-        bool opens;   // a window opens
-        int messages; // shown before or while it opens
+        bool opens;    // a window opens
+        int messages;  // shown before or while it opens
     };
 
     // Opens `path` in the program and looks at all its window holds.
@@ -113,7 +113,8 @@ class HostileFilesTest : public QObject {
             }
         }
         QCOMPARE(answers.shown.size(), messages);
-        for (const QString& text : answers.shown) QVERIFY2(text.contains(QFileInfo(path).fileName()), qPrintable(text));
+        for (const QString& text : answers.shown)
+            QVERIFY2(text.contains(QFileInfo(path).fileName()), qPrintable(text));
         main.close();
     }
 
@@ -167,7 +168,8 @@ private slots:
         {
             CYardbookApp app;
             app.InitInstance();
-            auto* window = dynamic_cast<PlayDBTabWin*>(app.mainFrame()->OpenDocumentFile(answers.saveName));
+            auto* window =
+                dynamic_cast<PlayDBTabWin*>(app.mainFrame()->OpenDocumentFile(answers.saveName));
             QVERIFY(window);
             QElapsedTimer clock;
             clock.start();
@@ -175,7 +177,8 @@ private slots:
             QVERIFY(clock.elapsed() < kMillisecondsBound);
             QCOMPARE(answers.shown.size(), 1);
             for (const hostile::HostileFile& file : hostile::HostileLogs()) {
-                QCOMPARE(answers.shown[0].contains(QString::fromStdString(file.name)), !file.gameLog);
+                QCOMPARE(answers.shown[0].contains(QString::fromStdString(file.name)),
+                         !file.gameLog);
             }
             QVERIFY(answers.shown[0].contains("missing.log"));
             QVERIFY(window->form->Save());
@@ -202,7 +205,7 @@ private slots:
         Open(dir.filePath("folder.log"), false, 1);
         Open(dir.filePath("folder.pdb"), false, 1);
         Open(write("db-as-log.log", db), false, 1);
-        Open(write("empty.pdb", ""), true, 0);  // an empty DB is a DB
+        Open(write("empty.pdb", ""), true, 0);       // an empty DB is a DB
         Open(write("log-as-db.pdb", log), true, 1);  // opens, after saying it is damaged
         Open(write("random.pdb", hostile::RandomBytes(1 << 16, 3)), true, 1);
         // Cut inside and at the end of records.

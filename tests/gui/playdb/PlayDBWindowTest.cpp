@@ -16,6 +16,8 @@
 #include <set>
 
 #include "GuiTestSupport.h"
+#include "core/playdb/PlayDBFile.h"
+#include "core/reports/GamePrintout.h"
 #include "gui/app/YardbookApp.h"
 #include "gui/framework/ChildFrame.h"
 #include "gui/framework/Dialogs.h"
@@ -28,9 +30,7 @@
 #include "gui/playdb/PDBView.h"
 #include "gui/playdb/PlayAdjustDlg.h"
 #include "gui/playdb/PlayDBDoc.h"
-#include "core/playdb/PlayDBFile.h"
 #include "gui/playdb/PlayDBTabWin.h"
-#include "core/reports/GamePrintout.h"
 
 using namespace gridtally;
 using namespace gridtally::gui;
@@ -81,13 +81,15 @@ struct Answers : DialogRunner {
 struct DBWindow {
     explicit DBWindow(const QString& path = {}) {
         dbTemplate = &main.AddDocTemplate(MakePlayDBDocTemplate());
-        ChildFrame* frame = path.isEmpty() ? main.NewDocument(*dbTemplate)
-                                           : main.OpenDocumentFile(path);
+        ChildFrame* frame =
+            path.isEmpty() ? main.NewDocument(*dbTemplate) : main.OpenDocumentFile(path);
         window = dynamic_cast<PlayDBTabWin*>(frame);
         if (window) form = window->form;
     }
     PlayDBDoc& db() const { return *dynamic_cast<PlayDBDoc*>(window->document()); }
-    PlayCallList* list(int tab) const { return dynamic_cast<PlayCallList*>(window->tabs->widget(tab)); }
+    PlayCallList* list(int tab) const {
+        return dynamic_cast<PlayCallList*>(window->tabs->widget(tab));
+    }
     QStringList Listed() const {
         QStringList names;
         for (int row = 0; row < form->teamList()->count(); ++row) {
@@ -106,7 +108,6 @@ struct DBWindow {
     PDBView* form = nullptr;
 };
 
-
 // The records of a DB, independent of the tables' orders.
 std::map<std::string, std::string> Canonical(const PlayDB& db) {
     std::map<std::string, std::string> records;
@@ -120,7 +121,8 @@ std::map<std::string, std::string> Canonical(const PlayDB& db) {
     for (const auto& [name, totals] : db.teamTotals) {
         std::string counts;
         for (const auto& down : totals->counts)
-            for (const auto& bucket : down) counts += std::to_string(bucket[0]) + '/' + std::to_string(bucket[1]) + ' ';
+            for (const auto& bucket : down)
+                counts += std::to_string(bucket[0]) + '/' + std::to_string(bucket[1]) + ' ';
         records["team " + name] = counts;
     }
     return records;
@@ -135,7 +137,6 @@ void Write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly)) file.write(bytes);
 }
-
 
 }  // namespace
 
@@ -172,8 +173,9 @@ private slots:
         dbWindow.form->AddFiles();
         QStringList listed = dbWindow.Listed();
         QCOMPARE(listed.size(), 6);  // "COMETS" or "Comets", which ever came first
-        QCOMPARE(listed.join(',').toLower(),
-                 QStringLiteral("comets,harbor city,hillcrest,ironmen,prairie dogs,riverside otters"));
+        QCOMPARE(
+            listed.join(',').toLower(),
+            QStringLiteral("comets,harbor city,hillcrest,ironmen,prairie dogs,riverside otters"));
         QCOMPARE(dbWindow.form->saveButton()->text(), PDBView::kUnsavedCaption);
         QVERIFY(dbWindow.db().IsModified());
         QVERIFY(answers.messages.isEmpty());
@@ -190,7 +192,10 @@ private slots:
         QVERIFY(dbWindow.list(1)->GetItemCount() > 0);
 
         // Deleting the chosen club empties its pages; the current club stays.
-        dbWindow.form->teamList()->findItems("Hillcrest", Qt::MatchExactly).front()->setSelected(true);
+        dbWindow.form->teamList()
+            ->findItems("Hillcrest", Qt::MatchExactly)
+            .front()
+            ->setSelected(true);
         dbWindow.form->DeleteSelectedTeams();
         QVERIFY(!dbWindow.Listed().contains("Hillcrest"));
         QCOMPARE(dbWindow.db().currentTeam, std::string("Hillcrest"));
@@ -201,7 +206,8 @@ private slots:
     void anAdjustedPlayIsAChangeToSave() {
         struct Delete : DialogRunner {
             int Exec(QDialog& dialog) override {
-                if (auto* adjust = qobject_cast<PlayAdjustDlg*>(&dialog)) adjust->deleteBox()->click();
+                if (auto* adjust = qobject_cast<PlayAdjustDlg*>(&dialog))
+                    adjust->deleteBox()->click();
                 return QDialog::Accepted;
             }
         } answer;
@@ -309,11 +315,12 @@ private slots:
         QCOMPARE(pages.size(), 4);
         QStringList titles = {"Comets - Running Plays", "Comets - Passing Plays",
                               "Comets - Defensive Plays", "Comets - Tendencies"};
-        for (int page = 0; page < 4; ++page) QVERIFY(pages[page].trimmed().startsWith(titles[page]));
+        for (int page = 0; page < 4; ++page)
+            QVERIFY(pages[page].trimmed().startsWith(titles[page]));
 
         dbWindow.window->tabs->ActivateTab(1);
         QVERIFY(dbWindow.main.router().Execute(command::kFilePrint));  // taken by the window
-        QCOMPARE(answers.dialogs, 0);                                   // and dropped
+        QCOMPARE(answers.dialogs, 0);                                  // and dropped
         dbWindow.window->tabs->ActivateTab(0);
         dbWindow.main.router().Execute(command::kFilePrint);
         QCOMPARE(answers.dialogs, 1);  // the print dialog, from the form

@@ -45,7 +45,8 @@ struct Counting : DialogRunner {
 QStringList Items(const QMenu& menu) {
     QStringList items;
     for (QAction* action : menu.actions()) {
-        if (action->isVisible()) items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        if (action->isVisible())
+            items << (action->isSeparator() ? QStringLiteral("-") : action->text());
     }
     return items;
 }
@@ -91,7 +92,8 @@ private slots:
         for (QAction* action : main.toolBar()->actions()) {
             toolbar << (action->isSeparator() ? QStringLiteral("-") : action->text());
         }
-        QCOMPARE(toolbar, QStringList({"Open", "Save", "-", "Copy", "Search", "-", "Print", "About"}));
+        QCOMPARE(toolbar,
+                 QStringList({"Open", "Save", "-", "Copy", "Search", "-", "Print", "About"}));
         QCOMPARE(main.statusBar()->currentMessage(), QStringLiteral("Ready"));
         for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
             QVERIFY(main.statusBar()->findChild<QLabel*>(indicator));
