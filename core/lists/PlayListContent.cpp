@@ -233,6 +233,47 @@ std::vector<std::string> PlayListCells(PlayListKind list, const PlayRec& play) {
             Count(r.touchdowns)};
 }
 
+CsvTable PlayListTable(PlayListKind list, std::span<const PlayRec* const> rows) {
+    CsvTable table;
+    switch (list) {
+        case PlayListKind::Run:
+            table.header = {"Play", "Calls", "Yards", "Avg", "Fumbles", "TD", "Pts"};
+            break;
+        case PlayListKind::Pass:
+            table.header = {"Play",    "Cmp", "Att",   "Pct", "Yards", "Avg",
+                            "Fumbles", "Int", "Sacks", "TD",  "Pts"};
+            break;
+        case PlayListKind::Defense:
+            table.header = {"Play",     "Runs",   "Run Yds", "Run Avg", "Passes", "Pass Yds",
+                            "Pass Avg", "Fumble", "Int",     "Sacks",   "TD/Def", "TD/Off"};
+            break;
+    }
+    for (const PlayRec* play : rows) {
+        const PlayCallRec& r = play->results;
+        std::string name = play->key.play.str();
+        switch (list) {
+            case PlayListKind::Run:
+                table.rows.push_back(PlayListCells(list, *play));
+                break;
+            case PlayListKind::Pass:
+                table.rows.push_back(
+                    {name, Count(r.completions), Count(r.calls), Count(CompletionPercent(r)),
+                     Count(r.yards), Average(PassAverage(r)), Count(r.fumbles),
+                     Count(r.interceptions), Count(r.sacks), Count(r.touchdowns), Count(r.points)});
+                break;
+            case PlayListKind::Defense:
+                table.rows.push_back({name, Count(r.runsFaced), Count(r.runYardsAllowed),
+                                      Average(FacedAverage(r.runYardsAllowed, r.runsFaced)),
+                                      Count(r.passesFaced), Count(r.passYardsAllowed),
+                                      Average(FacedAverage(r.passYardsAllowed, r.passesFaced)),
+                                      Count(r.fumbles), Count(r.interceptions), Count(r.sacks),
+                                      Count(r.defTouchdowns), Count(r.touchdowns)});
+                break;
+        }
+    }
+    return table;
+}
+
 int ComparePlayListRows(PlayListKind list, int column, const PlayRec& a, const PlayRec& b) {
     std::span<const Counter> counters = SortCounters(list);
     if (column < 0 || static_cast<std::size_t>(column) >= counters.size()) return 0;

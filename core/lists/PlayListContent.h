@@ -8,6 +8,7 @@
 #include "core/lists/ListColumn.h"
 #include "core/playcalls/PlayKind.h"
 #include "core/playcalls/PlayRec.h"
+#include "core/text/Csv.h"
 
 namespace gridtally {
 
@@ -53,6 +54,11 @@ std::span<const ListColumn> PlayListColumns(PlayListKind list);
 
 // The texts of one row, one per column, as the list shows and prints them.
 std::vector<std::string> PlayListCells(PlayListKind list, const PlayRec& play);
+
+// The list as a spreadsheet table, rows in the order given, every number a column of
+// its own: the pass list's "8/11  (72 %)" is Cmp, Att and Pct, the defense list's
+// "5/14" is Runs and Run Yds.
+CsvTable PlayListTable(PlayListKind list, std::span<const PlayRec* const> rows);
 
 // The list's sort comparison for a click on `column`: -1 when `a` goes before `b`, +1
 // when after, 0 when the column does not tell them apart (or does not exist). Names sort

@@ -46,4 +46,18 @@ std::vector<std::vector<std::string>> TendencyRows(const TeamTotals* totals) {
     return rows;
 }
 
+CsvTable TendencyTable(const TeamTotals* totals) {
+    constexpr std::array<std::string_view, 4> kDistances{"0-1", "2-5", "6-10", "10+"};
+    CsvTable table{{"Down", "Distance", "Runs", "Passes"}, {}};
+    for (std::size_t down = 0; down < kDownTexts.size(); ++down) {
+        for (std::size_t bucket = 0; bucket < kDistances.size(); ++bucket) {
+            std::int32_t runs = totals ? totals->counts[down][bucket][0] : 0;
+            std::int32_t passes = totals ? totals->counts[down][bucket][1] : 0;
+            table.rows.push_back({std::to_string(down + 1), std::string(kDistances[bucket]),
+                                  std::to_string(runs), std::to_string(passes)});
+        }
+    }
+    return table;
+}
+
 }  // namespace gridtally

@@ -7,6 +7,7 @@
 
 #include "core/lists/ListColumn.h"
 #include "core/model/TeamTotals.h"
+#include "core/text/Csv.h"
 
 namespace gridtally {
 
@@ -25,5 +26,9 @@ std::vector<std::vector<std::string>> TendencyRows(const TeamTotals& totals);
 
 // The same rows for a club without TeamTotals (nullptr): the labels with empty counts.
 std::vector<std::vector<std::string>> TendencyRows(const TeamTotals* totals);
+
+// The tendencies as a spreadsheet table: Down (1-4), Distance ("0-1", "2-5", "6-10",
+// "10+"), Runs and Passes, sixteen rows, no separators. No totals give counts of 0.
+CsvTable TendencyTable(const TeamTotals* totals);
 
 }  // namespace gridtally

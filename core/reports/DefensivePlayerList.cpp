@@ -43,6 +43,13 @@ std::vector<std::string> DPlayerCells(const PlayerRec& player) {
     return cells;
 }
 
+CsvTable DPlayerTable(std::span<const PlayerRec* const> rows) {
+    CsvTable table;
+    for (const ListColumn& column : kColumns) table.header.emplace_back(column.header);
+    for (const PlayerRec* player : rows) table.rows.push_back(DPlayerCells(*player));
+    return table;
+}
+
 int CompareDPlayers(int column, const PlayerRec& a, const PlayerRec& b) {
     if (column == ColumnIndex(DPlayerColumn::Name)) return CompareBytes(a.name, b.name);
     if (column == ColumnIndex(DPlayerColumn::Position)) return CompareBytes(a.position, b.position);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/lists/ListColumn.h"
+#include "core/text/Csv.h"
 
 namespace gridtally {
 
@@ -31,6 +32,9 @@ std::string DPlayerTitle(std::string_view team);
 
 // One text per column: name, position, then the counters as "%d".
 std::vector<std::string> DPlayerCells(const PlayerRec& player);
+
+// The list as a spreadsheet table, rows in the order given: the same columns.
+CsvTable DPlayerTable(std::span<const PlayerRec* const> rows);
 
 // How a header click orders two rows: names and positions ascending by unsigned
 // bytes, counters descending. Negative when `a` comes first.

@@ -1,6 +1,9 @@
 #include "core/reports/PlayerReports.h"
 
+#include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/model/PlayerRoster.h"
 #include "core/text/Printf.h"
@@ -26,7 +29,111 @@ void AppendRows(const PlayerRoster& roster, std::string_view team, ReportLines& 
     }
 }
 
+// One section of a report table: which players it lists and its figures.
+struct Section {
+    const char* name;
+    bool (*listed)(const PlayerRec&);
+    std::vector<std::pair<const char*, std::string (*)(const PlayerRec&)>> figures;
+};
+
+std::string Number(std::int32_t value) { return std::to_string(value); }
+
+std::string Tenths(double value) { return Printf("%.1f", value); }
+
+CsvTable ReportTable(const PlayerRoster& roster, std::string_view team,
+                     const std::vector<Section>& sections) {
+    CsvTable table{{"section", "Pos", "No", "Name"}, {}};
+    const std::size_t fixed = table.header.size();
+    auto columnOf = [&](std::string_view figure) {
+        for (std::size_t i = fixed; i < table.header.size(); ++i) {
+            if (table.header[i] == figure) return i;
+        }
+        table.header.emplace_back(figure);
+        return table.header.size() - 1;
+    };
+    for (const Section& section : sections) {
+        for (const auto& figure : section.figures) columnOf(figure.first);
+    }
+    for (const Section& section : sections) {
+        for (const auto& player : roster) {
+            if (player->team != team || !section.listed(*player)) continue;
+            std::vector<std::string> row(table.header.size());
+            row[0] = section.name;
+            row[1] = player->position.str();
+            row[2] = Number(player->number);
+            row[3] = player->name.str();
+            for (const auto& [figure, value] : section.figures)
+                row[columnOf(figure)] = value(*player);
+            table.rows.push_back(std::move(row));
+        }
+    }
+    return table;
+}
+
 }  // namespace
+
+CsvTable OffenseReportTable(const PlayerRoster& roster, std::string_view team) {
+    using P = const PlayerRec&;
+    return ReportTable(
+        roster, team,
+        {{"Passing",
+          [](P p) { return p.passAttempts != 0; },
+          {{"Com", [](P p) { return Number(p.completions); }},
+           {"Att", [](P p) { return Number(p.passAttempts); }},
+           {"Yds", [](P p) { return Number(p.passYards); }},
+           {"Pct", [](P p) { return Tenths(Ratio(p.completions, p.passAttempts) * 100.0); }},
+           {"TDs", [](P p) { return Number(p.passTouchdowns); }},
+           {"Ints", [](P p) { return Number(p.interceptionsThrown); }},
+           {"Fumbles", [](P p) { return Number(p.fumbles); }}}},
+         {"Rushing",
+          [](P p) { return p.rushAttempts != 0; },
+          {{"Car", [](P p) { return Number(p.rushAttempts); }},
+           {"Yds", [](P p) { return Number(p.rushYards); }},
+           {"Avg", [](P p) { return Tenths(Ratio(p.rushYards, p.rushAttempts)); }},
+           {"TDs", [](P p) { return Number(p.rushTouchdowns); }},
+           {"Fumbles", [](P p) { return Number(p.fumbles); }}}},
+         {"Receiving",
+          [](P p) { return p.receptions != 0; },
+          {{"Rec", [](P p) { return Number(p.receptions); }},
+           {"Yds", [](P p) { return Number(p.receivingYards); }},
+           {"Avg", [](P p) { return Tenths(Ratio(p.receivingYards, p.receptions)); }},
+           {"TDs", [](P p) { return Number(p.receivingTouchdowns); }},
+           {"Fumbles", [](P p) { return Number(p.fumbles); }}}}});
+}
+
+CsvTable SpecialTeamsReportTable(const PlayerRoster& roster, std::string_view team) {
+    using P = const PlayerRec&;
+    return ReportTable(
+        roster, team,
+        {{"Kicking",
+          [](P p) { return p.kickoffs != 0; },
+          {{"KO", [](P p) { return Number(p.kickoffs); }},
+           {"KO Tbs", [](P p) { return Number(p.kickoffTouchbacks); }},
+           {"PAT", [](P p) { return Number(p.extraPointsMade); }},
+           {"PAT Att", [](P p) { return Number(p.extraPointAttempts); }},
+           {"PAT Blk", [](P p) { return Number(p.extraPointsBlocked); }},
+           {"FG", [](P p) { return Number(p.fieldGoalsMade); }},
+           {"FG Att", [](P p) { return Number(p.fieldGoalAttempts); }},
+           {"FG Lng", [](P p) { return Number(p.longestFieldGoal); }},
+           {"FG Blk", [](P p) { return Number(p.fieldGoalsBlocked); }}}},
+         {"Punting",
+          [](P p) { return p.punts != 0; },
+          {{"Punts", [](P p) { return Number(p.punts); }},
+           {"Gross", [](P p) { return Number(p.puntGrossYards); }},
+           {"Gross Avg", [](P p) { return Tenths(Ratio(p.puntGrossYards, p.punts)); }},
+           {"Net", [](P p) { return Number(p.puntNetYards); }},
+           {"Net Avg", [](P p) { return Tenths(Ratio(p.puntNetYards, p.punts)); }},
+           {"Punt Tbs", [](P p) { return Number(p.puntTouchbacks); }},
+           {"Punts Blk", [](P p) { return Number(p.puntsBlocked); }}}},
+         {"Returns",
+          [](P p) { return static_cast<std::int64_t>(p.kickReturns) + p.puntReturns != 0; },
+          {{"P-Rtns", [](P p) { return Number(p.puntReturns); }},
+           {"P-Rtn Yds", [](P p) { return Number(p.puntReturnYards); }},
+           {"P-Rtn TDs", [](P p) { return Number(p.puntReturnTouchdowns); }},
+           {"K-Rtns", [](P p) { return Number(p.kickReturns); }},
+           {"K-Rtn Yds", [](P p) { return Number(p.kickReturnYards); }},
+           {"K-Rtn TDs", [](P p) { return Number(p.kickReturnTouchdowns); }}}}});
+}
 
 std::string OffenseReportTitle(std::string_view team) {
     return std::string(team) + " - Offensive Player Stats";

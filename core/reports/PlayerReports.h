@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/reports/ReportLines.h"
+#include "core/text/Csv.h"
 
 namespace gridtally {
 
@@ -20,5 +21,11 @@ void BuildOffenseReport(const PlayerRoster& roster, std::string_view team, Repor
 
 // Appends the kicking, punting and returner report of one club.
 void BuildSpecialTeamsReport(const PlayerRoster& roster, std::string_view team, ReportLines& lines);
+
+// The same reports as one spreadsheet table each: a first column "section" ("Passing",
+// "Rushing", "Receiving"; "Kicking", "Punting", "Returns"), then Pos, No, Name and the
+// figures, one number a column; a column a section has not is empty in its rows.
+CsvTable OffenseReportTable(const PlayerRoster& roster, std::string_view team);
+CsvTable SpecialTeamsReportTable(const PlayerRoster& roster, std::string_view team);
 
 }  // namespace gridtally

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace gridtally {
+
+// A table as a spreadsheet takes it: a header row and rows of fields, numbers written
+// as plain numbers. Fields hold Latin-1 text, as everything read from a log does.
+struct CsvTable {
+    std::vector<std::string> header;
+    std::vector<std::vector<std::string>> rows;
+};
+
+// The table as RFC 4180 text in UTF-8: fields holding a comma, a quote or a line break
+// are quoted (quotes doubled), records end in CR LF, the header comes first.
+std::string FormatCsv(const CsvTable& table);
+
+// The same rows as tab-separated text, one line each (LF), as spreadsheets paste them;
+// tabs and line breaks inside a field become blanks.
+std::string FormatTabSeparated(const std::vector<std::vector<std::string>>& rows);
+
+}  // namespace gridtally
