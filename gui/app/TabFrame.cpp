@@ -1,10 +1,11 @@
 #include "gui/app/TabFrame.h"
 
+#include <functional>
+
 #include "gui/app/LogView.h"
+#include "gui/app/YardbookDoc.h"
 #include "gui/framework/Printing.h"
-#include "gui/lists/DefPlayList.h"
-#include "gui/lists/PassPlayList.h"
-#include "gui/lists/RunPlayList.h"
+#include "gui/lists/PlayCallList.h"
 #include "gui/lists/TendLstView.h"
 #include "gui/reports/DPlayerList.h"
 #include "gui/reports/OPlyrStatsView.h"
@@ -22,16 +23,24 @@ CTabFrame::CTabFrame(QWidget* parent) : ChildFrame(parent) {
         [this] { return logView != nullptr; });
 }
 
-TabWindow* CTabFrame::MakeTeamTabs(const CreateContext& context) {
+TabWindow* CTabFrame::MakeTeamTabs(const CreateContext& context, int club) {
     auto* tabs = new TabWindow(gameTabs);
     tabs->setTabPosition(QTabWidget::South);
-    tabs->AddViewTab(MakeView<OPlyrStatsView>(), tr("O Players"), context, -1);
-    tabs->AddViewTab(MakeView<DPlayerList>(), tr("D Players"), context, -1);
-    tabs->AddViewTab(MakeView<SpecialTeamsView>(), tr("Special"), context, -1);
-    tabs->AddViewTab(MakeView<RunPlayList>(), tr("Run Plays"), context, -1);
-    tabs->AddViewTab(MakeView<PassPlayList>(), tr("Pass Plays"), context, -1);
-    tabs->AddViewTab(MakeView<DefPlayList>(), tr("Def Plays"), context, -1);
-    tabs->AddViewTab(MakeView<TendLstView>(), tr("Play Calling"), context, -1);
+    auto* game = dynamic_cast<CYardbookDoc*>(context.document);
+    if (!game) return tabs;
+    // Each page is made for its club: its name as the log gives it, or "Team 1"/"Team 2".
+    std::string label = game->ClubLabel(club);
+    PlayCallModel::Club fixed = [label] { return label; };
+    GameLog& log = *game;
+    tabs->AddViewTab(MakeView<OPlyrStatsView>(std::cref(log), label), tr("O Players"), context, -1);
+    tabs->AddViewTab(MakeView<DPlayerList>(std::cref(log), label), tr("D Players"), context, -1);
+    tabs->AddViewTab(MakeView<SpecialTeamsView>(std::cref(log), label), tr("Special"), context, -1);
+    PlayModel& calls = *game;
+    tabs->AddViewTab(MakeView<RunPlayList>(std::ref(calls), fixed), tr("Run Plays"), context, -1);
+    tabs->AddViewTab(MakeView<PassPlayList>(std::ref(calls), fixed), tr("Pass Plays"), context, -1);
+    tabs->AddViewTab(MakeView<DefPlayList>(std::ref(calls), fixed), tr("Def Plays"), context, -1);
+    tabs->AddViewTab(MakeView<TendLstView>(std::ref(calls), fixed), tr("Play Calling"), context,
+                     -1);
     return tabs;
 }
 
@@ -40,8 +49,8 @@ bool CTabFrame::OnCreateClient(const CreateContext& context) {
     gameTabs = new TabWindow(this);
     setWidget(gameTabs);
     gameTabs->AddViewTab(MakeView<CLogView>(), tr("Log File Source"), context, -1);
-    team1Tabs = MakeTeamTabs(context);
-    team2Tabs = MakeTeamTabs(context);
+    team1Tabs = MakeTeamTabs(context, 0);
+    team2Tabs = MakeTeamTabs(context, 1);
     gameTabs->AddWindowTab(team1Tabs, QStringLiteral("Team 1"));
     gameTabs->AddWindowTab(team2Tabs, QStringLiteral("Team 2"));
     gameTabs->ActivateTab(0);

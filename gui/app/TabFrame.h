@@ -28,7 +28,7 @@ public:
     TabWindow* team2Tabs = nullptr;
 
 private:
-    TabWindow* MakeTeamTabs(const CreateContext& context);
+    TabWindow* MakeTeamTabs(const CreateContext& context, int club);
 };
 
 }  // namespace gridtally::gui

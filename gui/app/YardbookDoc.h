@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "core/game/GameLog.h"
-#include "gui/app/LogCntrItem.h"
 #include "gui/framework/Document.h"
 
 namespace gridtally::gui {
@@ -29,7 +28,6 @@ public:
 
 private:
     QString logText_;
-    std::vector<std::unique_ptr<LogCntrItem>> items_;  // embedded objects: a log has none
 };
 
 }  // namespace gridtally::gui

@@ -31,8 +31,14 @@ inline constexpr int kNextPane = 0xE150;
 inline constexpr int kPreviousPane = 0xE151;
 inline constexpr int kViewToolbar = 0xE800;
 inline constexpr int kViewStatusBar = 0xE801;
-inline constexpr int kNextTab = 0xF006;      // bound to no key or menu item
-inline constexpr int kPreviousTab = 0xF007;  // likewise
+inline constexpr int kNextTab = 0xF006;      // Ctrl+PgDn
+inline constexpr int kPreviousTab = 0xF007;  // Ctrl+PgUp
+// Commands of our own, past the ranges above.
+inline constexpr int kEditExportCsv = 0x8010;
+inline constexpr int kWindowCascade = 0x8020;
+inline constexpr int kWindowTile = 0x8021;
+inline constexpr int kWindowNext = 0x8022;
+inline constexpr int kWindowPrevious = 0x8023;
 }  // namespace command
 
 // Something that may handle commands: a view, a document, a frame, the application.

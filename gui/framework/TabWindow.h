@@ -51,10 +51,11 @@ private:
     std::function<void(int)> notify_;
 };
 
-// A factory for AddViewTab that makes a view of the class.
-template <typename ViewClass>
-TabWindow::ViewFactory MakeView() {
-    return [](QWidget* parent) -> View* { return new ViewClass(parent); };
+// A factory for AddViewTab that makes a view of the class from `arguments` and its
+// parent (pass references with std::ref).
+template <typename ViewClass, typename... Arguments>
+TabWindow::ViewFactory MakeView(Arguments... arguments) {
+    return [=](QWidget* parent) -> View* { return new ViewClass(arguments..., parent); };
 }
 
 // The label of the top tab window's tab that holds `widget`: the outermost TabWindow

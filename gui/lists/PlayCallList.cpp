@@ -5,69 +5,33 @@
 #include "core/playcalls/PlayRec.h"
 #include "gui/framework/Dialogs.h"
 #include "gui/framework/Document.h"
-#include "gui/lists/ListPage.h"
 #include "gui/playdb/PlayAdjustDlg.h"
 
 namespace gridtally::gui {
 
-PlayCallList::PlayCallList(PlayListKind list, QWidget* parent) : TeamListView(parent), list_(list) {
-    connect(this, &ListCtrl::columnClicked, this, &PlayCallList::SortByColumn);
+PlayCallList::PlayCallList(PlayModel& model, PlayListKind list, PlayCallModel::Club club,
+                           QWidget* parent)
+    : TeamListView(std::make_unique<PlayCallModel>(model, list, std::move(club)), parent) {
     if (list != PlayListKind::Defense) {
-        connect(this, &ListCtrl::rowDoubleClicked, this, &PlayCallList::AdjustPlayAt);
+        connect(this, &QTableView::doubleClicked, this,
+                [this](const QModelIndex& index) { AdjustPlayAt(visualRect(index).center()); });
     }
-}
-
-PlayCallList::~PlayCallList() = default;
-
-std::string PlayCallList::GetTitle() const { return PlayListTitle(list_, teamName()); }
-
-std::span<const ListColumn> PlayCallList::Columns() const { return PlayListColumns(list_); }
-
-void PlayCallList::FillRows(PlayModel& model) {
-    std::vector<std::unique_ptr<PlayRec>> collected;
-    model.CollectPlayCalls(PlayListPlayKind(list_), teamName(), collected);
-    DeleteAllItems();
-    records_ = std::move(collected);
-    for (std::size_t i = 0; i < records_.size(); ++i) {
-        AppendRow(*this, PlayListCells(list_, *records_[i]), i);
-    }
-}
-
-std::vector<std::vector<std::string>> PlayCallList::ShownRows() const {
-    std::vector<std::vector<std::string>> rows;
-    for (int row = 0; row < GetItemCount(); ++row) {
-        if (const PlayRec* record = RecordOfRow(row)) rows.push_back(PlayListCells(list_, *record));
-    }
-    return rows;
-}
-
-PlayRec* PlayCallList::RecordOfRow(int row) const {
-    std::size_t index = GetItemData(row);
-    return index < records_.size() ? records_[index].get() : nullptr;
-}
-
-void PlayCallList::SortByColumn(int column) {
-    SortItems([this, column](std::size_t a, std::size_t b) {
-        if (!records_[a] || !records_[b]) return 0;
-        return ComparePlayListRows(list_, column, *records_[a], *records_[b]);
-    });
 }
 
 void PlayCallList::AdjustPlayAt(const QPoint& point) {
-    int row = HitTest(point);
+    int row = indexAt(point).row();
     if (row < 0) return;
+    PlayListKind list = listKind();
     PlayAdjustDlg dialog(nullptr);
-    dialog.SetAnswer(InitialPlayAdjustment(list_));
+    dialog.SetAnswer(InitialPlayAdjustment(list));
     if (CurrentDialogRunner().Exec(dialog) != QDialog::Accepted) return;
     PlayRec* record = RecordOfRow(row);
-    PlayModel* model = playModel();
+    auto* model = dynamic_cast<PlayModel*>(document());
     if (!record || !model) return;
-    if (AdjustPlayCall(*model, list_, *record, dialog.answer()) == AdjustmentResult::Unchanged) {
+    if (AdjustPlayCall(*model, list, *record, dialog.answer()) == AdjustmentResult::Unchanged) {
         return;
     }
-    std::size_t index = GetItemData(row);
-    DeleteItem(row);
-    records_[index].reset();
+    calls().RemoveRow(row);
     if (!document()) return;
     // A Play DB is saved by its user; a game is never written back.
     if (model->modelKind == ModelKind::PlayDB) document()->SetModifiedFlag(true);

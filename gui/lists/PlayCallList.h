@@ -1,44 +1,55 @@
 #pragma once
 
-#include <memory>
-#include <vector>
+#include <QPoint>
 
-#include "core/lists/PlayListContent.h"
+#include "gui/lists/PlayCallModel.h"
 #include "gui/lists/TeamListView.h"
-
-namespace gridtally {
-struct PlayRec;
-}
 
 namespace gridtally::gui {
 
-// A club's play calls of one kind with their results; a header click sorts the rows.
-// Each row holds its own copy of its call's record, released with the row. In the run
-// and pass lists a double-click on a row opens the play adjustment.
+// A club's play calls of one kind with their results. In the run and pass lists a
+// double-click on a row opens the play adjustment.
 class PlayCallList : public TeamListView {
     Q_OBJECT
 
 public:
-    PlayCallList(PlayListKind list, QWidget* parent);
-    ~PlayCallList() override;
+    PlayCallList(PlayModel& model, PlayListKind list, PlayCallModel::Club club,
+                 QWidget* parent = nullptr);
 
-    PlayListKind listKind() const { return list_; }
-    std::string GetTitle() const override;
-    void SortByColumn(int column);
+    PlayCallModel& calls() const { return static_cast<PlayCallModel&>(pageModel()); }
+    PlayListKind listKind() const { return calls().listKind(); }
     // The adjustment of the row at `point` (viewport coordinates), as a double-click
     // there runs it.
     void AdjustPlayAt(const QPoint& point);
-    // The record of a row, or nullptr.
-    PlayRec* RecordOfRow(int row) const;
+    // The record of a shown row, or nullptr.
+    PlayRec* RecordOfRow(int row) const { return calls().Record(row); }
+};
 
-protected:
-    std::span<const ListColumn> Columns() const override;
-    std::vector<std::vector<std::string>> ShownRows() const override;
-    void FillRows(PlayModel& model) override;
+// "Run Plays": a club's run plays.
+class RunPlayList : public PlayCallList {
+    Q_OBJECT
 
-private:
-    PlayListKind list_;
-    std::vector<std::unique_ptr<PlayRec>> records_;
+public:
+    RunPlayList(PlayModel& model, PlayCallModel::Club club, QWidget* parent = nullptr)
+        : PlayCallList(model, PlayListKind::Run, std::move(club), parent) {}
+};
+
+// "Pass Plays": a club's pass plays.
+class PassPlayList : public PlayCallList {
+    Q_OBJECT
+
+public:
+    PassPlayList(PlayModel& model, PlayCallModel::Club club, QWidget* parent = nullptr)
+        : PlayCallList(model, PlayListKind::Pass, std::move(club), parent) {}
+};
+
+// "Def Plays": a club's defensive calls; a double-click does nothing.
+class DefPlayList : public PlayCallList {
+    Q_OBJECT
+
+public:
+    DefPlayList(PlayModel& model, PlayCallModel::Club club, QWidget* parent = nullptr)
+        : PlayCallList(model, PlayListKind::Defense, std::move(club), parent) {}
 };
 
 }  // namespace gridtally::gui

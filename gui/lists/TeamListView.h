@@ -1,51 +1,25 @@
 #pragma once
 
-#include <span>
+#include <memory>
 #include <string>
-#include <vector>
 
-#include "core/lists/ListColumn.h"
-#include "gui/framework/ListCtrl.h"
-#include "gui/framework/View.h"
-
-namespace gridtally {
-class PlayModel;
-}
+#include "gui/lists/PageModel.h"
+#include "gui/lists/PageTableView.h"
 
 namespace gridtally::gui {
 
-// A list of one club's data, in a game window (the club of the tab that holds it) or in
-// a Play DB window (the DB's current club). A Print update for this view prints the
-// list as one page; any other update fills it again.
-class TeamListView : public ListCtrl, public View {
+// A list of one club's data, in a game window (the club it was made for) or in a Play DB
+// window (the DB's current club, read again at every refill). A Print update for this
+// view prints the list as one page; any other update fills it again.
+class TeamListView : public PageTableView {
     Q_OBJECT
 
 public:
-    explicit TeamListView(QWidget* parent = nullptr);
+    explicit TeamListView(std::unique_ptr<PageModel> model, QWidget* parent = nullptr)
+        : PageTableView(std::move(model), parent) {}
 
-    void OnInitialUpdate() override;
-    void OnUpdate(View* sender, UpdateHint hint, PrintHint* printHint) override;
-    void OnPrint(DeviceContext& dc, PrintInfo& info) override;
-
-    const std::string& teamName() const { return teamName_; }
     // The printed title, made with the club's name.
-    virtual std::string GetTitle() const { return teamName_ + " - unknown"; }
-
-protected:
-    virtual std::span<const ListColumn> Columns() const = 0;
-    // The cells of the rows in the order shown, computed from the rows' records.
-    virtual std::vector<std::vector<std::string>> ShownRows() const = 0;
-    // Fills the rows from the document; the columns are in and the club is known.
-    virtual void FillRows(PlayModel& model) = 0;
-
-    void Refill();
-    void InsertColumns();
-    void ResolveTeamName();
-    PlayModel* playModel() const;
-
-private:
-    bool columnsInserted_ = false;
-    std::string teamName_;
+    std::string GetTitle() const { return pageModel().Title(); }
 };
 
 }  // namespace gridtally::gui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gui/lists/TeamListView.h"
+#include "gui/lists/TendencyModel.h"
 
 namespace gridtally::gui {
 
@@ -10,13 +11,8 @@ class TendLstView : public TeamListView {
     Q_OBJECT
 
 public:
-    explicit TendLstView(QWidget* parent = nullptr) : TeamListView(parent) {}
-    std::string GetTitle() const override;
-
-protected:
-    std::span<const ListColumn> Columns() const override;
-    void FillRows(PlayModel& model) override;
-    std::vector<std::vector<std::string>> ShownRows() const override;
+    TendLstView(PlayModel& model, TendencyModel::Club club, QWidget* parent = nullptr)
+        : TeamListView(std::make_unique<TendencyModel>(model, std::move(club)), parent) {}
 };
 
 }  // namespace gridtally::gui

@@ -1,8 +1,8 @@
 #include "gui/playdb/PlayDBTabWin.h"
 
-#include "gui/lists/DefPlayList.h"
-#include "gui/lists/PassPlayList.h"
-#include "gui/lists/RunPlayList.h"
+#include <functional>
+
+#include "gui/lists/PlayCallList.h"
 #include "gui/lists/TendLstView.h"
 #include "gui/playdb/PDBView.h"
 #include "gui/playdb/PlayDBDoc.h"
@@ -29,10 +29,17 @@ bool PlayDBTabWin::OnCreateClient(const CreateContext& context) {
     setWidget(tabs);
     form =
         dynamic_cast<PDBView*>(tabs->AddViewTab(MakeView<PDBView>(), tr("Play DB"), context, -1));
-    tabs->AddViewTab(MakeView<RunPlayList>(), tr("Run Plays"), context, -1);
-    tabs->AddViewTab(MakeView<PassPlayList>(), tr("Pass Plays"), context, -1);
-    tabs->AddViewTab(MakeView<DefPlayList>(), tr("Def Plays"), context, -1);
-    tabs->AddViewTab(MakeView<TendLstView>(), tr("Tendencies"), context, -1);
+    auto* db = dynamic_cast<PlayDBDoc*>(context.document);
+    if (!db) return false;
+    // The pages show the DB's current club, whichever it is at their refill.
+    PlayCallModel::Club current = [db] { return db->currentTeam; };
+    PlayModel& calls = *db;
+    tabs->AddViewTab(MakeView<RunPlayList>(std::ref(calls), current), tr("Run Plays"), context, -1);
+    tabs->AddViewTab(MakeView<PassPlayList>(std::ref(calls), current), tr("Pass Plays"), context,
+                     -1);
+    tabs->AddViewTab(MakeView<DefPlayList>(std::ref(calls), current), tr("Def Plays"), context, -1);
+    tabs->AddViewTab(MakeView<TendLstView>(std::ref(calls), current), tr("Tendencies"), context,
+                     -1);
     tabs->ActivateTab(0);
     return form != nullptr;
 }

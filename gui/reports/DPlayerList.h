@@ -1,36 +1,27 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
-#include "gui/framework/ListCtrl.h"
-#include "gui/framework/View.h"
+#include "gui/lists/PageTableView.h"
 
 namespace gridtally {
-struct PlayerRec;
+class GameLog;
 }
 
 namespace gridtally::gui {
 
 // "D Players": a club's defensive players, one row each, sorted by a header click.
-// Filled once, when the game has been read; the rows point at the roster's records.
-class DPlayerList : public ListCtrl, public View {
+// Filled once, when the game has been read; a later change of the document leaves it.
+class DPlayerList : public PageTableView {
     Q_OBJECT
 
 public:
-    explicit DPlayerList(QWidget* parent = nullptr);
+    DPlayerList(const GameLog& game, const std::string& club, QWidget* parent = nullptr);
 
-    void OnInitialUpdate() override;
     void OnUpdate(View* sender, UpdateHint hint, PrintHint* printHint) override;
-    void OnPrint(DeviceContext& dc, PrintInfo& info) override;
-
-    const std::string& teamName() const { return teamName_; }
-    void SortByColumn(int column);
 
 private:
-    std::string teamName_;
-    bool teamNameSet_ = false;
-    std::vector<const PlayerRec*> rows_;
+    bool filled_ = false;
 };
 
 }  // namespace gridtally::gui

@@ -12,4 +12,8 @@ void OPlyrStatsView::BuildReport(const GameLog& game, std::string_view team,
 
 std::string OPlyrStatsView::Title(std::string_view team) const { return OffenseReportTitle(team); }
 
+CsvTable OPlyrStatsView::BuildTable(const GameLog& game, std::string_view team) const {
+    return OffenseReportTable(game.roster, team);
+}
+
 }  // namespace gridtally::gui

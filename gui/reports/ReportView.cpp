@@ -1,18 +1,44 @@
 #include "gui/reports/ReportView.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QMenu>
+
 #include "core/game/GameLog.h"
-#include "gui/framework/Document.h"
+#include "core/text/Latin1.h"
 #include "gui/framework/PagePainter.h"
-#include "gui/framework/TabWindow.h"
+#include "gui/lists/CsvExport.h"
 
 namespace gridtally::gui {
 
-ReportView::ReportView(QWidget* parent) : ScrollView(parent) {}
+ReportView::ReportView(const GameLog& game, std::string club, QWidget* parent)
+    : ScrollView(parent), game_(game), club_(std::move(club)) {
+    OnCommand(command::kEditCopy, [this] { QApplication::clipboard()->setText(CopiedText()); });
+    OnCommand(command::kEditExportCsv, [this] { ExportCsv(); });
+}
 
 void ReportView::OnInitialUpdate() {
     ScrollView::OnInitialUpdate();
-    // A fixed height, whatever the report's length: one page of lines is short.
-    SetScrollSizes(MapMode::Text, QSize(0, 1000), QSize(0, 100), QSize(0, 10));
+    FitScrollSize();
+}
+
+void ReportView::FitScrollSize() {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPointSize(10);
+    font.setBold(true);  // the wider of the two
+    QFontMetrics metrics(font, viewport());
+    int widest = 0;
+    ReportLines lines = Lines();
+    for (const std::string& line : lines) {
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromLatin1(ShownLine(line))));
+    }
+    int lineHeight = metrics.height() + metrics.leading();
+    int height = FirstLineY(lineHeight) + lineHeight * (static_cast<int>(lines.size()) + 1);
+    SetScrollSizes(MapMode::Text, QSize(widest + lineHeight, height), QSize(100, lineHeight * 10),
+                   QSize(metrics.averageCharWidth(), lineHeight));
 }
 
 void ReportView::OnUpdate(View* /*sender*/, UpdateHint hint, PrintHint* printHint) {
@@ -20,22 +46,31 @@ void ReportView::OnUpdate(View* /*sender*/, UpdateHint hint, PrintHint* printHin
     HandlePrintUpdate(hint, printHint);
 }
 
-const std::string& ReportView::teamName() {
-    if (!teamNameSet_) {
-        if (std::optional<std::string> club = TopTabClubOf(this)) {
-            teamName_ = *club;
-            teamNameSet_ = true;
-        }
-    }
-    return teamName_;
+ReportLines ReportView::Lines() const {
+    ReportLines lines;
+    BuildReport(game_, game_.ClubName(club_), lines);
+    return lines;
 }
 
-ReportLines ReportView::Lines() {
-    ReportLines lines;
-    if (auto* game = dynamic_cast<const GameLog*>(document())) {
-        BuildReport(*game, teamName(), lines);
-    }
-    return lines;
+QString ReportView::CopiedText() const {
+    std::string text = Title(club_) + "\n\n";
+    for (const std::string& line : Lines()) text += ShownLine(line) + "\n";
+    return QString::fromStdString(Latin1ToUtf8(text));
+}
+
+CsvTable ReportView::Table() const { return BuildTable(game_, game_.ClubName(club_)); }
+
+bool ReportView::ExportCsv() {
+    return gui::ExportCsv(window(), QString::fromLatin1(Title(club_)) + QStringLiteral(".csv"),
+                          Table());
+}
+
+void ReportView::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.addAction(QObject::tr("&Copy"),
+                   [this] { QApplication::clipboard()->setText(CopiedText()); });
+    menu.addAction(QObject::tr("&Export CSV..."), [this] { ExportCsv(); });
+    menu.exec(event->globalPos());
 }
 
 void ReportView::OnDraw(DeviceContext& dc) {
@@ -55,7 +90,7 @@ void ReportView::OnDraw(DeviceContext& dc) {
 
 void ReportView::OnPrint(DeviceContext& dc, PrintInfo& info) {
     PrintoutPage page;
-    page.title = Title(teamName());
+    page.title = Title(club_);
     page.isReport = true;
     page.report = Lines();
     PrintPage(dc, info, page);

@@ -4,6 +4,8 @@
 #include <string_view>
 
 #include "core/reports/ReportLines.h"
+#include "core/text/Csv.h"
+#include "gui/framework/CommandRouting.h"
 #include "gui/framework/ScrollView.h"
 
 namespace gridtally {
@@ -14,31 +16,41 @@ namespace gridtally::gui {
 
 // A club's report of one game, drawn line by line in two monospaced fonts on screen
 // and as one page of the printout. The lines are built from the document on every paint
-// and every print; a "[B]" line is drawn bold with the marker shown as blanks.
-class ReportView : public ScrollView {
+// and every print; a "[B]" line is drawn bold with the marker shown as blanks. Copy puts
+// the report's text on the clipboard; Export CSV... writes its sections as one table.
+class ReportView : public ScrollView, public CommandTarget {
 public:
-    explicit ReportView(QWidget* parent = nullptr);
+    ReportView(const GameLog& game, std::string club, QWidget* parent = nullptr);
 
     void OnInitialUpdate() override;
     void OnUpdate(View* sender, UpdateHint hint, PrintHint* printHint) override;
     void OnDraw(DeviceContext& dc) override;
     void OnPrint(DeviceContext& dc, PrintInfo& info) override;
 
-    // The club, as the label of the tab holding this view names it; set on first need.
-    const std::string& teamName();
+    const std::string& teamName() const { return club_; }
     // The report as it is drawn now, built afresh from the document.
-    ReportLines Lines();
+    ReportLines Lines() const;
+    // The report's text as Copy puts it on the clipboard: the title, then the lines.
+    QString CopiedText() const;
+    // The report's sections as one table, as Export CSV... writes it.
+    CsvTable Table() const;
+    bool ExportCsv();
 
 protected:
     virtual void BuildReport(const GameLog& game, std::string_view team,
                              ReportLines& lines) const = 0;
     virtual std::string Title(std::string_view team) const = 0;
+    virtual CsvTable BuildTable(const GameLog& game, std::string_view team) const = 0;
     // Where the first line stands on screen, given the line height.
     virtual int FirstLineY(int lineHeight) const = 0;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    std::string teamName_;
-    bool teamNameSet_ = false;
+    // The scrollable size: every line, whole.
+    void FitScrollSize();
+
+    const GameLog& game_;
+    std::string club_;
 };
 
 }  // namespace gridtally::gui

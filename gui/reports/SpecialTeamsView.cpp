@@ -14,4 +14,8 @@ std::string SpecialTeamsView::Title(std::string_view team) const {
     return SpecialTeamsReportTitle(team);
 }
 
+CsvTable SpecialTeamsView::BuildTable(const GameLog& game, std::string_view team) const {
+    return SpecialTeamsReportTable(game.roster, team);
+}
+
 }  // namespace gridtally::gui

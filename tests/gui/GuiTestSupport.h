@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractItemView>
 #include <QDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -9,21 +10,36 @@
 #include <vector>
 
 #include "gui/framework/Dialogs.h"
-#include "gui/framework/ListCtrl.h"
 
 namespace gridtally::gui::testing {
 
-// A list's cell texts, row by row, as the Latin-1 bytes the core's pages hold.
-inline std::vector<std::vector<std::string>> Rows(const ListCtrl& list) {
+// A table's cell texts, row by row, as the Latin-1 bytes the core's pages hold.
+inline std::vector<std::vector<std::string>> Rows(const QAbstractItemView& view) {
+    const QAbstractItemModel& model = *view.model();
     std::vector<std::vector<std::string>> rows;
-    for (int row = 0; row < list.GetItemCount(); ++row) {
+    for (int row = 0; row < model.rowCount(); ++row) {
         std::vector<std::string> cells;
-        for (int column = 0; column < list.columnCount(); ++column) {
-            cells.push_back(list.GetItemText(row, column).toLatin1().toStdString());
+        for (int column = 0; column < model.columnCount(); ++column) {
+            cells.push_back(model.index(row, column).data().toString().toLatin1().toStdString());
         }
         rows.push_back(cells);
     }
     return rows;
+}
+
+// A table's headers, as Latin-1 bytes.
+inline std::vector<std::string> Headers(const QAbstractItemView& view) {
+    std::vector<std::string> headers;
+    for (int column = 0; column < view.model()->columnCount(); ++column) {
+        headers.push_back(
+            view.model()->headerData(column, Qt::Horizontal).toString().toLatin1().toStdString());
+    }
+    return headers;
+}
+
+// The text of one cell.
+inline QString CellText(const QAbstractItemView& view, int row, int column) {
+    return view.model()->index(row, column).data().toString();
 }
 
 // Stands in for the user before a print preview: renders the pages the dialog shows and

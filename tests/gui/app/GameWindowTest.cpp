@@ -20,9 +20,8 @@
 #include "gui/framework/Dialogs.h"
 #include "gui/framework/DocTemplate.h"
 #include "gui/framework/Printing.h"
-#include "gui/lists/DefPlayList.h"
-#include "gui/lists/PassPlayList.h"
-#include "gui/lists/RunPlayList.h"
+#include "gui/lists/PageTableView.h"
+#include "gui/lists/PlayCallList.h"
 #include "gui/lists/TendLstView.h"
 #include "gui/playdb/PlayAdjustDlg.h"
 #include "gui/reports/DPlayerList.h"
@@ -31,6 +30,8 @@
 
 using namespace gridtally;
 using namespace gridtally::gui;
+using gridtally::gui::testing::CellText;
+using gridtally::gui::testing::Headers;
 using gridtally::gui::testing::PdfInfo;
 using gridtally::gui::testing::PdfText;
 using gridtally::gui::testing::PreviewAnswer;
@@ -75,21 +76,13 @@ struct Game {
     CTabFrame* window = nullptr;
 };
 
-std::vector<std::string> Headers(const ListCtrl& list) {
-    std::vector<std::string> headers;
-    for (int column = 0; column < list.columnCount(); ++column) {
-        headers.push_back(list.headerItem()->text(column).toLatin1().toStdString());
-    }
-    return headers;
-}
-
-QPoint RowPoint(const ListCtrl& list, int row) {
+QPoint RowPoint(const QTableView& list, int row) {
     return list.visualRect(list.model()->index(row, 0)).center();  // on the play's name
 }
 
-int RowOf(const ListCtrl& list, const QString& play) {
-    for (int row = 0; row < list.GetItemCount(); ++row) {
-        if (list.GetItemText(row, 0) == play) return row;
+int RowOf(const QTableView& list, const QString& play) {
+    for (int row = 0; row < list.model()->rowCount(); ++row) {
+        if (CellText(list, row, 0) == play) return row;
     }
     return -1;
 }
@@ -133,7 +126,7 @@ private slots:
             QVERIFY(game.ClubView<OPlyrStatsView>(club, 0)->Lines() == pages[0].report);
             QVERIFY(game.ClubView<SpecialTeamsView>(club, 2)->Lines() == pages[2].report);
             for (int tab : {1, 3, 4, 5, 6}) {
-                auto* list = game.ClubView<ListCtrl>(club, tab);
+                auto* list = game.ClubView<PageTableView>(club, tab);
                 QVERIFY2(Headers(*list) == pages[tab].headers, qPrintable(QString::number(tab)));
                 QVERIFY2(Rows(*list) == pages[tab].rows, qPrintable(QString::number(tab)));
             }
@@ -144,27 +137,27 @@ private slots:
         Game game;
         for (int tab : {3, 4, 5}) {
             auto* list = game.ClubView<PlayCallList>(0, tab);
-            for (int column = 0; column < list->columnCount(); ++column) {
+            for (int column = 0; column < list->model()->columnCount(); ++column) {
                 std::vector<const PlayRec*> expected;
-                for (int row = 0; row < list->GetItemCount(); ++row) {
+                for (int row = 0; row < list->RowCount(); ++row) {
                     expected.push_back(list->RecordOfRow(row));
                 }
                 SortPlayListRows(list->listKind(), column, expected);
-                emit list->header()->sectionClicked(column);
+                emit list->horizontalHeader()->sectionClicked(column);
                 std::vector<std::vector<std::string>> once = Rows(*list);
-                for (int row = 0; row < list->GetItemCount(); ++row) {
+                for (int row = 0; row < list->RowCount(); ++row) {
                     QCOMPARE(list->RecordOfRow(row), expected[static_cast<std::size_t>(row)]);
                 }
-                emit list->header()->sectionClicked(column);
+                emit list->horizontalHeader()->sectionClicked(column);
                 QVERIFY(Rows(*list) == once);
             }
         }
         auto* defenders = game.ClubView<DPlayerList>(0, 1);
-        emit defenders->header()->sectionClicked(6);  // "Int Yds": the largest first
-        QCOMPARE(defenders->GetItemText(0, 0), QStringLiteral("Finn Marlow"));
+        emit defenders->horizontalHeader()->sectionClicked(6);  // "Int Yds": the largest first
+        QCOMPARE(CellText(*defenders, 0, 0), QStringLiteral("Finn Marlow"));
         auto* tendencies = game.ClubView<TendLstView>(0, 6);
         std::vector<std::vector<std::string>> before = Rows(*tendencies);
-        emit tendencies->header()->sectionClicked(1);
+        emit tendencies->horizontalHeader()->sectionClicked(1);
         QVERIFY(Rows(*tendencies) == before);  // the play calling never sorts
     }
 
@@ -173,9 +166,9 @@ private slots:
         auto* runs = game.ClubView<PlayCallList>(0, 3);
         auto* passes = game.ClubView<PlayCallList>(0, 4);
         auto* otherClubRuns = game.ClubView<PlayCallList>(1, 3);
-        int passRows = passes->GetItemCount();
-        int runRows = runs->GetItemCount();
-        int otherRows = otherClubRuns->GetItemCount();
+        int passRows = passes->RowCount();
+        int runRows = runs->RowCount();
+        int otherRows = otherClubRuns->RowCount();
 
         AdjustAnswer answer;
         ScopedDialogRunner scope(answer);
@@ -184,14 +177,14 @@ private slots:
         runs->AdjustPlayAt(RowPoint(*runs, 0));
         passes->AdjustPlayAt(RowPoint(*passes, 0));
         QCOMPARE(answer.shown, 2);
-        QCOMPARE(runs->GetItemCount(), runRows);
-        QCOMPARE(passes->GetItemCount(), passRows);
+        QCOMPARE(runs->RowCount(), runRows);
+        QCOMPARE(passes->RowCount(), passRows);
 
         // A cancelled dialog changes nothing, whatever was clicked in it.
         answer.click = [](PlayAdjustDlg& dialog) { dialog.deleteBox()->click(); };
         answer.result = QDialog::Rejected;
         runs->AdjustPlayAt(RowPoint(*runs, 0));
-        QCOMPARE(runs->GetItemCount(), runRows);
+        QCOMPARE(runs->RowCount(), runRows);
         answer.result = QDialog::Accepted;
 
         // "Pass Play" on a run: the row leaves, the pass list refills with it.
@@ -199,11 +192,11 @@ private slots:
         QVERIFY(counter >= 0);
         answer.click = [](PlayAdjustDlg& dialog) { dialog.passButton()->click(); };
         runs->AdjustPlayAt(RowPoint(*runs, counter));
-        QCOMPARE(runs->GetItemCount(), runRows - 1);
+        QCOMPARE(runs->RowCount(), runRows - 1);
         QCOMPARE(RowOf(*runs, "Counter"), -1);
-        QCOMPARE(passes->GetItemCount(), passRows + 1);
+        QCOMPARE(passes->RowCount(), passRows + 1);
         QVERIFY(RowOf(*passes, "Counter") >= 0);
-        QCOMPARE(otherClubRuns->GetItemCount(), otherRows);
+        QCOMPARE(otherClubRuns->RowCount(), otherRows);
 
         // "Delete Play From List" removes it, whatever kind is ticked.
         answer.click = [](PlayAdjustDlg& dialog) {
@@ -219,7 +212,7 @@ private slots:
 
         // Beside the rows nothing opens; the defensive list never adjusts.
         int shown = answer.shown;
-        QRect last = runs->visualRect(runs->model()->index(runs->GetItemCount() - 1, 0));
+        QRect last = runs->visualRect(runs->model()->index(runs->RowCount() - 1, 0));
         runs->AdjustPlayAt(QPoint(5, last.bottom() + 10));
         auto* defense = game.ClubView<PlayCallList>(0, 5);
         QTest::mouseDClick(defense->viewport(), Qt::LeftButton, {}, RowPoint(*defense, 0));

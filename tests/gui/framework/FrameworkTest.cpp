@@ -20,7 +20,6 @@
 #include "gui/framework/DeviceContext.h"
 #include "gui/framework/Dialogs.h"
 #include "gui/framework/Document.h"
-#include "gui/framework/ListCtrl.h"
 #include "gui/framework/MainFrame.h"
 #include "gui/framework/PagePainter.h"
 #include "gui/framework/PdfPrinter.h"
@@ -258,50 +257,6 @@ private slots:
         QVERIFY(text.contains("page 3 of 3"));
         QVERIFY(text.contains("big.log"));
         QVERIFY(text.contains("Play 1"));
-    }
-
-    void listRowsCarryDataAndSortByTheCallersComparison() {
-        ListCtrl list;
-        QCOMPARE(list.InsertColumn(0, "Play", 150), 0);
-        QCOMPARE(list.InsertColumn(1, "Calls", 50), 1);
-        int values[] = {3, 9, 3, 1};
-        const char* names[] = {"b", "a", "c", "d"};
-        for (int i = 0; i < 4; ++i) {
-            int row = list.InsertItem(list.GetItemCount(), names[i]);
-            list.SetItemData(row, static_cast<std::size_t>(i));
-            list.SetItemText(row, 1, QString::number(values[i]));
-        }
-        QCOMPARE(list.GetItemCount(), 4);
-        QVERIFY(!list.SetItemText(0, 5, "x"));
-
-        auto descending = [&values](std::size_t a, std::size_t b) { return values[b] - values[a]; };
-        list.SortItems(descending);
-        QStringList order;
-        for (int row = 0; row < list.GetItemCount(); ++row) order << list.GetItemText(row, 0);
-        QCOMPARE(order, QStringList({"a", "b", "c", "d"}));  // equal 3s keep their order
-        list.SortItems(descending);                          // a second click sorts the same way
-        QCOMPARE(list.GetItemText(0, 0), QStringLiteral("a"));
-        QCOMPARE(list.GetItemData(0), std::size_t(1));
-        QCOMPARE(list.GetItemData(7), ListCtrl::kNoRecord);
-
-        QSignalSpy clicks(&list, &ListCtrl::columnClicked);
-        list.resize(300, 200);
-        list.show();
-        QTest::mouseClick(list.header()->viewport(), Qt::LeftButton, {},
-                          QPoint(list.header()->sectionPosition(1) + 5, 5));
-        QCOMPARE(clicks.count(), 1);
-        QCOMPARE(clicks[0][0].toInt(), 1);
-
-        QRect first = list.visualItemRect(list.topLevelItem(0));
-        QCOMPARE(list.HitTest(QPoint(10, first.center().y())), 0);
-        QCOMPARE(list.HitTest(QPoint(list.header()->sectionPosition(1) + 5, first.center().y())),
-                 -1);
-        QCOMPARE(list.HitTest(QPoint(10, 190)), -1);
-
-        QVERIFY(list.DeleteItem(0));
-        QVERIFY(!list.DeleteItem(10));
-        list.DeleteAllItems();
-        QCOMPARE(list.GetItemCount(), 0);
     }
 
     void filtersConvertToQtsForm() {

@@ -25,6 +25,7 @@
 #include "gui/framework/MainFrame.h"
 #include "gui/framework/PagePainter.h"
 #include "gui/framework/Printing.h"
+#include "gui/lists/PageTableView.h"
 #include "gui/lists/PlayCallList.h"
 #include "gui/lists/TendLstView.h"
 #include "gui/playdb/PDBView.h"
@@ -155,7 +156,7 @@ private slots:
         QCOMPARE(dbWindow.db().title(), QStringLiteral("Untitled"));
         QVERIFY(dbWindow.Listed().isEmpty());
         QCOMPARE(dbWindow.form->saveButton()->text(), PDBView::kSaveCaption);
-        for (int tab : {1, 2, 3}) QCOMPARE(dbWindow.list(tab)->GetItemCount(), 0);
+        for (int tab : {1, 2, 3}) QCOMPARE(dbWindow.list(tab)->RowCount(), 0);
         dbWindow.form->DeleteSelectedTeams();  // nothing selected: nothing changes
         QCOMPARE(dbWindow.form->saveButton()->text(), PDBView::kSaveCaption);
         QVERIFY(!dbWindow.db().IsModified());
@@ -185,11 +186,11 @@ private slots:
         QCOMPARE(dbWindow.form->currentTeamBox()->text(), QStringLiteral("Hillcrest"));
         std::vector<PrintoutPage> pages = BuildPlayCallPages(dbWindow.db(), "Hillcrest");
         for (int tab = 1; tab <= 4; ++tab) {
-            auto* list = dynamic_cast<ListCtrl*>(dbWindow.window->tabs->widget(tab));
+            auto* list = dynamic_cast<PageTableView*>(dbWindow.window->tabs->widget(tab));
             QVERIFY2(Rows(*list) == pages[static_cast<std::size_t>(tab - 1)].rows,
                      qPrintable(QString::number(tab)));
         }
-        QVERIFY(dbWindow.list(1)->GetItemCount() > 0);
+        QVERIFY(dbWindow.list(1)->RowCount() > 0);
 
         // Deleting the chosen club empties its pages; the current club stays.
         dbWindow.form->teamList()
@@ -199,7 +200,7 @@ private slots:
         dbWindow.form->DeleteSelectedTeams();
         QVERIFY(!dbWindow.Listed().contains("Hillcrest"));
         QCOMPARE(dbWindow.db().currentTeam, std::string("Hillcrest"));
-        QCOMPARE(dbWindow.list(1)->GetItemCount(), 0);
+        QCOMPARE(dbWindow.list(1)->RowCount(), 0);
         QVERIFY(!dbWindow.db().HasTeam("Hillcrest"));
     }
 
@@ -220,9 +221,9 @@ private slots:
         dbWindow.Choose("Hillcrest");
         PlayCallList* runs = dbWindow.list(1);
         dbWindow.window->tabs->ActivateTab(1);
-        int before = runs->GetItemCount();
+        int before = runs->RowCount();
         runs->AdjustPlayAt(runs->visualRect(runs->model()->index(0, 0)).center());
-        QCOMPARE(runs->GetItemCount(), before - 1);
+        QCOMPARE(runs->RowCount(), before - 1);
         QVERIFY(dbWindow.db().IsModified());
         QCOMPARE(dbWindow.form->saveButton()->text(), PDBView::kUnsavedCaption);
     }
@@ -351,7 +352,7 @@ private slots:
         QCOMPARE(QString::fromStdString(dbWindow.db().currentTeam), first);
         QCOMPARE(dbWindow.form->findChild<QLineEdit*>()->text(), first);
         QVERIFY(dbWindow.form->teamList()->selectedItems().isEmpty());  // nothing to delete
-        QVERIFY(dbWindow.list(1)->GetItemCount() > 0);
+        QVERIFY(dbWindow.list(1)->RowCount() > 0);
 
         dbWindow.main.router().Execute(command::kFilePrintPreview);
         QCOMPARE(preview.pages, 4);

@@ -1,0 +1,60 @@
+#include "gui/lists/PageModel.h"
+
+namespace gridtally::gui {
+
+int PageModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(cells_.size());
+}
+
+int PageModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(Columns().size());
+}
+
+QVariant PageModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || role != Qt::DisplayRole) return {};
+    const auto& row = cells_[static_cast<std::size_t>(index.row())];
+    auto column = static_cast<std::size_t>(index.column());
+    return column < row.size() ? QString::fromLatin1(row[column]) : QString();
+}
+
+QVariant PageModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 ||
+        section >= static_cast<int>(Columns().size())) {
+        return {};
+    }
+    if (role == Qt::DisplayRole) {
+        std::string_view header = Columns()[static_cast<std::size_t>(section)].header;
+        return QString::fromLatin1(header.data(), static_cast<qsizetype>(header.size()));
+    }
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    return {};
+}
+
+void PageModel::sort(int column, Qt::SortOrder /*order*/) {
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    bool sorted = SortRows(column);
+    if (sorted) ComputeCells();
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+std::optional<Qt::SortOrder> PageModel::SortDirection(int column) const {
+    if (column < 0 || column >= columnCount()) return std::nullopt;
+    return IsTextColumn(column) ? Qt::AscendingOrder : Qt::DescendingOrder;
+}
+
+void PageModel::Refill() {
+    beginResetModel();
+    CollectRows();
+    ComputeCells();
+    endResetModel();
+}
+
+PrintoutPage PageModel::Page() const { return ListPrintoutPage(Title(), Columns(), cells_); }
+
+void PageModel::ComputeCells() {
+    cells_.clear();
+    cells_.reserve(RowCount());
+    for (std::size_t row = 0; row < RowCount(); ++row) cells_.push_back(CellsOfRow(row));
+}
+
+}  // namespace gridtally::gui
