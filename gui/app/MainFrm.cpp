@@ -77,6 +77,7 @@ QList<QMenu*> CMainFrame::BuildMenus(int resourceId) {
           {"&New DB...\tCtrl+N", CYardbookApp::kNewPlayDB, "Make a new, empty Play DB"},
           {"&Save\tCtrl+S", command::kFileSave, "Save the Play DB"},
           {"Save &As...", command::kFileSaveAs, "Save the Play DB under a new name"},
+          {"&Close\tCtrl+W", command::kFileClose, "Close the active window"},
           {"", 0, ""},
           {"&Print...\tCtrl+P", printItem, "Print the whole game or the club's Play DB pages"},
           {"Print Pre&view", command::kFilePrintPreview, "Show the pages as they will print"},
@@ -90,11 +91,18 @@ QList<QMenu*> CMainFrame::BuildMenus(int resourceId) {
           {"", 0, ""},
           {"Cu&t\tCtrl+X", command::kEditCut, "Cut the selection to the clipboard"},
           {"&Copy\tCtrl+C", command::kEditCopy, "Copy the selection to the clipboard"},
+          {"&Export CSV...", command::kEditExportCsv,
+           "Write the page as a CSV file that spreadsheets open"},
           {"&Paste\tCtrl+V", command::kEditPaste, "Insert the clipboard"},
           {"&Search\tCtrl+F", command::kEditFind, "Find text in the log"}}},
         {"&View",
          {{"&Toolbar", command::kViewToolbar, "Show or hide the toolbar"},
           {"&Status Bar", command::kViewStatusBar, "Show or hide the status bar"}}},
+        {"&Window",
+         {{"&Cascade", command::kWindowCascade, "Arrange the windows so they overlap"},
+          {"&Tile", command::kWindowTile, "Arrange the windows side by side"},
+          {"Ne&xt\tCtrl+Tab", command::kWindowNext, "Go to the next window"},
+          {"Pre&vious\tCtrl+Shift+Tab", command::kWindowPrevious, "Go to the previous window"}}},
         {"&Help",
          {{"&About yardbook...", command::kAppAbout, "The program, its version, its terms"}}},
     };
@@ -115,6 +123,11 @@ QList<QMenu*> CMainFrame::BuildMenus(int resourceId) {
             if (item.id == command::kFileMruFirst) action->setObjectName("recentFiles");
         }
         if (std::string_view(title) == "&File") fileMenus_ << menu;
+        if (std::string_view(title) == "&Window") {
+            menu->setObjectName(QStringLiteral("windowMenu"));
+            menu->addSeparator();
+            connect(menu, &QMenu::aboutToShow, this, [this, menu] { FillWindowMenu(*menu); });
+        }
         menus << menu;
     }
     return menus;
@@ -161,6 +174,9 @@ void CMainFrame::AddAccelerators() {
         {QKeySequence(Qt::CTRL | Qt::Key_Insert), command::kEditCopy},
         {QKeySequence(Qt::SHIFT | Qt::Key_Insert), command::kEditPaste},
         {QKeySequence(Qt::Key_F6), command::kNextPane},
+        {QKeySequence(Qt::CTRL | Qt::Key_W), command::kFileClose},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), command::kNextTab},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), command::kPreviousTab},
         {QKeySequence(Qt::SHIFT | Qt::Key_F6), command::kPreviousPane},
     };
     for (const auto& [sequence, id] : keys) AddAccelerator(sequence, id);
@@ -233,6 +249,30 @@ void CMainFrame::LoadFrame() {
     OnCommand(
         command::kFileMruFirst, [] {}, [] { return false; });
     FillRecentFiles();
+}
+
+void CMainFrame::FillWindowMenu(QMenu& menu) {
+    // The open documents follow the last separator, the active one checked.
+    QList<QAction*> actions = menu.actions();
+    for (QAction* action : actions) {
+        if (action->objectName() == QLatin1String("openWindow")) {
+            menu.removeAction(action);
+            action->deleteLater();
+        }
+    }
+    QList<QMdiSubWindow*> windows = mdiArea()->subWindowList();
+    for (int i = 0; i < windows.size(); ++i) {
+        auto* child = dynamic_cast<ChildFrame*>(windows[i]);
+        QString title = child && child->document() ? child->document()->title() : QString();
+        auto* entry = menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(title));
+        entry->setObjectName(QStringLiteral("openWindow"));
+        entry->setCheckable(true);
+        entry->setChecked(windows[i] == mdiArea()->activeSubWindow());
+        QMdiSubWindow* window = windows[i];
+        connect(entry, &QAction::triggered, this, [this, window] {
+            if (mdiArea()->subWindowList().contains(window)) mdiArea()->setActiveSubWindow(window);
+        });
+    }
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

@@ -36,6 +36,8 @@ private:
     void BuildStatusBar();
     void AddAccelerators();
     void FillRecentFiles();
+    // The Window menu's entries of the open documents.
+    void FillWindowMenu(QMenu& menu);
     void UpdateFrameTitle() override;
     QString Title() const;
 

@@ -63,13 +63,17 @@ bool CYardbookApp::InitInstance(const QStringList& files) {
     playDBDocTemplate = &mainFrame_->AddDocTemplate(MakePlayDBDocTemplate());
     mainFrame_->SetApplicationTarget(this);
     mainFrame_->LoadFrame();
-    // Where the user left the window; on a first start, the top-left of the screen.
-    if (!mainFrame_->restoreGeometry(ProgramSettings()->value(kGeometryKey).toByteArray())) {
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            mainFrame_->move(screen->availableGeometry().topLeft());
-        }
+    // Where the user left the window; on a first start, the top-left of the screen. Never
+    // larger than the screen, whatever its scale.
+    bool restored =
+        mainFrame_->restoreGeometry(ProgramSettings()->value(kGeometryKey).toByteArray());
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect available = screen->availableGeometry();
+        if (!restored) mainFrame_->move(available.topLeft());
+        mainFrame_->resize(mainFrame_->size().boundedTo(available.size()));
     }
     mainFrame_->show();
+    mainFrame_->router().UpdateActions();
     for (const QString& file : files) mainFrame_->OpenDocumentFile(file);
     ListenForFiles();
     return true;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QTabWidget>
 
 #include "gui/framework/Dialogs.h"
 #include "gui/framework/Document.h"
@@ -11,6 +12,7 @@ namespace gridtally::gui {
 
 ChildFrame::ChildFrame(QWidget* parent) : QMdiSubWindow(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
+    OnCommand(command::kFileClose, [this] { close(); });
 }
 
 ChildFrame::~ChildFrame() {
@@ -42,9 +44,15 @@ void ChildFrame::closeEvent(QCloseEvent* event) {
 }
 
 View* ChildFrame::GetActiveView() const {
-    for (QWidget* w = focusWidget(); w; w = w->parentWidget()) {
+    // The focus may have stayed on a view of a tab no longer shown: only a visible one
+    // counts, else the view on the shown tab.
+    QWidget* focus = focusWidget();
+    for (QWidget* w = focus && focus->isVisible() ? focus : nullptr; w; w = w->parentWidget()) {
         if (auto* view = dynamic_cast<View*>(w)) return view;
     }
+    QWidget* shown = widget();
+    while (auto* tabs = qobject_cast<QTabWidget*>(shown)) shown = tabs->currentWidget();
+    if (auto* view = dynamic_cast<View*>(shown)) return view;
     return document_ && !document_->views().empty() ? document_->views().front() : nullptr;
 }
 

@@ -1,6 +1,7 @@
 #include "gui/framework/MainFrame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -18,6 +19,19 @@ MainFrame::MainFrame(QWidget* parent)
     : QMainWindow(parent), mdiArea_(new QMdiArea(this)), router_([this] { return Route(); }) {
     setCentralWidget(mdiArea_);
     OnCommand(command::kFileOpen, [this] { OnFileOpen(); });
+    auto anyWindow = [this] { return !mdiArea_->subWindowList().isEmpty(); };
+    auto severalWindows = [this] { return mdiArea_->subWindowList().size() > 1; };
+    OnCommand(
+        command::kWindowCascade, [this] { mdiArea_->cascadeSubWindows(); }, anyWindow);
+    OnCommand(
+        command::kWindowTile, [this] { mdiArea_->tileSubWindows(); }, anyWindow);
+    OnCommand(
+        command::kWindowNext, [this] { mdiArea_->activateNextSubWindow(); }, severalWindows);
+    OnCommand(
+        command::kWindowPrevious, [this] { mdiArea_->activatePreviousSubWindow(); },
+        severalWindows);
+    // What can act depends on the focused view: the toolbar and the keys follow it.
+    connect(qApp, &QApplication::focusChanged, this, [this] { router_.UpdateActions(); });
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
         ShowMenusOfActiveDocument();
         router_.UpdateActions();
@@ -144,6 +158,8 @@ ChildFrame* MainFrame::Show(std::unique_ptr<ChildFrame> owned) {
             });
     frame->setWindowTitle(QString());
     mdiArea_->addSubWindow(frame);
+    // Restored from maximized, a window keeps a useful size rather than Qt's smallest.
+    frame->resize(mdiArea_->size().expandedTo(QSize(800, 600)) * 3 / 4);
     // A document's window fills the main window, as a tabbed window wants the room.
     frame->showMaximized();
     mdiArea_->setActiveSubWindow(frame);

@@ -21,6 +21,11 @@ PlayDBTabWin::PlayDBTabWin(QWidget* parent) : ChildFrame(parent) {
         }
     });
     OnCommand(command::kFileSaveAs, [this] { form->Save(); });
+    OnCommand(command::kNextTab,
+              [this] { tabs->setCurrentIndex((tabs->currentIndex() + 1) % tabs->count()); });
+    OnCommand(command::kPreviousTab, [this] {
+        tabs->setCurrentIndex((tabs->currentIndex() + tabs->count() - 1) % tabs->count());
+    });
 }
 
 bool PlayDBTabWin::OnCreateClient(const CreateContext& context) {

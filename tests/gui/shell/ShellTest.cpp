@@ -77,11 +77,18 @@ private slots:
         QCOMPARE(main.windowTitle(), QStringLiteral("Gridtally"));
         QCOMPARE(main.pos(), QGuiApplication::primaryScreen()->availableGeometry().topLeft());
         QVERIFY(main.mdiArea()->subWindowList().isEmpty());
-        QCOMPARE(MenuBarTitles(main), QStringList({"&File", "&Edit", "&View", "&Help"}));
-        QCOMPARE(Items(*main.menusOf(0)[0]),
-                 QStringList({"&Open...\tCtrl+O", "&New DB...\tCtrl+N", "&Save\tCtrl+S",
-                              "Save &As...", "-", "&Print...\tCtrl+P", "Print Pre&view",
-                              "P&rint Setup...", "-", "Recent File", "-", "E&xit"}));
+        QCOMPARE(MenuBarTitles(main), QStringList({"&File", "&Edit", "&View", "&Window", "&Help"}));
+        QCOMPARE(
+            Items(*main.menusOf(0)[0]),
+            QStringList({"&Open...\tCtrl+O", "&New DB...\tCtrl+N", "&Save\tCtrl+S", "Save &As...",
+                         "&Close\tCtrl+W", "-", "&Print...\tCtrl+P", "Print Pre&view",
+                         "P&rint Setup...", "-", "Recent File", "-", "E&xit"}));
+        // With no document, what would act on one cannot be chosen.
+        for (QAction* action : main.toolBar()->actions()) {
+            if (action->text() == "Save" || action->text() == "Copy" || action->text() == "Print") {
+                QVERIFY2(!action->isEnabled(), qPrintable(action->text()));
+            }
+        }
         QCOMPARE(app.logDocTemplate->strings().filterName, QStringLiteral("Yardbk Files (*.log)"));
         QCOMPARE(app.playDBDocTemplate->strings().filterName,
                  QStringLiteral("PlayDB Files  (*.pdb)"));
@@ -133,7 +140,7 @@ private slots:
         // In a Play DB window the File menu's Print item sets up the printer, while the
         // Print command (Ctrl+P) prints from the form page.
         QMenu* file = main.menusOf(CYardbookApp::kPlayDBResource)[0];
-        QAction* printItem = file->actions()[5];
+        QAction* printItem = file->actions()[6];
         QCOMPARE(printItem->text(), QStringLiteral("&Print...\tCtrl+P"));
         printItem->trigger();
         main.router().Execute(command::kFilePrint);
@@ -141,6 +148,38 @@ private slots:
 
         main.router().Execute(command::kAppAbout);
         QCOMPARE(dialogs.shown.last(), QStringLiteral("gridtally::gui::AboutBox"));
+    }
+
+    // The Window menu lists the open documents and goes to them; File > Close (Ctrl+W)
+    // closes the active one.
+    void theWindowMenuFollowsTheOpenDocuments() {
+        CYardbookApp app;
+        app.InitInstance();
+        CMainFrame& main = *app.mainFrame();
+        Counting dialogs;
+        ScopedDialogRunner scope(dialogs);
+        main.OpenDocumentFile(kSample);
+        main.router().Execute(CYardbookApp::kNewPlayDB);
+        QMenu* window = main.menusOf(CYardbookApp::kPlayDBResource)[3];
+        QCOMPARE(window->title(), QStringLiteral("&Window"));
+        emit window->aboutToShow();
+        QStringList items = Items(*window);
+        QCOMPARE(items.mid(items.size() - 2),
+                 QStringList({"&1 riverside-at-hillcrest.log", "&2 Untitled"}));
+        QVERIFY(window->actions().last()->isChecked());  // the active one
+
+        window->actions()[items.size() - 2]->trigger();
+        QCOMPARE(main.ActiveChild()->document()->title(),
+                 QStringLiteral("riverside-at-hillcrest.log"));
+        QVERIFY(main.router().Execute(command::kWindowNext));
+        QCOMPARE(main.ActiveChild()->document()->title(), QStringLiteral("Untitled"));
+        QVERIFY(main.router().Execute(command::kFileClose));
+        QTRY_COMPARE(main.mdiArea()->subWindowList().size(), 1);
+        emit window->aboutToShow();
+        QCOMPARE(Items(*window).last(), QStringLiteral("&1 riverside-at-hillcrest.log"));
+        // A document window restored from maximized keeps a useful size.
+        main.ActiveChild()->showNormal();
+        QVERIFY(main.ActiveChild()->width() >= 600 && main.ActiveChild()->height() >= 450);
     }
 
     void recentFilesKeepFourAndSurviveARestart() {
