@@ -131,6 +131,7 @@ int RunDbAdd(const std::string& dbPath, const std::vector<std::string>& logs, St
                 messages.SetProgressOpen(done < total);
             }
             if (done < total) messages.StartFile(logs[done]);
+            return true;
         };
         result = db.AddLogFiles(logs, names, onFile);
     }

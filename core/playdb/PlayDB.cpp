@@ -67,7 +67,7 @@ void PlayDB::MergeTeamTotals(std::unique_ptr<TeamTotals> totals) {
 
 PlayDB::AddResult PlayDB::AddLogFiles(
     const std::vector<std::string>& paths, std::set<std::string>& names,
-    const std::function<void(std::size_t done, std::size_t total)>& progress) {
+    const std::function<bool(std::size_t done, std::size_t total)>& progress) {
     AddResult result;
     for (std::size_t i = 0; i < paths.size(); ++i) {
         std::string bytes;
@@ -80,7 +80,7 @@ PlayDB::AddResult PlayDB::AddLogFiles(
             result.failures.push_back({paths[i], std::string(kNotAGameLog), false});
         }
         ++result.added;
-        if (progress) progress(i + 1, paths.size());
+        if (progress && !progress(i + 1, paths.size())) break;
     }
     return result;
 }

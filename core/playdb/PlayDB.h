@@ -58,14 +58,14 @@ public:
     static constexpr std::string_view kNotAGameLog = gridtally::kNotAGameLog;
 
     // Reads log files and adds them in order, as AddLog does. `progress` hears of each
-    // file done.
+    // file done; when it answers false, no file after that one is added.
     struct AddResult {
         int added = 0;
         std::vector<LogFailure> failures;
     };
     AddResult AddLogFiles(
         const std::vector<std::string>& paths, std::set<std::string>& names,
-        const std::function<void(std::size_t done, std::size_t total)>& progress = {});
+        const std::function<bool(std::size_t done, std::size_t total)>& progress = {});
 
     // Whether the DB holds play calls or tendencies of a club of exactly this name.
     bool HasTeam(std::string_view team) const;

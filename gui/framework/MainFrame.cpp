@@ -122,6 +122,17 @@ ChildFrame* MainFrame::OpenDocumentFile(const QString& path) {
     return Show(std::move(frame));
 }
 
+void MainFrame::DocumentSaved(ChildFrame& frame) {
+    Document* document = frame.document();
+    if (!document) return;
+    if (!frame.isMaximized()) frame.setWindowTitle(document->title());
+    UpdateFrameTitle();
+    if (!document->pathName().isEmpty()) {
+        recent_.Add(document->pathName());
+        emit recentFilesChanged();
+    }
+}
+
 ChildFrame* MainFrame::OpenRecentFile(int index) {
     if (index < 0 || index >= recent_.files().size()) return nullptr;
     QString path = recent_.files()[index];

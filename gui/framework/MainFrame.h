@@ -39,6 +39,10 @@ public:
     void OnFileOpen();
     QString OpenFilter() const;
 
+    // A document was saved under `frame`'s document's path: its window, the main window's
+    // title and the recent files take the new name.
+    void DocumentSaved(ChildFrame& frame);
+
     // Opens the recent file of `index`; one that no longer opens leaves the list.
     ChildFrame* OpenRecentFile(int index);
 

@@ -12,7 +12,9 @@
 #include <set>
 
 #include "core/text/FileBytes.h"
+#include "gui/framework/ChildFrame.h"
 #include "gui/framework/Dialogs.h"
+#include "gui/framework/MainFrame.h"
 #include "gui/framework/Printing.h"
 #include "gui/playdb/PlayDBDoc.h"
 
@@ -43,7 +45,6 @@ PDBView::PDBView(QWidget* parent)
       save_(new QPushButton(kSaveCaption, this)),
       currentLabel_(new QLabel(tr("Current Team:"), this)),
       currentTeam_(new QLineEdit(this)) {
-    teamList_->setSortingEnabled(true);
     teamList_->setSelectionMode(QAbstractItemView::MultiSelection);
     teamList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     currentTeam_->setReadOnly(true);
@@ -100,19 +101,19 @@ void PDBView::OnUpdate(View* /*sender*/, UpdateHint /*hint*/, PrintHint* /*print
     if (PlayDBDoc* db = doc(); db && db->IsModified()) save_->setText(kUnsavedCaption);
 }
 
-void PDBView::AddTeamName(const std::string& name) {
-    if (name.empty()) return;
-    QString shown = FromLatin1(name);
-    // The list's own search, which ignores case: "rams" joins no "Rams".
-    if (teamList_->findItems(shown, Qt::MatchFixedString).isEmpty()) teamList_->addItem(shown);
-}
-
 void PDBView::RefreshTeamList() {
     PlayDBDoc* db = doc();
     if (!db) return;
-    std::set<std::string> names;
-    db->playCalls.CollectTeamNames(names);
-    for (const std::string& name : names) AddTeamName(name);
+    // The core's list: one entry for names equal but for ASCII case, in its order.
+    QSignalBlocker quiet(teamList_);
+    QString current = teamList_->currentItem() ? teamList_->currentItem()->text() : QString();
+    teamList_->clear();
+    for (const std::string& name : db->TeamNames()) {
+        auto* item = new QListWidgetItem(FromLatin1(name), teamList_);
+        if (item->text() == current) {
+            teamList_->setCurrentItem(item, QItemSelectionModel::NoUpdate);
+        }
+    }
 }
 
 void PDBView::MarkChanged() {
@@ -136,33 +137,36 @@ void PDBView::AddLogFiles(const QStringList& paths) {
     progress.setMinimumDuration(300);
     progress_ = &progress;
 
+    std::vector<std::string> files;
+    for (const QString& path : paths) files.push_back(path.toStdString());
     std::set<std::string> names;
-    QStringList failures;
-    int processed = 0;
-    for (const QString& path : paths) {
-        if (progress.wasCanceled()) break;
-        progress.setLabelText(tr("Adding %1 (%2 of %3)")
-                                  .arg(QFileInfo(path).fileName())
-                                  .arg(processed + 1)
-                                  .arg(paths.size()));
-        std::string bytes;
-        std::string reason;
-        bool readable = ReadFileBytes(path.toStdString(), bytes, reason);
-        bool gameLog = db->AddLog(readable ? &bytes : nullptr, names);
-        if (!readable) {
-            failures << tr("%1: %2").arg(path, QString::fromLocal8Bit(reason.c_str()));
-        } else if (!gameLog) {
-            failures << tr("%1: %2").arg(path, FromLatin1(std::string(PlayDB::kNotAGameLog)));
+    auto onFile = [&](std::size_t done, std::size_t total) {
+        progress.setValue(static_cast<int>(done));
+        emit fileAdded(static_cast<int>(done), static_cast<int>(total));
+        if (done < total) {
+            progress.setLabelText(
+                tr("Adding %1 (%2 of %3)")
+                    .arg(QFileInfo(paths[static_cast<qsizetype>(done)]).fileName())
+                    .arg(done + 1)
+                    .arg(total));
         }
-        ++processed;
-        progress.setValue(processed);
-        emit fileAdded(processed, static_cast<int>(paths.size()));
         QApplication::processEvents();
+        return !progress.wasCanceled();
+    };
+    progress.setLabelText(
+        tr("Adding %1 (1 of %2)").arg(QFileInfo(paths[0]).fileName()).arg(paths.size()));
+    PlayDB::AddResult result = db->AddLogFiles(files, names, onFile);
+    QStringList failures;
+    for (const PlayDB::LogFailure& failure : result.failures) {
+        QString reason = failure.unreadable ? QString::fromLocal8Bit(failure.reason.c_str())
+                                            : FromLatin1(failure.reason);
+        failures << tr("%1: %2").arg(QString::fromStdString(failure.path), reason);
     }
+    int processed = result.added;
     progress_ = nullptr;
     progress.reset();
 
-    for (const std::string& name : names) AddTeamName(name);
+    RefreshTeamList();
     if (processed > 0) MarkChanged();
     if (!failures.isEmpty()) {
         CurrentDialogRunner().ShowMessage(
@@ -184,15 +188,14 @@ void PDBView::DeleteSelectedTeams() {
 
     // The current club stays, also when it goes: its pages then show nothing.
     QSignalBlocker quiet(teamList_);
-    int removedCalls = 0;
-    bool removedTotals = false;
+    bool removed = false;
     for (int row : rows) {
         std::string name = teamList_->item(row)->text().toLatin1().toStdString();
-        removedCalls += db->playCalls.RemoveTeamPlayCalls(name);
-        removedTotals = db->teamTotals.erase(name) > 0 || removedTotals;
-        delete teamList_->takeItem(row);
+        removed = db->HasTeam(name) || removed;
+        db->DeleteTeam(name);
     }
-    if (removedCalls == 0 && !removedTotals) return;
+    RefreshTeamList();
+    if (!removed) return;
     MarkChanged();
     db->UpdateAllViews(this);
 }
@@ -219,6 +222,15 @@ bool PDBView::SaveTo(const QString& path) {
     }
     save_->setText(kSavedCaption);
     db->SetModifiedFlag(false);
+    db->SavedAs(path);
+    if (auto* main = dynamic_cast<MainFrame*>(window())) {
+        for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+            if (auto* frame = dynamic_cast<ChildFrame*>(w)) {
+                main->DocumentSaved(*frame);
+                break;
+            }
+        }
+    }
     return true;
 }
 

@@ -70,7 +70,6 @@ signals:
 private:
     PlayDBDoc* doc() const;
     void RefreshTeamList();
-    void AddTeamName(const std::string& name);
     void ChooseCurrentTeam();
     void MarkChanged();
     void PlaceControls();

@@ -19,6 +19,12 @@ public:
 
     // The file did not load cleanly: a save must ask for a name first.
     bool damaged() const { return damaged_; }
+    // Written whole to `path`: from now on the document is that file, its name and
+    // path, and no longer damaged.
+    void SavedAs(const QString& path) {
+        SetPathName(path);
+        damaged_ = false;
+    }
 
 private:
     bool damaged_ = false;

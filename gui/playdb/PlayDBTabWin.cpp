@@ -12,14 +12,7 @@ PlayDBTabWin::PlayDBTabWin(QWidget* parent) : ChildFrame(parent) {
     // Taken and dropped here, so that only the form prints.
     OnCommand(command::kFilePrint, [] {});
     OnCommand(command::kFilePrintPreview, [] {});
-    OnCommand(command::kFileSave, [this] {
-        auto* db = dynamic_cast<PlayDBDoc*>(document());
-        if (db && !db->damaged() && !db->pathName().isEmpty()) {
-            form->SaveTo(db->pathName());
-        } else {
-            form->Save();
-        }
-    });
+    OnCommand(command::kFileSave, [this] { SaveInPlace(); });
     OnCommand(command::kFileSaveAs, [this] { form->Save(); });
     OnCommand(command::kNextTab,
               [this] { tabs->setCurrentIndex((tabs->currentIndex() + 1) % tabs->count()); });
@@ -54,6 +47,14 @@ View* PlayDBTabWin::GetActiveView() const {
     return ChildFrame::GetActiveView();
 }
 
-bool PlayDBTabWin::SaveForClose() { return form && form->Save(); }
+bool PlayDBTabWin::SaveInPlace() {
+    // A DB with a file of its own, read cleanly, is saved there; else a name is asked.
+    auto* db = dynamic_cast<PlayDBDoc*>(document());
+    if (!form) return false;
+    if (db && !db->damaged() && !db->pathName().isEmpty()) return form->SaveTo(db->pathName());
+    return form->Save();
+}
+
+bool PlayDBTabWin::SaveForClose() { return SaveInPlace(); }
 
 }  // namespace gridtally::gui

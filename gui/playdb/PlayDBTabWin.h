@@ -22,6 +22,10 @@ public:
     PDBView* form = nullptr;
     TabWindow* tabs = nullptr;
 
+    // Save: into the DB's own file when it has one it read cleanly, else under a name
+    // asked for. False when it was not saved.
+    bool SaveInPlace();
+
 protected:
     bool SaveForClose() override;
 };

@@ -240,7 +240,9 @@ private slots:
         QVERIFY(dbWindow.form->Save());
         QCOMPARE(dbWindow.form->saveButton()->text(), PDBView::kSavedCaption);
         QVERIFY(!dbWindow.db().IsModified());
-        QCOMPARE(dbWindow.db().title(), QStringLiteral("Untitled"));
+        // Saved, the DB is that file: its name in the titles and the recent files.
+        QCOMPARE(dbWindow.db().title(), QStringLiteral("season.pdb"));
+        QCOMPARE(dbWindow.main.recentFiles().files().value(0), path);
 
         PlayDB reloaded;
         QVERIFY(LoadPlayDB(Bytes(path).toStdString(), reloaded).Clean());
@@ -280,8 +282,57 @@ private slots:
         answers.saveName.clear();  // the save dialog cancelled: the window stays
         QVERIFY(!dbWindow.window->close());
 
+        // Once saved under a name, Save on closing writes that file and asks no name.
+        QTemporaryDir dir;
+        answers.saveName = dir.filePath("kept.pdb");
+        QVERIFY(dbWindow.form->Save());
+        dbWindow.form->AddLogFiles({SampleLogs()[1]});
+        answers.saveName.clear();
+        answers.offeredName = QStringLiteral("(not asked)");
+        QVERIFY(dbWindow.window->close());
+        QCOMPARE(answers.offeredName, QStringLiteral("(not asked)"));
+        QCOMPARE(answers.asked, 4);
+        PlayDB kept;
+        QVERIFY(LoadPlayDB(Bytes(dir.filePath("kept.pdb")).toStdString(), kept).Clean());
+        QVERIFY(kept.HasTeam("Comets"));  // the second log's club, saved on closing
+    }
+
+    void discardingOnCloseClosesUnsaved() {
+        Answers answers;
+        answers.openFiles = {SampleLogs()[0]};
+        ScopedDialogRunner scope(answers);
+        DBWindow dbWindow;
+        dbWindow.form->AddFiles();
         answers.onClose = DialogRunner::SaveChoice::Discard;
         QVERIFY(dbWindow.window->close());
+    }
+
+    // The form lists the clubs as the core does (`db teams`): names equal but for ASCII
+    // case once, other letters as they are ("\xC9cureuils" and "\xE9cureuils" are two).
+    void theFormListsTheClubsAsTheCoreDoes() {
+        QTemporaryDir dir;
+        QByteArray log = Bytes(SampleLogs()[1]);
+        QStringList logs;
+        for (const char* name : {"\xC9"
+                                 "cureuils",
+                                 "\xE9"
+                                 "cureuils",
+                                 "COMETS"}) {
+            QString path = dir.filePath(QStringLiteral("g%1.log").arg(logs.size()));
+            Write(path, QByteArray(log).replace("Comets", name));
+            logs << path;
+        }
+        Answers answers;
+        answers.openFiles = logs;
+        ScopedDialogRunner scope(answers);
+        DBWindow dbWindow;
+        dbWindow.form->AddFiles();
+        QStringList core;
+        for (const std::string& name : dbWindow.db().TeamNames()) {
+            core << QString::fromLatin1(name.c_str());
+        }
+        QCOMPARE(dbWindow.Listed(), core);
+        QCOMPARE(core.size(), 4);  // two kinds of squirrels, COMETS, Prairie Dogs
     }
 
     void stoppingTheProgressKeepsTheFilesDoneAndUnreadableOnesAreNamedOnce() {
