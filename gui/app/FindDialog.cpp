@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -13,7 +14,8 @@ FindDialog::FindDialog(QWidget* parent)
     : QDialog(parent),
       what_(new QLineEdit),
       matchCase_(new QCheckBox(tr("Match &case"))),
-      up_(new QCheckBox(tr("Search &up"))) {
+      up_(new QCheckBox(tr("Search &up"))),
+      result_(new QLabel) {
     setWindowTitle(tr("Find"));
     auto* form = new QFormLayout;
     form->addRow(tr("Fi&nd what:"), what_);
@@ -33,8 +35,15 @@ FindDialog::FindDialog(QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(result_);
     layout->addWidget(buttons);
+    // A new search text starts without the last one's result.
+    connect(what_, &QLineEdit::textChanged, result_, &QLabel::clear);
 }
+
+void FindDialog::ShowResult(const QString& result) { result_->setText(result); }
+
+QString FindDialog::result() const { return result_->text(); }
 
 QString FindDialog::text() const { return what_->text(); }
 

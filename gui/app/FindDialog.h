@@ -4,6 +4,7 @@
 #include <QTextDocument>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 
 namespace gridtally::gui {
@@ -17,6 +18,10 @@ public:
 
     QString text() const;
     QTextDocument::FindFlags flags() const;
+    // What the last search found, said under the fields: empty, or that the text is not
+    // in the log.
+    void ShowResult(const QString& result);
+    QString result() const;
 
 signals:
     void findNext();
@@ -25,6 +30,7 @@ private:
     QLineEdit* what_;
     QCheckBox* matchCase_;
     QCheckBox* up_;
+    QLabel* result_;
 };
 
 }  // namespace gridtally::gui

@@ -1,6 +1,8 @@
 #include "gui/app/LogView.h"
 
 #include <QFontDatabase>
+#include <QMainWindow>
+#include <QStatusBar>
 #include <QTextCursor>
 
 #include "gui/app/FindDialog.h"
@@ -74,8 +76,19 @@ bool CLogView::FindNext(const QString& text, QTextDocument::FindFlags flags) {
 void CLogView::ShowFindDialog() {
     if (!findDialog_) {
         findDialog_ = new FindDialog(this);
-        connect(findDialog_, &FindDialog::findNext, this,
-                [this] { FindNext(findDialog_->text(), findDialog_->flags()); });
+        connect(findDialog_, &FindDialog::findNext, this, [this] {
+            bool found = FindNext(findDialog_->text(), findDialog_->flags());
+            QString result =
+                found ? QString() : tr("\"%1\" is not in the log.").arg(findDialog_->text());
+            findDialog_->ShowResult(result);
+            if (auto* main = qobject_cast<QMainWindow*>(window()); main && !found) {
+                main->statusBar()->showMessage(result, 5000);
+            }
+        });
+        // Beside the text, at the right edge of the view, so that it covers no hit.
+        findDialog_->adjustSize();
+        QPoint corner = mapToGlobal(QPoint(width() - findDialog_->width(), 0));
+        findDialog_->move(corner);
     }
     findDialog_->show();
     findDialog_->raise();

@@ -79,6 +79,15 @@ void PDBView::PlaceControls() {
     place(currentLabel_, 95, 70, 51, 8);
     place(currentTeam_, 151, 68, 69, 14);
     setMinimumSize(qRound(275 * unitX), qRound(114 * unitY));
+    listMargin_ = qRound(7 * unitY);
+    listMinimumHeight_ = teamList_->height();
+}
+
+void PDBView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The club list takes the window's height: a season has many clubs.
+    int height = std::max(listMinimumHeight_, this->height() - teamList_->y() - listMargin_);
+    teamList_->resize(teamList_->width(), height);
 }
 
 PlayDBDoc* PDBView::doc() const { return dynamic_cast<PlayDBDoc*>(document()); }

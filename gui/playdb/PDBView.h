@@ -73,6 +73,7 @@ private:
     void ChooseCurrentTeam();
     void MarkChanged();
     void PlaceControls();
+    void resizeEvent(QResizeEvent* event) override;
 
     QLabel* teamsLabel_;
     QListWidget* teamList_;
@@ -82,6 +83,8 @@ private:
     QLabel* currentLabel_;
     QLineEdit* currentTeam_;
     QProgressDialog* progress_ = nullptr;
+    int listMargin_ = 0;
+    int listMinimumHeight_ = 0;
 };
 
 }  // namespace gridtally::gui

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "gui/lists/CaptionedPage.h"
 #include "gui/lists/PlayCallList.h"
 #include "gui/lists/TendLstView.h"
 #include "gui/playdb/PDBView.h"
@@ -32,18 +33,23 @@ bool PlayDBTabWin::OnCreateClient(const CreateContext& context) {
     // The pages show the DB's current club, whichever it is at their refill.
     PlayCallModel::Club current = [db] { return db->currentTeam; };
     PlayModel& calls = *db;
-    tabs->AddViewTab(MakeView<RunPlayList>(std::ref(calls), current), tr("Run Plays"), context, -1);
-    tabs->AddViewTab(MakeView<PassPlayList>(std::ref(calls), current), tr("Pass Plays"), context,
-                     -1);
-    tabs->AddViewTab(MakeView<DefPlayList>(std::ref(calls), current), tr("Def Plays"), context, -1);
-    tabs->AddViewTab(MakeView<TendLstView>(std::ref(calls), current), tr("Tendencies"), context,
-                     -1);
+    // Each data page names the club it shows above its list.
+    auto addPage = [&](PageTableView* view, const QString& label) {
+        view->AttachTo(db);
+        tabs->AddWindowTab(new CaptionedPage(view, tabs), label, -1);
+    };
+    addPage(new RunPlayList(calls, current), tr("Run Plays"));
+    addPage(new PassPlayList(calls, current), tr("Pass Plays"));
+    addPage(new DefPlayList(calls, current), tr("Def Plays"));
+    addPage(new TendLstView(calls, current), tr("Tendencies"));
     tabs->ActivateTab(0);
     return form != nullptr;
 }
 
 View* PlayDBTabWin::GetActiveView() const {
-    if (auto* view = dynamic_cast<View*>(tabs ? tabs->currentWidget() : nullptr)) return view;
+    QWidget* page = tabs ? tabs->currentWidget() : nullptr;
+    if (auto* captioned = qobject_cast<CaptionedPage*>(page)) return captioned->view();
+    if (auto* view = dynamic_cast<View*>(page)) return view;
     return ChildFrame::GetActiveView();
 }
 

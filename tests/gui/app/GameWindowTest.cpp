@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
@@ -13,6 +14,7 @@
 
 #include "GuiTestSupport.h"
 #include "core/reports/GamePrintout.h"
+#include "gui/app/FindDialog.h"
 #include "gui/app/LogView.h"
 #include "gui/app/TabFrame.h"
 #include "gui/app/YardbookApp.h"
@@ -321,6 +323,18 @@ private slots:
         QVERIFY(log->Handle(command::kEditCopy));
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Bjørn"));
         QVERIFY(!log->FindNext(QStringLiteral("no such words")));
+
+        // The Find window says when the text is not there, and stands beside the text.
+        QVERIFY(log->Handle(command::kEditFind));
+        auto* find = log->findChild<FindDialog*>();
+        QVERIFY(find && find->isVisible());
+        find->findChild<QLineEdit*>()->setText(QStringLiteral("no such words"));
+        emit find->findNext();
+        QCOMPARE(find->result(), QStringLiteral("\"no such words\" is not in the log."));
+        find->findChild<QLineEdit*>()->setText(QStringLiteral("Hillcrest"));
+        emit find->findNext();
+        QCOMPARE(find->result(), QString());
+        QVERIFY(find->x() >= log->mapToGlobal(QPoint(log->width() / 2, 0)).x());
     }
 
     void printToPdfFromTheCommandLine() {

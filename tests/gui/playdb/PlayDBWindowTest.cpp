@@ -25,6 +25,7 @@
 #include "gui/framework/MainFrame.h"
 #include "gui/framework/PagePainter.h"
 #include "gui/framework/Printing.h"
+#include "gui/lists/CaptionedPage.h"
 #include "gui/lists/PageTableView.h"
 #include "gui/lists/PlayCallList.h"
 #include "gui/lists/TendLstView.h"
@@ -88,8 +89,9 @@ struct DBWindow {
         if (window) form = window->form;
     }
     PlayDBDoc& db() const { return *dynamic_cast<PlayDBDoc*>(window->document()); }
-    PlayCallList* list(int tab) const {
-        return dynamic_cast<PlayCallList*>(window->tabs->widget(tab));
+    PlayCallList* list(int tab) const { return dynamic_cast<PlayCallList*>(page(tab)->view()); }
+    CaptionedPage* page(int tab) const {
+        return qobject_cast<CaptionedPage*>(window->tabs->widget(tab));
     }
     QStringList Listed() const {
         QStringList names;
@@ -186,7 +188,9 @@ private slots:
         QCOMPARE(dbWindow.form->currentTeamBox()->text(), QStringLiteral("Hillcrest"));
         std::vector<PrintoutPage> pages = BuildPlayCallPages(dbWindow.db(), "Hillcrest");
         for (int tab = 1; tab <= 4; ++tab) {
-            auto* list = dynamic_cast<PageTableView*>(dbWindow.window->tabs->widget(tab));
+            PageTableView* list = dbWindow.page(tab)->view();
+            QCOMPARE(dbWindow.page(tab)->caption(),
+                     QString::fromStdString(pages[static_cast<std::size_t>(tab - 1)].title));
             QVERIFY2(Rows(*list) == pages[static_cast<std::size_t>(tab - 1)].rows,
                      qPrintable(QString::number(tab)));
         }
