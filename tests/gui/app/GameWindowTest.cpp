@@ -43,6 +43,20 @@ namespace {
 
 const QString kSample = QStringLiteral(GRIDTALLY_EXAMPLES_DIR "/riverside-at-hillcrest.log");
 
+// Answers a save dialog with a path.
+struct SaveAs : DialogRunner {
+    QString path;
+    QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString&,
+                            const QString&) override {
+        return path;
+    }
+};
+
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // Answers the play adjustment dialog as a user would, by clicking its controls.
 struct AdjustAnswer : DialogRunner {
     std::function<void(PlayAdjustDlg&)> click;
@@ -161,6 +175,81 @@ private slots:
         std::vector<std::vector<std::string>> before = Rows(*tendencies);
         emit tendencies->horizontalHeader()->sectionClicked(1);
         QVERIFY(Rows(*tendencies) == before);  // the play calling never sorts
+    }
+
+    // What a sorted list shows is what it copies and exports, in the order shown; every
+    // cell fits its column; Copy and Export reach the page shown, not a hidden view.
+    void aSortedListCopiesAndExportsAsShownAndFitsItsCells() {
+        Game game;
+        auto* passes = game.ClubView<PassPlayList>(0, 4);
+        passes->SortByColumn(2);  // Yards: the most first
+        QVERIFY(passes->horizontalHeader()->isSortIndicatorShown());
+        QCOMPARE(passes->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+        passes->SortByColumn(0);
+        QCOMPARE(passes->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
+        passes->SortByColumn(2);
+        std::vector<std::vector<std::string>> shown = Rows(*passes);
+
+        auto tabbed = [](const std::vector<std::string>& cells) {
+            QStringList fields;
+            for (const std::string& cell : cells) fields << QString::fromLatin1(cell);
+            return fields.join('\t');
+        };
+        QStringList copied = passes->CopiedText().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(copied.size(), static_cast<qsizetype>(shown.size() + 1));
+        QCOMPARE(copied[0], tabbed(Headers(*passes)));
+        for (std::size_t row = 0; row < shown.size(); ++row) {
+            QCOMPARE(copied[static_cast<qsizetype>(row + 1)], tabbed(shown[row]));
+        }
+        passes->selectRow(1);
+        passes->selectionModel()->select(passes->model()->index(3, 0),
+                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QCOMPARE(passes->CopiedText().split('\n', Qt::SkipEmptyParts),
+                 QStringList({copied[0], copied[2], copied[4]}));
+
+        // The page on the shown tab gets the commands, whatever had the focus before.
+        game.window->logView->selectAll();
+        game.window->gameTabs->ActivateTab(1);
+        game.window->team1Tabs->ActivateTab(4);
+        QCOMPARE(game.window->GetActiveView(), static_cast<View*>(passes));
+        QVERIFY(passes->Handle(command::kEditCopy));
+        QCOMPARE(QApplication::clipboard()->text(), passes->CopiedText());
+
+        QTemporaryDir dir;
+        SaveAs answer;
+        ScopedDialogRunner scope(answer);
+        answer.path = dir.filePath("passes.csv");
+        QVERIFY(passes->Handle(command::kEditExportCsv));
+        QStringList csv = QString::fromUtf8(Bytes(answer.path)).split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(csv[0], QStringLiteral("Play,Cmp,Att,Pct,Yards,Avg,Fumbles,Int,Sacks,TD,Pts"));
+        QCOMPARE(csv.size(), static_cast<qsizetype>(shown.size() + 1));
+        for (std::size_t row = 0; row < shown.size(); ++row) {
+            QStringList fields = csv[static_cast<qsizetype>(row + 1)].split(',');
+            QCOMPARE(fields[0], QString::fromLatin1(shown[row][0]));
+            QCOMPARE(fields[4], QString::fromLatin1(shown[row][2]));  // Yards, as a number
+        }
+        answer.path = dir.filePath("offense.csv");
+        QVERIFY(game.ClubView<OPlyrStatsView>(0, 0)->Handle(command::kEditExportCsv));
+        QVERIFY(QString::fromUtf8(Bytes(answer.path)).startsWith("section,Pos,No,Name,"));
+
+        // No cell or header is wider than its column in the font the table uses.
+        for (int club = 0; club < 2; ++club) {
+            for (int tab : {1, 3, 4, 5, 6}) {
+                auto* list = game.ClubView<PageTableView>(club, tab);
+                QFontMetrics cells(list->font());
+                QFontMetrics headers(list->horizontalHeader()->font());
+                for (int column = 0; column < list->model()->columnCount(); ++column) {
+                    int width = list->columnWidth(column);
+                    QVERIFY(headers.horizontalAdvance(
+                                list->model()->headerData(column, Qt::Horizontal).toString()) <
+                            width);
+                    for (int row = 0; row < list->RowCount(); ++row) {
+                        QVERIFY2(cells.horizontalAdvance(CellText(*list, row, column)) < width,
+                                 qPrintable(CellText(*list, row, column)));
+                    }
+                }
+            }
+        }
     }
 
     void aDoubleClickAdjustsThePlayAndTheOtherViewsRefill() {
