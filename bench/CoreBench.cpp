@@ -87,7 +87,7 @@ void BM_PlayDBLoadAndSave(benchmark::State& run) {
         PlayDB db;
         LoadPlayDB(bytes, db);
         std::string error;
-        if (!SavePlayDBFile(db, path, error)) run.SkipWithError(error.c_str());
+        if (!SavePlayDBFile(db, path, &error)) run.SkipWithError(error.c_str());
     }
     std::remove(path.c_str());
     run.SetBytesProcessed(static_cast<std::int64_t>(bytes.size()) * run.iterations());

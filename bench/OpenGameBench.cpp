@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
         timer.start();
         // The window with its views, each filled by its initial update.
         std::unique_ptr<gridtally::gui::ChildFrame> frame =
-            logTemplate->OpenDocumentFile(QString::fromLocal8Bit(argv[1]), error);
+            logTemplate->OpenDocumentFile(QString::fromLocal8Bit(argv[1]), &error);
         double elapsed = timer.nsecsElapsed() / 1e6;
         if (!frame) {
             QTextStream(stderr) << "open_game_bench: " << error << '\n';

@@ -30,7 +30,7 @@ std::string Shown(std::string_view utf8) {
 
 bool ReadInputFile(const std::string& path, std::string& bytes, std::ostream& err) {
     std::string error;
-    if (ReadFileBytes(path, bytes, error)) return true;
+    if (ReadFileBytes(path, bytes, &error)) return true;
     err << kProgram << "cannot read " << path << ": " << error << '\n';
     return false;
 }

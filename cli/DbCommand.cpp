@@ -59,7 +59,7 @@ bool Load(const std::string& path, PlayDB& db, Streams& io, Use use) {
 
 bool Save(const PlayDB& db, const std::string& path, Streams& io) {
     std::string error;
-    if (SavePlayDBFile(db, path, error)) return true;
+    if (SavePlayDBFile(db, path, &error)) return true;
     io.err << kProgram << "cannot save " << error << '\n';
     return false;
 }

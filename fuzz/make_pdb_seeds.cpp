@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) {
         std::string bytes;
         std::string error;
-        if (!ReadFileBytes(argv[i], bytes, error)) {
+        if (!ReadFileBytes(argv[i], bytes, &error)) {
             std::fprintf(stderr, "make_pdb_seeds: %s: %s\n", argv[i], error.c_str());
             return 1;
         }

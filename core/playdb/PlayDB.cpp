@@ -72,7 +72,7 @@ PlayDB::AddResult PlayDB::AddLogFiles(
     for (std::size_t i = 0; i < paths.size(); ++i) {
         std::string bytes;
         std::string error;
-        bool readable = ReadFileBytes(paths[i], bytes, error);
+        bool readable = ReadFileBytes(paths[i], bytes, &error);
         bool gameLog = AddLog(readable ? &bytes : nullptr, names);
         if (!readable) {
             result.failures.push_back({paths[i], error, true});

@@ -102,10 +102,10 @@ PlayDBLoadReport LoadPlayDB(std::string_view bytes, PlayDB& db) {
     return report;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error,
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error,
                          const WriteFunction& write) {
     auto refuse = [&](const std::string& what, const char* reason) {
-        error = path + ": " + what + ": " + reason;
+        if (error) *error = path + ": " + what + ": " + reason;
         return false;
     };
     auto fail = [&](const std::string& what) { return refuse(what, std::strerror(errno)); };
@@ -172,7 +172,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     return true;
 }
 
-bool SavePlayDBFile(const PlayDB& db, const std::string& path, std::string& error) {
+bool SavePlayDBFile(const PlayDB& db, const std::string& path, std::string* error) {
     return WriteFileAtomically(path, SerializePlayDB(db), error);
 }
 

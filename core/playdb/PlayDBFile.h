@@ -44,9 +44,9 @@ PlayDBLoadReport LoadPlayDB(std::string_view bytes, PlayDB& db);
 // the old file is untouched, `error` names the path and the reason, and the result is
 // false. `write` stands for the system's write() so that tests can make it fail.
 using WriteFunction = std::function<long(int fd, const char* data, std::size_t size)>;
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error,
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error,
                          const WriteFunction& write = {});
 
-bool SavePlayDBFile(const PlayDB& db, const std::string& path, std::string& error);
+bool SavePlayDBFile(const PlayDB& db, const std::string& path, std::string* error);
 
 }  // namespace gridtally

@@ -10,13 +10,13 @@
 
 namespace gridtally {
 
-bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error) {
+bool ReadFileBytes(const std::string& path, std::string& bytes, std::string* error) {
     bytes.clear();
     errno = 0;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
                                                          &std::fclose);
     if (!file) {
-        error = std::strerror(errno);
+        if (error) *error = std::strerror(errno);
         return false;
     }
     // Read straight into a string of the file's size, so a large log is copied once;
@@ -36,7 +36,7 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& err
     }
     bytes.resize(have);
     if (std::ferror(file.get())) {
-        error = errno != 0 ? std::strerror(errno) : "read error";
+        if (error) *error = errno != 0 ? std::strerror(errno) : "read error";
         bytes.clear();
         return false;
     }

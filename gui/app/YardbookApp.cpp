@@ -139,7 +139,7 @@ int PrintPlayDBToPdf(const QString& dbPath, const QString& pdfPath, const QStrin
     }
     QString error;
     std::unique_ptr<DocTemplate> dbTemplate = MakePlayDBDocTemplate();
-    std::unique_ptr<ChildFrame> frame = dbTemplate->OpenDocumentFile(dbPath, error);
+    std::unique_ptr<ChildFrame> frame = dbTemplate->OpenDocumentFile(dbPath, &error);
     auto* window = dynamic_cast<PlayDBTabWin*>(frame.get());
     auto* db = window ? dynamic_cast<PlayDBDoc*>(window->document()) : nullptr;
     if (!db || !window->form) {
@@ -163,7 +163,7 @@ int PrintGameToPdf(const QString& logPath, const QString& pdfPath) {
     QTextStream err(stderr);
     QString error;
     std::unique_ptr<DocTemplate> logTemplate = MakeLogDocTemplate();
-    std::unique_ptr<ChildFrame> frame = logTemplate->OpenDocumentFile(logPath, error);
+    std::unique_ptr<ChildFrame> frame = logTemplate->OpenDocumentFile(logPath, &error);
     auto* game = dynamic_cast<CTabFrame*>(frame.get());
     if (!game || !game->logView) {
         err << "gridtally: cannot open " << logPath << ": " << error << '\n';

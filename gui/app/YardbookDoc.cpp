@@ -7,21 +7,23 @@ namespace gridtally::gui {
 CYardbookDoc::CYardbookDoc() = default;
 CYardbookDoc::~CYardbookDoc() = default;
 
-bool CYardbookDoc::OnOpenDocument(const QString& path, QString& error) {
+bool CYardbookDoc::OnOpenDocument(const QString& path, QString* error) {
     std::string bytes;
     std::string reason;
-    if (!ReadFileBytes(path.toStdString(), bytes, reason)) {
-        error = QString::fromLocal8Bit(reason.c_str());
+    if (!ReadFileBytes(path.toStdString(), bytes, &reason)) {
+        if (error) *error = QString::fromLocal8Bit(reason.c_str());
         return false;
     }
     return LoadText(bytes, error);
 }
 
-bool CYardbookDoc::LoadText(std::string_view bytes, QString& error) {
+bool CYardbookDoc::LoadText(std::string_view bytes, QString* error) {
     Load(bytes);
     if (!IsGameLog()) {
-        error =
-            QString::fromLatin1(kNotAGameLog.data(), static_cast<qsizetype>(kNotAGameLog.size()));
+        if (error) {
+            *error = QString::fromLatin1(kNotAGameLog.data(),
+                                         static_cast<qsizetype>(kNotAGameLog.size()));
+        }
         return false;
     }
     // The lines as read, a sentence mark shown as the blank it stands for.

@@ -17,9 +17,9 @@ public:
     ~CYardbookDoc() override;
 
     // Reads the game; a file that cannot be read, or holds no game, is refused.
-    bool OnOpenDocument(const QString& path, QString& error) override;
+    bool OnOpenDocument(const QString& path, QString* error) override;
     // The same from the file's bytes; `error` says why a text is not a game log.
-    bool LoadText(std::string_view bytes, QString& error);
+    bool LoadText(std::string_view bytes, QString* error);
 
     // The log's text, plain, each byte a Latin-1 character: what the log view shows.
     // A line longer than kLongestShownRow characters is shown in rows of that length.

@@ -31,10 +31,10 @@ bool DocTemplate::MatchesExtension(const QString& path) const {
 }
 
 std::unique_ptr<ChildFrame> DocTemplate::OpenDocumentFile(const QString& path,
-                                                          QString& error) const {
+                                                          QString* error) const {
     std::unique_ptr<Document> document = makeDocument_();
     if (!document) {
-        error = QStringLiteral("cannot make a document");
+        if (error) *error = QStringLiteral("cannot make a document");
         return nullptr;
     }
     if (path.isEmpty()) {
@@ -46,13 +46,13 @@ std::unique_ptr<ChildFrame> DocTemplate::OpenDocumentFile(const QString& path,
     CreateContext context{document.get()};
     std::unique_ptr<ChildFrame> frame = makeFrame_(context);
     if (!frame) {
-        error = QStringLiteral("cannot make the window");
+        if (error) *error = QStringLiteral("cannot make the window");
         return nullptr;
     }
     frame->document_ = std::move(document);
     frame->template_ = this;
     if (!frame->OnCreateClient(context)) {
-        error = QStringLiteral("cannot make the window");
+        if (error) *error = QStringLiteral("cannot make the window");
         return nullptr;
     }
     frame->setWindowTitle(frame->document_->title());

@@ -39,7 +39,7 @@ public:
     // A new document with its frame: empty when `path` is empty, else read from it.
     // Returns the frame, which owns the document, or nullptr (with `error`) when the
     // document or its frame could not be made; nothing is left behind then.
-    std::unique_ptr<ChildFrame> OpenDocumentFile(const QString& path, QString& error) const;
+    std::unique_ptr<ChildFrame> OpenDocumentFile(const QString& path, QString* error) const;
 
 private:
     int resourceId_;

@@ -17,8 +17,8 @@ public:
     // A new, empty document; false abandons it.
     virtual bool OnNewDocument() { return true; }
     // Reads the file; false (with the reason in `error`) abandons the document.
-    virtual bool OnOpenDocument(const QString& /*path*/, QString& /*error*/) { return true; }
-    virtual bool OnSaveDocument(const QString& /*path*/, QString& /*error*/) { return true; }
+    virtual bool OnOpenDocument(const QString& /*path*/, QString* /*error*/) { return true; }
+    virtual bool OnSaveDocument(const QString& /*path*/, QString* /*error*/) { return true; }
 
     void AddView(View* view);
     void RemoveView(View* view);

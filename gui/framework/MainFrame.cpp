@@ -111,7 +111,7 @@ ChildFrame* MainFrame::OpenDocumentFile(const QString& path) {
         }
     }
     QString error;
-    std::unique_ptr<ChildFrame> frame = chosen->OpenDocumentFile(path, error);
+    std::unique_ptr<ChildFrame> frame = chosen->OpenDocumentFile(path, &error);
     if (!frame) {
         CurrentDialogRunner().ShowMessage(this, windowTitle(),
                                           tr("Cannot open %1: %2").arg(path, error));
@@ -147,7 +147,7 @@ ChildFrame* MainFrame::OpenRecentFile(int index) {
 
 ChildFrame* MainFrame::NewDocument(const DocTemplate& docTemplate) {
     QString error;
-    std::unique_ptr<ChildFrame> frame = docTemplate.OpenDocumentFile({}, error);
+    std::unique_ptr<ChildFrame> frame = docTemplate.OpenDocumentFile({}, &error);
     if (!frame) {
         CurrentDialogRunner().ShowMessage(this, windowTitle(), error);
         return nullptr;

@@ -224,7 +224,7 @@ bool PDBView::SaveTo(const QString& path) {
     PlayDBDoc* db = doc();
     if (!db) return false;
     QString error;
-    if (!db->OnSaveDocument(path, error)) {
+    if (!db->OnSaveDocument(path, &error)) {
         CurrentDialogRunner().ShowMessage(window(), QApplication::applicationName(),
                                           tr("Cannot save the Play DB.\n\n%1").arg(error));
         return false;

@@ -8,11 +8,11 @@
 
 namespace gridtally::gui {
 
-bool PlayDBDoc::OnOpenDocument(const QString& path, QString& error) {
+bool PlayDBDoc::OnOpenDocument(const QString& path, QString* error) {
     std::string bytes;
     std::string reason;
-    if (!ReadFileBytes(path.toStdString(), bytes, reason)) {
-        error = QString::fromLocal8Bit(reason.c_str());
+    if (!ReadFileBytes(path.toStdString(), bytes, &reason)) {
+        if (error) *error = QString::fromLocal8Bit(reason.c_str());
         return false;
     }
     PlayDBLoadReport report = LoadPlayDB(bytes, *this);
@@ -27,10 +27,10 @@ bool PlayDBDoc::OnOpenDocument(const QString& path, QString& error) {
     return true;
 }
 
-bool PlayDBDoc::OnSaveDocument(const QString& path, QString& error) {
+bool PlayDBDoc::OnSaveDocument(const QString& path, QString* error) {
     std::string reason;
-    if (SavePlayDBFile(*this, path.toStdString(), reason)) return true;
-    error = QString::fromLocal8Bit(reason.c_str());
+    if (SavePlayDBFile(*this, path.toStdString(), &reason)) return true;
+    if (error) *error = QString::fromLocal8Bit(reason.c_str());
     return false;
 }
 

@@ -13,9 +13,9 @@ class PlayDBDoc : public PlayDB, public Document {
 public:
     // Reads the file. One that did not load cleanly opens with what could be read,
     // after a message saying what was wrong; it is then never saved over unasked.
-    bool OnOpenDocument(const QString& path, QString& error) override;
+    bool OnOpenDocument(const QString& path, QString* error) override;
     // Writes the whole DB to `path`, replacing the file only once all is written.
-    bool OnSaveDocument(const QString& path, QString& error) override;
+    bool OnSaveDocument(const QString& path, QString* error) override;
 
     // The file did not load cleanly: a save must ask for a name first.
     bool damaged() const { return damaged_; }

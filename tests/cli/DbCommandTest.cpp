@@ -52,7 +52,7 @@ TEST_F(DbCommandTest, AddingALogTwiceDoublesItAndTheFileReloadsAsWritten) {
     EXPECT_TRUE(LoadPlayDB(bytes, reloaded).Clean());
     EXPECT_EQ(SerializePlayDB(reloaded).size(), bytes.size());
     std::string error;
-    ASSERT_TRUE(SavePlayDBFile(reloaded, db, error)) << error;
+    ASSERT_TRUE(SavePlayDBFile(reloaded, db, &error)) << error;
     EXPECT_EQ(Dump(), twice);
 }
 

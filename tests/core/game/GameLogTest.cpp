@@ -114,7 +114,7 @@ TEST(GameLog, ReadsWholeGamesWithEitherLineEnd) {
          {Case{"comets-vs-prairie-dogs.log", 1504, 358 + 22, "Comets", "Prairie Dogs"},
           Case{"harbor-city-vs-ironmen.log", 1566, 379 + 23, "Harbor City", "Ironmen"}}) {
         std::string bytes, error;
-        ASSERT_TRUE(ReadFileBytes(std::string(GRIDTALLY_TEST_DATA_DIR "/") + c.file, bytes, error))
+        ASSERT_TRUE(ReadFileBytes(std::string(GRIDTALLY_TEST_DATA_DIR "/") + c.file, bytes, &error))
             << error;
         DiagnosticsCapture capture;
         GameLog game;
@@ -140,10 +140,10 @@ TEST(GameLog, ReadsWholeGamesWithEitherLineEnd) {
 
 TEST(ReadFileBytes, ReportsWhyAFileCannotBeRead) {
     std::string bytes = "stale", error;
-    EXPECT_FALSE(ReadFileBytes("/no/such/file.log", bytes, error));
+    EXPECT_FALSE(ReadFileBytes("/no/such/file.log", bytes, &error));
     EXPECT_EQ(error, "No such file or directory");
     EXPECT_TRUE(bytes.empty());
-    EXPECT_FALSE(ReadFileBytes(GRIDTALLY_TEST_DATA_DIR, bytes, error));
+    EXPECT_FALSE(ReadFileBytes(GRIDTALLY_TEST_DATA_DIR, bytes, &error));
     EXPECT_EQ(error, "Is a directory");
 }
 
@@ -158,7 +158,7 @@ TEST(ReadFileBytes, ReadsEveryByteOfFilesAndPipesOfAnySize) {
         ASSERT_EQ(write(fd, content.data(), size), static_cast<ssize_t>(size));
         close(fd);
         std::string bytes, error;
-        EXPECT_TRUE(ReadFileBytes(path, bytes, error)) << error;
+        EXPECT_TRUE(ReadFileBytes(path, bytes, &error)) << error;
         EXPECT_EQ(bytes, content) << size;
         unlink(path);
 
@@ -173,7 +173,7 @@ TEST(ReadFileBytes, ReadsEveryByteOfFilesAndPipesOfAnySize) {
             }
             close(ends[1]);
         });
-        EXPECT_TRUE(ReadFileBytes("/dev/fd/" + std::to_string(ends[0]), bytes, error)) << error;
+        EXPECT_TRUE(ReadFileBytes("/dev/fd/" + std::to_string(ends[0]), bytes, &error)) << error;
         writer.join();
         close(ends[0]);
         EXPECT_EQ(bytes, content) << "pipe, " << size;

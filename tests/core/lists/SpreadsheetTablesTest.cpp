@@ -43,7 +43,7 @@ protected:
     void SetUp() override {
         std::string bytes, error;
         ASSERT_TRUE(ReadFileBytes(std::string(GRIDTALLY_TEST_DATA_DIR "/../../") + GetParam(),
-                                  bytes, error))
+                                  bytes, &error))
             << error;
         game.Load(bytes);
     }

@@ -267,7 +267,8 @@ TEST_F(PlayFixture, ThePassingSideComesFromThePassSentence) {
 // catches a read out of bounds here.
 TEST(PlayParserRobustness, StatementsCutAtEveryLengthNeverCrash) {
     std::string bytes, error;
-    ASSERT_TRUE(ReadFileBytes(GRIDTALLY_TEST_DATA_DIR "/harbor-city-vs-ironmen.log", bytes, error));
+    ASSERT_TRUE(
+        ReadFileBytes(GRIDTALLY_TEST_DATA_DIR "/harbor-city-vs-ironmen.log", bytes, &error));
     std::vector<std::string> statements;
     ReadLogStatements(bytes, [&](Statement& s) { statements.push_back(s); });
     ASSERT_GT(statements.size(), 300u);

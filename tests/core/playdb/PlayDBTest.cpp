@@ -233,7 +233,7 @@ protected:
 
 TEST_F(AtomicSave, AWriteThatFailsPartWayLeavesTheOldFileAndNoLeftovers) {
     std::string error;
-    ASSERT_TRUE(WriteFileAtomically(path, "old contents", error)) << error;
+    ASSERT_TRUE(WriteFileAtomically(path, "old contents", &error)) << error;
     EXPECT_EQ(Contents(), "old contents");
 
     int calls = 0;
@@ -244,23 +244,23 @@ TEST_F(AtomicSave, AWriteThatFailsPartWayLeavesTheOldFileAndNoLeftovers) {
         }
         return ::write(fd, data, std::min<std::size_t>(size, 3));
     };
-    EXPECT_FALSE(WriteFileAtomically(path, "new contents, longer", error, failing));
+    EXPECT_FALSE(WriteFileAtomically(path, "new contents, longer", &error, failing));
     EXPECT_NE(error.find(path), std::string::npos);
     EXPECT_NE(error.find("No space left on device"), std::string::npos) << error;
     EXPECT_EQ(Contents(), "old contents");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
 
-    EXPECT_TRUE(WriteFileAtomically(path, "new", error)) << error;
+    EXPECT_TRUE(WriteFileAtomically(path, "new", &error)) << error;
     EXPECT_EQ(Contents(), "new");
 }
 
 TEST_F(AtomicSave, ALinkStaysALinkAndPermissionsAreKept) {
     std::string error;
     std::string target = (dir / "real.pdb").string();
-    ASSERT_TRUE(WriteFileAtomically(target, "old", error)) << error;
+    ASSERT_TRUE(WriteFileAtomically(target, "old", &error)) << error;
     ASSERT_EQ(chmod(target.c_str(), 0640), 0);
     std::filesystem::create_symlink("real.pdb", path);
-    ASSERT_TRUE(WriteFileAtomically(path, "new", error)) << error;
+    ASSERT_TRUE(WriteFileAtomically(path, "new", &error)) << error;
     EXPECT_TRUE(std::filesystem::is_symlink(path));
     EXPECT_EQ(Contents(target), "new");
     EXPECT_EQ(Mode(target), 0640u);
@@ -269,7 +269,7 @@ TEST_F(AtomicSave, ALinkStaysALinkAndPermissionsAreKept) {
     // A new file gets what open() gives under the umask.
     std::string fresh = (dir / "fresh.pdb").string();
     mode_t mask = umask(027);
-    bool saved = WriteFileAtomically(fresh, "x", error);
+    bool saved = WriteFileAtomically(fresh, "x", &error);
     umask(mask);
     ASSERT_TRUE(saved) << error;
     EXPECT_EQ(Mode(fresh), 0640u);
@@ -295,7 +295,7 @@ TEST_F(AtomicSave, WhatMayNotBeReplacedIsRefusedAndLeftAsItWas) {
         c.make();
         std::string before = State(path);
         std::string error;
-        EXPECT_FALSE(WriteFileAtomically(path, "new", error)) << c.error;
+        EXPECT_FALSE(WriteFileAtomically(path, "new", &error)) << c.error;
         EXPECT_EQ(error, path + c.error);
         EXPECT_EQ(State(path), before) << c.error;
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1) << c.error;
@@ -304,7 +304,7 @@ TEST_F(AtomicSave, WhatMayNotBeReplacedIsRefusedAndLeftAsItWas) {
 
 TEST_F(AtomicSave, AFolderThatCannotBeWrittenIsReported) {
     std::string error;
-    EXPECT_FALSE(WriteFileAtomically((dir / "missing" / "x.pdb").string(), "x", error));
+    EXPECT_FALSE(WriteFileAtomically((dir / "missing" / "x.pdb").string(), "x", &error));
     EXPECT_NE(error.find("missing"), std::string::npos);
 }
 

@@ -84,21 +84,21 @@ protected:
 TEST_F(FullDisk, ASaveThatDoesNotFitFailsAndLeavesTheOldFileAlone) {
     std::string path = (dir / "season.pdb").string();
     std::string error;
-    ASSERT_TRUE(SavePlayDBFile(*Season(200, 1), path, error)) << error;  // about 38 KB
+    ASSERT_TRUE(SavePlayDBFile(*Season(200, 1), path, &error)) << error;  // about 38 KB
     std::string old = Contents(path);
     std::unique_ptr<PlayDB> bigger = Season(500, 2);  // about 96 KB
 
     // No room at all, and room for part of the new file: a write that stops part way.
     for (std::size_t slack : {0u, 32u * 1024}) {
         Fill(slack);
-        EXPECT_FALSE(SavePlayDBFile(*bigger, path, error)) << slack;
+        EXPECT_FALSE(SavePlayDBFile(*bigger, path, &error)) << slack;
         EXPECT_EQ(error, path + ": cannot write: " + strerror(ENOSPC)) << slack;
         EXPECT_EQ(Contents(path), old) << slack;
         EXPECT_EQ(Entries(dir).size(), 2u) << slack;  // the DB and the filler, no leftover
         fs::remove(dir / "filler");
     }
 
-    ASSERT_TRUE(SavePlayDBFile(*bigger, path, error)) << error;
+    ASSERT_TRUE(SavePlayDBFile(*bigger, path, &error)) << error;
     EXPECT_EQ(Contents(path), SerializePlayDB(*bigger));
     EXPECT_EQ(Entries(dir).size(), 1u);
 }
@@ -120,7 +120,7 @@ protected:
         pid_t child = fork();
         if (child == 0) {
             std::string error;
-            _exit(WriteFileAtomically(path, bytes, error) ? 0 : 1);
+            _exit(WriteFileAtomically(path, bytes, &error) ? 0 : 1);
         }
         return child;
     }

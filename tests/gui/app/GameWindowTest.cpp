@@ -73,7 +73,7 @@ struct AdjustAnswer : DialogRunner {
 struct Game {
     explicit Game(const QString& path = kSample) : logTemplate(MakeLogDocTemplate()) {
         QString error;
-        frame = logTemplate->OpenDocumentFile(path, error);
+        frame = logTemplate->OpenDocumentFile(path, &error);
         window = dynamic_cast<CTabFrame*>(frame.get());
         if (window) {
             window->resize(900, 700);

@@ -59,9 +59,9 @@ QString RunTool(const QString& tool, const QStringList& arguments) {
 // A document type for the frame tests: opening fails for paths containing "bad".
 class TestDocument : public Document, public CommandTarget {
 public:
-    bool OnOpenDocument(const QString& path, QString& error) override {
+    bool OnOpenDocument(const QString& path, QString* error) override {
         if (path.contains("bad")) {
-            error = "unreadable";
+            if (error) *error = "unreadable";
             return false;
         }
         return true;

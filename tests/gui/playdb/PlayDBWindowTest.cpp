@@ -397,7 +397,7 @@ private slots:
                 }
             }
             std::string error;
-            QVERIFY(SavePlayDBFile(season, path.toStdString(), error));
+            QVERIFY(SavePlayDBFile(season, path.toStdString(), &error));
         }
         PreviewAnswer preview;
         ScopedDialogRunner scope(preview);
