@@ -42,30 +42,4 @@ int TabWindow::GetTabId(int index) const {
     return page ? page->property(kTabId).toInt() : 0;
 }
 
-QString TabWindow::LabelOfTabHolding(const QWidget* descendant) const {
-    for (const QWidget* w = descendant; w; w = w->parentWidget()) {
-        int index = FindTab(w);
-        if (index >= 0) return tabText(index);
-    }
-    return {};
-}
-
-std::optional<QString> TopTabLabelOf(const QWidget* widget) {
-    const TabWindow* top = nullptr;
-    for (const QWidget* w = widget ? widget->parentWidget() : nullptr; w; w = w->parentWidget()) {
-        if (auto* tabs = qobject_cast<const TabWindow*>(w)) top = tabs;
-    }
-    if (!top) return std::nullopt;
-    for (const QWidget* w = widget; w && w != top; w = w->parentWidget()) {
-        if (int index = top->FindTab(w); index >= 0) return top->GetTabLabel(index);
-    }
-    return std::nullopt;
-}
-
-std::optional<std::string> TopTabClubOf(const QWidget* widget) {
-    std::optional<QString> label = TopTabLabelOf(widget);
-    if (!label) return std::nullopt;
-    return label->toLatin1().toStdString();
-}
-
 }  // namespace gridtally::gui

@@ -3,8 +3,6 @@
 #include <QString>
 #include <QTabWidget>
 #include <functional>
-#include <optional>
-#include <string>
 
 namespace gridtally::gui {
 
@@ -43,10 +41,6 @@ public:
     QString GetTabLabel(int index) const { return tabText(index); }
     int GetTabId(int index) const;
 
-    // The label of the tab of this window that holds `descendant`, at any depth; empty
-    // when none does. A view asks the game's top tab window for its club this way.
-    QString LabelOfTabHolding(const QWidget* descendant) const;
-
 private:
     std::function<void(int)> notify_;
 };
@@ -57,12 +51,5 @@ template <typename ViewClass, typename... Arguments>
 TabWindow::ViewFactory MakeView(Arguments... arguments) {
     return [=](QWidget* parent) -> View* { return new ViewClass(arguments..., parent); };
 }
-
-// The label of the top tab window's tab that holds `widget`: the outermost TabWindow
-// above it decides. Nothing when no tab window holds it. A view of a club finds its club
-// this way, whatever tab window it sits in.
-std::optional<QString> TopTabLabelOf(const QWidget* widget);
-// The same label as the Latin-1 bytes that the game's club names are made of.
-std::optional<std::string> TopTabClubOf(const QWidget* widget);
 
 }  // namespace gridtally::gui

@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(dc.selectedFont().face, QStringLiteral("Courier New Bold"));
     }
 
-    void tabWindowsNestAndFindTheLabelOfTheTabHoldingAView() {
+    void tabWindowsNestAndTabsKeepTheirLabelsAndIds() {
         Document document;
         TabWindow top;
         auto* team = new TabWindow;
@@ -187,7 +187,7 @@ private slots:
         QCOMPARE(top.FindTab(dynamic_cast<QWidget*>(view)), -1);  // not directly
 
         top.RelabelTab(1, "Comets");
-        QCOMPARE(top.LabelOfTabHolding(dynamic_cast<QWidget*>(view)), QStringLiteral("Comets"));
+        QCOMPARE(top.GetTabLabel(1), QStringLiteral("Comets"));
 
         std::vector<int> activated;
         top.SetNotifyWindow([&](int index) { activated.push_back(index); });
