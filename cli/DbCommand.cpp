@@ -14,6 +14,7 @@
 #include "core/model/Statement.h"
 #include "core/playdb/PlayDB.h"
 #include "core/playdb/PlayDBFile.h"
+#include "core/playdb/PlayDBLock.h"
 #include "core/reports/GamePrintout.h"
 #include "core/text/Diagnostics.h"
 #include "core/text/Latin1.h"
@@ -55,6 +56,15 @@ bool Load(const std::string& path, PlayDB& db, Streams& io, Use use) {
             return false;
     }
     return false;
+}
+
+// Holds the DB's file against other writers for the whole read, change and save.
+std::unique_ptr<PlayDBLock> LockForChange(const std::string& path, PlayDBLock::Missing missing,
+                                          Streams& io) {
+    std::string error;
+    auto lock = PlayDBLock::Acquire(path, missing, PlayDBLockWait(), &error);
+    if (!lock) io.err << kProgram << error << "; nothing was changed\n";
+    return lock;
 }
 
 bool Save(const PlayDB& db, const std::string& path, Streams& io) {
@@ -117,6 +127,8 @@ void ReportUnknownTeam(const std::string& team, const std::string& dbPath, Strea
 
 int RunDbAdd(const std::string& dbPath, const std::vector<std::string>& logs, Streams io,
              bool keepGoing) {
+    auto lock = LockForChange(dbPath, PlayDBLock::Missing::Create, io);
+    if (!lock) return kFileFailed;
     PlayDB db;
     if (!Load(dbPath, db, io, Use::ChangeOrNew)) return kFileFailed;
     std::set<std::string> names;
@@ -188,6 +200,8 @@ int RunDbDeleteTeams(const std::string& dbPath, const std::vector<std::string>& 
         if (!name) return kUsage;
         names.push_back(*name);
     }
+    auto lock = LockForChange(dbPath, PlayDBLock::Missing::Leave, io);
+    if (!lock) return kFileFailed;
     PlayDB db;
     if (!Load(dbPath, db, io, Use::Change)) return kFileFailed;
     std::vector<std::string> known;

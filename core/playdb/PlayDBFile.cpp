@@ -1,6 +1,8 @@
 #include "core/playdb/PlayDBFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #include "core/playcalls/ByteStream.h"
 #include "core/playcalls/PlayCallFile.h"
@@ -55,6 +58,45 @@ int CreateBeside(const std::string& target, mode_t mode, std::string& temporary)
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
+}
+
+// The folder part of a path ("." for a bare name) and the name in it.
+std::pair<std::string, std::string> SplitPath(const std::string& path) {
+    std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return {".", path};
+    return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
+}
+
+// A save killed half-way leaves its "NAME.tmpPID-N" beside the file. Those of writers
+// that are gone are removed at the next save (which holds the file's lock).
+void RemoveLeftovers(const std::string& target) {
+    auto [folder, name] = SplitPath(target);
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.c_str()), &closedir);
+    if (!dir) return;
+    const std::string prefix = name + ".tmp";
+    while (dirent* entry = readdir(dir.get())) {
+        std::string_view other = entry->d_name;
+        if (!other.starts_with(prefix)) continue;
+        std::string_view rest = other.substr(prefix.size());
+        std::size_t dash = rest.find('-');
+        if (dash == 0 || dash == std::string_view::npos) continue;
+        std::string pid(rest.substr(0, dash));
+        std::string count(rest.substr(dash + 1));
+        if (pid.find_first_not_of("0123456789") != std::string::npos || count.empty() ||
+            count.find_first_not_of("0123456789") != std::string::npos || pid.size() > 9) {
+            continue;
+        }
+        if (kill(static_cast<pid_t>(std::stol(pid)), 0) == 0 || errno != ESRCH) continue;
+        unlinkat(dirfd(dir.get()), entry->d_name, 0);
+    }
+}
+
+// After a rename the folder holds the new name only once the folder itself is flushed.
+void SyncFolder(const std::string& target) {
+    int fd = open(SplitPath(target).first.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
 }
 
 }  // namespace
@@ -131,6 +173,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
         return fail("cannot look at it");
     }
 
+    RemoveLeftovers(target);
     std::string temporary;
     int fd = CreateBeside(target, replacing ? 0600 : 0666, temporary);
     if (fd < 0) return fail("cannot create a file beside it");
@@ -169,6 +212,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
         errno = saved;
         return fail("cannot replace");
     }
+    SyncFolder(target);
     return true;
 }
 

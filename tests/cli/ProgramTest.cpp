@@ -1,4 +1,7 @@
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <string>
@@ -15,9 +18,9 @@ protected:
         int status = -1;  // the exit status, or 128 + the signal that ended it
         std::string err;
     };
-    Run Shell(const std::string& arguments) {
+    Run Shell(const std::string& arguments, const std::string& environment = "") {
         std::string command =
-            std::string("'") + GRIDTALLY_CLI + "' " + arguments + " 2>'" + Path("stderr") + "'";
+            environment + "'" + GRIDTALLY_CLI + "' " + arguments + " 2>'" + Path("stderr") + "'";
         int raw = std::system(("/bin/sh -c \"" + command + "\"").c_str());
         Run run;
         if (WIFEXITED(raw)) run.status = WEXITSTATUS(raw);
@@ -58,6 +61,63 @@ TEST_F(Program, AReaderThatStopsEarlyEndsItQuietly) {
                               .c_str());
     ASSERT_TRUE(WIFEXITED(raw));
     EXPECT_EQ(WEXITSTATUS(raw), 128 + SIGPIPE);
+}
+
+// Two writers of one DB at once: the second waits for the first, and no game is lost.
+TEST_F(Program, TwoWritersAtOnceLoseNothing) {
+    std::string games[] = {std::string(GRIDTALLY_EXAMPLES_DIR) + "/riverside-at-hillcrest.log",
+                           std::string(GRIDTALLY_TEST_DATA_DIR) + "/comets-vs-prairie-dogs.log"};
+    int lost = 0;
+    for (int round = 0; round < 20; ++round) {
+        std::string db = Path("both" + std::to_string(round) + ".pdb");
+        std::string cli = std::string("'") + GRIDTALLY_CLI + "'";
+        int raw = std::system(("/bin/sh -c \"" + cli + " db add '" + db + "' '" + games[0] +
+                               "' 2>/dev/null & " + cli + " db add '" + db + "' '" + games[1] +
+                               "' 2>/dev/null & wait\"")
+                                  .c_str());
+        ASSERT_TRUE(WIFEXITED(raw));
+        Shell("db teams '" + db + "' >'" + Path("teams") + "'");
+        lost += Bytes(Path("teams")) != "Comets\nHillcrest\nPrairie Dogs\nRiverside Otters\n";
+    }
+    EXPECT_EQ(lost, 0);
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
+    }
+}
+
+// A writer that cannot get the lock in time changes nothing and says why.
+TEST_F(Program, AWriterThatCannotWaitLongerChangesNothing) {
+    std::string db = Db();
+    std::string before = State(db);
+    int held = ::open(db.c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    Run run =
+        Shell("db add '" + db + "' '" + GRIDTALLY_TEST_DATA_DIR + "/comets-vs-prairie-dogs.log'",
+              "GRIDTALLY_LOCK_WAIT_MS=300 ");
+    ::close(held);
+    EXPECT_EQ(run.status, kFileFailed);
+    EXPECT_EQ(run.err, "gridtally-cli: " + db +
+                           ": another program is changing this Play DB; nothing was changed\n");
+    EXPECT_EQ(State(db), before);
+    EXPECT_EQ(Shell("db delete-team '" + db + "' Hillcrest").status, kDone);  // free again
+}
+
+// What a killed save left beside the DB goes with the next save; a live writer's stays.
+TEST_F(Program, TheNextSaveRemovesWhatAKilledSaveLeft) {
+    std::string db = Db();
+    pid_t gone = fork();
+    if (gone == 0) _exit(0);
+    waitpid(gone, nullptr, 0);
+    std::string leftover = Write("season.pdb.tmp" + std::to_string(gone) + "-0", "half a DB");
+    std::string live = Write("season.pdb.tmp" + std::to_string(getpid()) + "-3", "being written");
+    std::string other = Write("other.pdb.tmp" + std::to_string(gone) + "-0", "not ours");
+    EXPECT_EQ(
+        Shell("db add '" + db + "' '" + GRIDTALLY_TEST_DATA_DIR + "/comets-vs-prairie-dogs.log'")
+            .status,
+        kDone);
+    EXPECT_FALSE(std::filesystem::exists(leftover));
+    EXPECT_TRUE(std::filesystem::exists(live));
+    EXPECT_TRUE(std::filesystem::exists(other));
 }
 
 }  // namespace
