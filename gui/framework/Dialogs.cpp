@@ -62,6 +62,14 @@ DialogRunner::SaveChoice DialogRunner::AskSaveChanges(QWidget* parent, const QSt
     return SaveChoice::Cancel;
 }
 
+bool DialogRunner::Confirm(QWidget* parent, const QString& title, const QString& question) {
+    QMessageBox box(QMessageBox::Warning, title, question, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setDefaultButton(QMessageBox::No);
+    Exec(box);
+    return box.standardButton(box.clickedButton()) == QMessageBox::Yes;
+}
+
 DialogRunner& CurrentDialogRunner() { return *currentRunner; }
 
 void SetDialogRunner(DialogRunner* runner) { currentRunner = runner ? runner : &standardRunner; }

@@ -32,6 +32,8 @@ public:
     enum class SaveChoice { Save, Discard, Cancel };
     virtual SaveChoice AskSaveChanges(QWidget* parent, const QString& title,
                                       const QString& documentTitle);
+    // A question with Yes and No, No the default; true for Yes.
+    virtual bool Confirm(QWidget* parent, const QString& title, const QString& question);
 };
 
 DialogRunner& CurrentDialogRunner();

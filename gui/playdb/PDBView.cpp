@@ -223,6 +223,15 @@ bool PDBView::Save() {
 bool PDBView::SaveTo(const QString& path) {
     PlayDBDoc* db = doc();
     if (!db) return false;
+    // As a text editor does: another program's changes are not written over unasked.
+    if (path == db->pathName() && db->ChangedOnDisk() &&
+        !CurrentDialogRunner().Confirm(
+            window(), QApplication::applicationName(),
+            tr("%1 was changed by another program since it was read.\n\nSave over it, losing "
+               "those changes?")
+                .arg(path))) {
+        return false;
+    }
     QString error;
     if (!db->OnSaveDocument(path, &error)) {
         CurrentDialogRunner().ShowMessage(window(), QApplication::applicationName(),

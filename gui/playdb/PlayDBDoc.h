@@ -24,10 +24,25 @@ public:
     void SavedAs(const QString& path) {
         SetPathName(path);
         damaged_ = false;
+        RememberFile();
     }
+    // Whether the file at the document's path is no longer the one read or last saved:
+    // another program wrote it meanwhile.
+    bool ChangedOnDisk() const;
 
 private:
+    // What the file looked like when it was read or saved.
+    void RememberFile();
+    struct FileIdentity {
+        bool exists = false;
+        unsigned long long device = 0, inode = 0, size = 0;
+        long long modifiedSeconds = 0, modifiedNanoseconds = 0;
+        bool operator==(const FileIdentity&) const = default;
+    };
+    static FileIdentity IdentityOf(const QString& path);
+
     bool damaged_ = false;
+    FileIdentity file_;
 };
 
 }  // namespace gridtally::gui

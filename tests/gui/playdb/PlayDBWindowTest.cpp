@@ -77,6 +77,12 @@ struct Answers : DialogRunner {
         ++asked;
         return onClose;
     }
+    bool confirm = false;
+    QStringList questions;
+    bool Confirm(QWidget*, const QString&, const QString& question) override {
+        questions << question;
+        return confirm;
+    }
 };
 
 // One Play DB window in a main window, which owns it as the program's does.
@@ -299,6 +305,38 @@ private slots:
         PlayDB kept;
         QVERIFY(LoadPlayDB(Bytes(dir.filePath("kept.pdb")).toStdString(), kept).Clean());
         QVERIFY(kept.HasTeam("Comets"));  // the second log's club, saved on closing
+    }
+
+    // Another program's save since the file was read is not written over unasked.
+    void aFileChangedOnDiskIsNotSavedOverUnasked() {
+        QTemporaryDir dir;
+        QString path = dir.filePath("season.pdb");
+        Answers answers;
+        answers.openFiles = {SampleLogs()[0]};
+        answers.saveName = path;
+        ScopedDialogRunner scope(answers);
+        DBWindow dbWindow;
+        dbWindow.form->AddFiles();
+        QVERIFY(dbWindow.form->Save());
+        dbWindow.form->AddLogFiles({SampleLogs()[1]});
+        QVERIFY(dbWindow.form->SaveTo(path));  // ours since: no question
+        QVERIFY(answers.questions.isEmpty());
+
+        PlayDB other;  // as db add in a terminal would
+        std::set<std::string> names;
+        std::string log = Bytes(SampleLogs()[2]).toStdString();
+        other.AddLog(&log, names);
+        QTest::qWait(20);  // a later modification time
+        QVERIFY(SavePlayDBFile(other, path.toStdString(), nullptr));
+        QByteArray theirs = Bytes(path);
+        dbWindow.form->AddLogFiles({SampleLogs()[0]});
+        QVERIFY(!dbWindow.form->SaveTo(path));
+        QCOMPARE(answers.questions.size(), 1);
+        QVERIFY(answers.questions[0].contains("changed by another program"));
+        QCOMPARE(Bytes(path), theirs);
+        answers.confirm = true;
+        QVERIFY(dbWindow.form->SaveTo(path));
+        QVERIFY(Bytes(path) != theirs);
     }
 
     void discardingOnCloseClosesUnsaved() {
