@@ -58,6 +58,22 @@ bool Load(const std::string& path, PlayDB& db, Streams& io, Use use) {
     return false;
 }
 
+// A log named twice is added twice, as asked; but that is rarely meant, so it is said.
+void WarnOfRepeatedLogs(const std::vector<std::string>& logs, Streams& io) {
+    std::set<std::pair<dev_t, ino_t>> seen;
+    std::set<std::string> named;
+    for (const std::string& log : logs) {
+        struct stat info {};
+        bool repeated = stat(log.c_str(), &info) == 0
+                            ? !seen.insert({info.st_dev, info.st_ino}).second
+                            : !named.insert(log).second;
+        if (repeated) {
+            io.err << kProgram << "warning: " << log
+                   << " is named more than once; its games are added each time\n";
+        }
+    }
+}
+
 // Holds the DB's file against other writers for the whole read, change and save.
 std::unique_ptr<PlayDBLock> LockForChange(const std::string& path, PlayDBLock::Missing missing,
                                           Streams& io) {
@@ -127,6 +143,7 @@ void ReportUnknownTeam(const std::string& team, const std::string& dbPath, Strea
 
 int RunDbAdd(const std::string& dbPath, const std::vector<std::string>& logs, Streams io,
              bool keepGoing) {
+    WarnOfRepeatedLogs(logs, io);
     auto lock = LockForChange(dbPath, PlayDBLock::Missing::Create, io);
     if (!lock) return kFileFailed;
     PlayDB db;

@@ -1,10 +1,12 @@
 #include "core/game/GameLog.h"
 
 #include <algorithm>
+#include <cctype>
 #include <functional>
 
 #include "core/model/LogReader.h"
 #include "core/parsers/StatementParser.h"
+#include "core/text/TextScan.h"
 
 namespace gridtally {
 
@@ -34,11 +36,28 @@ void GameLog::Load(std::string_view fileBytes) {
 
 void GameLog::ParseAndName(std::string& statement) {
     StatementKind kind = ParseStatement(statement, playCalls, roster, currentState, teamTotals);
-    if (kind == StatementKind::Play) ++recognisedStatements_;
+    if (ShowsAGame(kind, statement)) ++recognisedStatements_;
     if (kind != StatementKind::Situation) return;
-    ++recognisedStatements_;
     if (team1Name.empty()) team1Name = teamTotals[0].name;
     if (team2Name.empty()) team2Name = teamTotals[1].name;
+}
+
+bool ShowsAGame(StatementKind kind, std::string_view statement) {
+    // Text that merely has the shape of statements is no game: a game names where the
+    // ball is, or tells a play down to its play calls.
+    if (kind == StatementKind::Play) return Contains(statement, "That was ");
+    if (kind != StatementKind::Situation) return false;
+    // "ball on their 35 yard line": a number, and the ball, close before it.
+    constexpr std::string_view kYardLine = " yard line";
+    constexpr std::size_t kNear = 48;
+    for (std::size_t at = statement.find(kYardLine); at != std::string_view::npos;
+         at = statement.find(kYardLine, at + 1)) {
+        if (at == 0 || !std::isdigit(static_cast<unsigned char>(statement[at - 1]))) continue;
+        std::size_t from = at > kNear ? at - kNear : 0;
+        if (statement.substr(from, at - from).find("ball on ") != std::string_view::npos)
+            return true;
+    }
+    return false;
 }
 
 std::string GameLog::ClubLabel(int club) const {

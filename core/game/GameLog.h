@@ -9,6 +9,7 @@
 
 #include "core/model/GameState.h"
 #include "core/model/PlayerRoster.h"
+#include "core/model/Statement.h"
 #include "core/model/TeamTotals.h"
 #include "core/playcalls/PlayCallTable.h"
 #include "core/playcalls/PlayModel.h"
@@ -30,8 +31,9 @@ public:
     // or CR LF; statements end at an empty line or a line ending in a form feed.
     void Load(std::string_view fileBytes);
 
-    // Whether the text read held a situation or a play statement: a file without one
-    // is something other than a game log.
+    // Whether the text read held a situation statement that names the ball's place or a
+    // play statement with its play calls: a file without one is something other than a
+    // game log, however much of it looks like statements.
     bool IsGameLog() const { return recognisedStatements_ > 0; }
 
     // The label of a club (0 or 1) as its tab shows it: its name, or "Team 1" /
@@ -70,5 +72,9 @@ private:
 
     std::size_t recognisedStatements_ = 0;
 };
+
+// Whether a statement of this kind shows that its text is a game log: a situation that
+// names the ball's place, or a play with its play-call sentence.
+bool ShowsAGame(StatementKind kind, std::string_view statement);
 
 }  // namespace gridtally

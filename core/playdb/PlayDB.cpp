@@ -47,7 +47,7 @@ bool PlayDB::ImportLog(std::string_view logBytes, std::set<std::string>& names,
     bool recognised = false;
     ReadLogStatements(logBytes, [&](Statement& statement) {
         StatementKind kind = ParseStatement(statement, playCalls, roster, state, totals);
-        if (kind == StatementKind::Situation || kind == StatementKind::Play) recognised = true;
+        if (ShowsAGame(kind, statement)) recognised = true;
     });
     names.insert(totals[0].name.str());
     names.insert(totals[1].name.str());

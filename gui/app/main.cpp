@@ -27,16 +27,29 @@ bool NeedsNoScreen(int argc, char** argv) {
     return false;
 }
 
+// Qt's notes while it looks for a screen; without one it ends the program, which is
+// said in one line of our own and a plain failure, not an abort.
+void NoScreenIsOneLine(QtMsgType type, const QMessageLogContext&, const QString&) {
+    if (type != QtFatalMsg) return;
+    QTextStream(stderr) << "gridtally: cannot open a window: no display could be reached "
+                           "(DISPLAY or WAYLAND_DISPLAY); --print-to-pdf works without one\n";
+    std::_Exit(1);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     // Without this Qt would refuse to start on a machine without a display.
-    if (NeedsNoScreen(argc, argv)) {
+    bool screenless = NeedsNoScreen(argc, argv);
+    if (screenless) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(QuietQtNotes);
+    } else {
+        qInstallMessageHandler(NoScreenIsOneLine);
     }
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Turfa Log Stats"));
+    if (!screenless) qInstallMessageHandler(nullptr);
+    QApplication::setApplicationName(QStringLiteral("Gridtally"));
     QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QApplication::setApplicationVersion(QStringLiteral(GRIDTALLY_VERSION));
     gridtally::gui::InstallFontSubstitutions();

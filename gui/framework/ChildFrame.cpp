@@ -25,7 +25,7 @@ ChildFrame::~ChildFrame() {
 
 void ChildFrame::closeEvent(QCloseEvent* event) {
     if (document_ && document_->IsModified()) {
-        switch (CurrentDialogRunner().AskSaveChanges(this, QApplication::applicationName(),
+        switch (CurrentDialogRunner().AskSaveChanges(this, QApplication::applicationDisplayName(),
                                                      document_->title())) {
             case DialogRunner::SaveChoice::Cancel:
                 event->ignore();

@@ -25,7 +25,7 @@ bool ExportCsv(QWidget* parent, const QString& suggestedName, const CsvTable& ta
     if (path.isEmpty()) return false;
     QString error;
     if (WriteCsvFile(path, table, &error)) return true;
-    CurrentDialogRunner().ShowMessage(parent, QApplication::applicationName(),
+    CurrentDialogRunner().ShowMessage(parent, QApplication::applicationDisplayName(),
                                       QObject::tr("Cannot export the page.\n\n%1").arg(error));
     return false;
 }

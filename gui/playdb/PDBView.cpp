@@ -179,7 +179,7 @@ void PDBView::AddLogFiles(const QStringList& paths) {
     if (processed > 0) MarkChanged();
     if (!failures.isEmpty()) {
         CurrentDialogRunner().ShowMessage(
-            window(), QApplication::applicationName(),
+            window(), QApplication::applicationDisplayName(),
             tr("These files added no game to the DB:\n\n%1").arg(failures.join('\n')));
     }
 }
@@ -226,7 +226,7 @@ bool PDBView::SaveTo(const QString& path) {
     // As a text editor does: another program's changes are not written over unasked.
     if (path == db->pathName() && db->ChangedOnDisk() &&
         !CurrentDialogRunner().Confirm(
-            window(), QApplication::applicationName(),
+            window(), QApplication::applicationDisplayName(),
             tr("%1 was changed by another program since it was read.\n\nSave over it, losing "
                "those changes?")
                 .arg(path))) {
@@ -234,7 +234,7 @@ bool PDBView::SaveTo(const QString& path) {
     }
     QString error;
     if (!db->OnSaveDocument(path, &error)) {
-        CurrentDialogRunner().ShowMessage(window(), QApplication::applicationName(),
+        CurrentDialogRunner().ShowMessage(window(), QApplication::applicationDisplayName(),
                                           tr("Cannot save the Play DB.\n\n%1").arg(error));
         return false;
     }

@@ -23,7 +23,7 @@ bool PlayDBDoc::OnOpenDocument(const QString& path, QString* error) {
     if (!report.Clean()) {
         damaged_ = true;
         CurrentDialogRunner().ShowMessage(
-            nullptr, QApplication::applicationName(),
+            nullptr, QApplication::applicationDisplayName(),
             QObject::tr("%1 is damaged or not a Play DB: %2.\n\nIt opens with what could be "
                         "read; saving asks for a new name, so that the file stays as it is.")
                 .arg(path, QString::fromStdString(DescribeLoadReport(report))));

@@ -120,5 +120,21 @@ TEST_F(Program, TheNextSaveRemovesWhatAKilledSaveLeft) {
     EXPECT_TRUE(std::filesystem::exists(other));
 }
 
+// What merely looks like text (the program itself named *.log) is no game; a log named
+// twice is added twice, with a warning.
+TEST_F(Program, NoGameIsAddedFromWhatIsNoGameAndARepeatIsSaid) {
+    std::string binary = Path("program.log");
+    std::filesystem::copy_file(GRIDTALLY_CLI, binary);
+    Run run = Shell("dump '" + binary + "' >/dev/null");
+    EXPECT_EQ(run.status, kFileFailed);
+    EXPECT_NE(run.err.find("not a game log"), std::string::npos) << run.err;
+
+    std::string log = std::string(GRIDTALLY_EXAMPLES_DIR) + "/riverside-at-hillcrest.log";
+    run = Shell("db add '" + Path("twice.pdb") + "' '" + log + "' '" + log + "'");
+    EXPECT_EQ(run.status, kDone);
+    EXPECT_EQ(run.err, "gridtally-cli: warning: " + log +
+                           " is named more than once; its games are added each time\n");
+}
+
 }  // namespace
 }  // namespace gridtally

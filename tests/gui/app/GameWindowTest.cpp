@@ -441,6 +441,24 @@ private slots:
         QCOMPARE(program.exitCode(), 1);
         QString message = QString::fromUtf8(program.readAllStandardError());
         QVERIFY2(message.contains("cannot open") && message.count('\n') == 1, qPrintable(message));
+
+        program.start(QStringLiteral(GRIDTALLY_PROGRAM), {"--version"});
+        QVERIFY(program.waitForFinished(60000));
+        QVERIFY(QString::fromUtf8(program.readAllStandardOutput()).startsWith("Gridtally 0."));
+
+        // Without a display the window cannot open: one line and a plain failure.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(GRIDTALLY_PROGRAM), {});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        message = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(message.startsWith("gridtally: cannot open a window") && message.count('\n') == 1,
+                 qPrintable(message));
     }
 };
 
