@@ -74,6 +74,7 @@ bool CYardbookApp::InitInstance(const QStringList& files) {
     }
     mainFrame_->show();
     mainFrame_->router().UpdateActions();
+    OfferRecovery();
     for (const QString& file : files) mainFrame_->OpenDocumentFile(file);
     ListenForFiles();
     return true;
@@ -121,6 +122,27 @@ bool HandFilesToRunningInstance(const QStringList& files) {
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(3000);
     return true;
+}
+
+void CYardbookApp::OfferRecovery() {
+    for (const PlayDBDoc::Recovery& recovery : PlayDBDoc::LeftRecoveries()) {
+        QString name =
+            recovery.original.isEmpty() ? QObject::tr("a Play DB never saved") : recovery.original;
+        bool restore = CurrentDialogRunner().Confirm(
+            mainFrame_.get(), QApplication::applicationDisplayName(),
+            QObject::tr("Gridtally stopped while %1 had changes that were not saved.\n\n"
+                        "Restore them? (No discards them.)")
+                .arg(name));
+        ChildFrame* frame =
+            restore && playDBDocTemplate ? mainFrame_->NewDocument(*playDBDocTemplate) : nullptr;
+        auto* db = frame ? dynamic_cast<PlayDBDoc*>(frame->document()) : nullptr;
+        if (!db || !db->Recover(recovery)) {
+            PlayDBDoc::Forget(recovery);
+            continue;
+        }
+        db->UpdateAllViews(nullptr);
+        mainFrame_->DocumentSaved(*frame);  // its file's name in the titles
+    }
 }
 
 void CYardbookApp::OnNewPlayDB() {

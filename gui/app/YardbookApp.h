@@ -39,6 +39,9 @@ public:
 
     // A new, empty Play DB in its window.
     void OnNewPlayDB();
+    // Offers to restore the unsaved Play DBs of a program that stopped without saving
+    // them; each one declined is discarded.
+    void OfferRecovery();
 
 private:
     void ListenForFiles();

@@ -29,7 +29,7 @@ public:
                         PrintHint* printHint = nullptr);
 
     bool IsModified() const { return modified_; }
-    void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+    virtual void SetModifiedFlag(bool modified = true) { modified_ = modified; }
 
     const QString& pathName() const { return pathName_; }
     void SetPathName(const QString& path);

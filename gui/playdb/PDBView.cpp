@@ -94,10 +94,14 @@ PlayDBDoc* PDBView::doc() const { return dynamic_cast<PlayDBDoc*>(document()); }
 
 void PDBView::OnInitialUpdate() {
     RefreshTeamList();
-    // A DB just opened shows its first club at once, so that its pages and its printout
-    // are never empty for want of a choice.
+    ChooseFirstClubIfNone();
+}
+
+void PDBView::ChooseFirstClubIfNone() {
+    // A DB just opened (or restored) shows its first club at once, so that its pages and
+    // its printout are never empty for want of a choice. It is made current, not
+    // selected: a selection is what "Delete Selected Teams" deletes.
     PlayDBDoc* db = doc();
-    // It is made current, not selected: a selection is what "Delete Selected Teams" deletes.
     if (db && db->currentTeam.empty() && teamList_->count() > 0) {
         teamList_->setCurrentItem(teamList_->item(0), QItemSelectionModel::NoUpdate);
         ChooseCurrentTeam();
@@ -106,6 +110,7 @@ void PDBView::OnInitialUpdate() {
 
 void PDBView::OnUpdate(View* /*sender*/, UpdateHint /*hint*/, PrintHint* /*printHint*/) {
     RefreshTeamList();
+    ChooseFirstClubIfNone();
     // A play adjusted on a data page is a change to save as well.
     if (PlayDBDoc* db = doc(); db && db->IsModified()) save_->setText(kUnsavedCaption);
 }

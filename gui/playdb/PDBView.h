@@ -70,6 +70,7 @@ signals:
 private:
     PlayDBDoc* doc() const;
     void RefreshTeamList();
+    void ChooseFirstClubIfNone();
     void ChooseCurrentTeam();
     void MarkChanged();
     void PlaceControls();

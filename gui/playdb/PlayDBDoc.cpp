@@ -1,8 +1,14 @@
 #include "gui/playdb/PlayDBDoc.h"
 
+#include <signal.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <cerrno>
 
 #include "core/playdb/PlayDBFile.h"
 #include "core/playdb/PlayDBLock.h"
@@ -56,6 +62,81 @@ bool PlayDBDoc::OnSaveDocument(const QString& path, QString* error) {
     if (lock && SavePlayDBFile(*this, path.toStdString(), &reason)) return true;
     if (error) *error = QString::fromLocal8Bit(reason.c_str());
     return false;
+}
+
+PlayDBDoc::~PlayDBDoc() { RemoveRecovery(); }
+
+QString PlayDBDoc::RecoveryFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/recovery");
+}
+
+void PlayDBDoc::SetModifiedFlag(bool modified) {
+    Document::SetModifiedFlag(modified);
+    if (modified) {
+        WriteRecovery();
+    } else {
+        RemoveRecovery();
+    }
+}
+
+void PlayDBDoc::WriteRecovery() {
+    if (recoveryPath_.isEmpty()) {
+        // One name per program and DB: "PID-N", so that a copy of a program still
+        // running is never taken for a left one.
+        static int serial = 0;
+        QDir().mkpath(RecoveryFolder());
+        recoveryPath_ = RecoveryFolder() + QStringLiteral("/%1-%2").arg(getpid()).arg(++serial);
+    }
+    // The file it is of first: a copy found without it would be of an unsaved DB.
+    QSaveFile original(recoveryPath_ + QStringLiteral(".path"));
+    if (original.open(QIODevice::WriteOnly)) {
+        original.write(pathName().toUtf8());
+        original.commit();
+    }
+    SavePlayDBFile(*this, (recoveryPath_ + QStringLiteral(".pdb")).toStdString(), nullptr);
+}
+
+void PlayDBDoc::RemoveRecovery() {
+    if (recoveryPath_.isEmpty()) return;
+    QFile::remove(recoveryPath_ + QStringLiteral(".pdb"));
+    QFile::remove(recoveryPath_ + QStringLiteral(".path"));
+    recoveryPath_.clear();
+}
+
+std::vector<PlayDBDoc::Recovery> PlayDBDoc::LeftRecoveries() {
+    std::vector<Recovery> left;
+    QDir folder(RecoveryFolder());
+    for (const QString& name :
+         folder.entryList({QStringLiteral("*.pdb")}, QDir::Files, QDir::Name)) {
+        bool number = false;
+        qint64 pid = name.section(QLatin1Char('-'), 0, 0).toLongLong(&number);
+        if (!number || (kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH)) continue;
+        Recovery recovery{folder.filePath(name), {}};
+        QFile original(folder.filePath(name.chopped(4) + QStringLiteral(".path")));
+        if (original.open(QIODevice::ReadOnly))
+            recovery.original = QString::fromUtf8(original.readAll());
+        left.push_back(recovery);
+    }
+    return left;
+}
+
+bool PlayDBDoc::Recover(const Recovery& recovery) {
+    std::string bytes;
+    if (!ReadFileBytes(recovery.copy.toStdString(), bytes, nullptr)) return false;
+    LoadPlayDB(bytes, *this);
+    if (!recovery.original.isEmpty()) {
+        SetPathName(recovery.original);
+        file_ = IdentityOf(recovery.original);
+    }
+    SetModifiedFlag(true);  // a copy of our own from now on
+    Forget(recovery);
+    return true;
+}
+
+void PlayDBDoc::Forget(const Recovery& recovery) {
+    QFile::remove(recovery.copy);
+    QFile::remove(recovery.copy.chopped(4) + QStringLiteral(".path"));
 }
 
 }  // namespace gridtally::gui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 #include "core/playdb/PlayDB.h"
 #include "gui/framework/Document.h"
@@ -11,6 +12,27 @@ namespace gridtally::gui {
 // saved to a *.pdb file.
 class PlayDBDoc : public PlayDB, public Document {
 public:
+    PlayDBDoc() = default;
+    // A DB closed without saving takes its recovery copy with it.
+    ~PlayDBDoc() override;
+
+    // While there are unsaved changes a recovery copy of the DB is kept (written whole
+    // after each change) in the user's data folder, so that a crash loses nothing; a
+    // save, or discarding the changes, removes it.
+    void SetModifiedFlag(bool modified = true) override;
+
+    // The recovery copies left by programs that are gone: the copy and the file it was
+    // of (empty for a DB never saved).
+    struct Recovery {
+        QString copy;
+        QString original;
+    };
+    static std::vector<Recovery> LeftRecoveries();
+    // Takes a recovered DB's records and its file's path; the copy then goes.
+    bool Recover(const Recovery& recovery);
+    static void Forget(const Recovery& recovery);
+    static QString RecoveryFolder();
+
     // Reads the file. One that did not load cleanly opens with what could be read,
     // after a message saying what was wrong; it is then never saved over unasked.
     bool OnOpenDocument(const QString& path, QString* error) override;
@@ -41,8 +63,12 @@ private:
     };
     static FileIdentity IdentityOf(const QString& path);
 
+    void WriteRecovery();
+    void RemoveRecovery();
+
     bool damaged_ = false;
     FileIdentity file_;
+    QString recoveryPath_;  // this DB's copy, once written
 };
 
 }  // namespace gridtally::gui

@@ -1,5 +1,9 @@
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QLineEdit>
@@ -18,6 +22,7 @@
 #include "GuiTestSupport.h"
 #include "core/playdb/PlayDBFile.h"
 #include "core/reports/GamePrintout.h"
+#include "gui/app/MainFrm.h"
 #include "gui/app/YardbookApp.h"
 #include "gui/framework/ChildFrame.h"
 #include "gui/framework/Dialogs.h"
@@ -337,6 +342,57 @@ private slots:
         answers.confirm = true;
         QVERIFY(dbWindow.form->SaveTo(path));
         QVERIFY(Bytes(path) != theirs);
+    }
+
+    // Unsaved changes are kept in a recovery copy; a program that stopped without saving
+    // them has them offered back at the next start.
+    void aStoppedProgramsUnsavedChangesAreOfferedBack() {
+        qputenv("GRIDTALLY_SOCKET", QByteArray("gridtally-playdb-test-") +
+                                        QByteArray::number(QCoreApplication::applicationPid()));
+        QDir folder(PlayDBDoc::RecoveryFolder());
+        folder.removeRecursively();
+        QTemporaryDir dir;
+        Answers answers;
+        answers.openFiles = SampleLogs();
+        answers.saveName = dir.filePath("season.pdb");
+        ScopedDialogRunner scope(answers);
+        std::map<std::string, std::string> unsaved;
+        pid_t gone = fork();
+        if (gone == 0) _exit(0);
+        waitpid(gone, nullptr, 0);
+        {
+            DBWindow dbWindow;
+            dbWindow.form->AddFiles();
+            QStringList copies = folder.entryList({"*.pdb"});
+            QCOMPARE(copies.size(), 1);
+            PlayDB copy;
+            QVERIFY(LoadPlayDB(Bytes(folder.filePath(copies[0])).toStdString(), copy).Clean());
+            unsaved = Canonical(copy);
+            QVERIFY(unsaved == Canonical(dbWindow.db()));
+            // What a program killed now leaves: its copy, under a process that is gone.
+            QString left = folder.filePath(QStringLiteral("%1-1").arg(gone));
+            QFile::copy(folder.filePath(copies[0]), left + ".pdb");
+            QFile::copy(folder.filePath(copies[0]).chopped(4) + ".path", left + ".path");
+            QVERIFY(dbWindow.form->Save());  // a save takes its own copy away
+            QCOMPARE(folder.entryList({"*.pdb"}),
+                     QStringList({QStringLiteral("%1-1.pdb").arg(gone)}));
+        }
+        answers.confirm = true;
+        CYardbookApp app;
+        QVERIFY(app.InitInstance());
+        QCOMPARE(answers.questions.size(), 1);
+        QVERIFY(answers.questions[0].contains("had changes that were not saved"));
+        auto* window = dynamic_cast<PlayDBTabWin*>(app.mainFrame()->ActiveChild());
+        QVERIFY(window);
+        auto& db = *dynamic_cast<PlayDBDoc*>(window->document());
+        QVERIFY(Canonical(db) == unsaved);
+        QVERIFY(db.IsModified());
+        QVERIFY(!db.currentTeam.empty());
+        QCOMPARE(folder.entryList({"*.pdb"}).size(), 1);  // now the restored DB's own
+        answers.onClose = DialogRunner::SaveChoice::Discard;
+        QVERIFY(window->close());
+        QTRY_VERIFY(folder.entryList({"*.pdb"}).isEmpty());
+        app.mainFrame()->close();
     }
 
     void discardingOnCloseClosesUnsaved() {

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -25,6 +26,7 @@
 #include "gui/framework/Dialogs.h"
 #include "gui/framework/Document.h"
 #include "gui/framework/RecentFileList.h"
+#include "gui/playdb/PlayDBDoc.h"
 #include "gui/playdb/PlayDBTabWin.h"
 
 using namespace gridtally::gui;
@@ -66,6 +68,7 @@ private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
         ProgramSettings()->clear();
+        QDir(PlayDBDoc::RecoveryFolder()).removeRecursively();  // nothing to offer back
         qputenv("GRIDTALLY_SOCKET", QByteArray("gridtally-shell-test-") +
                                         QByteArray::number(QCoreApplication::applicationPid()));
     }
