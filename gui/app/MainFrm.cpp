@@ -175,6 +175,7 @@ void CMainFrame::AddAccelerators() {
         {QKeySequence(Qt::SHIFT | Qt::Key_Insert), command::kEditPaste},
         {QKeySequence(Qt::Key_F6), command::kNextPane},
         {QKeySequence(Qt::CTRL | Qt::Key_W), command::kFileClose},
+        {QKeySequence(Qt::CTRL | Qt::Key_F), command::kEditFind},
         {QKeySequence(Qt::CTRL | Qt::Key_PageDown), command::kNextTab},
         {QKeySequence(Qt::CTRL | Qt::Key_PageUp), command::kPreviousTab},
         {QKeySequence(Qt::SHIFT | Qt::Key_F6), command::kPreviousPane},

@@ -86,6 +86,12 @@ private slots:
             QStringList({"&Open...\tCtrl+O", "&New DB...\tCtrl+N", "&Save\tCtrl+S", "Save &As...",
                          "&Close\tCtrl+W", "-", "&Print...\tCtrl+P", "Print Pre&view",
                          "P&rint Setup...", "-", "Recent File", "-", "E&xit"}));
+        // The keys the menus show are keys indeed.
+        QStringList keys;
+        for (QAction* action : main.actions()) keys << action->shortcut().toString();
+        for (const char* key : {"Ctrl+O", "Ctrl+S", "Ctrl+P", "Ctrl+C", "Ctrl+F", "Ctrl+W"}) {
+            QVERIFY2(keys.contains(key), key);
+        }
         // With no document, what would act on one cannot be chosen.
         for (QAction* action : main.toolBar()->actions()) {
             if (action->text() == "Save" || action->text() == "Copy" || action->text() == "Print") {
