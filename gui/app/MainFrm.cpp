@@ -174,12 +174,13 @@ void CMainFrame::AddAccelerators() {
         {QKeySequence(Qt::CTRL | Qt::Key_Insert), command::kEditCopy},
         {QKeySequence(Qt::SHIFT | Qt::Key_Insert), command::kEditPaste},
         {QKeySequence(Qt::Key_F6), command::kNextPane},
-        {QKeySequence(Qt::CTRL | Qt::Key_W), command::kFileClose},
         {QKeySequence(Qt::CTRL | Qt::Key_F), command::kEditFind},
         {QKeySequence(Qt::CTRL | Qt::Key_PageDown), command::kNextTab},
         {QKeySequence(Qt::CTRL | Qt::Key_PageUp), command::kPreviousTab},
         {QKeySequence(Qt::SHIFT | Qt::Key_F6), command::kPreviousPane},
     };
+    // Ctrl+W (Close) is not among them: each document window has it already, and a
+    // second binding would make the key do nothing at all.
     for (const auto& [sequence, id] : keys) AddAccelerator(sequence, id);
 }
 
