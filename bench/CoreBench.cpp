@@ -37,25 +37,25 @@ const char* const kPunt =
 
 // The game a statement is read into, kept across iterations as a game keeps it.
 struct Game {
+    Game() { parse.trace.diagnostics = &NoDiagnostics(); }
+    LogParse parse;
     PlayCallTable playCalls;
     PlayerRoster roster;
-    std::unique_ptr<GameState> state;
     std::array<TeamTotals, 2> totals;
 };
 
 void ParseKind(benchmark::State& run, const char* text, bool situationFirst) {
-    DiagnosticsCapture quiet;
     Game game;
     std::size_t bytes = 0;
     for (auto _ : run) {
         if (situationFirst) {
             Statement situation = kSituation;
-            ParseStatement(situation, game.playCalls, game.roster, game.state, game.totals);
+            ParseStatement(situation, game.parse, game.playCalls, game.roster, game.totals);
         }
         Statement statement = text;
         bytes += statement.size();
         benchmark::DoNotOptimize(
-            ParseStatement(statement, game.playCalls, game.roster, game.state, game.totals));
+            ParseStatement(statement, game.parse, game.playCalls, game.roster, game.totals));
     }
     run.SetBytesProcessed(static_cast<std::int64_t>(bytes));
 }

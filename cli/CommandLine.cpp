@@ -10,6 +10,7 @@
 
 #include "cli/DbCommand.h"
 #include "cli/DumpCommand.h"
+#include "cli/PlaysCommand.h"
 #include "cli/ReportCommand.h"
 
 namespace gridtally {
@@ -77,7 +78,7 @@ int RunCommandLine(int argc, const char* const* argv, Streams io) {
     CLI::App app{"Gridtally: statistics from Turfa football game logs", "gridtally-cli"};
     app.set_version_flag("--version", "gridtally-cli " GRIDTALLY_VERSION);
     Expectations expect;
-    expect.Command(&app, "expected a command: dump, report or db");
+    expect.Command(&app, "expected a command: dump, report, plays or db");
     const std::string gameLog = "expected the path of a game log (GAME.log)";
     const std::string playDb = "expected the path of a Play DB (DB.pdb)";
 
@@ -95,6 +96,18 @@ int RunCommandLine(int argc, const char* const* argv, Streams io) {
                  "expected the name of a club after --team");
     report->add_flag("--bold", bold, "Show bold lines in ANSI bold (the default on a terminal)");
     report->add_flag("--plain", plain, "Never use ANSI bold")->excludes("--bold");
+
+    std::vector<std::string> playLogs;
+    TableFormat format = TableFormat::Text;
+    const std::map<std::string, TableFormat> formats{
+        {"text", TableFormat::Text}, {"csv", TableFormat::Csv}, {"json", TableFormat::Json}};
+    CLI::App* plays = app.add_subcommand(
+        "plays", "Print every play of game logs with its situation and result, one per row");
+    expect.Argument(plays->add_option("GAME.log", playLogs, "Game logs to read, in this order"),
+                    "expected one or more game logs (GAME.log...)");
+    expect.Value(plays->add_option("--format", format, "text (the default), csv or json")
+                     ->transform(CLI::CheckedTransformer(formats, CLI::ignore_case)),
+                 "expected a format after --format: " + std::string(kTableFormats));
 
     CLI::App* db = app.add_subcommand("db", "Build and read a Play DB (*.pdb) over many games");
     expect.Command(db, "expected a command: add, dump, teams, show or delete-team");
@@ -154,6 +167,7 @@ int RunCommandLine(int argc, const char* const* argv, Streams io) {
     if (dbShow->parsed()) return RunDbShow(dbPath, dbTeam, io, force);
     if (dbDelete->parsed()) return RunDbDeleteTeams(dbPath, dbTeams, io, keepGoing);
     if (dump->parsed()) return RunDump(logPath, io);
+    if (plays->parsed()) return RunPlays(playLogs, format, io);
     if (report->parsed()) {
         return RunReport(logPath, team, bold || (!plain && io.outIsTerminal), io);
     }

@@ -94,12 +94,7 @@ bool Save(const PlayDB& db, const std::string& path, Streams& io) {
 // which file they are about and reads them as text; a pipe gets the bytes as ever.
 class LogMessages : public DiagnosticsSink {
 public:
-    explicit LogMessages(Streams& io) : io_(io), previous_(&CurrentDiagnosticsSink()) {
-        SetDiagnosticsSink(this);
-    }
-    ~LogMessages() override { SetDiagnosticsSink(previous_); }
-    LogMessages(const LogMessages&) = delete;
-    LogMessages& operator=(const LogMessages&) = delete;
+    explicit LogMessages(Streams& io) : io_(io) {}
 
     void StartFile(const std::string& path) {
         path_ = path;
@@ -129,7 +124,6 @@ public:
 
 private:
     Streams& io_;
-    DiagnosticsSink* previous_;
     std::string path_;
     std::array<bool, 2> named_{};
     bool progressOpen_ = false;
@@ -162,7 +156,9 @@ int RunDbAdd(const std::string& dbPath, const std::vector<std::string>& logs, St
             if (done < total) messages.StartFile(logs[done]);
             return true;
         };
+        db.diagnostics = &messages;
         result = db.AddLogFiles(logs, names, onFile);
+        db.diagnostics = &StandardStreams();
     }
     for (const PlayDB::LogFailure& failure : result.failures) {
         io.err << kProgram << (failure.unreadable ? "cannot read " : "") << failure.path << ": "

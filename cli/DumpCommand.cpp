@@ -78,13 +78,12 @@ Json DumpGameLog(std::string_view fileBytes, bool* isGameLog) {
     DiagnosticsCapture capture;
     GameLog game;
     game.keepText = false;  // the dump holds no line of the log
-    std::int32_t countBefore = statementCount;
+    game.diagnostics = &capture;
     game.Load(fileBytes);
     if (isGameLog) *isGameLog = game.IsGameLog();
 
     Json json;
-    json["statementCount"] = static_cast<std::int32_t>(static_cast<std::uint32_t>(statementCount) -
-                                                       static_cast<std::uint32_t>(countBefore));
+    json["statementCount"] = game.statementCount;
     json["team1Name"] = Text(game.team1Name);
     json["team2Name"] = Text(game.team2Name);
     json["teamTotals"] = Json::array();

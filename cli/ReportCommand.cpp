@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "cli/TableOutput.h"
 #include "core/game/GameLog.h"
 #include "core/text/Diagnostics.h"
 #include "core/text/Latin1.h"
@@ -16,41 +17,6 @@ constexpr std::string_view kBoldOff = "\x1b[0m";
 void AppendLine(std::string& out, std::string_view latin1) {
     out += Latin1ToUtf8(latin1);
     out += '\n';
-}
-
-void AppendCells(std::string& out, const std::vector<std::string>& cells) {
-    std::string line;
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        if (i > 0) line += '\t';
-        line += cells[i];
-    }
-    AppendLine(out, line);
-}
-
-// As `ls` lines up names: each column as wide as its widest cell, the last one unpadded.
-void AppendColumns(std::string& out, const PrintoutPage& page) {
-    // Cells are Latin-1, so a cell's bytes are its characters.
-    std::vector<std::size_t> widths;
-    auto measure = [&](const std::vector<std::string>& cells) {
-        if (widths.size() < cells.size()) widths.resize(cells.size());
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            widths[i] = std::max(widths[i], cells[i].size());
-        }
-    };
-    measure(page.headers);
-    for (const auto& row : page.rows) measure(row);
-
-    auto append = [&](const std::vector<std::string>& cells) {
-        std::string line;
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            if (i > 0) line.append(2 + widths[i - 1] - cells[i - 1].size(), ' ');
-            line += cells[i];
-        }
-        while (line.ends_with(' ')) line.pop_back();
-        AppendLine(out, line);
-    };
-    append(page.headers);
-    for (const auto& row : page.rows) append(row);
 }
 
 }  // namespace
@@ -74,12 +40,7 @@ std::string FormatPrintout(const std::vector<PrintoutPage>& pages, PrintoutStyle
             }
             continue;
         }
-        if (style.columns) {
-            AppendColumns(out, page);
-            continue;
-        }
-        AppendCells(out, page.headers);
-        for (const auto& row : page.rows) AppendCells(out, row);
+        out += FormatRows(page.headers, page.rows, style.columns);
     }
     return out;
 }
@@ -91,11 +52,9 @@ int RunReport(const std::string& path, const std::optional<std::string>& team, b
     std::string bytes;
     if (!ReadInputFile(path, bytes, io.err)) return kFileFailed;
     GameLog game;
-    game.keepText = false;  // the printout shows figures, never the log's lines
-    {
-        DiagnosticsCapture quiet;  // the parser's messages are not part of the printout
-        game.Load(bytes);
-    }
+    game.keepText = false;                // the printout shows figures, never the log's lines
+    game.diagnostics = &NoDiagnostics();  // the parser's messages are not part of the printout
+    game.Load(bytes);
     if (!game.IsGameLog()) {
         ReportNotAGameLog(path, io.err);
         return kFileFailed;

@@ -44,9 +44,9 @@ std::vector<PrintoutPage> CheckedPrintout(GameLog& game) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    DiagnosticsCapture quiet;
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
     GameLog game;
+    game.diagnostics = &NoDiagnostics();
     game.Load(bytes);
     game.IsGameLog();
     std::vector<PrintoutPage> pages = CheckedPrintout(game);

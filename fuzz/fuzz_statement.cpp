@@ -13,12 +13,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace gridtally;
-    DiagnosticsCapture quiet;
     Statement statement(reinterpret_cast<const char*>(data), size);
+    LogParse parse;
+    parse.trace.diagnostics = &NoDiagnostics();
     PlayCallTable playCalls;
     PlayerRoster roster;
-    std::unique_ptr<GameState> state;
     std::array<TeamTotals, 2> totals;
-    ParseStatement(statement, playCalls, roster, state, totals);
+    ParseStatement(statement, parse, playCalls, roster, totals);
     return 0;
 }

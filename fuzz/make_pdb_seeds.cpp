@@ -32,8 +32,8 @@ int main(int argc, char** argv) {
     }
     std::filesystem::path outDir = argv[1];
     std::filesystem::create_directories(outDir);
-    DiagnosticsCapture quiet;
     PlayDB season;
+    season.diagnostics = &NoDiagnostics();
     std::set<std::string> names;
     for (int i = 2; i < argc; ++i) {
         std::string bytes;
@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         PlayDB one;
+        one.diagnostics = &NoDiagnostics();
         one.AddLog(&bytes, names);
         season.AddLog(&bytes, names);
         std::string stem = std::filesystem::path(argv[i]).stem().string();

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "core/model/LogReader.h"
+#include "core/parsers/PlayRecorder.h"
 #include "core/parsers/StatementParser.h"
 #include "core/text/TextScan.h"
 
@@ -22,6 +23,7 @@ void GameLog::Load(std::string_view fileBytes) {
     team2Name.Clear();
     currentState.reset();
     recognisedStatements_ = 0;
+    plays.Clear();
     sourceText.clear();
     if (keepText) sourceText.assign(fileBytes);
 
@@ -29,13 +31,23 @@ void GameLog::Load(std::string_view fileBytes) {
         std::string& shown = logLines.emplace_back(line);
         std::replace(shown.begin(), shown.end(), SentenceMark, ' ');
     };
+    LogParse parse;
+    parse.trace.diagnostics = diagnostics;
+    PlayRecorder recorder(plays);
+    if (keepPlays) parse.recorder = &recorder;
     ReadLogStatements(
-        fileBytes, [this](Statement& statement) { ParseAndName(statement); },
+        fileBytes,
+        [&](Statement& statement, StatementSpan span) {
+            parse.span = span;
+            ParseAndName(statement, parse);
+        },
         keepText ? std::function<void(std::string_view)>(keepLine) : nullptr);
+    statementCount = parse.statementCount;
+    currentState = std::move(parse.currentState);
 }
 
-void GameLog::ParseAndName(std::string& statement) {
-    StatementKind kind = ParseStatement(statement, playCalls, roster, currentState, teamTotals);
+void GameLog::ParseAndName(std::string& statement, LogParse& parse) {
+    StatementKind kind = ParseStatement(statement, parse, playCalls, roster, teamTotals);
     if (ShowsAGame(kind, statement)) ++recognisedStatements_;
     if (kind != StatementKind::Situation) return;
     if (team1Name.empty()) team1Name = teamTotals[0].name;

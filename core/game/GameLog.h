@@ -11,11 +11,14 @@
 #include "core/model/PlayerRoster.h"
 #include "core/model/Statement.h"
 #include "core/model/TeamTotals.h"
+#include "core/parsers/Play.h"
 #include "core/playcalls/PlayCallTable.h"
 #include "core/playcalls/PlayModel.h"
 #include "core/text/FixedText.h"
 
 namespace gridtally {
+
+struct LogParse;
 
 // Why a text that held no situation or play statement is refused as a game.
 inline constexpr std::string_view kNotAGameLog =
@@ -66,9 +69,16 @@ public:
     // Whether Load keeps logLines and sourceText. Only the views show them; a reader that
     // wants the figures alone saves a copy of every line.
     bool keepText = true;
+    // Whether Load keeps the play-by-play table in `plays`.
+    bool keepPlays = false;
+    GamePlays plays;
+    // Where the parser's messages go while Load reads; not owned.
+    DiagnosticsSink* diagnostics = &StandardStreams();
+    // Statements the last Load handed to the parser.
+    std::int32_t statementCount = 0;
 
 private:
-    void ParseAndName(std::string& statement);
+    void ParseAndName(std::string& statement, LogParse& parse);
 
     std::size_t recognisedStatements_ = 0;
 };

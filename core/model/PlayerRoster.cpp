@@ -10,6 +10,7 @@ namespace gridtally {
 PlayerRec* PlayerRoster::Append(std::unique_ptr<PlayerRec> player) {
     PlayerRec* added = players_.emplace_back(std::move(player)).get();
     byName_.emplace(added->name.view(), added);  // the first of a name stays the one found
+    indexOf_.emplace(added, players_.size() - 1);
     return added;
 }
 

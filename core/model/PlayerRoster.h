@@ -22,9 +22,13 @@ public:
     void Clear() {
         players_.clear();
         byName_.clear();
+        indexOf_.clear();
     }
     // The first player of that exact name, or nullptr.
     PlayerRec* FindByName(std::string_view name) const;
+
+    // Where a player of this roster stands in its order.
+    std::size_t IndexOf(const PlayerRec* player) const { return indexOf_.at(player); }
 
     std::size_t size() const { return players_.size(); }
     bool empty() const { return players_.empty(); }
@@ -35,6 +39,7 @@ public:
 private:
     std::vector<std::unique_ptr<PlayerRec>> players_;
     std::unordered_map<std::string_view, PlayerRec*> byName_;  // views of the records' names
+    std::unordered_map<const PlayerRec*, std::size_t> indexOf_;
 };
 
 using PlayerSelection = std::vector<const PlayerRec*>;

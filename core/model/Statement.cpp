@@ -6,8 +6,6 @@
 
 namespace gridtally {
 
-std::int32_t statementCount = 0;
-
 StatementKind ClassifyStatement(const Statement& statement) {
     if (statement.empty()) return StatementKind::Empty;
     std::string_view text = statement;

@@ -22,10 +22,6 @@ enum class StatementKind : std::int32_t {
     Empty = 6,
 };
 
-// Statements handed to ParseStatement since the program started, by every document
-// alike; never reset. It numbers the parse error messages.
-extern std::int32_t statementCount;
-
 StatementKind ClassifyStatement(const Statement& statement);
 
 // Ends sentences at ". " and "! " with SentenceMark, unless the statement already

@@ -65,10 +65,10 @@ bool ReadPuntSentence(std::string_view afterPunts, Kick& kick, PlayRec& play,
     if (auto distance = ScanInt(afterPunts)) {
         kick.puntDistance = distance->value;
         kick.grossRead = true;
-        if (kick.kicker) AddTo(kick.kicker->puntGrossYards, kick.puntDistance);
+        Credit(play, kick.kicker, &PlayerRec::puntGrossYards, kick.puntDistance);
     } else if (StartsWithNoCase(afterPunts, "the ball past the goal line")) {
         kick.touchback = true;
-        if (kick.kicker) AddTo(kick.kicker->puntTouchbacks, 1);
+        Credit(play, kick.kicker, &PlayerRec::puntTouchbacks, 1);
     } else if (Contains(afterPunts, "the ball out of bounds")) {
         outOfBounds = true;
     }
@@ -90,14 +90,15 @@ bool ReadPuntSentence(std::string_view afterPunts, Kick& kick, PlayRec& play,
 
 // "... punt is blocked by Rams's DE #93 Tyrone Evans": the blocker takes the returner's
 // place for the sentences that follow.
-void ReadBlockedPunt(std::string_view afterBlocked, Kick& kick, PlayerRoster& roster) {
+void ReadBlockedPunt(std::string_view afterBlocked, Kick& kick, PlayRec& play,
+                     PlayerRoster& roster) {
     kick.kind = KickKind::Punt;
     if (afterBlocked.find('\'') == std::string_view::npos) return;
     if (auto blocker = SplitAtPossessive(afterBlocked)) {
         kick.returner = FindOrAddPlayer(blocker->reference, blocker->team, roster);
     }
-    if (kick.returner) AddTo(kick.returner->kicksBlocked, 1);
-    if (kick.kicker) AddTo(kick.kicker->puntsBlocked, 1);
+    Credit(play, kick.returner, &PlayerRec::kicksBlocked, 1);
+    Credit(play, kick.kicker, &PlayerRec::puntsBlocked, 1);
 }
 
 bool ReadKickoffOrPunt(std::string_view s1, std::string_view kickingSide, Kick& kick, PlayRec& play,
@@ -118,7 +119,7 @@ bool ReadKickoffOrPunt(std::string_view s1, std::string_view kickingSide, Kick& 
         return ReadPuntSentence(fromPhrase.substr(punts + kPunts.size()), kick, play, roster);
     }
     if (std::size_t blocked = FindText(fromPhrase, kBlockedBy); blocked != std::string_view::npos) {
-        ReadBlockedPunt(fromPhrase.substr(blocked + kBlockedBy.size()), kick, roster);
+        ReadBlockedPunt(fromPhrase.substr(blocked + kBlockedBy.size()), kick, play, roster);
         return true;
     }
     if (std::size_t kicksOff = FindText(fromPhrase, kKicksOffTo);
@@ -148,14 +149,14 @@ void SwapSides(GameState& state) { std::swap(state.offense, state.defense); }
 void CreditReturn(PlayerRec* returner, std::int32_t PlayerRec::*returns,
                   std::int32_t PlayerRec::*yards, std::int32_t gained, PlayRec& play) {
     if (!returner) return;
-    AddTo(returner->*returns, 1);
-    if (yards) AddTo(returner->*yards, gained);
+    Credit(play, returner, returns, 1);
+    if (yards) Credit(play, returner, yards, gained);
     play.ballHandler = returner;
 }
 
 void ReadKickoff(const Sentences& sentences, Kick& kick, PlayRec& play, GameState& state,
                  PlayerRoster& roster) {
-    if (kick.kicker) AddTo(kick.kicker->kickoffs, 1);
+    Credit(play, kick.kicker, &PlayerRec::kickoffs, 1);
     std::string_view s2 = Readable(sentences, 1);
     PlayerRec* returner = kick.returner;
     if (Contains(s2, "returns the kick for ")) {
@@ -163,7 +164,7 @@ void ReadKickoff(const Sentences& sentences, Kick& kick, PlayRec& play, GameStat
                      YardsAfter(s2, "returns the kick for "), play);
     } else if (Contains(s2, "downs the ball in the end zone")) {
         CreditReturn(returner, &PlayerRec::kickReturns, nullptr, 0, play);
-        if (kick.kicker) AddTo(kick.kicker->kickoffTouchbacks, 1);
+        Credit(play, kick.kicker, &PlayerRec::kickoffTouchbacks, 1);
     }
     if (sentences.Ended(2)) {
         SwapSides(state);
@@ -209,7 +210,7 @@ int ReadPunt(const Sentences& sentences, Kick& kick, PlayRec& play, GameState& s
     constexpr std::string_view kNetYardage = "Net punt yardage was ";
     PlayerRec* kicker = kick.kicker;
     PlayerRec* returner = kick.returner;
-    if (kicker) AddTo(kicker->punts, 1);
+    Credit(play, kicker, &PlayerRec::punts, 1);
 
     std::string_view s2 = Readable(sentences, 1);
     bool fairCatch = false;
@@ -219,13 +220,13 @@ int ReadPunt(const Sentences& sentences, Kick& kick, PlayRec& play, GameState& s
                      YardsAfter(s2, "returns the kick for "), play);
     } else if (Contains(s2, "downs the ball in the end zone")) {
         CreditReturn(returner, &PlayerRec::puntReturns, nullptr, 0, play);
-        if (kicker && !kick.touchback) AddTo(kicker->puntTouchbacks, 1);
+        if (kicker && !kick.touchback) Credit(play, kicker, &PlayerRec::puntTouchbacks, 1);
     } else if (Contains(s2, "calls for the fair catch")) {
         fairCatch = true;
         CreditReturn(returner, &PlayerRec::puntReturns, nullptr, 0, play);
     } else if (Contains(s2, "ball is down in the end zone")) {
         // "punts the ball past the goal line" already counted this punt's touchback.
-        if (kicker && !kick.touchback) AddTo(kicker->puntTouchbacks, 1);
+        if (kicker && !kick.touchback) Credit(play, kicker, &PlayerRec::puntTouchbacks, 1);
         kick.touchback = true;
     } else if (Contains(s2, "recovered by ")) {
         if (!ReadPuntRecovery(sentences, s2, kick, play, kickingSide, roster)) return -1;
@@ -237,10 +238,10 @@ int ReadPunt(const Sentences& sentences, Kick& kick, PlayRec& play, GameState& s
         netRead = true;
         std::int32_t net = YardsAfter(s2, kNetYardage);
         if (kicker) {
-            AddTo(kicker->puntNetYards, net);
+            Credit(play, kicker, &PlayerRec::puntNetYards, net);
             // Only a punt whose kick sentence gave no distance ("The ball is downed")
             // takes its gross from the net.
-            if (!kick.grossRead) AddTo(kicker->puntGrossYards, net);
+            if (!kick.grossRead) Credit(play, kicker, &PlayerRec::puntGrossYards, net);
         }
         play.results.yards = net;
     }
@@ -250,19 +251,19 @@ int ReadPunt(const Sentences& sentences, Kick& kick, PlayRec& play, GameState& s
     if (Contains(s3, kNetYardage)) {
         std::int32_t net = YardsAfter(s3, kNetYardage);
         if (kicker) {
-            AddTo(kicker->puntNetYards, net);
+            Credit(play, kicker, &PlayerRec::puntNetYards, net);
             // A touchback is brought out to the 20. Added apart: net may be the largest
             // value a counter holds, and the sum wraps as every counter does.
             if (kick.touchback) {
-                AddTo(kicker->puntGrossYards, net);
-                AddTo(kicker->puntGrossYards, 20);
+                Credit(play, kicker, &PlayerRec::puntGrossYards, net);
+                Credit(play, kicker, &PlayerRec::puntGrossYards, 20);
             }
         }
         play.results.yards = net;
     } else if (fairCatch && kicker) {
         // A fair catch nets the whole punt, also when the play-call sentence follows it
         // directly.
-        AddTo(kicker->puntNetYards, kick.puntDistance);
+        Credit(play, kicker, &PlayerRec::puntNetYards, kick.puntDistance);
     }
     if (sentences.Ended(3)) {
         SwapSides(state);
@@ -278,13 +279,12 @@ void ReadPlaceKick(const Sentences& sentences, Kick& kick, PlayRec& play, const 
     if (Contains(s2, "kick is good.")) {
         if (kick.kind == KickKind::FieldGoal) {
             if (kicker) {
-                AddTo(kicker->fieldGoalsMade, 1);
-                kicker->longestFieldGoal =
-                    std::max(kicker->longestFieldGoal, kick.fieldGoalDistance);
+                Credit(play, kicker, &PlayerRec::fieldGoalsMade, 1);
+                CreditFieldGoalDistance(play, kicker, kick.fieldGoalDistance);
             }
             play.results.points = 3;
         } else {
-            if (kicker) AddTo(kicker->extraPointsMade, 1);
+            Credit(play, kicker, &PlayerRec::extraPointsMade, 1);
             play.results.points = 1;
         }
         return;
@@ -297,14 +297,15 @@ void ReadPlaceKick(const Sentences& sentences, Kick& kick, PlayRec& play, const 
     if (after.find('\'') != std::string_view::npos) {
         if (auto sided = SplitAtPossessive(after)) {
             if (PlayerRec* blocker = FindOrAddPlayer(sided->reference, sided->team, roster)) {
-                AddTo(blocker->kicksBlocked, 1);
+                Credit(play, blocker, &PlayerRec::kicksBlocked, 1);
             }
         }
     }
     if (kicker)
-        AddTo(kick.kind == KickKind::FieldGoal ? kicker->fieldGoalsBlocked
-                                               : kicker->extraPointsBlocked,
-              1);
+        Credit(play, kicker,
+               kick.kind == KickKind::FieldGoal ? &PlayerRec::fieldGoalsBlocked
+                                                : &PlayerRec::extraPointsBlocked,
+               1);
 
     Recovery recovery = FindRecoverer(Readable(sentences, 2), state.offense, kicker, roster);
     if (!recovery.found) return;
@@ -333,7 +334,7 @@ int ParseKick(const Sentences& sentences, PlayRec& play, GameState& state, Playe
         if (kick.kicker) {
             if (Contains(s1, "extra point")) {
                 kick.kind = KickKind::ExtraPoint;
-                AddTo(kick.kicker->extraPointAttempts, 1);
+                Credit(play, kick.kicker, &PlayerRec::extraPointAttempts, 1);
             } else {
                 std::size_t attempts = FindText(s1, kAttemptsA);
                 std::optional<ScannedInt> distance;
@@ -343,7 +344,7 @@ int ParseKick(const Sentences& sentences, PlayRec& play, GameState& state, Playe
                 if (!distance) return -1;
                 kick.kind = KickKind::FieldGoal;
                 kick.fieldGoalDistance = distance->value;
-                AddTo(kick.kicker->fieldGoalAttempts, 1);
+                Credit(play, kick.kicker, &PlayerRec::fieldGoalAttempts, 1);
             }
         }
     } else if (Contains(s1, " ball is downed ")) {

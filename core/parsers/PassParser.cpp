@@ -39,13 +39,13 @@ void CreditCatch(std::string_view afterPhrase, PlayerRec* passer, PlayRec& play,
     PlayerRec* receiver =
         FindOrAddPlayer(afterPhrase.substr(0, match->position), state.offense, roster);
     if (receiver) {
-        AddTo(receiver->receptions, 1);
-        AddTo(receiver->receivingYards, match->yards);
+        Credit(play, receiver, &PlayerRec::receptions, 1);
+        Credit(play, receiver, &PlayerRec::receivingYards, match->yards);
         play.ballHandler = receiver;
     }
     if (passer) {
-        AddTo(passer->completions, 1);
-        AddTo(passer->passYards, match->yards);
+        Credit(play, passer, &PlayerRec::completions, 1);
+        Credit(play, passer, &PlayerRec::passYards, match->yards);
     }
     play.results.yards = match->yards;
 }
@@ -54,7 +54,7 @@ void CreditInterception(std::string_view afterPhrase, PlayerRec* passer, PlayRec
                         PlayerRoster& roster) {
     constexpr std::string_view kReturned = " and returned ";
     AddTo(play.results.interceptions, 1);
-    if (passer) AddTo(passer->interceptionsThrown, 1);
+    Credit(play, passer, &PlayerRec::interceptionsThrown, 1);
 
     auto sided = SplitAtPossessive(afterPhrase);
     if (!sided) return;
@@ -62,12 +62,12 @@ void CreditInterception(std::string_view afterPhrase, PlayerRec* passer, PlayRec
     PlayerRec* defender =
         FindOrAddPlayer(sided->reference.substr(0, returned), sided->team, roster);
     if (defender) {
-        AddTo(defender->interceptions, 1);
+        Credit(play, defender, &PlayerRec::interceptions, 1);
         play.ballHandler = defender;
     }
     if (returned == std::string_view::npos) return;
     auto match = YardagePhraseTable::Pass().Find(sided->reference.substr(returned));
-    if (match && defender) AddTo(defender->interceptionYards, match->yards);
+    if (match && defender) Credit(play, defender, &PlayerRec::interceptionYards, match->yards);
 }
 
 }  // namespace
@@ -96,7 +96,7 @@ void ParsePass(const Sentences& sentences, PlayRec& play, GameState& state, Play
 
     PlayerRec* passer = FindOrAddPlayer(passerText.substr(0, at), state.offense, roster);
     if (passer) {
-        AddTo(passer->passAttempts, 1);
+        Credit(play, passer, &PlayerRec::passAttempts, 1);
         play.ballHandler = passer;
         play.passer = passer;
     }
@@ -111,7 +111,7 @@ void ParsePass(const Sentences& sentences, PlayRec& play, GameState& state, Play
         case PassOutcome::KnockedDown:
             if (auto sided = SplitAtPossessive(afterPhrase)) {
                 if (PlayerRec* defender = FindOrAddPlayer(sided->reference, sided->team, roster)) {
-                    AddTo(defender->knockdowns, 1);
+                    Credit(play, defender, &PlayerRec::knockdowns, 1);
                 }
             }
             break;
@@ -133,7 +133,7 @@ void ParseSack(const Sentences& sentences, PlayRec& play, PlayerRoster& roster) 
         play.key.kind = PlayKind::Pass;
         if (auto sided = ReferenceAfterApostrophe(s1, sacked)) {
             if (PlayerRec* passer = FindOrAddPlayer(sided->reference, sided->team, roster)) {
-                AddTo(passer->sacks, 1);
+                Credit(play, passer, &PlayerRec::sacks, 1);
             }
         }
         std::string_view after = s1.substr(sacked + kSacked.size());
@@ -142,7 +142,7 @@ void ParseSack(const Sentences& sentences, PlayRec& play, PlayerRoster& roster) 
             forA != std::string_view::npos ? ReferenceAfterApostrophe(after, forA) : std::nullopt;
         if (sided) {
             if (PlayerRec* sacker = FindOrAddPlayer(sided->reference, sided->team, roster)) {
-                AddTo(sacker->sacks, 1);
+                Credit(play, sacker, &PlayerRec::sacks, 1);
             }
         }
     }

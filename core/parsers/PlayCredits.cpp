@@ -8,10 +8,43 @@
 #include "core/model/PlayerRoster.h"
 #include "core/parsers/YardagePhraseTable.h"
 #include "core/playcalls/PlayRec.h"
+#include "core/playcalls/PlayTrace.h"
 #include "core/text/Diagnostics.h"
 #include "core/text/TextScan.h"
 
 namespace gridtally {
+
+namespace {
+
+void Record(PlayRec& play, const PlayerRec* player, std::int32_t PlayerRec::*counter,
+            std::int32_t delta) {
+    if (!play.trace || !play.trace->record) return;
+    for (std::size_t i = 0; i < kPlayerCounterFields.size(); ++i) {
+        if (kPlayerCounterFields[i].member != counter) continue;
+        play.trace->changes.push_back({player, static_cast<std::uint8_t>(i), delta});
+        return;
+    }
+}
+
+}  // namespace
+
+void Credit(PlayRec& play, PlayerRec* player, std::int32_t PlayerRec::*counter,
+            std::int32_t delta) {
+    if (!player) return;
+    AddTo(player->*counter, delta);
+    Record(play, player, counter, delta);
+}
+
+void CreditFieldGoalDistance(PlayRec& play, PlayerRec* kicker, std::int32_t distance) {
+    if (!kicker) return;
+    kicker->longestFieldGoal = std::max(kicker->longestFieldGoal, distance);
+    Record(play, kicker, &PlayerRec::longestFieldGoal, distance);
+}
+
+void Report(const PlayRec& play, DiagnosticStream stream, std::string_view message) {
+    DiagnosticsSink& sink = play.trace ? *play.trace->diagnostics : StandardStreams();
+    sink.Write(stream, message);
+}
 
 std::optional<SidedReference> ReferenceAfterApostrophe(std::string_view text, std::size_t end) {
     end = std::min(end, text.size());
@@ -39,15 +72,16 @@ void CreditTackle(std::string_view sentence, PlayRec& play, PlayerRoster& roster
     } else if (Contains(after, " #")) {
         tackler = FindOrAddPlayer(after, play.key.team, roster);
     }
-    if (tackler) AddTo(tackler->tackles, 1);
+    Credit(play, tackler, &PlayerRec::tackles, 1);
 }
 
 void CreditTouchdown(std::string_view sentence, PlayRec& play, const GameState& state) {
     PlayerRec* scorer = play.ballHandler;
     if (scorer) {
-        AddTo(scorer->touchdowns, 1);
+        Credit(play, scorer, &PlayerRec::touchdowns, 1);
     } else {
-        ReportToStdout("Cannot find ball handler: " + std::string(sentence) + "\n");
+        Report(play, DiagnosticStream::Out,
+               "Cannot find ball handler: " + std::string(sentence) + "\n");
     }
 
     PlayCallRec& results = play.results;
@@ -55,8 +89,8 @@ void CreditTouchdown(std::string_view sentence, PlayRec& play, const GameState& 
         case PlayKind::Pass:
             if (play.passer && scorer) {
                 if (play.passer->team == scorer->team) {
-                    AddTo(play.passer->passTouchdowns, 1);
-                    AddTo(scorer->receivingTouchdowns, 1);
+                    Credit(play, play.passer, &PlayerRec::passTouchdowns, 1);
+                    Credit(play, scorer, &PlayerRec::receivingTouchdowns, 1);
                     AddTo(results.touchdowns, 1);
                 } else {
                     AddTo(results.defTouchdowns, 1);  // returned interception
@@ -65,12 +99,13 @@ void CreditTouchdown(std::string_view sentence, PlayRec& play, const GameState& 
             break;
         case PlayKind::Run:
             AddTo(results.touchdowns, 1);
-            if (scorer) AddTo(scorer->rushTouchdowns, 1);
+            Credit(play, scorer, &PlayerRec::rushTouchdowns, 1);
             break;
         case PlayKind::Kick:
-            if (scorer && state.kickKind == KickKind::Punt) AddTo(scorer->puntReturnTouchdowns, 1);
+            if (scorer && state.kickKind == KickKind::Punt)
+                Credit(play, scorer, &PlayerRec::puntReturnTouchdowns, 1);
             if (scorer && state.kickKind == KickKind::Kickoff)
-                AddTo(scorer->kickReturnTouchdowns, 1);
+                Credit(play, scorer, &PlayerRec::kickReturnTouchdowns, 1);
             break;
         default:
             break;
@@ -94,13 +129,14 @@ Recovery FindRecoverer(std::string_view sentence, std::string_view offense, Play
 
 std::optional<std::int32_t> CreditRecovery(PlayerRec* recoverer, std::string_view returnText,
                                            PlayRec& play) {
+    play.recoverer = recoverer;
     if (recoverer) {
-        AddTo(recoverer->fumbleRecoveries, 1);
+        Credit(play, recoverer, &PlayerRec::fumbleRecoveries, 1);
         play.ballHandler = recoverer;
     }
     auto match = YardagePhraseTable::Run().Find(returnText);
     if (!match) return std::nullopt;
-    if (recoverer) AddTo(recoverer->rushYards, match->yards);
+    Credit(play, recoverer, &PlayerRec::rushYards, match->yards);
     return match->yards;
 }
 

@@ -5,12 +5,23 @@
 #include <optional>
 #include <string_view>
 
+#include "core/text/Diagnostics.h"
+
 namespace gridtally {
 
 class PlayerRoster;
 struct GameState;
 struct PlayRec;
 struct PlayerRec;
+
+// Adds `delta` to one counter of `player` (nobody when null), and keeps the change with
+// the play when its reading records them.
+void Credit(PlayRec& play, PlayerRec* player, std::int32_t PlayerRec::*counter, std::int32_t delta);
+// A field goal made from `distance` yards: the kicker's longest grows to it if shorter.
+void CreditFieldGoalDistance(PlayRec& play, PlayerRec* kicker, std::int32_t distance);
+
+// Writes a parser message where the play's reading sends them.
+void Report(const PlayRec& play, DiagnosticStream stream, std::string_view message);
 
 // A player reference written after his side: "Rams's LB #54 Sam Okafor".
 struct SidedReference {

@@ -95,12 +95,13 @@ void ReadKickFrom(const Sentences& sentences, std::size_t first, PlayRec& play, 
 }  // namespace
 
 PlayKind ParsePlayStatement(std::string_view statement, GameState& state, PlayCallTable& table,
-                            PlayerRoster& roster) {
-    if (Contains(statement, "called back")) return PlayKind::CalledBack;
-
-    PlayRec play;
+                            PlayerRoster& roster, PlayRec& play) {
+    PlayTrace* trace = play.trace;
+    play = PlayRec{};
+    play.trace = trace;
     play.key.team = state.offense;
     play.state = state;
+    if (Contains(statement, "called back")) return PlayKind::CalledBack;
 
     if (statement.find(SentenceMark) == std::string_view::npos) return PlayKind::None;
     Sentences sentences(statement);

@@ -76,12 +76,12 @@ Carry ReadCarry(const Sentences& sentences, const GameState& state, PlayerRoster
 
 void CreditCarry(const Carry& carry, PlayRec& play) {
     if (carry.runner) {
-        AddTo(carry.runner->rushAttempts, 1);
+        Credit(play, carry.runner, &PlayerRec::rushAttempts, 1);
         play.ballHandler = carry.runner;
     }
     if (!carry.yardageText) return;
     if (auto match = YardagePhraseTable::Run().Find(*carry.yardageText)) {
-        if (carry.runner) AddTo(carry.runner->rushYards, match->yards);
+        Credit(play, carry.runner, &PlayerRec::rushYards, match->yards);
         play.results.yards = match->yards;
     }
 }
@@ -92,7 +92,7 @@ std::size_t ReadFumble(const Sentences& sentences, const Carry& carry, PlayRec& 
                        const GameState& state, PlayerRoster& roster) {
     std::size_t next = carry.next;
     if (!Contains(sentences.Through(next), " fumbles the ball.")) return next;
-    if (carry.runner) AddTo(carry.runner->fumbles, 1);
+    Credit(play, carry.runner, &PlayerRec::fumbles, 1);
     play.results.fumbles = 1;
     Recovery recovery = FindRecoverer(sentences[next], state.offense, carry.runner, roster);
     if (!recovery.found) return next + 1;

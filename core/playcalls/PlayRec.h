@@ -6,6 +6,7 @@
 
 namespace gridtally {
 
+struct PlayTrace;
 struct PlayerRec;
 
 // One play while its statement is read, or one play call handed to a list: who had
@@ -13,9 +14,13 @@ struct PlayerRec;
 struct PlayRec {
     PlayerRec* ballHandler = nullptr;  // the last player with the ball; not owned
     PlayerRec* passer = nullptr;       // not owned
+    PlayerRec* recoverer = nullptr;    // of a fumble or a loose kick; not owned
     PlayCallKey key;
     PlayCallRec results;
     GameState state;
+    // Where the parsers' messages go and what the reading keeps of the play; the
+    // process's standard streams and nothing kept when there is none. Not owned.
+    PlayTrace* trace = nullptr;
 };
 
 }  // namespace gridtally

@@ -43,12 +43,15 @@ bool PlayDB::ImportLog(std::string_view logBytes, std::set<std::string>& names,
                        std::array<TeamTotals, 2>& totals) {
     // The log's players are needed only while it is read.
     PlayerRoster roster;
-    std::unique_ptr<GameState> state;
+    LogParse parse;
+    parse.statementCount = statementCount;
+    parse.trace.diagnostics = diagnostics;
     bool recognised = false;
-    ReadLogStatements(logBytes, [&](Statement& statement) {
-        StatementKind kind = ParseStatement(statement, playCalls, roster, state, totals);
+    ReadLogStatements(logBytes, [&](Statement& statement, StatementSpan) {
+        StatementKind kind = ParseStatement(statement, parse, playCalls, roster, totals);
         if (ShowsAGame(kind, statement)) recognised = true;
     });
+    statementCount = parse.statementCount;
     names.insert(totals[0].name.str());
     names.insert(totals[1].name.str());
     return recognised;

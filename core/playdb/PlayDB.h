@@ -80,6 +80,10 @@ public:
     PlayCallTable playCalls;
     TeamTotalsTable teamTotals;
     std::string currentTeam;
+    // Where the parser's messages go while logs are added; not owned.
+    DiagnosticsSink* diagnostics = &StandardStreams();
+    // Statements the logs added so far handed to the parser; numbers its error messages.
+    std::int32_t statementCount = 0;
 };
 
 }  // namespace gridtally

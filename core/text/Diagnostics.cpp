@@ -14,30 +14,22 @@ public:
     }
 };
 
-StandardStreamsSink standardStreams;
-DiagnosticsSink* currentSink = &standardStreams;
+class DiscardingSink : public DiagnosticsSink {
+public:
+    void Write(DiagnosticStream, std::string_view) override {}
+};
 
 }  // namespace
 
-void SetDiagnosticsSink(DiagnosticsSink* sink) {
-    currentSink = sink != nullptr ? sink : &standardStreams;
+DiagnosticsSink& StandardStreams() {
+    static StandardStreamsSink sink;
+    return sink;
 }
 
-DiagnosticsSink& CurrentDiagnosticsSink() { return *currentSink; }
-
-void ReportToStdout(std::string_view message) {
-    currentSink->Write(DiagnosticStream::Out, message);
+DiagnosticsSink& NoDiagnostics() {
+    static DiscardingSink sink;
+    return sink;
 }
-
-void ReportToStderr(std::string_view message) {
-    currentSink->Write(DiagnosticStream::Err, message);
-}
-
-DiagnosticsCapture::DiagnosticsCapture() : previous_(&CurrentDiagnosticsSink()) {
-    SetDiagnosticsSink(this);
-}
-
-DiagnosticsCapture::~DiagnosticsCapture() { SetDiagnosticsSink(previous_); }
 
 void DiagnosticsCapture::Write(DiagnosticStream stream, std::string_view message) {
     (stream == DiagnosticStream::Out ? stdout_ : stderr_).emplace_back(message);

@@ -6,9 +6,8 @@
 
 namespace gridtally {
 
-// The parser's few messages go to the process's standard streams by default. A
-// program that wants them elsewhere (the command-line dump, the tests) installs its
-// own sink for as long as it reads.
+// The parser's few messages. Each reading of a log is handed the sink its messages go
+// to; the default is the process's standard streams.
 enum class DiagnosticStream { Out, Err };
 
 class DiagnosticsSink {
@@ -18,31 +17,24 @@ public:
     virtual void Write(DiagnosticStream stream, std::string_view message) = 0;
 };
 
-// Passing nullptr restores the default sink (standard output and standard error).
-void SetDiagnosticsSink(DiagnosticsSink* sink);
-DiagnosticsSink& CurrentDiagnosticsSink();
+// Standard output and standard error. Writes are whole messages, so readers on
+// several threads do not cut into each other's lines.
+DiagnosticsSink& StandardStreams();
 
-void ReportToStdout(std::string_view message);
-void ReportToStderr(std::string_view message);
-
-// Collects the messages of its lifetime instead of printing them; restores the sink
-// that was installed before it when it goes.
+// Collects messages instead of printing them.
 class DiagnosticsCapture : public DiagnosticsSink {
 public:
-    DiagnosticsCapture();
-    ~DiagnosticsCapture() override;
-    DiagnosticsCapture(const DiagnosticsCapture&) = delete;
-    DiagnosticsCapture& operator=(const DiagnosticsCapture&) = delete;
-
     void Write(DiagnosticStream stream, std::string_view message) override;
 
     const std::vector<std::string>& stdoutMessages() const { return stdout_; }
     const std::vector<std::string>& stderrMessages() const { return stderr_; }
 
 private:
-    DiagnosticsSink* previous_;
     std::vector<std::string> stdout_;
     std::vector<std::string> stderr_;
 };
+
+// Drops every message.
+DiagnosticsSink& NoDiagnostics();
 
 }  // namespace gridtally

@@ -1,10 +1,11 @@
 #include "gui/app/YardbookDoc.h"
 
 #include "core/text/FileBytes.h"
+#include "gui/framework/ParserMessages.h"
 
 namespace gridtally::gui {
 
-CYardbookDoc::CYardbookDoc() = default;
+CYardbookDoc::CYardbookDoc() { diagnostics = &ParserMessages(); }
 CYardbookDoc::~CYardbookDoc() = default;
 
 bool CYardbookDoc::OnOpenDocument(const QString& path, QString* error) {

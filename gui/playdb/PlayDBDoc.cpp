@@ -14,6 +14,7 @@
 #include "core/playdb/PlayDBLock.h"
 #include "core/text/FileBytes.h"
 #include "gui/framework/Dialogs.h"
+#include "gui/framework/ParserMessages.h"
 
 namespace gridtally::gui {
 
@@ -63,6 +64,8 @@ bool PlayDBDoc::OnSaveDocument(const QString& path, QString* error) {
     if (error) *error = QString::fromLocal8Bit(reason.c_str());
     return false;
 }
+
+PlayDBDoc::PlayDBDoc() { diagnostics = &ParserMessages(); }
 
 PlayDBDoc::~PlayDBDoc() { RemoveRecovery(); }
 

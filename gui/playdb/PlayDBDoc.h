@@ -12,7 +12,7 @@ namespace gridtally::gui {
 // saved to a *.pdb file.
 class PlayDBDoc : public PlayDB, public Document {
 public:
-    PlayDBDoc() = default;
+    PlayDBDoc();
     // A DB closed without saving takes its recovery copy with it.
     ~PlayDBDoc() override;
 

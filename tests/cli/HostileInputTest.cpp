@@ -31,7 +31,6 @@ protected:
         args.insert(args.begin(), "gridtally-cli");
         std::vector<const char*> argv;
         for (const std::string& arg : args) argv.push_back(arg.c_str());
-        DiagnosticsCapture quiet;
         auto start = std::chrono::steady_clock::now();
         int status = Call([&](Streams io) {
             return RunCommandLine(static_cast<int>(argv.size()), argv.data(), io);

@@ -10,7 +10,7 @@ namespace {
 
 std::vector<std::string> Statements(std::string_view log) {
     std::vector<std::string> statements;
-    ReadLogStatements(log, [&](Statement& s) { statements.push_back(s); });
+    ReadLogStatements(log, [&](Statement& s, StatementSpan) { statements.push_back(s); });
     return statements;
 }
 
@@ -58,7 +58,8 @@ TEST(ReadLogStatements, ACarriageReturnOnlyEndsALineBeforeALineFeed) {
 TEST(ReadLogStatements, ShowsEveryLineAfterTheStatementItCloses) {
     std::vector<std::string> events;
     ReadLogStatements(
-        "one\r\ntwo\n\nlast", [&](Statement& s) { events.push_back("statement:" + s); },
+        "one\r\ntwo\n\nlast",
+        [&](Statement& s, StatementSpan) { events.push_back("statement:" + s); },
         [&](std::string_view line) { events.push_back("line:" + std::string(line)); });
     EXPECT_EQ(events, (List{"line:one", "line:two", "statement:one two", "line:", "line:last"}));
 }

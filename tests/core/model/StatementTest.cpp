@@ -73,23 +73,28 @@ class ParseStatementTest : public ::testing::Test {
 protected:
     StatementKind Parse(std::string text) {
         last = std::move(text);
-        return ParseStatement(last, playCalls, roster, state, totals);
+        return ParseStatement(last, parse, playCalls, roster, totals);
     }
 
     std::string last;
+    DiagnosticsCapture capture;
+    LogParse parse = [this] {
+        LogParse p;
+        p.trace.diagnostics = &capture;
+        return p;
+    }();
+    std::unique_ptr<GameState>& state = parse.currentState;
     PlayCallTable playCalls;
     PlayerRoster roster;
-    std::unique_ptr<GameState> state;
     std::array<TeamTotals, 2> totals;
 };
 
 TEST_F(ParseStatementTest, CountsEveryStatementEvenEmptyOnes) {
-    std::int32_t before = statementCount;
     EXPECT_EQ(Parse(""), StatementKind::Empty);
     EXPECT_EQ(Parse(""), StatementKind::Empty);
     EXPECT_EQ(Parse("   ignored"), StatementKind::Ignored);
     EXPECT_EQ(Parse("Weather: fine"), StatementKind::WeatherHeader);
-    EXPECT_EQ(statementCount, before + 4);
+    EXPECT_EQ(parse.statementCount, 4);
 }
 
 TEST_F(ParseStatementTest, MarksEveryKindButIgnoredStatements) {
@@ -126,19 +131,26 @@ TEST_F(ParseStatementTest, SituationsNameTheClubsOnceAndPlaysCreditTheirCalls) {
     EXPECT_EQ(totals[0].name, "Rams");
     EXPECT_EQ(totals[1].name, "Otters");
 
-    DiagnosticsCapture capture;
     Parse("Something odd happens. That was Dive (1) against Otters's Base (2).");
     EXPECT_EQ(state, nullptr);
     EXPECT_NE(playCalls.Find("Bears|Dive|5"), nullptr);
     EXPECT_NE(playCalls.Find("Otters|Base|3"), nullptr);
     ASSERT_EQ(capture.stderrMessages().size(), 1u);
     EXPECT_EQ(capture.stderrMessages()[0],
-              "ERROR parsing statement (line " + std::to_string(statementCount) +
-                  "):  Something odd happens.\x05That was Dive (1) against Otters's Base (2).\n");
+              "ERROR parsing statement (line 3):  "
+              "Something odd happens.\x05That was Dive (1) against Otters's Base (2).\n");
+    // The number counts this reading's statements, not the process's.
+    LogParse other;
+    DiagnosticsCapture otherCapture;
+    other.trace.diagnostics = &otherCapture;
+    Statement again = "Something odd happens. That was Dive (1).";
+    ParseStatement(again, other, playCalls, roster, totals);
+    ASSERT_EQ(otherCapture.stderrMessages().size(), 1u);
+    EXPECT_TRUE(otherCapture.stderrMessages()[0].starts_with("ERROR parsing statement (line 1):"));
+    EXPECT_EQ(capture.stderrMessages().size(), 1u);
 }
 
 TEST_F(ParseStatementTest, APlayWithoutASituationIsReadAgainstABlankOne) {
-    DiagnosticsCapture capture;
     Parse("Odd. That was Dive (1) against Base (2).");
     EXPECT_NE(playCalls.Find("|Dive|5"), nullptr);  // no offense known
     EXPECT_NE(playCalls.Find("|Base|3"), nullptr);  // nor a defense
@@ -147,7 +159,6 @@ TEST_F(ParseStatementTest, APlayWithoutASituationIsReadAgainstABlankOne) {
 }
 
 TEST_F(ParseStatementTest, PlaysThatAreCalledBackOrUnmarkedCreditNoCall) {
-    DiagnosticsCapture capture;
     Parse("The run is called back. That was Dive (1) against Otters's Base (2).");
     EXPECT_TRUE(playCalls.empty());
     EXPECT_TRUE(capture.stderrMessages().empty());

@@ -56,8 +56,11 @@ TEST(ReadPlayCallSentence, CreditsTheDefenseAndTheOffenseCall) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.sentence);
         DiagnosticsCapture capture;
+        PlayTrace trace;
+        trace.diagnostics = &capture;
         PlayCallTable table;
         PlayRec play;
+        play.trace = &trace;
         play.key.team = "Otters";
         play.key.kind = PlayKind::Run;
         play.state.offense = "Otters";

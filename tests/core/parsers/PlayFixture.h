@@ -49,7 +49,7 @@ protected:
     }
 
     StatementKind Parse(std::string text) {
-        return ParseStatement(text, playCalls, roster, state, totals);
+        return ParseStatement(text, parse, playCalls, roster, totals);
     }
 
     // Reads one play after a first-and-ten situation of Otters against Rams.
@@ -105,9 +105,14 @@ protected:
     }
 
     DiagnosticsCapture capture;
+    LogParse parse = [this] {
+        LogParse p;
+        p.trace.diagnostics = &capture;
+        return p;
+    }();
+    std::unique_ptr<GameState>& state = parse.currentState;
     PlayCallTable playCalls;
     PlayerRoster roster;
-    std::unique_ptr<GameState> state;
     std::array<TeamTotals, 2> totals;
 };
 

@@ -270,18 +270,18 @@ TEST(PlayParserRobustness, StatementsCutAtEveryLengthNeverCrash) {
     ASSERT_TRUE(
         ReadFileBytes(GRIDTALLY_TEST_DATA_DIR "/harbor-city-vs-ironmen.log", bytes, &error));
     std::vector<std::string> statements;
-    ReadLogStatements(bytes, [&](Statement& s) { statements.push_back(s); });
+    ReadLogStatements(bytes, [&](Statement& s, StatementSpan) { statements.push_back(s); });
     ASSERT_GT(statements.size(), 300u);
 
-    DiagnosticsCapture capture;
+    LogParse parse;
+    parse.trace.diagnostics = &NoDiagnostics();
     PlayCallTable table;
     PlayerRoster roster;
-    std::unique_ptr<GameState> state;
     std::array<TeamTotals, 2> totals;
     for (const std::string& whole : statements) {
         for (std::size_t length = 0; length <= whole.size(); ++length) {
             Statement cut = whole.substr(0, length);
-            ParseStatement(cut, table, roster, state, totals);
+            ParseStatement(cut, parse, table, roster, totals);
         }
     }
     EXPECT_FALSE(roster.empty());

@@ -46,7 +46,7 @@ std::string Canonical(const PlayDB& db) {
 }
 
 void Add(PlayDB& db, const std::string& log) {
-    DiagnosticsCapture quiet;
+    db.diagnostics = &NoDiagnostics();
     std::set<std::string> names;
     std::array<TeamTotals, 2> totals;
     db.ImportLog(log, names, totals);

@@ -5,22 +5,14 @@
 namespace gridtally {
 namespace {
 
-TEST(Diagnostics, CaptureCollectsPerStreamAndRestoresThePreviousSink) {
-    DiagnosticsSink* before = &CurrentDiagnosticsSink();
-    {
-        DiagnosticsCapture outer;
-        {
-            DiagnosticsCapture inner;
-            ReportToStdout("one\n");
-            ReportToStderr("two\n");
-            EXPECT_EQ(inner.stdoutMessages(), std::vector<std::string>{"one\n"});
-            EXPECT_EQ(inner.stderrMessages(), std::vector<std::string>{"two\n"});
-        }
-        ReportToStdout("three\n");
-        EXPECT_EQ(outer.stdoutMessages(), std::vector<std::string>{"three\n"});
-        EXPECT_TRUE(outer.stderrMessages().empty());
-    }
-    EXPECT_EQ(&CurrentDiagnosticsSink(), before);
+TEST(Diagnostics, CaptureCollectsPerStreamAndTheDiscardingSinkDropsAll) {
+    DiagnosticsCapture capture;
+    capture.Write(DiagnosticStream::Out, "one\n");
+    capture.Write(DiagnosticStream::Err, "two\n");
+    capture.Write(DiagnosticStream::Out, "three\n");
+    NoDiagnostics().Write(DiagnosticStream::Out, "lost\n");
+    EXPECT_EQ(capture.stdoutMessages(), (std::vector<std::string>{"one\n", "three\n"}));
+    EXPECT_EQ(capture.stderrMessages(), std::vector<std::string>{"two\n"});
 }
 
 }  // namespace

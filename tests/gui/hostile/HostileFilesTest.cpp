@@ -22,6 +22,7 @@
 #include "gui/app/YardbookApp.h"
 #include "gui/app/YardbookDoc.h"
 #include "gui/framework/Dialogs.h"
+#include "gui/framework/ParserMessages.h"
 #include "gui/framework/TabWindow.h"
 #include "gui/playdb/PDBView.h"
 #include "gui/playdb/PlayDBTabWin.h"
@@ -65,8 +66,8 @@ void VisitTabs(QWidget* widget) {
 }
 
 std::string SmallDB() {
-    DiagnosticsCapture quiet;
     PlayDB db;
+    db.diagnostics = &NoDiagnostics();
     std::set<std::string> teams;
     std::string log = hostile::kSituation + hostile::Play("") + hostile::HugeNumbers();
     db.AddLog(&log, teams);
@@ -96,6 +97,7 @@ class HostileFilesTest : public QObject {
         Messages answers;
         ScopedDialogRunner scope(answers);
         DiagnosticsCapture quiet;
+        SetParserMessages(&quiet);
 
         QElapsedTimer clock;
         clock.start();
@@ -165,6 +167,7 @@ private slots:
         answers.saveName = dir.filePath("season.pdb");
         ScopedDialogRunner scope(answers);
         DiagnosticsCapture quiet;
+        SetParserMessages(&quiet);
         {
             CYardbookApp app;
             app.InitInstance();

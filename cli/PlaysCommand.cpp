@@ -1,0 +1,36 @@
+#include "cli/PlaysCommand.h"
+
+#include <filesystem>
+#include <ostream>
+
+#include "core/game/GameLog.h"
+#include "core/game/PlayTable.h"
+
+namespace gridtally {
+
+int RunPlays(const std::vector<std::string>& paths, TableFormat format, Streams io) {
+    DataTable table = EmptyPlayTable();
+    int status = kDone;
+    for (const std::string& path : paths) {
+        std::string bytes;
+        if (!ReadInputFile(path, bytes, io.err)) {
+            status = kFileFailed;
+            continue;
+        }
+        GameLog game;
+        game.keepText = false;
+        game.keepPlays = true;
+        game.diagnostics = &NoDiagnostics();  // the table is the output; messages are not
+        game.Load(bytes);
+        if (!game.IsGameLog()) {
+            ReportNotAGameLog(path, io.err);
+            status = kFileFailed;
+            continue;
+        }
+        AppendPlayRows(table, std::filesystem::path(path).filename().string(), game, bytes);
+    }
+    io.out << FormatTable(table, format, io.outIsTerminal);
+    return status;
+}
+
+}  // namespace gridtally

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/CommandIo.h"
+#include "cli/TableOutput.h"
+
+namespace gridtally {
+
+// Runs `plays`: the play-by-play table of the logs named, in their order, on `out`. A
+// file that cannot be read or is not a game log is named on `err` and left out, and
+// the status is then 1. Text is aligned when `out` is a terminal.
+int RunPlays(const std::vector<std::string>& paths, TableFormat format, Streams io);
+
+}  // namespace gridtally

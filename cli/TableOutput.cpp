@@ -1,0 +1,106 @@
+#include "cli/TableOutput.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <nlohmann/json.hpp>
+
+#include "core/text/Latin1.h"
+
+namespace gridtally {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string JoinWithTabs(const std::vector<std::string>& cells) {
+    std::string line;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i > 0) line += '\t';
+        line += cells[i];
+    }
+    return line;
+}
+
+Json Cell(const std::string& cell, ColumnType type) {
+    if (cell.empty()) return nullptr;
+    if (type == ColumnType::Integer) {
+        std::int64_t value = 0;
+        auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
+        if (error == std::errc() && end == cell.data() + cell.size()) return value;
+    }
+    return Latin1ToUtf8(cell);
+}
+
+}  // namespace
+
+std::string FormatRows(const std::vector<std::string>& header,
+                       const std::vector<std::vector<std::string>>& rows, bool aligned) {
+    std::string out;
+    auto appendLine = [&](std::string_view latin1) {
+        out += Latin1ToUtf8(latin1);
+        out += '\n';
+    };
+    if (!aligned) {
+        appendLine(JoinWithTabs(header));
+        for (const auto& row : rows) appendLine(JoinWithTabs(row));
+        return out;
+    }
+    // Cells are Latin-1, so a cell's bytes are its characters.
+    std::vector<std::size_t> widths;
+    auto measure = [&](const std::vector<std::string>& cells) {
+        if (widths.size() < cells.size()) widths.resize(cells.size());
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            widths[i] = std::max(widths[i], cells[i].size());
+        }
+    };
+    measure(header);
+    for (const auto& row : rows) measure(row);
+    auto append = [&](const std::vector<std::string>& cells) {
+        std::string line;
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            if (i > 0) line.append(2 + widths[i - 1] - cells[i - 1].size(), ' ');
+            line += cells[i];
+        }
+        while (line.ends_with(' ')) line.pop_back();
+        appendLine(line);
+    };
+    append(header);
+    for (const auto& row : rows) append(row);
+    return out;
+}
+
+std::string FormatTable(const DataTable& table, TableFormat format, bool aligned) {
+    switch (format) {
+        case TableFormat::Csv:
+            return FormatCsv(table.ToCsv());
+        case TableFormat::Json: {
+            Json json;
+            json["title"] = Latin1ToUtf8(table.title);
+            json["columns"] = Json::array();
+            for (const DataColumn& column : table.columns) {
+                json["columns"].push_back(
+                    {{"name", column.name},
+                     {"type", column.type == ColumnType::Integer ? "integer" : "string"}});
+            }
+            json["rows"] = Json::array();
+            for (const auto& row : table.rows) {
+                Json cells = Json::array();
+                for (std::size_t i = 0; i < row.size(); ++i) {
+                    ColumnType type =
+                        i < table.columns.size() ? table.columns[i].type : ColumnType::Text;
+                    cells.push_back(Cell(row[i], type));
+                }
+                json["rows"].push_back(std::move(cells));
+            }
+            return json.dump(2) + "\n";
+        }
+        case TableFormat::Text:
+        default: {
+            std::vector<std::string> header;
+            for (const DataColumn& column : table.columns) header.push_back(column.name);
+            return FormatRows(header, table.rows, aligned);
+        }
+    }
+}
+
+}  // namespace gridtally

@@ -1,0 +1,84 @@
+#include "core/game/PlaySums.h"
+
+#include <algorithm>
+
+#include "core/model/Counter.h"
+#include "core/playcalls/PlayCallKey.h"
+#include "core/playcalls/PlayRec.h"
+
+namespace gridtally {
+namespace {
+
+constexpr std::size_t kLongestFieldGoal = [] {
+    for (std::size_t i = 0; i < kPlayerCounterFields.size(); ++i) {
+        if (kPlayerCounterFields[i].name == "longestFieldGoal") return i;
+    }
+    return kPlayerCounterFields.size();
+}();
+
+}  // namespace
+
+void AddCredits(const GamePlays& game, const Play& play, std::vector<PlayerCounters>& sums) {
+    for (std::uint32_t i = 0; i < play.creditCount; ++i) {
+        const PlayerCredit& credit = game.credits[play.firstCredit + i];
+        if (credit.player >= sums.size()) sums.resize(credit.player + 1, PlayerCounters{});
+        std::int32_t& counter = sums[credit.player][credit.counter];
+        if (credit.counter == kLongestFieldGoal) {
+            counter = std::max(counter, credit.delta);
+        } else {
+            AddTo(counter, credit.delta);
+        }
+    }
+}
+
+std::vector<PlayerCounters> SumCredits(const GamePlays& game, std::size_t players,
+                                       const PlaySelection& select) {
+    std::vector<PlayerCounters> sums(players, PlayerCounters{});
+    for (const Play& play : game.plays) {
+        if (!select || select(play)) AddCredits(game, play, sums);
+    }
+    return sums;
+}
+
+void AddPlayCalls(const GamePlays& game, const Play& play, PlayCallTable& table) {
+    for (std::uint32_t i = 0; i < play.callCount; ++i) {
+        const CallEntry& entry = game.calls[play.firstCall + i];
+        PlayRec rec;
+        rec.key.team = entry.offenseTeam;
+        rec.key.play = entry.offensePlay;
+        rec.key.kind = entry.kind;
+        rec.results = entry.results;
+        if (entry.hasDefense) {
+            PlayCallKey defense;
+            defense.team = entry.defenseTeam;
+            defense.play = entry.defensePlay;
+            defense.kind = PlayKind::Defense;
+            table.AddPlayResult(BuildKeyText(defense), PlayKind::Defense, rec);
+        }
+        table.AddPlayCall(rec);
+    }
+}
+
+PlayCallTable SumPlayCalls(const GamePlays& game, const PlaySelection& select) {
+    PlayCallTable table;
+    for (const Play& play : game.plays) {
+        if (!select || select(play)) AddPlayCalls(game, play, table);
+    }
+    return table;
+}
+
+void AddToTeamTotals(const Play& play, std::array<TeamTotals, 2>& totals) {
+    if (play.tallyRecord < 0) return;
+    ++totals[play.tallyRecord]
+          .counts[play.down - 1][distanceBucket(play.toGo)][static_cast<int>(play.parsedKind)];
+}
+
+PlayerCounters CountersOf(const PlayerRec& player) {
+    PlayerCounters counters{};
+    for (std::size_t i = 0; i < kPlayerCounterFields.size(); ++i) {
+        counters[i] = player.*kPlayerCounterFields[i].member;
+    }
+    return counters;
+}
+
+}  // namespace gridtally

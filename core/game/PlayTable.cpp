@@ -1,0 +1,124 @@
+#include "core/game/PlayTable.h"
+
+#include <string>
+
+#include "core/model/LogReader.h"
+
+namespace gridtally {
+namespace {
+
+enum PlayColumn {
+    kGame,
+    kSeq,
+    kQuarter,
+    kClock,
+    kOffense,
+    kDefense,
+    kDown,
+    kToGo,
+    kYardLine,
+    kOffenseScore,
+    kDefenseScore,
+    kKind,
+    kOffenseCall,
+    kOffenseCallNumber,
+    kDefenseCall,
+    kDefenseCallNumber,
+    kYards,
+    kPoints,
+    kTouchdown,
+    kTurnover,
+    kSafety,
+    kBallHandler,
+    kPasser,
+    kScoreMismatch,
+    kText,
+    kScoringSide,
+    kColumnCount
+};
+
+constexpr ColumnType kInt = ColumnType::Integer;
+constexpr ColumnType kStr = ColumnType::Text;
+
+std::string Number(std::int64_t value) { return std::to_string(value); }
+// A number that may be unread: empty then.
+std::string NumberOr(std::int64_t value, bool read) { return read ? Number(value) : std::string(); }
+std::string Flag(bool on) { return on ? "1" : "0"; }
+
+std::string PlayerName(const GameLog& log, std::int32_t place) {
+    if (place < 0 || static_cast<std::size_t>(place) >= log.roster.size()) return {};
+    return log.roster.at(static_cast<std::size_t>(place))->name.str();
+}
+
+std::string_view SideName(ScoringSide side) {
+    switch (side) {
+        case ScoringSide::Offense:
+            return "offense";
+        case ScoringSide::Defense:
+            return "defense";
+        default:
+            return "";
+    }
+}
+
+}  // namespace
+
+DataTable EmptyPlayTable() {
+    DataTable table;
+    table.title = "Plays";
+    table.columns = {
+        {"game", kStr},          {"seq", kInt},
+        {"quarter", kInt},       {"clock", kInt},
+        {"offense", kStr},       {"defense", kStr},
+        {"down", kInt},          {"to_go", kInt},
+        {"yard_line", kInt},     {"offense_score", kInt},
+        {"defense_score", kInt}, {"kind", kStr},
+        {"offense_call", kStr},  {"offense_call_number", kInt},
+        {"defense_call", kStr},  {"defense_call_number", kInt},
+        {"yards", kInt},         {"points", kInt},
+        {"touchdown", kInt},     {"turnover", kInt},
+        {"safety", kInt},        {"ball_handler", kStr},
+        {"passer", kStr},        {"score_mismatch", kInt},
+        {"text", kStr},          {"scoring_side", kStr},
+    };
+    return table;
+}
+
+void AppendPlayRows(DataTable& table, std::string_view game, const GameLog& log,
+                    std::string_view fileBytes) {
+    for (const Play& play : log.plays.plays) {
+        std::vector<std::string>& row = table.rows.emplace_back(kColumnCount);
+        row[kGame] = game;
+        row[kSeq] = Number(play.seq);
+        row[kQuarter] = NumberOr(play.quarter, play.quarter > 0);
+        row[kClock] = NumberOr(play.clock, play.clock >= 0);
+        row[kOffense] = play.offense;
+        row[kDefense] = play.defense;
+        row[kDown] = NumberOr(play.down, play.down >= 1 && play.down <= 4);
+        row[kToGo] = Number(play.toGo);
+        row[kYardLine] = NumberOr(play.yardLine, play.yardLine >= 0);
+        row[kOffenseScore] = Number(play.offenseScore);
+        row[kDefenseScore] = Number(play.defenseScore);
+        row[kKind] = PlayTypeName(play.type);
+        if (const CallEntry* call = log.plays.ShownCall(play)) {
+            row[kOffenseCall] = call->offensePlay;
+            row[kOffenseCallNumber] = NumberOr(call->offenseNumber, call->offenseNumber >= 0);
+            if (call->hasDefense) {
+                row[kDefenseCall] = call->defensePlay;
+                row[kDefenseCallNumber] = NumberOr(call->defenseNumber, call->defenseNumber >= 0);
+            }
+        }
+        row[kYards] = Number(play.results.yards);
+        row[kPoints] = Number(play.points);
+        row[kTouchdown] = Flag(play.touchdown);
+        row[kTurnover] = Flag(play.turnover);
+        row[kSafety] = Flag(play.safety);
+        row[kBallHandler] = PlayerName(log, play.ballHandler);
+        row[kPasser] = PlayerName(log, play.passer);
+        row[kScoreMismatch] = Flag(play.scoreMismatch);
+        row[kText] = StatementText(fileBytes, {play.textOffset, play.textLength});
+        row[kScoringSide] = SideName(play.scoringSide);
+    }
+}
+
+}  // namespace gridtally
