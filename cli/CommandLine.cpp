@@ -98,15 +98,12 @@ int RunCommandLine(int argc, const char* const* argv, Streams io) {
     report->add_flag("--plain", plain, "Never use ANSI bold")->excludes("--bold");
 
     std::vector<std::string> playLogs;
-    TableFormat format = TableFormat::Text;
-    const std::map<std::string, TableFormat> formats{
-        {"text", TableFormat::Text}, {"csv", TableFormat::Csv}, {"json", TableFormat::Json}};
+    std::string formatName = "text";
     CLI::App* plays = app.add_subcommand(
         "plays", "Print every play of game logs with its situation and result, one per row");
     expect.Argument(plays->add_option("GAME.log", playLogs, "Game logs to read, in this order"),
                     "expected one or more game logs (GAME.log...)");
-    expect.Value(plays->add_option("--format", format, "text (the default), csv or json")
-                     ->transform(CLI::CheckedTransformer(formats, CLI::ignore_case)),
+    expect.Value(plays->add_option("--format", formatName, "text (the default), csv or json"),
                  "expected a format after --format: " + std::string(kTableFormats));
 
     CLI::App* db = app.add_subcommand("db", "Build and read a Play DB (*.pdb) over many games");
@@ -167,7 +164,15 @@ int RunCommandLine(int argc, const char* const* argv, Streams io) {
     if (dbShow->parsed()) return RunDbShow(dbPath, dbTeam, io, force);
     if (dbDelete->parsed()) return RunDbDeleteTeams(dbPath, dbTeams, io, keepGoing);
     if (dump->parsed()) return RunDump(logPath, io);
-    if (plays->parsed()) return RunPlays(playLogs, format, io);
+    if (plays->parsed()) {
+        std::optional<TableFormat> format = ParseTableFormat(formatName);
+        if (!format) {
+            io.err << kProgram << "plays: --format: expected " << kTableFormats << " (not \""
+                   << formatName << "\")\n";
+            return kUsage;
+        }
+        return RunPlays(playLogs, *format, io);
+    }
     if (report->parsed()) {
         return RunReport(logPath, team, bold || (!plain && io.outIsTerminal), io);
     }

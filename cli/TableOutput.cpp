@@ -1,6 +1,7 @@
 #include "cli/TableOutput.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstdint>
 #include <nlohmann/json.hpp>
@@ -32,6 +33,16 @@ Json Cell(const std::string& cell, ColumnType type) {
 }
 
 }  // namespace
+
+std::optional<TableFormat> ParseTableFormat(std::string_view name) {
+    std::string lower(name);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (lower == "text") return TableFormat::Text;
+    if (lower == "csv") return TableFormat::Csv;
+    if (lower == "json") return TableFormat::Json;
+    return std::nullopt;
+}
 
 std::string FormatRows(const std::vector<std::string>& header,
                        const std::vector<std::vector<std::string>>& rows, bool aligned) {
@@ -74,25 +85,27 @@ std::string FormatTable(const DataTable& table, TableFormat format, bool aligned
         case TableFormat::Csv:
             return FormatCsv(table.ToCsv());
         case TableFormat::Json: {
-            Json json;
-            json["title"] = Latin1ToUtf8(table.title);
-            json["columns"] = Json::array();
+            // Compact, one row to a line: small for programs, still readable in a pager.
+            Json columns = Json::array();
             for (const DataColumn& column : table.columns) {
-                json["columns"].push_back(
+                columns.push_back(
                     {{"name", column.name},
                      {"type", column.type == ColumnType::Integer ? "integer" : "string"}});
             }
-            json["rows"] = Json::array();
-            for (const auto& row : table.rows) {
+            std::string out = "{\"title\":" + Json(Latin1ToUtf8(table.title)).dump() +
+                              ",\n\"columns\":" + columns.dump() + ",\n\"rows\":[";
+            for (std::size_t r = 0; r < table.rows.size(); ++r) {
+                const std::vector<std::string>& row = table.rows[r];
                 Json cells = Json::array();
                 for (std::size_t i = 0; i < row.size(); ++i) {
                     ColumnType type =
                         i < table.columns.size() ? table.columns[i].type : ColumnType::Text;
                     cells.push_back(Cell(row[i], type));
                 }
-                json["rows"].push_back(std::move(cells));
+                out += (r == 0 ? "\n" : ",\n") + cells.dump();
             }
-            return json.dump(2) + "\n";
+            out += "\n]}\n";
+            return out;
         }
         case TableFormat::Text:
         default: {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,8 @@ namespace gridtally {
 // The formats a table goes out in.
 enum class TableFormat { Text, Csv, Json };
 inline constexpr std::string_view kTableFormats = "text, csv or json";
+// The format a --format value names (without regard to case), or nothing.
+std::optional<TableFormat> ParseTableFormat(std::string_view name);
 
 // Header and rows as lines of UTF-8 text: with `aligned` each column padded to its
 // widest cell and two blanks between columns (trailing blanks dropped), as `ls` lines
@@ -20,7 +23,7 @@ std::string FormatRows(const std::vector<std::string>& header,
 
 // The whole table in a format: text (its header first, no title), CSV (RFC 4180, header
 // first), or JSON: {"title", "columns": [{"name", "type"}], "rows": [[...]]} with
-// integers as numbers and empty cells as null.
+// integers as numbers and empty cells as null, one row to a line.
 std::string FormatTable(const DataTable& table, TableFormat format, bool aligned);
 
 }  // namespace gridtally

@@ -134,6 +134,7 @@ void ParseSack(const Sentences& sentences, PlayRec& play, PlayerRoster& roster) 
         if (auto sided = ReferenceAfterApostrophe(s1, sacked)) {
             if (PlayerRec* passer = FindOrAddPlayer(sided->reference, sided->team, roster)) {
                 Credit(play, passer, &PlayerRec::sacks, 1);
+                play.passer = passer;  // for the play's record; a sack credits no touchdown
             }
         }
         std::string_view after = s1.substr(sacked + kSacked.size());

@@ -143,7 +143,7 @@ void ReadManyWordScore(std::string_view text, ScoreRead& first, ScoreRead& secon
     }
 }
 
-void ReadScore(std::string_view sentence, GameState& state, SituationReading& reading) {
+void ReadScore(std::string_view sentence, GameState& state, SituationReading* reading) {
     sentence = SkipBlanks(sentence);
     ScoreRead first;
     ScoreRead second;
@@ -154,7 +154,9 @@ void ReadScore(std::string_view sentence, GameState& state, SituationReading& re
     }
     if (first.name.empty() || second.name.empty()) return;
     state.defense = first.name == state.offense ? second.name : first.name;
-    reading.score = {{{first.name.str(), first.points}, {second.name.str(), second.points}}};
+    if (reading) {
+        reading->score = {{{first.name.str(), first.points}, {second.name.str(), second.points}}};
+    }
 }
 
 // "There are 14:51 left in the first quarter."
@@ -187,18 +189,18 @@ void ReadClock(std::string_view sentence, SituationReading& reading) {
 int ParseSituation(std::string_view statement, GameState& state, SituationReading* reading) {
     if (statement.find(SentenceMark) == std::string_view::npos) return -1;
     Sentences sentences(statement);
-    SituationReading scratch;
-    SituationReading& read = reading ? *reading : scratch;
-    read = {};
+    if (reading) *reading = {};
+    std::int32_t fromOwnGoal = -1;
 
-    std::optional<std::int32_t> yardLine = ReadBallPosition(sentences[0], state, read.yardLine);
+    std::optional<std::int32_t> yardLine = ReadBallPosition(sentences[0], state, fromOwnGoal);
+    if (reading) reading->yardLine = fromOwnGoal;
     if (!sentences.Has(1)) return 0;
     ReadDownAndDistance(sentences[1], yardLine, state);
     if (!sentences.Has(2)) return 0;
-    ReadClock(sentences[2], read);
+    if (reading) ReadClock(sentences[2], *reading);
     // The score must be followed by a mark.
     if (!sentences.Ended(3)) return 0;
-    ReadScore(sentences[3], state, read);
+    ReadScore(sentences[3], state, reading);
     return 0;
 }
 

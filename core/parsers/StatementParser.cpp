@@ -22,8 +22,9 @@ StatementKind ParseStatement(Statement& statement, LogParse& parse, PlayCallTabl
 
     if (kind == StatementKind::Situation) {
         if (!parse.currentState) parse.currentState = std::make_unique<GameState>();
-        SituationReading reading;
-        if (ParseSituation(statement, *parse.currentState, &reading) == 0) {
+        SituationReading reading;  // only a recorder wants more than the state
+        if (ParseSituation(statement, *parse.currentState, parse.recorder ? &reading : nullptr) ==
+            0) {
             if (teamTotals[0].name.empty() && !parse.currentState->offense.empty()) {
                 teamTotals[0].name = parse.currentState->offense;
             }

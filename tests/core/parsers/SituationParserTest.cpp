@@ -103,5 +103,70 @@ TEST(ParseSituation, ReadsSidesDownAndDistance) {
     }
 }
 
+// What a situation tells beyond the state: quarter, clock, the ball's place from the
+// offense's own goal line, and the score in the sentence's order.
+TEST(ParseSituation, ReadsQuarterClockBallPositionAndScore) {
+    struct Reading {
+        int quarter, clock, yardLine;
+        std::vector<std::pair<std::string, int>> score;
+        std::string statement;
+    };
+    const std::vector<std::pair<std::string, int>> ramsOtters{{"Rams", 0}, {"Otters", 0}};
+    auto at = [](const std::string& clock) {
+        return "Rams's ball on their 20 yard line. First and 10. " + clock +
+               ". The score is Rams 0, Otters 0. Rams has possession.";
+    };
+    // clang-format off
+    const Reading cases[] = {
+        {1, 720, 20, ramsOtters, RamsOwn20("First and 10")},
+        {1, 720, 93, ramsOtters, Situation("Rams's ball on Otters's 7 yard line", "First and goal")},
+        {1, 720, 30, ramsOtters, Situation("Rams's ball on Rams's 30 yard line", "First and 10")},
+        {1, 720, 35, ramsOtters, Situation("Rams's ball on own 35 yard line", "First and 10")},
+        {1, 720, 50, ramsOtters, Situation("Rams's ball on the 50 yard line", "First and 10")},
+        {1, 720, 35, ramsOtters, Situation("Rams's ball on their 35 yard line", "Rams will kick off")},
+        // A side word it does not know, a place off the field, no number: unread.
+        {1, 720, -1, ramsOtters, Situation("Rams's ball on midfield 40 yard line", "First and 10")},
+        {1, 720, -1, ramsOtters, Situation("Rams's ball on Otters's 150 yard line", "First and 10")},
+        {1, 720, -1, ramsOtters, Situation("Rams's ball on Otters's yard line", "First and 10")},
+        {1, 720, -1, ramsOtters, Situation("Rams's ball", "First and 10")},
+        {4, 7, 20, ramsOtters, at("There are 0:07 left in the fourth quarter")},
+        {3, 900, 20, ramsOtters, at("There are 15:00 left in the third quarter")},
+        {5, 300, 20, ramsOtters, at("There are 5:00 left in overtime")},
+        {2, -1, 20, ramsOtters, at("There is no time left in the second quarter")},
+        {0, -1, 20, ramsOtters, at("There are 12:5 left")},
+        {0, -1, 20, ramsOtters, at("Clock stopped")},
+        {1, 720, 20, {{"Prairie Dogs", 10}, {"Comets", 3}},
+         Situation("Rams's ball on their 20 yard line", "First and 10",
+                   "The score is Prairie Dogs 10, Comets 3")},
+        {1, 720, 20, {{"Harbor City", 14}, {"Iron Men", 21}},
+         Situation("Rams's ball on their 20 yard line", "First and 10",
+                   "The score is Harbor City 14, Iron Men 21")},
+        // A score that cannot be read, or that ends the statement, is not.
+        {1, 720, 20, {}, Situation("Rams's ball on their 20 yard line", "First and 10",
+                                   "The score is Rams, Otters")},
+        {1, 720, 20, {}, "Rams's ball on their 20 yard line. First and 10. There are 12:00 left "
+                         "in the first quarter. The score is Rams 0, Otters 0."},
+        {0, -1, 20, {}, "Rams's ball on their 20 yard line. First and 10"},
+    };
+    // clang-format on
+    for (const Reading& c : cases) {
+        SCOPED_TRACE(c.statement);
+        std::string text = c.statement;
+        MarkSentences(text);
+        GameState state;
+        SituationReading reading;
+        reading.quarter = 9;  // every field is read anew
+        ASSERT_EQ(ParseSituation(text, state, &reading), 0);
+        EXPECT_EQ(reading.quarter, c.quarter);
+        EXPECT_EQ(reading.clock, c.clock);
+        EXPECT_EQ(reading.yardLine, c.yardLine);
+        std::vector<std::pair<std::string, int>> score;
+        if (reading.score) {
+            for (const auto& side : *reading.score) score.emplace_back(side.name, side.points);
+        }
+        EXPECT_EQ(score, c.score);
+    }
+}
+
 }  // namespace
 }  // namespace gridtally
