@@ -37,8 +37,7 @@ const char* const kPunt =
 
 // The game a statement is read into, kept across iterations as a game keeps it.
 struct Game {
-    Game() { parse.trace.diagnostics = &NoDiagnostics(); }
-    LogParse parse;
+    LogParse parse{NoDiagnostics()};
     PlayCallTable playCalls;
     PlayerRoster roster;
     std::array<TeamTotals, 2> totals;

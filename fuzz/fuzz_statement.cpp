@@ -14,8 +14,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace gridtally;
     Statement statement(reinterpret_cast<const char*>(data), size);
-    LogParse parse;
-    parse.trace.diagnostics = &NoDiagnostics();
+    LogParse parse(NoDiagnostics());
     PlayCallTable playCalls;
     PlayerRoster roster;
     std::array<TeamTotals, 2> totals;

@@ -31,8 +31,7 @@ void GameLog::Load(std::string_view fileBytes) {
         std::string& shown = logLines.emplace_back(line);
         std::replace(shown.begin(), shown.end(), SentenceMark, ' ');
     };
-    LogParse parse;
-    parse.trace.diagnostics = diagnostics;
+    LogParse parse(*diagnostics);
     PlayRecorder recorder(plays);
     if (keepPlays) parse.recorder = &recorder;
     ReadLogStatements(

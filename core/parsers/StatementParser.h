@@ -20,6 +20,9 @@ class TeamTotals;
 // What one reading of one log carries from statement to statement. Readings never share
 // one, so that logs can be read side by side.
 struct LogParse {
+    LogParse() = default;
+    explicit LogParse(DiagnosticsSink& diagnostics) { trace.diagnostics = &diagnostics; }
+
     // Statements handed to ParseStatement in this reading; numbers the error message.
     std::int32_t statementCount = 0;
     // The situation of the play to come: from one situation statement to the next play.

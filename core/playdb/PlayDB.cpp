@@ -43,9 +43,8 @@ bool PlayDB::ImportLog(std::string_view logBytes, std::set<std::string>& names,
                        std::array<TeamTotals, 2>& totals) {
     // The log's players are needed only while it is read.
     PlayerRoster roster;
-    LogParse parse;
+    LogParse parse(*diagnostics);
     parse.statementCount = statementCount;
-    parse.trace.diagnostics = diagnostics;
     bool recognised = false;
     ReadLogStatements(logBytes, [&](Statement& statement, StatementSpan) {
         StatementKind kind = ParseStatement(statement, parse, playCalls, roster, totals);

@@ -78,11 +78,7 @@ protected:
 
     std::string last;
     DiagnosticsCapture capture;
-    LogParse parse = [this] {
-        LogParse p;
-        p.trace.diagnostics = &capture;
-        return p;
-    }();
+    LogParse parse{capture};
     std::unique_ptr<GameState>& state = parse.currentState;
     PlayCallTable playCalls;
     PlayerRoster roster;
@@ -140,9 +136,8 @@ TEST_F(ParseStatementTest, SituationsNameTheClubsOnceAndPlaysCreditTheirCalls) {
               "ERROR parsing statement (line 3):  "
               "Something odd happens.\x05That was Dive (1) against Otters's Base (2).\n");
     // The number counts this reading's statements, not the process's.
-    LogParse other;
     DiagnosticsCapture otherCapture;
-    other.trace.diagnostics = &otherCapture;
+    LogParse other{otherCapture};
     Statement again = "Something odd happens. That was Dive (1).";
     ParseStatement(again, other, playCalls, roster, totals);
     ASSERT_EQ(otherCapture.stderrMessages().size(), 1u);

@@ -105,11 +105,7 @@ protected:
     }
 
     DiagnosticsCapture capture;
-    LogParse parse = [this] {
-        LogParse p;
-        p.trace.diagnostics = &capture;
-        return p;
-    }();
+    LogParse parse{capture};
     std::unique_ptr<GameState>& state = parse.currentState;
     PlayCallTable playCalls;
     PlayerRoster roster;

@@ -273,8 +273,7 @@ TEST(PlayParserRobustness, StatementsCutAtEveryLengthNeverCrash) {
     ReadLogStatements(bytes, [&](Statement& s, StatementSpan) { statements.push_back(s); });
     ASSERT_GT(statements.size(), 300u);
 
-    LogParse parse;
-    parse.trace.diagnostics = &NoDiagnostics();
+    LogParse parse(NoDiagnostics());
     PlayCallTable table;
     PlayerRoster roster;
     std::array<TeamTotals, 2> totals;
