@@ -6,12 +6,14 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "cli/DbCommand.h"
 #include "cli/DumpCommand.h"
 #include "cli/PlaysCommand.h"
 #include "cli/ReportCommand.h"
+#include "cli/SeasonCommand.h"
 
 namespace gridtally {
 namespace {
@@ -72,13 +74,60 @@ std::string CommandPath(const CLI::App& app) {
     return path;
 }
 
+// The options that choose plays, on every command that sums them.
+void AddFilterOptions(CLI::App* command, FilterArguments& filter, Expectations& expect) {
+    for (const FilterValues& values : FilterCriteria()) {
+        std::string allowed;
+        for (std::size_t i = 0; i < values.allowed.size(); ++i) {
+            allowed += (i > 0 ? "," : "") + std::string(values.allowed[i]);
+        }
+        FilterCriterion criterion = values.criterion;
+        std::string option(values.option);
+        expect.Value(command
+                         ->add_option_function<std::vector<std::string>>(
+                             option,
+                             [&filter, criterion](const std::vector<std::string>& lists) {
+                                 for (const std::string& list : lists) {
+                                     filter.lists.emplace_back(criterion, list);
+                                 }
+                             },
+                             "Only plays of these (a comma list of " + allowed + ")")
+                         ->allow_extra_args(false),
+                     "expected values after " + option + ": " + allowed);
+    }
+    for (auto [option, names, help] :
+         {std::tuple{"--offense", &filter.offense, "Only plays of this club's offense"},
+          std::tuple{"--defense", &filter.defense, "Only plays against this club's defense"},
+          std::tuple{"--opponent", &filter.opponent, "Only plays of games against this club"}}) {
+        expect.Value(command->add_option(option, *names, help)->allow_extra_args(false),
+                     std::string("expected the name of a club after ") + option);
+    }
+}
+
+// --format, and for paged output --out and --page.
+void AddOutputOptions(CLI::App* command, std::string& format, std::optional<std::string>* outDir,
+                      std::optional<std::string>* page, Expectations& expect) {
+    expect.Value(command->add_option("--format", format, "text (the default), csv or json"),
+                 "expected a format after --format: " + std::string(kTableFormats));
+    if (outDir) {
+        expect.Value(
+            command->add_option("--out", *outDir, "Write one file per page in this folder"),
+            "expected a folder after --out");
+    }
+    if (page) {
+        expect.Value(command->add_option("--page", *page,
+                                         "Only the pages of this tab label, e.g. \"Run Plays\""),
+                     "expected a tab label after --page, e.g. \"Run Plays\"");
+    }
+}
+
 }  // namespace
 
 int RunCommandLine(int argc, const char* const* argv, Streams io) {
     CLI::App app{"Gridtally: statistics from Turfa football game logs", "gridtally-cli"};
     app.set_version_flag("--version", "gridtally-cli " GRIDTALLY_VERSION);
     Expectations expect;
-    expect.Command(&app, "expected a command: dump, report, plays or db");
+    expect.Command(&app, "expected a command: dump, report, plays, season or db");
     const std::string gameLog = "expected the path of a game log (GAME.log)";
     const std::string playDb = "expected the path of a Play DB (DB.pdb)";
 
@@ -96,15 +145,33 @@ int RunCommandLine(int argc, const char* const* argv, Streams io) {
                  "expected the name of a club after --team");
     report->add_flag("--bold", bold, "Show bold lines in ANSI bold (the default on a terminal)");
     report->add_flag("--plain", plain, "Never use ANSI bold")->excludes("--bold");
+    FilterArguments filterArguments;
+    std::string formatName = "text";
+    std::optional<std::string> outDir;
+    std::optional<std::string> pageLabel;
+    AddFilterOptions(report, filterArguments, expect);
+    AddOutputOptions(report, formatName, &outDir, &pageLabel, expect);
 
     std::vector<std::string> playLogs;
-    std::string formatName = "text";
     CLI::App* plays = app.add_subcommand(
         "plays", "Print every play of game logs with its situation and result, one per row");
     expect.Argument(plays->add_option("GAME.log", playLogs, "Game logs to read, in this order"),
                     "expected one or more game logs (GAME.log...)");
-    expect.Value(plays->add_option("--format", formatName, "text (the default), csv or json"),
-                 "expected a format after --format: " + std::string(kTableFormats));
+    AddOutputOptions(plays, formatName, nullptr, nullptr, expect);
+    AddFilterOptions(plays, filterArguments, expect);
+
+    std::vector<std::string> seasonPaths;
+    CLI::App* season = app.add_subcommand(
+        "season", "Print the pages of clubs summed over many games, in any situation");
+    expect.Argument(
+        season->add_option("PATH", seasonPaths, "Game logs, or folders whose game logs are read"),
+        "expected one or more game logs or folders (PATH...)");
+    expect.Value(season->add_option("--team", team, "Only the pages of this club"),
+                 "expected the name of a club after --team");
+    season->add_flag("--bold", bold, "Show bold lines in ANSI bold (the default on a terminal)");
+    season->add_flag("--plain", plain, "Never use ANSI bold")->excludes("--bold");
+    AddFilterOptions(season, filterArguments, expect);
+    AddOutputOptions(season, formatName, &outDir, &pageLabel, expect);
 
     CLI::App* db = app.add_subcommand("db", "Build and read a Play DB (*.pdb) over many games");
     expect.Command(db, "expected a command: add, dump, teams, show or delete-team");
@@ -136,6 +203,7 @@ int RunCommandLine(int argc, const char* const* argv, Streams io) {
     expect.Argument(dbShow->add_option("TEAM", dbTeam, "Team name"),
                     "expected a team name after the Play DB (TEAM)");
     dbShow->add_flag("--force", force, forceHelp);
+    AddOutputOptions(dbShow, formatName, &outDir, &pageLabel, expect);
     CLI::App* dbDelete = db->add_subcommand("delete-team", "Remove teams from the DB");
     dbArgument(dbDelete);
     expect.Argument(dbDelete->add_option("TEAM", dbTeams, "Team names"),
@@ -158,24 +226,25 @@ int RunCommandLine(int argc, const char* const* argv, Streams io) {
         return kUsage;
     }
 
+    std::optional<TableFormat> format = ParseTableFormat(formatName);
+    if (!format) {
+        io.err << kProgram << "--format: expected " << kTableFormats << " (not \"" << formatName
+               << "\")\n";
+        return kUsage;
+    }
+    PageOptions pageOptions{*format, outDir, pageLabel, bold || (!plain && io.outIsTerminal)};
+    std::optional<PlayFilter> filter = MakeFilter(filterArguments, io.err);
+    if (!filter) return kUsage;
+
     if (dbAdd->parsed()) return RunDbAdd(dbPath, dbLogs, io, keepGoing);
     if (dbDump->parsed()) return RunDbDump(dbPath, io, force);
     if (dbTeamsCommand->parsed()) return RunDbTeams(dbPath, io, force);
-    if (dbShow->parsed()) return RunDbShow(dbPath, dbTeam, io, force);
+    if (dbShow->parsed()) return RunDbShow(dbPath, dbTeam, pageOptions, io, force);
     if (dbDelete->parsed()) return RunDbDeleteTeams(dbPath, dbTeams, io, keepGoing);
     if (dump->parsed()) return RunDump(logPath, io);
-    if (plays->parsed()) {
-        std::optional<TableFormat> format = ParseTableFormat(formatName);
-        if (!format) {
-            io.err << kProgram << "plays: --format: expected " << kTableFormats << " (not \""
-                   << formatName << "\")\n";
-            return kUsage;
-        }
-        return RunPlays(playLogs, *format, io);
-    }
-    if (report->parsed()) {
-        return RunReport(logPath, team, bold || (!plain && io.outIsTerminal), io);
-    }
+    if (plays->parsed()) return RunPlays(playLogs, *filter, *format, io);
+    if (season->parsed()) return RunSeason(seasonPaths, team, *filter, pageOptions, io);
+    if (report->parsed()) return RunReport(logPath, team, *filter, pageOptions, io);
     return kUsage;
 }
 

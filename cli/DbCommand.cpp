@@ -193,16 +193,24 @@ int RunDbTeams(const std::string& dbPath, Streams io, bool force) {
     return io.out.good() ? kDone : kFileFailed;
 }
 
-int RunDbShow(const std::string& dbPath, const std::string& team, Streams io, bool force) {
+int RunDbShow(const std::string& dbPath, const std::string& team, const PageOptions& options,
+              Streams io, bool force) {
     std::optional<std::string> name = ClubArgument("TEAM", team, io.err);
     if (!name) return kUsage;
     PlayDB db;
     if (!Load(dbPath, db, io, force ? Use::ForcePrint : Use::Print)) return kFileFailed;
     db.currentTeam = *name;
     bool known = db.HasTeam(*name);
-    io.out << FormatPrintout(BuildPlayCallPages(db, db.currentTeam), {.columns = io.outIsTerminal});
+    std::vector<PrintoutPage> printed = BuildPlayCallPages(db, db.currentTeam);
+    std::vector<ExportPage> exported =
+        BuildClubExport({}, db, db.currentTeam, db.currentTeam, nullptr, true);
+    std::vector<OutputPage> pages;
+    for (std::size_t i = 0; i < printed.size(); ++i) {
+        pages.push_back({db.currentTeam, std::move(printed[i]), std::move(exported[i])});
+    }
+    int status = WritePages(std::move(pages), options, io);
     if (!known) ReportUnknownTeam(team, dbPath, io);
-    return io.out.good() && known ? kDone : kFileFailed;
+    return known ? status : kFileFailed;
 }
 
 int RunDbDeleteTeams(const std::string& dbPath, const std::vector<std::string>& teams, Streams io,

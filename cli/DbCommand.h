@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/CommandIo.h"
+#include "cli/PageOutput.h"
 
 namespace gridtally {
 
@@ -20,7 +21,8 @@ int RunDbDump(const std::string& dbPath, Streams io, bool force = false);
 // The clubs a user can choose, one a line.
 int RunDbTeams(const std::string& dbPath, Streams io, bool force = false);
 // A club's running, passing and defensive plays and tendencies, as `report` prints pages.
-int RunDbShow(const std::string& dbPath, const std::string& team, Streams io, bool force = false);
+int RunDbShow(const std::string& dbPath, const std::string& team, const PageOptions& options,
+              Streams io, bool force = false);
 // Removes clubs and saves.
 int RunDbDeleteTeams(const std::string& dbPath, const std::vector<std::string>& teams, Streams io,
                      bool keepGoing = false);

@@ -8,7 +8,8 @@
 
 namespace gridtally {
 
-int RunPlays(const std::vector<std::string>& paths, TableFormat format, Streams io) {
+int RunPlays(const std::vector<std::string>& paths, const PlayFilter& filter, TableFormat format,
+             Streams io) {
     DataTable table = EmptyPlayTable();
     int status = kDone;
     for (const std::string& path : paths) {
@@ -26,6 +27,10 @@ int RunPlays(const std::vector<std::string>& paths, TableFormat format, Streams 
             ReportNotAGameLog(path, io.err);
             status = kFileFailed;
             continue;
+        }
+        if (!filter.Empty()) {
+            std::erase_if(game.plays.plays,
+                          [&](const Play& play) { return !filter.Accepts(play); });
         }
         AppendPlayRows(table, std::filesystem::path(path).filename().string(), game, bytes);
     }

@@ -5,6 +5,7 @@
 
 #include "cli/TableOutput.h"
 #include "core/game/GameLog.h"
+#include "core/playdb/Season.h"
 #include "core/text/Diagnostics.h"
 #include "core/text/Latin1.h"
 
@@ -45,36 +46,52 @@ std::string FormatPrintout(const std::vector<PrintoutPage>& pages, PrintoutStyle
     return out;
 }
 
-int RunReport(const std::string& path, const std::optional<std::string>& team, bool bold,
-              Streams io) {
+int RunReport(const std::string& path, const std::optional<std::string>& team,
+              const PlayFilter& filter, const PageOptions& options, Streams io) {
     std::optional<std::string> club;
     if (team && !(club = ClubArgument("--team", *team, io.err))) return kUsage;
     std::string bytes;
     if (!ReadInputFile(path, bytes, io.err)) return kFileFailed;
     GameLog game;
     game.keepText = false;                // the printout shows figures, never the log's lines
+    game.keepPlays = !filter.Empty();     // a filter sums the plays it chooses
     game.diagnostics = &NoDiagnostics();  // the parser's messages are not part of the printout
     game.Load(bytes);
     if (!game.IsGameLog()) {
         ReportNotAGameLog(path, io.err);
         return kFileFailed;
     }
-
-    std::vector<PrintoutPage> pages;
-    if (!club) {
-        pages = BuildGamePrintout(game);
-    } else {
-        if (!game.FindClub(*club)) {
-            io.err << kProgram << "no club named \"" << *team << "\" in " << path
-                   << " (its clubs: \"" << Latin1ToUtf8(game.ClubLabel(0)) << "\" and \""
-                   << Latin1ToUtf8(game.ClubLabel(1)) << "\")\n";
-            return kFileFailed;
-        }
-        pages = BuildTeamPrintout(game, *club);
+    if (club && !game.FindClub(*club)) {
+        io.err << kProgram << "no club named \"" << *team << "\" in " << path << " (its clubs: \""
+               << Latin1ToUtf8(game.ClubLabel(0)) << "\" and \"" << Latin1ToUtf8(game.ClubLabel(1))
+               << "\")\n";
+        return kFileFailed;
     }
-    io.out << FormatPrintout(pages, {.bold = bold, .columns = io.outIsTerminal});
-    io.out.flush();
-    return io.out.good() ? kDone : kFileFailed;
+
+    // Without a filter the pages are the game's own; with one, the game read as a season
+    // of one and summed over the plays chosen.
+    Season season;
+    if (!filter.Empty()) season.AddLog(path, bytes);
+    std::vector<OutputPage> pages;
+    for (int index : {0, 1}) {
+        std::string label = game.ClubLabel(index);
+        if (club && label != *club) continue;
+        std::vector<PrintoutPage> printed;
+        std::vector<ExportPage> exported;
+        if (filter.Empty()) {
+            std::string_view name = game.ClubName(label);
+            printed = BuildTeamPrintout(game, label);
+            exported = BuildClubExport(game.roster, game, name, label);
+        } else {
+            std::unique_ptr<SeasonClub> figures = season.Club(game.ClubName(label), filter);
+            printed = BuildClubPages(figures->roster, *figures, figures->club(), label);
+            exported = BuildClubExport(figures->roster, *figures, figures->club(), label);
+        }
+        for (std::size_t i = 0; i < printed.size(); ++i) {
+            pages.push_back({label, std::move(printed[i]), std::move(exported[i])});
+        }
+    }
+    return WritePages(std::move(pages), options, io);
 }
 
 }  // namespace gridtally

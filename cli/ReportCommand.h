@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "cli/CommandIo.h"
+#include "cli/PageOutput.h"
+#include "core/game/PlayFilter.h"
 #include "core/reports/GamePrintout.h"
 
 namespace gridtally {
@@ -24,7 +26,7 @@ std::string FormatPrintout(const std::vector<PrintoutPage>& pages, PrintoutStyle
 // Runs `report` on a file: the whole game, or only the club named `team` (UTF-8).
 // Returns the exit status; messages go to `err`, and list pages are aligned when `out`
 // is a terminal.
-int RunReport(const std::string& path, const std::optional<std::string>& team, bool bold,
-              Streams io);
+int RunReport(const std::string& path, const std::optional<std::string>& team,
+              const PlayFilter& filter, const PageOptions& options, Streams io);
 
 }  // namespace gridtally

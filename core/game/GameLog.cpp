@@ -41,6 +41,7 @@ void GameLog::Load(std::string_view fileBytes) {
             ParseAndName(statement, parse);
         },
         keepText ? std::function<void(std::string_view)>(keepLine) : nullptr);
+    if (keepPlays) recorder.Finish();
     statementCount = parse.statementCount;
     currentState = std::move(parse.currentState);
 }

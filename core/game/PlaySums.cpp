@@ -40,22 +40,25 @@ std::vector<PlayerCounters> SumCredits(const GamePlays& game, std::size_t player
     return sums;
 }
 
+void AddCallEntry(const CallEntry& entry, PlayCallTable& table) {
+    PlayRec rec;
+    rec.key.team = entry.offenseTeam;
+    rec.key.play = entry.offensePlay;
+    rec.key.kind = entry.kind;
+    rec.results = entry.results;
+    if (entry.hasDefense) {
+        PlayCallKey defense;
+        defense.team = entry.defenseTeam;
+        defense.play = entry.defensePlay;
+        defense.kind = PlayKind::Defense;
+        table.AddPlayResult(BuildKeyText(defense), PlayKind::Defense, rec);
+    }
+    table.AddPlayCall(rec);
+}
+
 void AddPlayCalls(const GamePlays& game, const Play& play, PlayCallTable& table) {
     for (std::uint32_t i = 0; i < play.callCount; ++i) {
-        const CallEntry& entry = game.calls[play.firstCall + i];
-        PlayRec rec;
-        rec.key.team = entry.offenseTeam;
-        rec.key.play = entry.offensePlay;
-        rec.key.kind = entry.kind;
-        rec.results = entry.results;
-        if (entry.hasDefense) {
-            PlayCallKey defense;
-            defense.team = entry.defenseTeam;
-            defense.play = entry.defensePlay;
-            defense.kind = PlayKind::Defense;
-            table.AddPlayResult(BuildKeyText(defense), PlayKind::Defense, rec);
-        }
-        table.AddPlayCall(rec);
+        AddCallEntry(game.calls[play.firstCall + i], table);
     }
 }
 

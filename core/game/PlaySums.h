@@ -25,7 +25,9 @@ std::vector<PlayerCounters> SumCredits(const GamePlays& game, std::size_t player
 // Adds one play's credits to per-place counters.
 void AddCredits(const GamePlays& game, const Play& play, std::vector<PlayerCounters>& sums);
 
-// Credits the play-call table with one play's call entries, as its reading did.
+// Credits the play-call table with one call entry, as the reading did.
+void AddCallEntry(const CallEntry& entry, PlayCallTable& table);
+// Credits the play-call table with one play's call entries.
 void AddPlayCalls(const GamePlays& game, const Play& play, PlayCallTable& table);
 PlayCallTable SumPlayCalls(const GamePlays& game, const PlaySelection& select = {});
 

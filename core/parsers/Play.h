@@ -3,6 +3,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,11 +80,18 @@ struct GamePlays {
     std::vector<Play> plays;
     std::vector<PlayerCredit> credits;
     std::vector<CallEntry> calls;
+    // The score after the last play: the last score read plus the points after it.
+    std::map<std::string, std::int32_t, std::less<>> finalScore;
 
     void Clear() {
         plays.clear();
         credits.clear();
         calls.clear();
+        finalScore.clear();
+    }
+    std::int32_t FinalScoreOf(std::string_view club) const {
+        auto found = finalScore.find(club);
+        return found == finalScore.end() ? 0 : found->second;
     }
     // The play-call entry whose names the table shows: the play's last one.
     const CallEntry* ShownCall(const Play& play) const {

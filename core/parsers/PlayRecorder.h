@@ -39,6 +39,8 @@ public:
 
     void Situation(const SituationReading& reading);
     void AddPlay(const ParsedPlay& parsed, const PlayTrace& trace, const PlayerRoster& roster);
+    // After the last statement: the score as it stands becomes the final score.
+    void Finish() { out_.finalScore = score_; }
 
 private:
     std::int32_t& ScoreOf(std::string_view club);

@@ -11,20 +11,6 @@
 #include "core/text/TextScan.h"
 
 namespace gridtally {
-namespace {
-
-int CompareNoCase(std::string_view a, std::string_view b) {
-    std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        auto x = static_cast<unsigned char>(ToLowerAscii(a[i]));
-        auto y = static_cast<unsigned char>(ToLowerAscii(b[i]));
-        if (x != y) return x < y ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
-}
-
-}  // namespace
-
 TeamTotals* PlayDB::FindTeamTotals(std::string_view team) {
     auto it = teamTotals.find(std::string(team));
     return it == teamTotals.end() ? nullptr : it->second.get();

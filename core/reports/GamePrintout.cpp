@@ -13,6 +13,9 @@
 namespace gridtally {
 namespace {
 
+// Where a season's games-played column stands on paper, after the defensive list's last.
+constexpr int kGamesPrintX = 11200;
+
 PrintoutPage ReportPage(std::string title, ReportLines lines) {
     PrintoutPage page;
     page.title = std::move(title);
@@ -46,24 +49,35 @@ PrintoutPage ListPrintoutPage(std::string title, std::span<const ListColumn> col
 
 std::vector<PrintoutPage> BuildTeamPrintout(GameLog& game, std::string_view label) {
     // The roster knows clubs by their real names only.
-    std::string_view team = game.ClubName(label);
+    return BuildClubPages(game.roster, game, game.ClubName(label), label);
+}
 
+std::vector<PrintoutPage> BuildClubPages(const PlayerRoster& roster, PlayModel& model,
+                                         std::string_view team, std::string_view label,
+                                         const GamesPlayed* games) {
     std::vector<PrintoutPage> pages;
     ReportLines offense;
-    BuildOffenseReport(game.roster, team, offense);
+    BuildOffenseReport(roster, team, offense, games);
     pages.push_back(ReportPage(OffenseReportTitle(label), std::move(offense)));
 
     std::vector<std::vector<std::string>> defenders;
-    for (const PlayerRec* player : CollectPlayers(game.roster, PlayerGroup::Defense, team)) {
+    for (const PlayerRec* player : CollectPlayers(roster, PlayerGroup::Defense, team)) {
         defenders.push_back(DPlayerCells(*player));
+        if (games) defenders.back().push_back(std::to_string((*games)(*player)));
     }
-    pages.push_back(ListPrintoutPage(DPlayerTitle(label), DPlayerColumns(), std::move(defenders)));
+    PrintoutPage list =
+        ListPrintoutPage(DPlayerTitle(label), DPlayerColumns(), std::move(defenders));
+    if (games) {
+        list.headers.emplace_back("G");
+        list.printX.push_back(kGamesPrintX);
+    }
+    pages.push_back(std::move(list));
 
     ReportLines special;
-    BuildSpecialTeamsReport(game.roster, team, special);
+    BuildSpecialTeamsReport(roster, team, special, games);
     pages.push_back(ReportPage(SpecialTeamsReportTitle(label), std::move(special)));
 
-    std::vector<PrintoutPage> calls = BuildPlayCallPages(game, label);
+    std::vector<PrintoutPage> calls = BuildPlayCallPages(model, label);
     pages.insert(pages.end(), std::make_move_iterator(calls.begin()),
                  std::make_move_iterator(calls.end()));
     return pages;
@@ -76,6 +90,38 @@ std::vector<PrintoutPage> BuildPlayCallPages(PlayModel& model, std::string_view 
     }
     pages.push_back(ListPrintoutPage(TendencyTitle(label), TendencyColumns(),
                                      TendencyRows(model.FindTeamTotals(label))));
+    return pages;
+}
+
+std::vector<ExportPage> BuildClubExport(const PlayerRoster& roster, PlayModel& model,
+                                        std::string_view team, std::string_view label,
+                                        const GamesPlayed* games, bool playCallsOnly) {
+    std::vector<ExportPage> pages;
+    auto add = [&](std::size_t page, std::string title, CsvTable table) {
+        pages.push_back({std::move(title), std::string(kClubPageLabels[page]), std::move(table)});
+    };
+    if (!playCallsOnly) {
+        add(0, OffenseReportTitle(label), OffenseReportTable(roster, team, games));
+        PlayerSelection defenders = CollectPlayers(roster, PlayerGroup::Defense, team);
+        CsvTable defense = DPlayerTable(defenders);
+        if (games) {
+            defense.header.emplace_back("G");
+            for (std::size_t i = 0; i < defenders.size(); ++i) {
+                defense.rows[i].push_back(std::to_string((*games)(*defenders[i])));
+            }
+        }
+        add(1, DPlayerTitle(label), std::move(defense));
+        add(2, SpecialTeamsReportTitle(label), SpecialTeamsReportTable(roster, team, games));
+    }
+    std::size_t page = 3;
+    for (PlayListKind list : {PlayListKind::Run, PlayListKind::Pass, PlayListKind::Defense}) {
+        std::vector<std::unique_ptr<PlayRec>> plays;
+        model.CollectPlayCalls(PlayListPlayKind(list), label, plays);
+        std::vector<const PlayRec*> rows;
+        for (const auto& play : plays) rows.push_back(play.get());
+        add(page++, PlayListTitle(list, label), PlayListTable(list, rows));
+    }
+    add(page, TendencyTitle(label), TendencyTable(model.FindTeamTotals(label)));
     return pages;
 }
 

@@ -20,12 +20,25 @@ double Ratio(std::int32_t part, std::int32_t whole) {
     return static_cast<double>(part) / static_cast<double>(whole);
 }
 
+// The column of games played that a season's reports add, after the widest line.
+constexpr std::size_t kGamesColumn = 66;
+
+std::string WithGames(std::string line, std::string_view games) {
+    if (line.size() < kGamesColumn) line.resize(kGamesColumn, ' ');
+    return line + " " + std::string(games);
+}
+
+// A section's header and its players' rows.
 template <typename Row>
-void AppendRows(const PlayerRoster& roster, std::string_view team, ReportLines& lines,
-                bool (*listed)(const PlayerRec&), Row row) {
+void AppendSection(const PlayerRoster& roster, std::string_view team, ReportLines& lines,
+                   std::string header, bool (*listed)(const PlayerRec&), Row row,
+                   const GamesPlayed* games) {
+    lines.push_back(games ? WithGames(std::move(header), "G") : std::move(header));
     for (const auto& player : roster) {
-        if (player->team == team && listed(*player))
-            lines.push_back(Prefix(*player) + row(*player));
+        if (player->team != team || !listed(*player)) continue;
+        std::string line = Prefix(*player) + row(*player);
+        lines.push_back(games ? WithGames(std::move(line), std::to_string((*games)(*player)))
+                              : std::move(line));
     }
 }
 
@@ -41,8 +54,9 @@ std::string Number(std::int32_t value) { return std::to_string(value); }
 std::string Tenths(double value) { return Printf("%.1f", value); }
 
 CsvTable ReportTable(const PlayerRoster& roster, std::string_view team,
-                     const std::vector<Section>& sections) {
+                     const std::vector<Section>& sections, const GamesPlayed* games) {
     CsvTable table{{"section", "Pos", "No", "Name"}, {}};
+    if (games) table.header.emplace_back("G");
     const std::size_t fixed = table.header.size();
     auto columnOf = [&](std::string_view figure) {
         for (std::size_t i = fixed; i < table.header.size(); ++i) {
@@ -62,6 +76,7 @@ CsvTable ReportTable(const PlayerRoster& roster, std::string_view team,
             row[1] = player->position.str();
             row[2] = Number(player->number);
             row[3] = player->name.str();
+            if (games) row[4] = std::to_string((*games)(*player));
             for (const auto& [figure, value] : section.figures)
                 row[columnOf(figure)] = value(*player);
             table.rows.push_back(std::move(row));
@@ -72,7 +87,8 @@ CsvTable ReportTable(const PlayerRoster& roster, std::string_view team,
 
 }  // namespace
 
-CsvTable OffenseReportTable(const PlayerRoster& roster, std::string_view team) {
+CsvTable OffenseReportTable(const PlayerRoster& roster, std::string_view team,
+                            const GamesPlayed* games) {
     using P = const PlayerRec&;
     return ReportTable(
         roster, team,
@@ -98,10 +114,12 @@ CsvTable OffenseReportTable(const PlayerRoster& roster, std::string_view team) {
            {"Yds", [](P p) { return Number(p.receivingYards); }},
            {"Avg", [](P p) { return Tenths(Ratio(p.receivingYards, p.receptions)); }},
            {"TDs", [](P p) { return Number(p.receivingTouchdowns); }},
-           {"Fumbles", [](P p) { return Number(p.fumbles); }}}}});
+           {"Fumbles", [](P p) { return Number(p.fumbles); }}}}},
+        games);
 }
 
-CsvTable SpecialTeamsReportTable(const PlayerRoster& roster, std::string_view team) {
+CsvTable SpecialTeamsReportTable(const PlayerRoster& roster, std::string_view team,
+                                 const GamesPlayed* games) {
     using P = const PlayerRec&;
     return ReportTable(
         roster, team,
@@ -132,7 +150,8 @@ CsvTable SpecialTeamsReportTable(const PlayerRoster& roster, std::string_view te
            {"P-Rtn TDs", [](P p) { return Number(p.puntReturnTouchdowns); }},
            {"K-Rtns", [](P p) { return Number(p.kickReturns); }},
            {"K-Rtn Yds", [](P p) { return Number(p.kickReturnYards); }},
-           {"K-Rtn TDs", [](P p) { return Number(p.kickReturnTouchdowns); }}}}});
+           {"K-Rtn TDs", [](P p) { return Number(p.kickReturnTouchdowns); }}}}},
+        games);
 }
 
 std::string OffenseReportTitle(std::string_view team) {
@@ -143,57 +162,62 @@ std::string SpecialTeamsReportTitle(std::string_view team) {
     return std::string(team) + " - Special Teams Stats";
 }
 
-void BuildOffenseReport(const PlayerRoster& roster, std::string_view team, ReportLines& lines) {
-    lines.emplace_back("[B] Passing Stats                Com Att Yds  Pct  TDs Ints Fmbls");
-    AppendRows(
-        roster, team, lines, [](const PlayerRec& p) { return p.passAttempts != 0; },
+void BuildOffenseReport(const PlayerRoster& roster, std::string_view team, ReportLines& lines,
+                        const GamesPlayed* games) {
+    AppendSection(
+        roster, team, lines, "[B] Passing Stats                Com Att Yds  Pct  TDs Ints Fmbls",
+        [](const PlayerRec& p) { return p.passAttempts != 0; },
         [](const PlayerRec& p) {
             return Printf("%-3d %-3d %-4d %-5.1f %-2d  %-2d  %-2d", p.completions, p.passAttempts,
                           p.passYards, Ratio(p.completions, p.passAttempts) * 100.0,
                           p.passTouchdowns, p.interceptionsThrown, p.fumbles);
-        });
+        },
+        games);
     lines.emplace_back();
-    lines.emplace_back("[B]  Rushing Stats               Car Yds Avg   TDs Fumbles");
-    AppendRows(
-        roster, team, lines, [](const PlayerRec& p) { return p.rushAttempts != 0; },
+    AppendSection(
+        roster, team, lines, "[B]  Rushing Stats               Car Yds Avg   TDs Fumbles",
+        [](const PlayerRec& p) { return p.rushAttempts != 0; },
         [](const PlayerRec& p) {
             return Printf("%-3d %-3d %-5.1f %-2d %-2d", p.rushAttempts, p.rushYards,
                           Ratio(p.rushYards, p.rushAttempts), p.rushTouchdowns, p.fumbles);
-        });
+        },
+        games);
     lines.emplace_back();
-    lines.emplace_back("[B]  Receiving Stats             Rec Yds Avg   TDs Fumbles");
-    AppendRows(
-        roster, team, lines, [](const PlayerRec& p) { return p.receptions != 0; },
+    AppendSection(
+        roster, team, lines, "[B]  Receiving Stats             Rec Yds Avg   TDs Fumbles",
+        [](const PlayerRec& p) { return p.receptions != 0; },
         [](const PlayerRec& p) {
             return Printf("%-3d %-4d %-5.1f %-2d %-2d", p.receptions, p.receivingYards,
                           Ratio(p.receivingYards, p.receptions), p.receivingTouchdowns, p.fumbles);
-        });
+        },
+        games);
 }
 
-void BuildSpecialTeamsReport(const PlayerRoster& roster, std::string_view team,
-                             ReportLines& lines) {
-    lines.emplace_back("[B]Kicking Stats:                 KO Tbs PATs blk FGs         Blk");
-    AppendRows(
-        roster, team, lines, [](const PlayerRec& p) { return p.kickoffs != 0; },
+void BuildSpecialTeamsReport(const PlayerRoster& roster, std::string_view team, ReportLines& lines,
+                             const GamesPlayed* games) {
+    AppendSection(
+        roster, team, lines, "[B]Kicking Stats:                 KO Tbs PATs blk FGs         Blk",
+        [](const PlayerRec& p) { return p.kickoffs != 0; },
         [](const PlayerRec& p) {
             return Printf("%-2d %-3d %d/%d %-3d %d/%d (%d lng) %-2d", p.kickoffs,
                           p.kickoffTouchbacks, p.extraPointsMade, p.extraPointAttempts,
                           p.extraPointsBlocked, p.fieldGoalsMade, p.fieldGoalAttempts,
                           p.longestFieldGoal, p.fieldGoalsBlocked);
-        });
+        },
+        games);
     lines.emplace_back();
-    lines.emplace_back("[B]Punting Stats:              Punts Gr  Avg   Net Avg   Tbs Blk");
-    AppendRows(
-        roster, team, lines, [](const PlayerRec& p) { return p.punts != 0; },
+    AppendSection(
+        roster, team, lines, "[B]Punting Stats:              Punts Gr  Avg   Net Avg   Tbs Blk",
+        [](const PlayerRec& p) { return p.punts != 0; },
         [](const PlayerRec& p) {
             return Printf("%-2d %-3d %-5.1f %-3d %-5.1f %-2d   %-3d", p.punts, p.puntGrossYards,
                           Ratio(p.puntGrossYards, p.punts), p.puntNetYards,
                           Ratio(p.puntNetYards, p.punts), p.puntTouchbacks, p.puntsBlocked);
-        });
+        },
+        games);
     lines.emplace_back();
-    lines.emplace_back("[B]Returner Stats:              P-Rtns Yds TDs K-Rtns Yds TDs");
-    AppendRows(
-        roster, team, lines,
+    AppendSection(
+        roster, team, lines, "[B]Returner Stats:              P-Rtns Yds TDs K-Rtns Yds TDs",
         [](const PlayerRec& p) {
             return static_cast<std::int64_t>(p.kickReturns) + p.puntReturns != 0;
         },
@@ -201,7 +225,8 @@ void BuildSpecialTeamsReport(const PlayerRoster& roster, std::string_view team,
             return Printf("%-3d  %-3d  %-3d %-3d    %-3d %-3d", p.puntReturns, p.puntReturnYards,
                           p.puntReturnTouchdowns, p.kickReturns, p.kickReturnYards,
                           p.kickReturnTouchdowns);
-        });
+        },
+        games);
 }
 
 }  // namespace gridtally

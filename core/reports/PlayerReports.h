@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -9,6 +11,11 @@
 namespace gridtally {
 
 class PlayerRoster;
+struct PlayerRec;
+
+// Games a player played, for a season's reports: they add a column "G" (after the
+// figures in the text, after Name in the tables).
+using GamesPlayed = std::function<std::int32_t(const PlayerRec&)>;
 
 // The printed titles: "<team> - Offensive Player Stats", "<team> - Special Teams Stats".
 std::string OffenseReportTitle(std::string_view team);
@@ -17,15 +24,19 @@ std::string SpecialTeamsReportTitle(std::string_view team);
 // Appends the passing, rushing and receiving report of one club, players in the order
 // the log first named them. A player belongs to the club whose name his record
 // carries, compared exactly.
-void BuildOffenseReport(const PlayerRoster& roster, std::string_view team, ReportLines& lines);
+void BuildOffenseReport(const PlayerRoster& roster, std::string_view team, ReportLines& lines,
+                        const GamesPlayed* games = nullptr);
 
 // Appends the kicking, punting and returner report of one club.
-void BuildSpecialTeamsReport(const PlayerRoster& roster, std::string_view team, ReportLines& lines);
+void BuildSpecialTeamsReport(const PlayerRoster& roster, std::string_view team, ReportLines& lines,
+                             const GamesPlayed* games = nullptr);
 
 // The same reports as one spreadsheet table each: a first column "section" ("Passing",
 // "Rushing", "Receiving"; "Kicking", "Punting", "Returns"), then Pos, No, Name and the
 // figures, one number a column; a column a section has not is empty in its rows.
-CsvTable OffenseReportTable(const PlayerRoster& roster, std::string_view team);
-CsvTable SpecialTeamsReportTable(const PlayerRoster& roster, std::string_view team);
+CsvTable OffenseReportTable(const PlayerRoster& roster, std::string_view team,
+                            const GamesPlayed* games = nullptr);
+CsvTable SpecialTeamsReportTable(const PlayerRoster& roster, std::string_view team,
+                                 const GamesPlayed* games = nullptr);
 
 }  // namespace gridtally

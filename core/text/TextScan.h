@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -37,6 +39,18 @@ constexpr bool StartsWithNoCase(std::string_view text, std::string_view word) {
 }
 
 // strcmp's order: bytes as unsigned characters, a prefix first; -1, 0 or +1.
+// Orders two names as ASCII letters fold to lower case, other bytes by value, as club
+// lists are ordered.
+constexpr int CompareNoCase(std::string_view a, std::string_view b) {
+    std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        auto x = static_cast<unsigned char>(ToLowerAscii(a[i]));
+        auto y = static_cast<unsigned char>(ToLowerAscii(b[i]));
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+}
+
 constexpr int CompareBytes(std::string_view a, std::string_view b) {
     int order = a.compare(b);  // char_traits<char> compares as unsigned char
     return order < 0 ? -1 : order > 0 ? 1 : 0;

@@ -61,7 +61,7 @@ TEST_F(DbCommandTest, TeamsShowAndDelete) {
     EXPECT_EQ(Call([&](Streams io) { return RunDbTeams(db, io); }), 0);
     EXPECT_EQ(out.str(), "Hillcrest\nRiverside Otters\n");
 
-    EXPECT_EQ(Call([&](Streams io) { return RunDbShow(db, "Hillcrest", io); }), 0);
+    EXPECT_EQ(Call([&](Streams io) { return RunDbShow(db, "Hillcrest", {}, io); }), 0);
     std::string pages = out.str();
     EXPECT_TRUE(pages.starts_with("Hillcrest - Running Plays\nPlay\tCalls\t"));
     for (const char* title :
@@ -69,7 +69,7 @@ TEST_F(DbCommandTest, TeamsShowAndDelete) {
           "\f\nHillcrest - Tendencies\n"}) {
         EXPECT_NE(pages.find(title), std::string::npos) << title;
     }
-    EXPECT_EQ(Call([&](Streams io) { return RunDbShow(db, "Comets", io); }), 1);
+    EXPECT_EQ(Call([&](Streams io) { return RunDbShow(db, "Comets", {}, io); }), 1);
     EXPECT_NE(err.str().find("no team named \"Comets\""), std::string::npos);
 
     EXPECT_EQ(Call([&](Streams io) { return RunDbDeleteTeams(db, {"Hillcrest"}, io); }), 0);

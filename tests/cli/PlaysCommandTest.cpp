@@ -104,8 +104,7 @@ TEST_F(PlaysCommand, SeveralLogsAndOnesThatAreNot) {
     EXPECT_NE(err.str().find("notes.txt: not a game log"), std::string::npos) << err.str();
 
     Plays({Path("a.log"), "--format", "xml"}, 2);
-    EXPECT_EQ(err.str(),
-              "gridtally-cli: plays: --format: expected text, csv or json (not \"xml\")\n");
+    EXPECT_EQ(err.str(), "gridtally-cli: --format: expected text, csv or json (not \"xml\")\n");
     Plays({}, 2);
     EXPECT_NE(err.str().find("plays: expected one or more game logs (GAME.log...)"),
               std::string::npos);

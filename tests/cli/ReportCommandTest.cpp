@@ -59,7 +59,7 @@ TEST(FormatPrintout, TitlesBodiesAndFormFeedSeparators) {
 std::string Report(const std::optional<std::string>& team, int expectedStatus = 0) {
     std::ostringstream out, err;
     EXPECT_EQ(
-        RunReport(GRIDTALLY_EXAMPLES_DIR "/riverside-at-hillcrest.log", team, false, {out, err}),
+        RunReport(GRIDTALLY_EXAMPLES_DIR "/riverside-at-hillcrest.log", team, {}, {}, {out, err}),
         expectedStatus);
     return expectedStatus == 0 ? out.str() : err.str();
 }
@@ -106,7 +106,7 @@ TEST(RunReport, AClubNotInTheGameOrAnUnreadableFileIsAnError) {
     EXPECT_NE(message.find("\"Riverside Otters\" and \"Hillcrest\""), std::string::npos);
 
     std::ostringstream out, err;
-    EXPECT_EQ(RunReport("/no/such.log", std::nullopt, false, {out, err}), 1);
+    EXPECT_EQ(RunReport("/no/such.log", std::nullopt, {}, {}, {out, err}), 1);
     EXPECT_TRUE(out.str().empty());
     EXPECT_NE(err.str().find("/no/such.log"), std::string::npos);
 }

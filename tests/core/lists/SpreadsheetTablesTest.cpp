@@ -107,7 +107,7 @@ TEST_P(SpreadsheetTables, HoldTheCountersOfEveryPage) {
              {std::pair{&BuildOffenseReport, OffenseReportTable(game.roster, team)},
               std::pair{&BuildSpecialTeamsReport, SpecialTeamsReportTable(game.roster, team)}}) {
             ReportLines lines;
-            build(game.roster, team, lines);
+            build(game.roster, team, lines, nullptr);
             std::size_t players = 0;
             for (const std::string& line : lines) players += !line.empty() && !IsBoldLine(line);
             EXPECT_EQ(table.rows.size(), players);

@@ -1,0 +1,125 @@
+#include "cli/PageOutput.h"
+
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+#include <ostream>
+
+#include "cli/ReportCommand.h"
+#include "core/playdb/PlayDBFile.h"
+#include "core/text/Latin1.h"
+#include "core/text/TextScan.h"
+
+namespace gridtally {
+namespace {
+
+bool IsInteger(const std::string& cell) {
+    std::int64_t value = 0;
+    auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
+    return error == std::errc() && end == cell.data() + cell.size();
+}
+
+std::string Extension(TableFormat format) {
+    switch (format) {
+        case TableFormat::Csv:
+            return ".csv";
+        case TableFormat::Json:
+            return ".json";
+        default:
+            return ".txt";
+    }
+}
+
+// "Hillcrest - Run Plays.csv"; a character a file name cannot hold becomes '_'.
+std::string FileName(const OutputPage& page, TableFormat format) {
+    std::string name =
+        page.club.empty() ? page.exported.label : page.club + " - " + page.exported.label;
+    for (char& c : name) {
+        if (c == '/' || c == '\0') c = '_';
+    }
+    return Latin1ToUtf8(name) + Extension(format);
+}
+
+std::string Format(const std::vector<OutputPage>& pages, const PageOptions& options,
+                   bool terminal) {
+    switch (options.format) {
+        case TableFormat::Csv:
+            return FormatCsv(pages.front().exported.table);
+        case TableFormat::Json: {
+            std::string out = "[";
+            for (std::size_t i = 0; i < pages.size(); ++i) {
+                std::string table =
+                    FormatTable(TypedTable(pages[i].exported), TableFormat::Json, false);
+                out += (i == 0 ? "" : ",\n") + table.substr(0, table.size() - 1);
+            }
+            return out + "]\n";
+        }
+        default: {
+            std::vector<PrintoutPage> printed;
+            for (const OutputPage& page : pages) printed.push_back(page.printed);
+            return FormatPrintout(printed, {.bold = options.bold, .columns = terminal});
+        }
+    }
+}
+
+}  // namespace
+
+bool PagePicked(const OutputPage& page, const std::string& label) {
+    if (CompareNoCase(page.exported.label, label) == 0) return true;
+    return CompareNoCase(label, "Tendencies") == 0 && page.exported.label == kClubPageLabels.back();
+}
+
+DataTable TypedTable(const ExportPage& page) {
+    DataTable table;
+    table.title = page.title;
+    table.rows = page.table.rows;
+    for (std::size_t c = 0; c < page.table.header.size(); ++c) {
+        bool integer =
+            std::all_of(page.table.rows.begin(), page.table.rows.end(), [&](const auto& row) {
+                return c >= row.size() || row[c].empty() || IsInteger(row[c]);
+            });
+        table.columns.push_back(
+            {page.table.header[c], integer ? ColumnType::Integer : ColumnType::Text});
+    }
+    return table;
+}
+
+int WritePages(std::vector<OutputPage> pages, const PageOptions& options, Streams io) {
+    if (options.page) {
+        std::erase_if(pages,
+                      [&](const OutputPage& page) { return !PagePicked(page, *options.page); });
+        if (pages.empty()) {
+            io.err << kProgram << "--page: no page is labelled \"" << *options.page
+                   << "\" (the labels: Games, ";
+            for (std::size_t i = 0; i < kClubPageLabels.size(); ++i) {
+                io.err << (i > 0 ? ", " : "") << kClubPageLabels[i];
+            }
+            io.err << ")\n";
+            return kUsage;
+        }
+    }
+    if (options.outDir) {
+        std::error_code error;
+        std::filesystem::create_directories(*options.outDir, error);
+        for (const OutputPage& page : pages) {
+            std::string path =
+                (std::filesystem::path(*options.outDir) / FileName(page, options.format)).string();
+            std::string why;
+            if (!WriteFileAtomically(path, Format({page}, options, false), &why)) {
+                io.err << kProgram << "cannot write " << why << '\n';
+                return kFileFailed;
+            }
+        }
+        return kDone;
+    }
+    if (options.format == TableFormat::Csv && pages.size() > 1) {
+        io.err << kProgram << "CSV holds one page, and this prints " << pages.size()
+               << ": pick one with --page LABEL, or write them all with --out DIR\n";
+        return kUsage;
+    }
+    io.out << Format(pages, options, io.outIsTerminal);
+    io.out.flush();
+    return io.out.good() ? kDone : kFileFailed;
+}
+
+}  // namespace gridtally

@@ -1,0 +1,77 @@
+#include "cli/SeasonCommand.h"
+
+#include "core/playdb/Season.h"
+#include "core/text/Latin1.h"
+
+namespace gridtally {
+
+std::optional<PlayFilter> MakeFilter(const FilterArguments& arguments, std::ostream& err) {
+    PlayFilter filter;
+    for (const auto& [criterion, list] : arguments.lists) {
+        if (auto problem = AddFilterValues(filter, criterion, list)) {
+            err << kProgram << *problem << '\n';
+            return std::nullopt;
+        }
+    }
+    auto clubs = [&](const char* option, const std::vector<std::string>& names,
+                     std::vector<std::string>& into) {
+        for (const std::string& name : names) {
+            std::optional<std::string> club = ClubArgument(option, name, err);
+            if (!club) return false;
+            into.push_back(*club);
+        }
+        return true;
+    };
+    if (!clubs("--offense", arguments.offense, filter.offense) ||
+        !clubs("--defense", arguments.defense, filter.defense) ||
+        !clubs("--opponent", arguments.opponent, filter.opponent)) {
+        return std::nullopt;
+    }
+    return filter;
+}
+
+int RunSeason(const std::vector<std::string>& paths, const std::optional<std::string>& team,
+              const PlayFilter& filter, const PageOptions& options, Streams io) {
+    std::optional<std::string> club;
+    if (team && !(club = ClubArgument("--team", *team, io.err))) return kUsage;
+    Season season;
+    Season::ReadResult read = season.Read(paths);
+    for (const Season::Failure& failure : read.failures) {
+        if (failure.unreadable) {
+            io.err << kProgram << "cannot read " << failure.path << ": " << failure.reason << '\n';
+        } else {
+            ReportNotAGameLog(failure.path, io.err);
+        }
+    }
+    if (!read.failures.empty()) return kFileFailed;
+    if (season.games().empty()) {
+        io.err << kProgram << "no game log in";
+        for (const std::string& path : paths) io.err << ' ' << path;
+        io.err << '\n';
+        return kFileFailed;
+    }
+    std::vector<std::string> clubs = season.Clubs();
+    if (club) {
+        if (!season.HasClub(*club)) {
+            io.err << kProgram << "no club named \"" << *team << "\" in the season (its clubs:";
+            for (const std::string& name : clubs) io.err << " \"" << Latin1ToUtf8(name) << '"';
+            io.err << ")\n";
+            return kFileFailed;
+        }
+        clubs = {*club};
+    }
+
+    std::vector<OutputPage> pages;
+    pages.push_back({"", season.GamesPage(), season.GamesExport()});
+    for (const std::string& name : clubs) {
+        std::unique_ptr<SeasonClub> figures = season.Club(name, filter);
+        std::vector<PrintoutPage> printed = figures->Pages();
+        std::vector<ExportPage> exported = figures->Export();
+        for (std::size_t i = 0; i < printed.size(); ++i) {
+            pages.push_back({name, std::move(printed[i]), std::move(exported[i])});
+        }
+    }
+    return WritePages(std::move(pages), options, io);
+}
+
+}  // namespace gridtally

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cli/CommandIo.h"
+#include "cli/PageOutput.h"
+#include "core/game/PlayFilter.h"
+
+namespace gridtally {
+
+// The filter options as typed: comma lists per criterion, and club names (UTF-8).
+struct FilterArguments {
+    std::vector<std::pair<FilterCriterion, std::string>> lists;
+    std::vector<std::string> offense;
+    std::vector<std::string> defense;
+    std::vector<std::string> opponent;
+};
+
+// The filter the options make, or nothing after a message on `err` naming the values
+// allowed (exit status 2).
+std::optional<PlayFilter> MakeFilter(const FilterArguments& arguments, std::ostream& err);
+
+// Runs `season`: the games page, then each club's seven pages (or only `team`'s) summed
+// over the plays the filter chooses.
+int RunSeason(const std::vector<std::string>& paths, const std::optional<std::string>& team,
+              const PlayFilter& filter, const PageOptions& options, Streams io);
+
+}  // namespace gridtally

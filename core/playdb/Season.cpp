@@ -1,0 +1,306 @@
+#include "core/playdb/Season.h"
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <filesystem>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include "core/game/GameLog.h"
+#include "core/game/PlaySums.h"
+#include "core/model/Counter.h"
+#include "core/text/FileBytes.h"
+#include "core/text/TextScan.h"
+
+namespace gridtally {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Job {
+    std::string path;
+    bool named = true;  // named by the user, not found in a folder
+};
+
+std::vector<Job> ExpandPaths(const std::vector<std::string>& paths) {
+    std::vector<Job> jobs;
+    for (const std::string& path : paths) {
+        std::error_code error;
+        if (!fs::is_directory(path, error)) {
+            jobs.push_back({path, true});
+            continue;
+        }
+        std::vector<std::string> found;
+        for (const auto& entry : fs::directory_iterator(path, error)) {
+            std::error_code typeError;
+            if (entry.is_regular_file(typeError)) found.push_back(entry.path().string());
+        }
+        std::sort(found.begin(), found.end());
+        for (std::string& file : found) jobs.push_back({std::move(file), false});
+    }
+    return jobs;
+}
+
+// A log as a worker leaves it for the join.
+struct Parsed {
+    bool readable = false;
+    std::string error;
+    bool gameLog = false;
+    SeasonGame game;
+    std::vector<SeasonPlayer> roster;  // the game's players, in roster order
+};
+
+Parsed ParseBytes(const std::string& file, std::string_view bytes) {
+    Parsed parsed;
+    parsed.readable = true;
+    GameLog log;
+    log.keepText = false;
+    log.keepPlays = true;
+    log.diagnostics = &NoDiagnostics();
+    log.Load(bytes);
+    parsed.gameLog = log.IsGameLog();
+    if (!parsed.gameLog) return parsed;
+    SeasonGame& game = parsed.game;
+    game.file = file;
+    game.clubs = {log.team1Name.str(), log.team2Name.str()};
+    game.tallyClubs = {log.teamTotals[0].name.str(), log.teamTotals[1].name.str()};
+    game.plays = std::move(log.plays);
+    for (int i : {0, 1}) game.finalScore[i] = game.plays.FinalScoreOf(game.clubs[i]);
+    game.scoreMismatches = static_cast<std::int32_t>(
+        std::count_if(game.plays.plays.begin(), game.plays.plays.end(),
+                      [](const Play& play) { return play.scoreMismatch; }));
+    for (const auto& player : log.roster) {
+        parsed.roster.push_back(
+            {player->team.str(), player->name.str(), player->position.str(), player->number});
+    }
+    return parsed;
+}
+
+Parsed ParseOne(const Job& job) {
+    Parsed parsed;
+    std::string bytes;
+    if (!ReadFileBytes(job.path, bytes, &parsed.error)) return parsed;
+    return ParseBytes(job.path, bytes);
+}
+
+std::string Number(std::int64_t value) { return std::to_string(value); }
+
+}  // namespace
+
+Season::ReadResult Season::Read(
+    const std::vector<std::string>& paths, unsigned threads,
+    const std::function<bool(std::size_t done, std::size_t total)>& progress) {
+    std::vector<Job> jobs = ExpandPaths(paths);
+    if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
+    threads = static_cast<unsigned>(
+        std::min<std::size_t>(threads, std::max<std::size_t>(jobs.size(), 1)));
+
+    std::vector<std::optional<Parsed>> results(jobs.size());
+    std::mutex mutex;
+    std::condition_variable ready;
+    std::atomic<std::size_t> next{0};
+    std::atomic<bool> stop{false};
+    auto work = [&] {
+        for (std::size_t i = next++; i < jobs.size() && !stop; i = next++) {
+            Parsed parsed = ParseOne(jobs[i]);
+            std::lock_guard lock(mutex);
+            results[i] = std::move(parsed);
+            ready.notify_all();
+        }
+    };
+    std::vector<std::thread> workers;
+    for (unsigned t = 1; t < threads; ++t) workers.emplace_back(work);
+    if (threads == 1) work();  // no thread of its own: read in turn
+
+    ReadResult result;
+    for (std::size_t i = 0; i < jobs.size(); ++i) {
+        Parsed parsed;
+        {
+            std::unique_lock lock(mutex);
+            ready.wait(lock, [&] { return results[i].has_value(); });
+            parsed = std::move(*results[i]);
+            results[i].reset();
+        }
+        ++result.read;
+        if (!parsed.readable) {
+            if (jobs[i].named) result.failures.push_back({jobs[i].path, parsed.error, true});
+        } else if (!parsed.gameLog) {
+            if (jobs[i].named) {
+                result.failures.push_back({jobs[i].path, std::string(kNotAGameLog), false});
+            }
+        } else {
+            Join(std::move(parsed.game), parsed.roster);
+        }
+        if (progress && !progress(i + 1, jobs.size())) {
+            stop = true;
+            result.stopped = true;
+            break;
+        }
+    }
+    stop = true;
+    for (std::thread& worker : workers) worker.join();
+    return result;
+}
+
+bool Season::AddLog(const std::string& file, std::string_view bytes) {
+    Parsed parsed = ParseBytes(file, bytes);
+    if (parsed.gameLog) Join(std::move(parsed.game), parsed.roster);
+    return parsed.gameLog;
+}
+
+void Season::Join(SeasonGame parsed, const std::vector<SeasonPlayer>& roster) {
+    SeasonGame& game = games_.emplace_back(std::move(parsed));
+    for (const SeasonPlayer& player : roster) {
+        auto [at, added] = playerIds_.try_emplace({player.club, player.name},
+                                                  static_cast<std::uint32_t>(players_.size()));
+        if (added) players_.push_back(player);
+        game.players.push_back(at->second);
+    }
+}
+
+std::vector<std::string> Season::Clubs() const {
+    std::vector<std::string> clubs;
+    for (const SeasonGame& game : games_) {
+        for (const std::string& club : game.clubs) {
+            if (!club.empty() && std::find(clubs.begin(), clubs.end(), club) == clubs.end()) {
+                clubs.push_back(club);
+            }
+        }
+    }
+    std::stable_sort(clubs.begin(), clubs.end(), [](const std::string& a, const std::string& b) {
+        return CompareNoCase(a, b) < 0;
+    });
+    return clubs;
+}
+
+bool Season::HasClub(std::string_view club) const {
+    return std::any_of(games_.begin(), games_.end(), [&](const SeasonGame& game) {
+        return game.clubs[0] == club || game.clubs[1] == club;
+    });
+}
+
+std::int32_t Season::PlaysChosen(const SeasonGame& game, const PlayFilter& filter) const {
+    if (filter.Empty()) return static_cast<std::int32_t>(game.plays.plays.size());
+    return static_cast<std::int32_t>(
+        std::count_if(game.plays.plays.begin(), game.plays.plays.end(),
+                      [&](const Play& play) { return filter.Accepts(play); }));
+}
+
+std::unique_ptr<SeasonClub> Season::Club(std::string_view club, const PlayFilter& filter) const {
+    auto made = std::make_unique<SeasonClub>(std::string(club));
+    SeasonClub& figures = *made;
+    figures.totals.name = club;
+    // A player's record carries his club in fewer bytes than a game names it.
+    std::string_view playersClub = decltype(PlayerRec::team)::Fit(club);
+    std::vector<std::int32_t> placeOf(players_.size(), -1);
+    for (std::size_t id = 0; id < players_.size(); ++id) {
+        const SeasonPlayer& player = players_[id];
+        if (player.club != playersClub) continue;
+        auto record = std::make_unique<PlayerRec>();
+        record->name = player.name;
+        record->team = player.club;
+        record->position = player.position;
+        record->number = player.number;
+        placeOf[id] = static_cast<std::int32_t>(figures.roster.size());
+        figures.roster.Append(std::move(record));
+    }
+    figures.games.assign(figures.roster.size(), 0);
+    std::vector<PlayerCounters> sums(figures.roster.size(), PlayerCounters{});
+
+    for (const SeasonGame& game : games_) {
+        bool anyChosen = false;
+        std::vector<PlayerCounters> gameSums;
+        for (const Play& play : game.plays.plays) {
+            if (!filter.Empty() && !filter.Accepts(play)) continue;
+            anyChosen = true;
+            for (std::uint32_t i = 0; i < play.creditCount; ++i) {
+                const PlayerCredit& credit = game.plays.credits[play.firstCredit + i];
+                std::int32_t place = placeOf[game.players[credit.player]];
+                if (place < 0) continue;
+                std::int32_t& counter = sums[static_cast<std::size_t>(place)][credit.counter];
+                if (kPlayerCounterFields[credit.counter].member == &PlayerRec::longestFieldGoal) {
+                    counter = std::max(counter, credit.delta);
+                } else {
+                    AddTo(counter, credit.delta);
+                }
+            }
+            for (std::uint32_t i = 0; i < play.callCount; ++i) {
+                const CallEntry& entry = game.plays.calls[play.firstCall + i];
+                if (entry.offenseTeam != club && !(entry.hasDefense && entry.defenseTeam == club)) {
+                    continue;
+                }
+                AddCallEntry(entry, figures.playCalls);
+            }
+            if (play.tallyRecord >= 0 &&
+                game.tallyClubs[static_cast<std::size_t>(play.tallyRecord)] == club) {
+                ++figures.totals.counts[play.down - 1][distanceBucket(play.toGo)]
+                                       [static_cast<int>(play.parsedKind)];
+            }
+        }
+        if (!anyChosen) continue;
+        for (std::uint32_t id : game.players) {
+            if (placeOf[id] >= 0) ++figures.games[static_cast<std::size_t>(placeOf[id])];
+        }
+    }
+    for (std::size_t place = 0; place < figures.roster.size(); ++place) {
+        PlayerRec& player = *figures.roster.at(place);
+        for (std::size_t c = 0; c < kPlayerCounterFields.size(); ++c) {
+            player.*kPlayerCounterFields[c].member = sums[place][c];
+        }
+    }
+    return made;
+}
+
+PrintoutPage Season::GamesPage() const {
+    ExportPage games = GamesExport();
+    PrintoutPage page;
+    page.title = games.title;
+    page.headers = {"File", "Club", "Club", "Score", "Plays", "Mismatches"};
+    page.printX = {0, 4200, 6700, 9200, 10400, 11300};
+    for (const SeasonGame& game : games_) {
+        page.rows.push_back({fs::path(game.file).filename().string(), game.clubs[0], game.clubs[1],
+                             Number(game.finalScore[0]) + "-" + Number(game.finalScore[1]),
+                             Number(static_cast<std::int64_t>(game.plays.plays.size())),
+                             Number(game.scoreMismatches)});
+    }
+    return page;
+}
+
+ExportPage Season::GamesExport() const {
+    ExportPage page{"Games", "Games", {}};
+    page.table.header = {"file", "club1", "club2", "score1", "score2", "plays", "score_mismatches"};
+    for (const SeasonGame& game : games_) {
+        page.table.rows.push_back({game.file, game.clubs[0], game.clubs[1],
+                                   Number(game.finalScore[0]), Number(game.finalScore[1]),
+                                   Number(static_cast<std::int64_t>(game.plays.plays.size())),
+                                   Number(game.scoreMismatches)});
+    }
+    return page;
+}
+
+TeamTotals* SeasonClub::FindTeamTotals(std::string_view team) {
+    return team == club_ ? &totals : nullptr;
+}
+
+void SeasonClub::CollectPlayCalls(PlayKind kind, std::string_view team,
+                                  std::vector<std::unique_ptr<PlayRec>>& list) {
+    playCalls.CollectPlayCalls(kind, FixedText<64>::Fit(team), list);
+}
+
+GamesPlayed SeasonClub::GamesFn() const {
+    return [this](const PlayerRec& player) { return games[roster.IndexOf(&player)]; };
+}
+
+std::vector<PrintoutPage> SeasonClub::Pages() {
+    GamesPlayed games = GamesFn();
+    return BuildClubPages(roster, *this, club_, club_, &games);
+}
+
+std::vector<ExportPage> SeasonClub::Export() {
+    GamesPlayed games = GamesFn();
+    return BuildClubExport(roster, *this, club_, club_, &games);
+}
+
+}  // namespace gridtally

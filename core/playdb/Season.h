@@ -1,0 +1,116 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/game/PlayFilter.h"
+#include "core/model/PlayerRoster.h"
+#include "core/model/TeamTotals.h"
+#include "core/parsers/Play.h"
+#include "core/playcalls/PlayCallTable.h"
+#include "core/playcalls/PlayModel.h"
+#include "core/reports/GamePrintout.h"
+
+namespace gridtally {
+
+// A player of a season: one name within one club, as his records carry the club. His
+// first mention fixes position and number.
+struct SeasonPlayer {
+    std::string club;
+    std::string name;
+    std::string position;
+    std::int32_t number = 0;
+};
+
+// One game of a season: its log, clubs, final score and play-by-play table.
+struct SeasonGame {
+    std::string file;                          // as it was named or found
+    std::array<std::string, 2> clubs;          // as the log names them; empty if it does not
+    std::array<std::int32_t, 2> finalScore{};  // the clubs' in that order
+    std::array<std::string, 2> tallyClubs;     // the names its TeamTotals counted under
+    GamePlays plays;
+    std::vector<std::uint32_t> players;  // the game's roster places: season players
+    std::int32_t scoreMismatches = 0;
+};
+
+// What one club's pages show over the plays a filter chooses: its players with their
+// figures and games, its play calls and its tendencies. The pages read it as they read
+// a game.
+class SeasonClub : public PlayModel {
+public:
+    explicit SeasonClub(std::string club) : PlayModel(ModelKind::GameLog), club_(std::move(club)) {}
+
+    TeamTotals* FindTeamTotals(std::string_view team) override;
+    void CollectPlayCalls(PlayKind kind, std::string_view team,
+                          std::vector<std::unique_ptr<PlayRec>>& list) override;
+
+    std::vector<PrintoutPage> Pages();
+    std::vector<ExportPage> Export();
+
+    const std::string& club() const { return club_; }
+    PlayerRoster roster;
+    std::vector<std::int32_t> games;  // per roster place
+    PlayCallTable playCalls;
+    TeamTotals totals;
+
+private:
+    GamesPlayed GamesFn() const;
+    std::string club_;
+};
+
+// Any number of game logs read as one: their plays, and per club its players.
+class Season {
+public:
+    struct Failure {
+        std::string path;
+        std::string reason;
+        bool unreadable = false;
+    };
+    struct ReadResult {
+        std::size_t read = 0;  // files looked at
+        std::vector<Failure> failures;
+        bool stopped = false;
+    };
+    // Reads game logs: files named, and in each folder named every file that is a game
+    // log, in name order. A file named that cannot be read or is no game log is a failure;
+    // one found in a folder that is not a log is passed over. Files are parsed on
+    // `threads` threads (0: every core) and joined in order, so the result never depends
+    // on timing. `progress` hears of each file joined; when it answers false, reading
+    // stops there.
+    ReadResult Read(const std::vector<std::string>& paths, unsigned threads = 0,
+                    const std::function<bool(std::size_t done, std::size_t total)>& progress = {});
+
+    // Adds one log given as its bytes; false, adding nothing, when it is no game log.
+    bool AddLog(const std::string& file, std::string_view bytes);
+
+    const std::vector<SeasonGame>& games() const { return games_; }
+    const std::vector<SeasonPlayer>& players() const { return players_; }
+    // The clubs of its games, ordered without regard to case.
+    std::vector<std::string> Clubs() const;
+    bool HasClub(std::string_view club) const;
+
+    // A club's figures over the plays the filter chooses.
+    std::unique_ptr<SeasonClub> Club(std::string_view club, const PlayFilter& filter = {}) const;
+    // Whether a club's games count a game: it played in it, and a play of it is chosen.
+    std::int32_t PlaysChosen(const SeasonGame& game, const PlayFilter& filter) const;
+
+    // The first page of a season: its games with clubs, final score, plays and score
+    // mismatches.
+    PrintoutPage GamesPage() const;
+    ExportPage GamesExport() const;
+
+private:
+    void Join(SeasonGame game, const std::vector<SeasonPlayer>& roster);
+
+    std::vector<SeasonGame> games_;
+    std::vector<SeasonPlayer> players_;
+    std::map<std::pair<std::string, std::string>, std::uint32_t> playerIds_;  // (club, name)
+};
+
+}  // namespace gridtally
