@@ -13,8 +13,9 @@
 namespace gridtally {
 namespace {
 
-bool IsInteger(const std::string& cell) {
-    std::int64_t value = 0;
+template <typename Number>
+bool Is(const std::string& cell) {
+    Number value{};
     auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
     return error == std::errc() && end == cell.data() + cell.size();
 }
@@ -74,12 +75,15 @@ DataTable TypedTable(const ExportPage& page) {
     table.title = page.title;
     table.rows = page.table.rows;
     for (std::size_t c = 0; c < page.table.header.size(); ++c) {
-        bool integer =
-            std::all_of(page.table.rows.begin(), page.table.rows.end(), [&](const auto& row) {
-                return c >= row.size() || row[c].empty() || IsInteger(row[c]);
-            });
-        table.columns.push_back(
-            {page.table.header[c], integer ? ColumnType::Integer : ColumnType::Text});
+        auto all = [&](bool (*is)(const std::string&)) {
+            return std::all_of(
+                page.table.rows.begin(), page.table.rows.end(),
+                [&](const auto& row) { return c >= row.size() || row[c].empty() || is(row[c]); });
+        };
+        ColumnType type = all(Is<std::int64_t>) ? ColumnType::Integer
+                          : all(Is<double>)     ? ColumnType::Decimal
+                                                : ColumnType::Text;
+        table.columns.push_back({page.table.header[c], type});
     }
     return table;
 }

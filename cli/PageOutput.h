@@ -34,8 +34,8 @@ bool PagePicked(const OutputPage& page, const std::string& label);
 // be written.
 int WritePages(std::vector<OutputPage> pages, const PageOptions& options, Streams io);
 
-// The export table with typed columns: a column whose cells are all integers or empty
-// is an integer column.
+// The export table with typed columns: a column whose cells are all integers (or
+// empty) is an integer column, all numbers a decimal one, else text.
 DataTable TypedTable(const ExportPage& page);
 
 }  // namespace gridtally

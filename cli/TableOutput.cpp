@@ -28,8 +28,23 @@ Json Cell(const std::string& cell, ColumnType type) {
         std::int64_t value = 0;
         auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
         if (error == std::errc() && end == cell.data() + cell.size()) return value;
+    } else if (type == ColumnType::Decimal) {
+        double value = 0;
+        auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
+        if (error == std::errc() && end == cell.data() + cell.size()) return value;
     }
     return Latin1ToUtf8(cell);
+}
+
+std::string_view TypeName(ColumnType type) {
+    switch (type) {
+        case ColumnType::Integer:
+            return "integer";
+        case ColumnType::Decimal:
+            return "number";
+        default:
+            return "string";
+    }
 }
 
 }  // namespace
@@ -88,9 +103,7 @@ std::string FormatTable(const DataTable& table, TableFormat format, bool aligned
             // Compact, one row to a line: small for programs, still readable in a pager.
             Json columns = Json::array();
             for (const DataColumn& column : table.columns) {
-                columns.push_back(
-                    {{"name", column.name},
-                     {"type", column.type == ColumnType::Integer ? "integer" : "string"}});
+                columns.push_back({{"name", column.name}, {"type", TypeName(column.type)}});
             }
             std::string out = "{\"title\":" + Json(Latin1ToUtf8(table.title)).dump() +
                               ",\n\"columns\":" + columns.dump() + ",\n\"rows\":[";

@@ -7,7 +7,7 @@
 
 namespace gridtally {
 
-enum class ColumnType { Integer, Text };
+enum class ColumnType { Integer, Decimal, Text };
 
 struct DataColumn {
     std::string name;
@@ -15,8 +15,8 @@ struct DataColumn {
 };
 
 // A titled table whose columns have names and types, for exports that keep them (CSV,
-// JSON, aligned text). Cells are Latin-1 text; an integer cell holds its decimal digits,
-// and an empty cell of either type stands for no value.
+// JSON, aligned text). Cells are Latin-1 text; a number cell holds its decimal digits
+// ("12", "4.5"), and an empty cell of any type stands for no value.
 struct DataTable {
     std::string title;
     std::vector<DataColumn> columns;

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <vector>
+
+#include "CliFixture.h"
+#include "cli/CommandLine.h"
+
+namespace gridtally {
+namespace {
+
+const std::string kExamples = GRIDTALLY_EXAMPLES_DIR;
+const std::string kData = GRIDTALLY_TEST_DATA_DIR;
+const std::string kExample = kExamples + "/riverside-at-hillcrest.log";
+
+class SeasonCommand : public CliTest {
+protected:
+    std::string Run(std::vector<std::string> args, int status = 0) {
+        args.insert(args.begin(), "gridtally-cli");
+        std::vector<const char*> argv;
+        for (const std::string& arg : args) argv.push_back(arg.c_str());
+        out.str("");
+        err.str("");
+        EXPECT_EQ(Call([&](Streams io) {
+                      return RunCommandLine(static_cast<int>(argv.size()), argv.data(), io);
+                  }),
+                  status)
+            << args[1] << "\n"
+            << err.str();
+        return out.str();
+    }
+};
+
+std::size_t Pages(const std::string& text) {
+    return std::count(text.begin(), text.end(), '\f') + 1;
+}
+
+// The games page, then every club's seven pages; with --team, that club's.
+TEST_F(SeasonCommand, PrintsTheGamesAndEachClubsPages) {
+    std::string all = Run({"season", kExamples, kData});
+    EXPECT_TRUE(
+        all.starts_with("Games\nFile\tClub\tClub\tScore\tPlays\tMismatches\n"
+                        "riverside-at-hillcrest.log\tRiverside Otters\tHillcrest\t26-35\t162\t0\n"))
+        << all.substr(0, 200);
+    EXPECT_EQ(Pages(all), 1u + 6 * 7);
+    std::string one = Run({"season", kExamples, "--team", "Hillcrest"});
+    EXPECT_EQ(Pages(one), 1u + 7);
+    EXPECT_NE(one.find("\f\nHillcrest - Offensive Player Stats\n"), std::string::npos);
+
+    // A season of one log prints the play calls and tendencies as the game's report does.
+    std::string report = Run({"report", kExample, "--team", "Hillcrest"});
+    std::string playCalls = report.substr(report.find("Hillcrest - Running Plays"));
+    EXPECT_TRUE(one.ends_with(playCalls));
+
+    Run({"season", kExamples, "--team", "Nobody"}, 1);
+    EXPECT_NE(err.str().find("no club named \"Nobody\" in the season (its clubs: \"Hillcrest\" "
+                             "\"Riverside Otters\")"),
+              std::string::npos)
+        << err.str();
+    Run({"season", kExample, "--zone", "nowhere"}, 2);
+    EXPECT_NE(err.str().find("--zone: \"nowhere\" is not one of own, midfield, opponent, red-zone "
+                             "or goal-to-go"),
+              std::string::npos);
+}
+
+// A filter on report is the filter on a season of that one log.
+TEST_F(SeasonCommand, FiltersOnReportSeasonAndPlaysAgree) {
+    for (const char* label : {"Run Plays", "Pass Plays", "Play Calling", "O Players"}) {
+        std::vector<std::string> filter{"--team", "Hillcrest", "--down", "3,4", "--page", label};
+        std::vector<std::string> report{"report", kExample}, season{"season", kExample};
+        report.insert(report.end(), filter.begin(), filter.end());
+        season.insert(season.end(), filter.begin(), filter.end());
+        std::string fromReport = Run(report);
+        std::string fromSeason = Run(season);
+        if (std::string(label) == "O Players") {
+            EXPECT_NE(fromReport, fromSeason);  // the season's has games played
+        } else {
+            EXPECT_EQ(fromReport, fromSeason) << label;
+        }
+    }
+    // The tendencies of third and fourth downs hold no first or second down.
+    std::string tendencies =
+        Run({"report", kExample, "--team", "Hillcrest", "--down", "3,4", "--page", "play calling"});
+    EXPECT_NE(tendencies.find("First and 6-10\t0\t0\n"), std::string::npos) << tendencies;
+    // And plays takes the same filter: every row is a third or fourth down of Hillcrest.
+    std::string plays =
+        Run({"plays", kExample, "--offense", "Hillcrest", "--down", "3,4", "--format", "csv"});
+    std::vector<std::string> rows;
+    for (std::size_t at = plays.find("\r\n") + 2; at < plays.size();
+         at = plays.find("\r\n", at) + 2) {
+        rows.push_back(plays.substr(at, plays.find("\r\n", at) - at));
+    }
+    ASSERT_FALSE(rows.empty());
+    for (const std::string& row : rows) {
+        bool third = row.find(",Hillcrest,Riverside Otters,3,") != std::string::npos;
+        bool fourth = row.find(",Hillcrest,Riverside Otters,4,") != std::string::npos;
+        EXPECT_TRUE(third || fourth) << row;
+    }
+}
+
+// Pages leave as CSV (one), JSON (an array) or files (one a page).
+TEST_F(SeasonCommand, FormatsPagesAndFiles) {
+    Run({"season", kExamples, "--format", "csv"}, 2);
+    EXPECT_NE(err.str().find("CSV holds one page, and this prints 15"), std::string::npos)
+        << err.str();
+    std::string csv =
+        Run({"season", kExamples, "--team", "Hillcrest", "--format", "csv", "--page", "O Players"});
+    EXPECT_TRUE(csv.starts_with("section,Pos,No,Name,G,Com,Att,Yds,Pct,TDs,Ints,Fumbles,"))
+        << csv.substr(0, 100);
+    EXPECT_NE(csv.find("\r\nPassing,QB,12,Ben Tsai,1,22,32,285,68.8,3,2,0,"), std::string::npos)
+        << csv;
+
+    auto pages = nlohmann::json::parse(Run({"season", kExamples, "--format", "json"}));
+    ASSERT_EQ(pages.size(), 15u);
+    EXPECT_EQ(pages[0]["title"], "Games");
+    EXPECT_EQ(pages[0]["rows"][0][3], 26);
+    EXPECT_EQ(pages[4]["title"], "Hillcrest - Running Plays");
+    EXPECT_EQ(pages[4]["columns"][3]["type"], "number");
+    auto report = nlohmann::json::parse(Run({"report", kExample, "--format", "json"}));
+    EXPECT_EQ(report.size(), 14u);
+
+    std::filesystem::path folder = dir / "pages";
+    Run({"season", kExamples, "--team", "Hillcrest", "--out", folder.string(), "--format", "csv"});
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        files.push_back(entry.path().filename().string());
+    }
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{
+                         "Games.csv", "Hillcrest - D Players.csv", "Hillcrest - Def Plays.csv",
+                         "Hillcrest - O Players.csv", "Hillcrest - Pass Plays.csv",
+                         "Hillcrest - Play Calling.csv", "Hillcrest - Run Plays.csv",
+                         "Hillcrest - Special.csv"}));
+    EXPECT_EQ(Bytes((folder / "Hillcrest - Run Plays.csv").string()),
+              Run({"season", kExamples, "--team", "Hillcrest", "--format", "csv", "--page",
+                   "Run Plays"}));
+
+    Run({"season", kExamples, "--page", "Kickoffs"}, 2);
+    EXPECT_NE(err.str().find("--page: no page is labelled \"Kickoffs\""), std::string::npos);
+}
+
+}  // namespace
+}  // namespace gridtally
