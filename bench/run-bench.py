@@ -163,6 +163,32 @@ def main():
                 ms = float(out)
                 row("(f) open a 1 MB game, all 15 views filled", f"{ms:.0f} ms", "< 150 ms",
                     ms < 150)
+        season_bench = build / "bench/season_bench"
+        if season_bench.exists():
+            out = subprocess.run([str(season_bench), str(build / "season"), str(RUNS)],
+                                 capture_output=True, text=True, check=True).stdout
+            f = {k: float(v) for k, v in (line.split() for line in out.splitlines())}
+            one, every = f["season_one_thread"], f["season_all_cores"]
+            ratio = one / f["db_add_one_thread"]
+            row("(h) season read, one thread / db add, one thread",
+                f"{one:.0f} / {f['db_add_one_thread']:.0f} ms = {ratio:.2f} x", "<= 1.3 x",
+                ratio <= 1.3)
+            row(f"(i) season read, {int(f['cores'])} cores (speed-up)",
+                f"{every:.0f} ms ({one / every:.2f} x)", "faster", every < one)
+            rate = season_bytes / (f["db_add_all_cores"] / 1000) / 1e6
+            row(f"(j) db add, {int(f['cores'])} cores, in memory", f"{rate:.0f} MB/s",
+                ">= 300 MB/s", rate >= 300)
+            ms = f["club_pages_new_filter"]
+            row("(k) a club's pages under a new filter", f"{ms:.1f} ms", "< 50 ms", ms < 50)
+            club = subprocess.run([cli, "season", str(build / "season"), "--format", "csv",
+                                   "--page", "Games"], capture_output=True, text=True,
+                                  check=True).stdout.splitlines()[1].split(",")[1]
+            peaks = []
+            for times in (1, 4):
+                peaks.append(peak_memory_kb([cli, "season"] + [str(build / "season")] * times +
+                                            ["--team", club, "--page", "Run Plays"]) / 1024)
+            row("(l) peak memory of season, 1x and 4x the games",
+                f"{peaks[0]:.0f} / {peaks[1]:.0f} MB", "by plays", True)
         for name in ("BM_ParseSituation", "BM_ParseRun", "BM_ParsePass", "BM_ParsePunt"):
             entry = core.get(name)
             if entry:

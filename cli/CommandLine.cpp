@@ -11,6 +11,7 @@
 
 #include "cli/DbCommand.h"
 #include "cli/DumpCommand.h"
+#include "cli/ExportCommand.h"
 #include "cli/PlaysCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/SeasonCommand.h"
@@ -127,7 +128,7 @@ int RunCommandLine(int argc, const char* const* argv, Streams io) {
     CLI::App app{"Gridtally: statistics from Turfa football game logs", "gridtally-cli"};
     app.set_version_flag("--version", "gridtally-cli " GRIDTALLY_VERSION);
     Expectations expect;
-    expect.Command(&app, "expected a command: dump, report, plays, season or db");
+    expect.Command(&app, "expected a command: dump, report, plays, season, export or db");
     const std::string gameLog = "expected the path of a game log (GAME.log)";
     const std::string playDb = "expected the path of a Play DB (DB.pdb)";
 
@@ -172,6 +173,17 @@ int RunCommandLine(int argc, const char* const* argv, Streams io) {
     season->add_flag("--plain", plain, "Never use ANSI bold")->excludes("--bold");
     AddFilterOptions(season, filterArguments, expect);
     AddOutputOptions(season, formatName, &outDir, &pageLabel, expect);
+
+    std::string exportPath;
+    std::vector<std::string> exportPaths;
+    CLI::App* exportCommand = app.add_subcommand(
+        "export", "Write a season's games, players, plays and credits as an SQLite database");
+    expect.Argument(exportCommand->add_option("OUT.sqlite", exportPath, "Database to write"),
+                    "expected the path of the database to write (OUT.sqlite)");
+    expect.Argument(exportCommand->add_option("PATH", exportPaths,
+                                              "Game logs, or folders whose game logs are read"),
+                    "expected one or more game logs or folders after the database (PATH...)");
+    AddFilterOptions(exportCommand, filterArguments, expect);
 
     CLI::App* db = app.add_subcommand("db", "Build and read a Play DB (*.pdb) over many games");
     expect.Command(db, "expected a command: add, dump, teams, show or delete-team");
@@ -244,6 +256,7 @@ int RunCommandLine(int argc, const char* const* argv, Streams io) {
     if (dump->parsed()) return RunDump(logPath, io);
     if (plays->parsed()) return RunPlays(playLogs, *filter, *format, io);
     if (season->parsed()) return RunSeason(seasonPaths, team, *filter, pageOptions, io);
+    if (exportCommand->parsed()) return RunExport(exportPath, exportPaths, *filter, io);
     if (report->parsed()) return RunReport(logPath, team, *filter, pageOptions, io);
     return kUsage;
 }

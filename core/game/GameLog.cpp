@@ -33,7 +33,15 @@ void GameLog::Load(std::string_view fileBytes) {
     };
     LogParse parse(*diagnostics);
     PlayRecorder recorder(plays);
-    if (keepPlays) parse.recorder = &recorder;
+    if (keepPlays) {
+        parse.recorder = &recorder;
+        // A play takes some 300 bytes of a log and leaves a few credits: growing the
+        // tables step by step would cost more than reading them.
+        std::size_t expected = fileBytes.size() / 300 + 16;
+        plays.plays.reserve(expected);
+        plays.credits.reserve(expected * 4);
+        plays.calls.reserve(expected);
+    }
     ReadLogStatements(
         fileBytes,
         [&](Statement& statement, StatementSpan span) {

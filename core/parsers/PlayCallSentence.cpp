@@ -83,6 +83,7 @@ int ReadPlayCallSentence(std::string_view sentence, PlayRec& play, PlayCallTable
     }
 
     AddTo(play.results.calls, 1);
+    if (play.trace) ++play.trace->callSentences;
     if (play.trace && play.trace->record) {
         // As credited: adding it makes the play's results the call's summed ones.
         entry.kind = play.key.kind;

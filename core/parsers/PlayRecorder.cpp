@@ -139,8 +139,7 @@ void PlayRecorder::Situation(const SituationReading& reading) {
     situation_ = reading;
 }
 
-void PlayRecorder::AddPlay(const ParsedPlay& parsed, const PlayTrace& trace,
-                           const PlayerRoster& roster) {
+void PlayRecorder::AddPlay(const ParsedPlay& parsed, PlayTrace& trace, const PlayerRoster& roster) {
     const PlayRec& play = parsed.play;
     Play& row = out_.plays.emplace_back();
     row.seq = static_cast<std::int32_t>(out_.plays.size());
@@ -199,7 +198,8 @@ void PlayRecorder::AddPlay(const ParsedPlay& parsed, const PlayTrace& trace,
     }
     row.creditCount = static_cast<std::uint32_t>(trace.changes.size());
     row.firstCall = static_cast<std::uint32_t>(out_.calls.size());
-    out_.calls.insert(out_.calls.end(), trace.calls.begin(), trace.calls.end());
+    out_.calls.insert(out_.calls.end(), std::make_move_iterator(trace.calls.begin()),
+                      std::make_move_iterator(trace.calls.end()));
     row.callCount = static_cast<std::uint32_t>(trace.calls.size());
 }
 

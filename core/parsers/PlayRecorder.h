@@ -38,7 +38,8 @@ public:
     explicit PlayRecorder(GamePlays& out) : out_(out) {}
 
     void Situation(const SituationReading& reading);
-    void AddPlay(const ParsedPlay& parsed, const PlayTrace& trace, const PlayerRoster& roster);
+    // Takes the trace's play-call entries.
+    void AddPlay(const ParsedPlay& parsed, PlayTrace& trace, const PlayerRoster& roster);
     // After the last statement: the score as it stands becomes the final score.
     void Finish() { out_.finalScore = score_; }
 

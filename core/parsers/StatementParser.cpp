@@ -48,6 +48,7 @@ StatementKind ParseStatement(Statement& statement, LogParse& parse, PlayCallTabl
                 "ERROR parsing statement (line " + std::to_string(parse.statementCount) +
                     "):  " + statement.substr(0, statement.find('\0')) + "\n");
         }
+        if (parse.trace.callSentences > 1) parse.repeatedCalls = true;
         int tally = CountPlayInTeamTotals(teamTotals, state, result);
         if (parse.recorder) {
             parse.recorder->AddPlay({play, result, state, tally, parse.span, statement},

@@ -33,6 +33,9 @@ struct LogParse {
     PlayRecorder* recorder = nullptr;
     // Where the statement being parsed lies in its file, for the recorder.
     StatementSpan span;
+    // A play credited two play-call sentences: the second added the first's running
+    // totals, which depend on everything the table held before.
+    bool repeatedCalls = false;
 };
 
 // Counts, classifies, marks and dispatches one statement: a situation fills the parse's

@@ -8,7 +8,10 @@ namespace gridtally {
 
 void PlayCallTable::AddPlayResult(const std::string& keyText, PlayKind kind, PlayRec& play) {
     std::unique_ptr<PlayCallRec>& slot = records_[keyText];
-    if (!slot) slot = std::make_unique<PlayCallRec>();
+    if (!slot) {
+        slot = std::make_unique<PlayCallRec>();
+        if (keepOrder_) created_.push_back(keyText);
+    }
     PlayCallRec& record = *slot;
     const PlayCallRec& p = play.results;
 
@@ -99,6 +102,13 @@ void PlayCallTable::Store(const std::string& keyText, std::unique_ptr<PlayCallRe
         AddCounters(*slot, *record);
     } else {
         slot = std::move(record);
+        if (keepOrder_) created_.push_back(keyText);
+    }
+}
+
+void PlayCallTable::AddTable(const PlayCallTable& other) {
+    for (const std::string& keyText : other.created_) {
+        Store(keyText, std::make_unique<PlayCallRec>(*other.records_.at(keyText)));
     }
 }
 

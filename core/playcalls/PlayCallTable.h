@@ -46,10 +46,22 @@ public:
     std::size_t size() const { return records_.size(); }
     bool empty() const { return records_.empty(); }
     const Map& records() const { return records_; }
-    void Clear() { records_.clear(); }
+    void Clear() {
+        records_.clear();
+        created_.clear();
+    }
+
+    // Keeps the keys in the order their records were created, so that another table can
+    // take this one's records in that order (and so iterate as if it had read the plays).
+    void KeepCreationOrder() { keepOrder_ = true; }
+    const std::vector<std::string>& CreationOrder() const { return created_; }
+    // Adds every record of `other` in its creation order, as Store does.
+    void AddTable(const PlayCallTable& other);
 
 private:
     Map records_;
+    bool keepOrder_ = false;
+    std::vector<std::string> created_;
 };
 
 // Adds every counter of `from` to `to`.

@@ -43,10 +43,13 @@ struct PlayTrace {
     bool record = false;
     std::vector<CounterChange> changes;
     std::vector<CallEntry> calls;
+    // Play-call sentences of the play: a second one adds the call's running totals.
+    std::int32_t callSentences = 0;
 
     void Clear() {
         changes.clear();
         calls.clear();
+        callSentences = 0;
     }
 };
 

@@ -1,6 +1,10 @@
 #include "core/playdb/PlayDB.h"
 
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 #include "core/model/Counter.h"
 #include "core/model/GameState.h"
@@ -53,23 +57,118 @@ void PlayDB::MergeTeamTotals(std::unique_ptr<TeamTotals> totals) {
     slot = std::move(totals);
 }
 
+namespace {
+
+// One log parsed alone, waiting to be joined to the DB.
+struct ParsedLog {
+    bool readable = false;
+    std::string error;
+    bool gameLog = false;
+    PlayCallTable playCalls;
+    std::array<TeamTotals, 2> totals;
+    DiagnosticsCapture messages;
+    std::int32_t statements = 0;
+    bool repeatedCalls = false;
+    std::string bytes;  // kept only when the log must be read again in turn
+};
+
+void ParseAlone(const std::string& path, ParsedLog& parsed) {
+    std::string bytes;
+    parsed.readable = ReadFileBytes(path, bytes, &parsed.error);
+    if (!parsed.readable) return;
+    parsed.playCalls.KeepCreationOrder();
+    PlayerRoster roster;
+    LogParse parse(parsed.messages);
+    ReadLogStatements(bytes, [&](Statement& statement, StatementSpan) {
+        StatementKind kind =
+            ParseStatement(statement, parse, parsed.playCalls, roster, parsed.totals);
+        if (ShowsAGame(kind, statement)) parsed.gameLog = true;
+    });
+    parsed.statements = parse.statementCount;
+    parsed.repeatedCalls = parse.repeatedCalls;
+    if (parsed.repeatedCalls) parsed.bytes = std::move(bytes);
+}
+
+// "ERROR parsing statement (line N)": N counted from `base`, as the DB's reading counts.
+std::string Renumbered(const std::string& message, std::int32_t base) {
+    constexpr std::string_view kError = "ERROR parsing statement (line ";
+    if (!message.starts_with(kError)) return message;
+    std::size_t close = message.find(')', kError.size());
+    if (close == std::string::npos) return message;
+    std::int64_t local = std::stoll(message.substr(kError.size(), close - kError.size()));
+    auto number = static_cast<std::int32_t>(static_cast<std::uint32_t>(local) +
+                                            static_cast<std::uint32_t>(base));
+    return std::string(kError) + std::to_string(number) + message.substr(close);
+}
+
+}  // namespace
+
 PlayDB::AddResult PlayDB::AddLogFiles(
     const std::vector<std::string>& paths, std::set<std::string>& names,
-    const std::function<bool(std::size_t done, std::size_t total)>& progress) {
+    const std::function<bool(std::size_t done, std::size_t total)>& progress, unsigned threads) {
+    if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
+    threads = static_cast<unsigned>(
+        std::min<std::size_t>(threads, std::max<std::size_t>(paths.size(), 1)));
+
+    std::vector<std::unique_ptr<ParsedLog>> parsed(paths.size());
+    std::mutex mutex;
+    std::condition_variable ready;
+    std::atomic<std::size_t> next{0};
+    std::atomic<bool> stop{false};
+    auto work = [&] {
+        for (std::size_t i = next++; i < paths.size() && !stop; i = next++) {
+            auto log = std::make_unique<ParsedLog>();
+            ParseAlone(paths[i], *log);
+            std::lock_guard lock(mutex);
+            parsed[i] = std::move(log);
+            ready.notify_all();
+        }
+    };
+    std::vector<std::thread> workers;
+    if (threads > 1) {
+        for (unsigned t = 0; t < threads; ++t) workers.emplace_back(work);
+    }
+    if (threads == 1) work();
+
     AddResult result;
     for (std::size_t i = 0; i < paths.size(); ++i) {
-        std::string bytes;
-        std::string error;
-        bool readable = ReadFileBytes(paths[i], bytes, &error);
-        bool gameLog = AddLog(readable ? &bytes : nullptr, names);
-        if (!readable) {
-            result.failures.push_back({paths[i], error, true});
-        } else if (!gameLog) {
+        std::unique_ptr<ParsedLog> log;
+        {
+            std::unique_lock lock(mutex);
+            ready.wait(lock, [&] { return parsed[i] != nullptr; });
+            log = std::move(parsed[i]);
+        }
+        bool gameLog = false;
+        if (!log->readable) {
+            AddLog(nullptr, names);
+            result.failures.push_back({paths[i], log->error, true});
+        } else if (log->repeatedCalls) {
+            // Its second play-call sentences add running totals that include what the DB
+            // held before: only reading it into the DB itself gives them.
+            gameLog = AddLog(&log->bytes, names);
+        } else {
+            for (const auto& [stream, message] : log->messages.messages()) {
+                diagnostics->Write(stream, stream == DiagnosticStream::Err
+                                               ? Renumbered(message, statementCount)
+                                               : message);
+            }
+            statementCount = static_cast<std::int32_t>(static_cast<std::uint32_t>(statementCount) +
+                                                       static_cast<std::uint32_t>(log->statements));
+            playCalls.AddTable(log->playCalls);
+            names.insert(log->totals[0].name.str());
+            names.insert(log->totals[1].name.str());
+            for (TeamTotals& club : log->totals)
+                MergeTeamTotals(std::make_unique<TeamTotals>(club));
+            gameLog = log->gameLog;
+        }
+        if (log->readable && !gameLog) {
             result.failures.push_back({paths[i], std::string(kNotAGameLog), false});
         }
         ++result.added;
         if (progress && !progress(i + 1, paths.size())) break;
     }
+    stop = true;
+    for (std::thread& worker : workers) worker.join();
     return result;
 }
 

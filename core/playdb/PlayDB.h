@@ -63,9 +63,14 @@ public:
         int added = 0;
         std::vector<LogFailure> failures;
     };
+    //
+    // The files are parsed on `threads` threads (0: every core), each into tables of its
+    // own, and joined in order: the DB, the names and the messages (numbered as one
+    // reading numbers them) come out as a reading in turn leaves them.
     AddResult AddLogFiles(
         const std::vector<std::string>& paths, std::set<std::string>& names,
-        const std::function<bool(std::size_t done, std::size_t total)>& progress = {});
+        const std::function<bool(std::size_t done, std::size_t total)>& progress = {},
+        unsigned threads = 0);
 
     // Whether the DB holds play calls or tendencies of a club of exactly this name.
     bool HasTeam(std::string_view team) const;

@@ -111,7 +111,9 @@ Season::ReadResult Season::Read(
         }
     };
     std::vector<std::thread> workers;
-    for (unsigned t = 1; t < threads; ++t) workers.emplace_back(work);
+    if (threads > 1) {
+        for (unsigned t = 0; t < threads; ++t) workers.emplace_back(work);
+    }
     if (threads == 1) work();  // no thread of its own: read in turn
 
     ReadResult result;

@@ -33,6 +33,7 @@ DiagnosticsSink& NoDiagnostics() {
 
 void DiagnosticsCapture::Write(DiagnosticStream stream, std::string_view message) {
     (stream == DiagnosticStream::Out ? stdout_ : stderr_).emplace_back(message);
+    messages_.emplace_back(stream, message);
 }
 
 }  // namespace gridtally

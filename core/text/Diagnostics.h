@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace gridtally {
@@ -28,8 +29,13 @@ public:
 
     const std::vector<std::string>& stdoutMessages() const { return stdout_; }
     const std::vector<std::string>& stderrMessages() const { return stderr_; }
+    // Both streams' messages in the order they came.
+    const std::vector<std::pair<DiagnosticStream, std::string>>& messages() const {
+        return messages_;
+    }
 
 private:
+    std::vector<std::pair<DiagnosticStream, std::string>> messages_;
     std::vector<std::string> stdout_;
     std::vector<std::string> stderr_;
 };

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
+#include <set>
+#include <string>
+#include <vector>
 
 #include "core/playdb/PlayDB.h"
 #include "core/playdb/PlayDBFile.h"
@@ -91,6 +95,51 @@ TEST(PlayDB, AFileThatCannotBeReadStillMergesTwoEmptyNamedRecords) {
     ASSERT_EQ(db.teamTotals.size(), 1u);
     EXPECT_EQ(db.teamTotals.begin()->first, "");
     EXPECT_EQ(names, std::set<std::string>{""});
+}
+
+// Parsed on several threads and joined in order, logs make the DB, the names and the
+// messages (numbers included) that reading them in turn makes, byte for byte: also
+// logs whose plays hold two play-call sentences, which only a reading in turn can add.
+TEST(PlayDB, AddingOnThreadsGivesWhatAddingInTurnGives) {
+    namespace fs = std::filesystem;
+    fs::path dir = fs::temp_directory_path() / ("gridtally-threads-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    std::vector<std::string> paths;
+    int n = 0;
+    for (const char* name : {"comets-vs-prairie-dogs.log", "harbor-city-vs-ironmen.log"}) {
+        std::ifstream in(fs::path(GRIDTALLY_TEST_DATA_DIR) / name, std::ios::binary);
+        std::string log((std::istreambuf_iterator<char>(in)), {});
+        std::string twice = log;
+        for (std::size_t at = twice.find(". That was "); at != std::string::npos && at < 20000;
+             at = twice.find(". That was ", at + 60)) {
+            twice.insert(at + 2, "That was Dive (1) against X's Y (2). ");
+        }
+        for (const std::string& text : {log, twice, log.substr(0, log.size() / 2)}) {
+            paths.push_back((dir / ("log" + std::to_string(n++))).string());
+            std::ofstream(paths.back(), std::ios::binary) << text;
+        }
+    }
+    paths.push_back((dir / "missing.log").string());
+
+    auto add = [&](unsigned threads, std::vector<std::pair<DiagnosticStream, std::string>>& said) {
+        DiagnosticsCapture messages;
+        PlayDB db;
+        db.diagnostics = &messages;
+        db.statementCount = 1000;  // a DB that has read before
+        std::set<std::string> names;
+        PlayDB::AddResult result = db.AddLogFiles(paths, names, {}, threads);
+        said = messages.messages();
+        std::string summary;
+        for (const std::string& name : names) summary += name + "|";
+        return SerializePlayDB(db) + summary + std::to_string(result.failures.size()) + "/" +
+               std::to_string(db.statementCount);
+    };
+    std::vector<std::pair<DiagnosticStream, std::string>> inTurn, onThreads;
+    std::string one = add(1, inTurn);
+    EXPECT_EQ(add(4, onThreads), one);
+    EXPECT_EQ(onThreads, inTurn);
+    EXPECT_FALSE(inTurn.empty());
+    fs::remove_all(dir);
 }
 
 TEST(PlayDB, TeamNamesAndDeletingATeam) {

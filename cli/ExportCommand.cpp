@@ -1,0 +1,398 @@
+#include "cli/ExportCommand.h"
+
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <ostream>
+#include <stdexcept>
+#include <string_view>
+
+#include "core/game/PlaySums.h"
+#include "core/model/LogReader.h"
+#include "core/model/PlayerRec.h"
+#include "core/playcalls/PlayCallKey.h"
+#include "core/playcalls/PlayCallRec.h"
+#include "core/playdb/Season.h"
+#include "core/text/FileBytes.h"
+#include "core/text/Latin1.h"
+
+namespace gridtally {
+namespace {
+
+struct WriteFailure : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The plays columns keep the names and meanings of the play-by-play table, so that a
+// query reads like a script over `plays` output.
+constexpr std::string_view kTables = R"sql(
+CREATE TABLE games(
+    id INTEGER PRIMARY KEY,
+    file TEXT NOT NULL,
+    club1 TEXT,
+    club2 TEXT,
+    score1 INTEGER NOT NULL,
+    score2 INTEGER NOT NULL);
+CREATE TABLE players(
+    id INTEGER PRIMARY KEY,
+    club TEXT,
+    name TEXT,
+    position TEXT,
+    number INTEGER);
+CREATE TABLE plays(
+    id INTEGER PRIMARY KEY,
+    game_id INTEGER NOT NULL REFERENCES games,
+    seq INTEGER NOT NULL,
+    quarter INTEGER,
+    clock INTEGER,
+    offense TEXT,
+    defense TEXT,
+    down INTEGER,
+    to_go INTEGER,
+    yard_line INTEGER,
+    offense_score INTEGER,
+    defense_score INTEGER,
+    kind TEXT,
+    offense_call TEXT,
+    offense_call_number INTEGER,
+    defense_call TEXT,
+    defense_call_number INTEGER,
+    yards INTEGER,
+    points INTEGER,
+    touchdown INTEGER,
+    turnover INTEGER,
+    safety INTEGER,
+    ball_handler TEXT,
+    passer TEXT,
+    score_mismatch INTEGER,
+    text TEXT,
+    scoring_side TEXT,
+    ball_handler_id INTEGER REFERENCES players,
+    passer_id INTEGER REFERENCES players);
+CREATE TABLE credits(
+    play_id INTEGER NOT NULL REFERENCES plays,
+    player_id INTEGER NOT NULL REFERENCES players,
+    counter TEXT NOT NULL,
+    delta INTEGER NOT NULL);
+)sql";
+
+// Created once the rows are in: building an index at the end is cheaper than keeping
+// it up to date row by row.
+constexpr std::string_view kIndexesAndViews = R"sql(
+CREATE INDEX plays_game ON plays(game_id);
+CREATE INDEX plays_offense ON plays(offense);
+CREATE INDEX plays_defense ON plays(defense);
+CREATE INDEX plays_ball_handler ON plays(ball_handler_id);
+CREATE INDEX plays_passer ON plays(passer_id);
+CREATE INDEX credits_play ON credits(play_id);
+CREATE INDEX credits_player ON credits(player_id);
+CREATE INDEX play_calls_game ON play_calls(game_id);
+CREATE VIEW player_season(player_id, club, name, counter, total) AS
+    SELECT p.id, p.club, p.name, c.counter,
+           CASE c.counter WHEN 'longestFieldGoal' THEN MAX(c.delta) ELSE SUM(c.delta) END
+    FROM credits c JOIN players p ON p.id = c.player_id
+    GROUP BY p.id, c.counter;
+CREATE VIEW player_games(player_id, game_id, counter, total) AS
+    SELECT c.player_id, pl.game_id, c.counter,
+           CASE c.counter WHEN 'longestFieldGoal' THEN MAX(c.delta) ELSE SUM(c.delta) END
+    FROM credits c JOIN plays pl ON pl.id = c.play_id
+    GROUP BY c.player_id, pl.game_id, c.counter;
+)sql";
+
+std::string PlayCallsTable() {
+    std::string sql =
+        "CREATE TABLE play_calls(\n    game_id INTEGER NOT NULL REFERENCES games,\n"
+        "    club TEXT,\n    play TEXT,\n    kind INTEGER";
+    for (const PlayCallCounterField& field : kPlayCallCounterFields) {
+        sql += ",\n    ";
+        sql += field.name;
+        sql += " INTEGER";
+    }
+    return sql + ");\n";
+}
+
+std::string InsertInto(std::string_view table, std::size_t columns) {
+    std::string sql = "INSERT INTO " + std::string(table) + " VALUES(?";
+    for (std::size_t i = 1; i < columns; ++i) sql += ",?";
+    return sql + ")";
+}
+
+class Database {
+public:
+    explicit Database(const std::string& path) {
+        if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                            nullptr) != SQLITE_OK) {
+            std::string reason = db_ ? Reason() : "out of memory";
+            sqlite3_close(db_);
+            db_ = nullptr;
+            throw WriteFailure(reason);
+        }
+    }
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+    ~Database() { sqlite3_close_v2(db_); }
+
+    void Run(std::string_view sql) {
+        std::string text(sql);
+        if (sqlite3_exec(db_, text.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) Fail();
+    }
+    // Closing is where a last write can still fail; the file is not done before.
+    void Close() {
+        if (sqlite3_close(db_) != SQLITE_OK) Fail();
+        db_ = nullptr;
+    }
+    [[noreturn]] void Fail() const { throw WriteFailure(Reason()); }
+    sqlite3* handle() const { return db_; }
+
+private:
+    std::string Reason() const {
+        std::string reason = sqlite3_errmsg(db_);
+        int code = sqlite3_errcode(db_);
+        if (code == SQLITE_CANTOPEN || code == SQLITE_IOERR || code == SQLITE_FULL) {
+            if (int system = sqlite3_system_errno(db_)) {
+                reason += std::string(" (") + std::strerror(system) + ")";
+            }
+        }
+        return reason;
+    }
+
+    sqlite3* db_ = nullptr;
+};
+
+// A prepared INSERT whose values are bound in column order, then Run.
+class Insert {
+public:
+    Insert(Database& db, const std::string& sql) : db_(db) {
+        if (sqlite3_prepare_v2(db.handle(), sql.c_str(), -1, &statement_, nullptr) != SQLITE_OK) {
+            db.Fail();
+        }
+    }
+    Insert(const Insert&) = delete;
+    Insert& operator=(const Insert&) = delete;
+    ~Insert() { sqlite3_finalize(statement_); }
+
+    Insert& Int(std::int64_t value) {
+        Check(sqlite3_bind_int64(statement_, next_++, value));
+        return *this;
+    }
+    // A value that was not read is NULL, as it is an empty cell in the table.
+    Insert& IntIf(std::int64_t value, bool read) { return read ? Int(value) : Null(); }
+    Insert& Null() {
+        Check(sqlite3_bind_null(statement_, next_++));
+        return *this;
+    }
+    Insert& Text(std::string_view utf8) {
+        if (utf8.empty()) return Null();
+        Check(sqlite3_bind_text(statement_, next_++, utf8.data(), static_cast<int>(utf8.size()),
+                                SQLITE_TRANSIENT));
+        return *this;
+    }
+    // Names and statements come from the logs in Latin-1.
+    Insert& Latin1(std::string_view latin1) { return Text(Latin1ToUtf8(latin1)); }
+
+    void Run() {
+        if (sqlite3_step(statement_) != SQLITE_DONE) db_.Fail();
+        Check(sqlite3_reset(statement_));
+        next_ = 1;
+    }
+
+private:
+    void Check(int result) const {
+        if (result != SQLITE_OK) db_.Fail();
+    }
+
+    Database& db_;
+    sqlite3_stmt* statement_ = nullptr;
+    int next_ = 1;
+};
+
+std::string_view SideName(ScoringSide side) {
+    switch (side) {
+        case ScoringSide::Offense:
+            return "offense";
+        case ScoringSide::Defense:
+            return "defense";
+        default:
+            return "";
+    }
+}
+
+void WriteSeason(Database& db, const Season& season, const PlayFilter& filter) {
+    // The file is thrown away on any failure, so a rollback journal on disk buys nothing.
+    db.Run("PRAGMA journal_mode=MEMORY");
+    db.Run("BEGIN");
+    db.Run(kTables);
+    db.Run(PlayCallsTable());
+    {
+        Insert games(db, InsertInto("games", 6));
+        Insert players(db, InsertInto("players", 5));
+        Insert plays(db, InsertInto("plays", 29));
+        Insert credits(db, InsertInto("credits", 4));
+        Insert playCalls(db, InsertInto("play_calls", 4 + kPlayCallCounterFields.size()));
+
+        const std::vector<SeasonPlayer>& roster = season.players();
+        for (std::size_t id = 0; id < roster.size(); ++id) {
+            const SeasonPlayer& player = roster[id];
+            players.Int(static_cast<std::int64_t>(id) + 1)
+                .Latin1(player.club)
+                .Latin1(player.name)
+                .Latin1(player.position)
+                .Int(player.number)
+                .Run();
+        }
+
+        std::int64_t playId = 0;
+        for (std::size_t g = 0; g < season.games().size(); ++g) {
+            const SeasonGame& game = season.games()[g];
+            const std::int64_t gameId = static_cast<std::int64_t>(g) + 1;
+            games.Int(gameId)
+                .Text(game.file)
+                .Latin1(game.clubs[0])
+                .Latin1(game.clubs[1])
+                .Int(game.finalScore[0])
+                .Int(game.finalScore[1])
+                .Run();
+
+            // The season keeps where each statement lies, not its text: read the file
+            // again. Should it be gone by now, the text stays NULL.
+            std::string bytes;
+            const bool haveText = ReadFileBytes(game.file, bytes, nullptr);
+            auto player = [&](std::int32_t place) -> const SeasonPlayer* {
+                if (place < 0 || static_cast<std::size_t>(place) >= game.players.size()) {
+                    return nullptr;
+                }
+                return &roster[game.players[static_cast<std::size_t>(place)]];
+            };
+            auto playerId = [&](std::int32_t place) {
+                return player(place) ? game.players[static_cast<std::size_t>(place)] + 1 : 0;
+            };
+
+            PlayCallTable calls;
+            for (const Play& play : game.plays.plays) {
+                if (!filter.Empty() && !filter.Accepts(play)) continue;
+                ++playId;
+                plays.Int(playId)
+                    .Int(gameId)
+                    .Int(play.seq)
+                    .IntIf(play.quarter, play.quarter > 0)
+                    .IntIf(play.clock, play.clock >= 0)
+                    .Latin1(play.offense)
+                    .Latin1(play.defense)
+                    .IntIf(play.down, play.down >= 1 && play.down <= 4)
+                    .Int(play.toGo)
+                    .IntIf(play.yardLine, play.yardLine >= 0)
+                    .Int(play.offenseScore)
+                    .Int(play.defenseScore)
+                    .Text(PlayTypeName(play.type));
+                const CallEntry* call = game.plays.ShownCall(play);
+                if (call) {
+                    plays.Latin1(call->offensePlay)
+                        .IntIf(call->offenseNumber, call->offenseNumber >= 0);
+                } else {
+                    plays.Null().Null();
+                }
+                if (call && call->hasDefense) {
+                    plays.Latin1(call->defensePlay)
+                        .IntIf(call->defenseNumber, call->defenseNumber >= 0);
+                } else {
+                    plays.Null().Null();
+                }
+                const SeasonPlayer* ballHandler = player(play.ballHandler);
+                const SeasonPlayer* passer = player(play.passer);
+                plays.Int(play.results.yards)
+                    .Int(play.points)
+                    .Int(play.touchdown)
+                    .Int(play.turnover)
+                    .Int(play.safety)
+                    .Latin1(ballHandler ? std::string_view(ballHandler->name) : "")
+                    .Latin1(passer ? std::string_view(passer->name) : "")
+                    .Int(play.scoreMismatch);
+                if (haveText) {
+                    plays.Latin1(StatementText(bytes, {play.textOffset, play.textLength}));
+                } else {
+                    plays.Null();
+                }
+                plays.Text(SideName(play.scoringSide))
+                    .IntIf(playerId(play.ballHandler), ballHandler != nullptr)
+                    .IntIf(playerId(play.passer), passer != nullptr)
+                    .Run();
+
+                for (std::uint32_t i = 0; i < play.creditCount; ++i) {
+                    const PlayerCredit& credit = game.plays.credits[play.firstCredit + i];
+                    credits.Int(playId)
+                        .Int(static_cast<std::int64_t>(game.players[credit.player]) + 1)
+                        .Text(kPlayerCounterFields[credit.counter].name)
+                        .Int(credit.delta)
+                        .Run();
+                }
+                AddPlayCalls(game.plays, play, calls);
+            }
+
+            // The table's order means nothing; the key's gives the same file every time.
+            std::vector<const PlayCallTable::Map::value_type*> records;
+            for (const auto& record : calls.records()) records.push_back(&record);
+            std::sort(records.begin(), records.end(),
+                      [](const auto* a, const auto* b) { return a->first < b->first; });
+            for (const auto* record : records) {
+                PlayCallKey key;
+                SplitKeyText(record->first, key);
+                playCalls.Int(gameId)
+                    .Latin1(key.team.view())
+                    .Latin1(key.play.view())
+                    .Int(static_cast<std::int64_t>(key.kind));
+                for (const PlayCallCounterField& field : kPlayCallCounterFields) {
+                    playCalls.Int(*record->second.*field.member);
+                }
+                playCalls.Run();
+            }
+        }
+    }
+    db.Run(kIndexesAndViews);
+    db.Run("COMMIT");
+}
+
+}  // namespace
+
+int RunExport(const std::string& outPath, const std::vector<std::string>& paths,
+              const PlayFilter& filter, Streams io) {
+    Season season;
+    Season::ReadResult read = season.Read(paths);
+    for (const Season::Failure& failure : read.failures) {
+        if (failure.unreadable) {
+            io.err << kProgram << "cannot read " << failure.path << ": " << failure.reason << '\n';
+        } else {
+            ReportNotAGameLog(failure.path, io.err);
+        }
+    }
+    if (!read.failures.empty()) return kFileFailed;
+    if (season.games().empty()) {
+        io.err << kProgram << "no game log in";
+        for (const std::string& path : paths) io.err << ' ' << path;
+        io.err << '\n';
+        return kFileFailed;
+    }
+
+    // Beside the old file, so that the rename replacing it cannot cross file systems.
+    const std::string temporary = outPath + ".tmp" + std::to_string(::getpid());
+    std::remove(temporary.c_str());  // a leftover of a process gone under the same id
+    try {
+        Database db(temporary);
+        WriteSeason(db, season, filter);
+        db.Close();
+        if (std::rename(temporary.c_str(), outPath.c_str()) != 0) {
+            throw WriteFailure(std::strerror(errno));
+        }
+    } catch (const WriteFailure& failure) {
+        std::remove(temporary.c_str());
+        io.err << kProgram << "cannot write " << outPath << ": " << failure.what() << '\n';
+        return kFileFailed;
+    }
+    return kDone;
+}
+
+}  // namespace gridtally

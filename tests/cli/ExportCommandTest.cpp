@@ -1,0 +1,256 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <tuple>
+#include <vector>
+
+#include "CliFixture.h"
+#include "cli/CommandLine.h"
+#include "cli/ExportCommand.h"
+#include "core/game/GameLog.h"
+#include "core/game/PlaySums.h"
+#include "core/playcalls/PlayCallKey.h"
+#include "core/text/Diagnostics.h"
+#include "core/text/Latin1.h"
+
+namespace gridtally {
+namespace {
+
+const std::string kExample = GRIDTALLY_EXAMPLES_DIR "/riverside-at-hillcrest.log";
+const std::vector<std::string> kFolders = {GRIDTALLY_EXAMPLES_DIR, GRIDTALLY_TEST_DATA_DIR};
+const std::vector<std::string> kLogs = {kExample,
+                                        GRIDTALLY_TEST_DATA_DIR "/comets-vs-prairie-dogs.log",
+                                        GRIDTALLY_TEST_DATA_DIR "/harbor-city-vs-ironmen.log"};
+
+class ExportCommand : public CliTest {
+protected:
+    int Export(const std::string& out, const PlayFilter& filter = {},
+               const std::vector<std::string>& paths = kFolders) {
+        return Call([&](Streams io) { return RunExport(out, paths, filter, io); });
+    }
+
+    // The rows of a query as the sqlite3 program gives them, one object per row.
+    nlohmann::json Query(const std::string& db, const std::string& sql) {
+        std::string script = Write("query.sql", sql + ";\n");
+        std::string command = "sqlite3 -bail -json '" + db + "' < '" + script + "'";
+        std::string output;
+        if (FILE* pipe = ::popen(command.c_str(), "r")) {
+            char buffer[4096];
+            for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+                output.append(buffer, got);
+            }
+            EXPECT_EQ(::pclose(pipe), 0) << sql;
+        }
+        return output.empty() ? nlohmann::json::array() : nlohmann::json::parse(output);
+    }
+    std::int64_t Count(const std::string& db, const std::string& sql) {
+        nlohmann::json rows = Query(db, "SELECT (" + sql + ") AS n");
+        return rows.at(0).at("n").get<std::int64_t>();
+    }
+
+    // Whatever the folder holds besides the fixture's own files.
+    std::vector<std::string> Leftovers() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+            std::string name = entry.path().filename().string();
+            if (name != "query.sql") names.push_back(name);
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+// The three logs read one by one, as the game windows read them.
+std::vector<GameLog> ReadLogs() {
+    std::vector<GameLog> logs(kLogs.size());
+    for (std::size_t i = 0; i < kLogs.size(); ++i) {
+        logs[i].keepText = false;
+        logs[i].keepPlays = true;
+        logs[i].diagnostics = &NoDiagnostics();
+        std::ifstream in(kLogs[i], std::ios::binary);
+        logs[i].Load(std::string(std::istreambuf_iterator<char>(in), {}));
+    }
+    return logs;
+}
+
+using CallSums = std::map<std::tuple<std::string, std::string, std::int64_t>, nlohmann::json>;
+void AddCallSums(const PlayCallTable& table, CallSums& sums) {
+    for (const auto& [keyText, record] : table.records()) {
+        PlayCallKey key;
+        SplitKeyText(keyText, key);
+        nlohmann::json& row = sums[{Latin1ToUtf8(key.team.view()), Latin1ToUtf8(key.play.view()),
+                                    static_cast<std::int64_t>(key.kind)}];
+        if (row.is_null()) row = nlohmann::json::object();
+        for (const PlayCallCounterField& field : kPlayCallCounterFields) {
+            row[std::string(field.name)] =
+                row.value(std::string(field.name), 0) + (*record).*field.member;
+        }
+    }
+}
+
+std::string CallSumsQuery() {
+    std::string sql = "SELECT club, play, kind";
+    for (const PlayCallCounterField& field : kPlayCallCounterFields) {
+        sql += ", SUM(" + std::string(field.name) + ") AS " + std::string(field.name);
+    }
+    return sql + " FROM play_calls GROUP BY club, play, kind";
+}
+// An empty name is stored as NULL.
+std::string Name(const nlohmann::json& cell) {
+    return cell.is_null() ? "" : cell.get<std::string>();
+}
+CallSums CallSumsOf(const nlohmann::json& rows) {
+    CallSums sums;
+    for (nlohmann::json row : rows) {
+        auto key =
+            std::tuple(Name(row["club"]), Name(row["play"]), row["kind"].get<std::int64_t>());
+        for (const char* part : {"club", "play", "kind"}) row.erase(part);
+        sums[key] = row;
+    }
+    return sums;
+}
+
+// Over every play the database holds what each game's reading gave: its plays, its
+// players' figures and its play calls; and a play's row is its row of `plays`.
+TEST_F(ExportCommand, HoldsWhatTheGamesRead) {
+    const std::string db = Path("season.sqlite");
+    ASSERT_EQ(Export(db), 0) << err.str();
+    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(Leftovers(), std::vector<std::string>{"season.sqlite"});
+
+    std::vector<GameLog> logs = ReadLogs();
+    std::size_t plays = 0;
+    std::map<std::tuple<std::string, std::string, std::string>, std::int64_t> figures;
+    CallSums calls;
+    for (const GameLog& log : logs) {
+        plays += log.plays.plays.size();
+        for (const auto& player : log.roster) {
+            for (const PlayerCounterField& field : kPlayerCounterFields) {
+                std::int64_t& total =
+                    figures[{Latin1ToUtf8(player->team.view()), Latin1ToUtf8(player->name.view()),
+                             std::string(field.name)}];
+                total = field.name == "longestFieldGoal"
+                            ? std::max<std::int64_t>(total, (*player).*field.member)
+                            : total + (*player).*field.member;
+            }
+        }
+        AddCallSums(log.playCalls, calls);
+    }
+    std::erase_if(figures, [](const auto& figure) { return figure.second == 0; });
+    ASSERT_GT(figures.size(), 100u);
+
+    EXPECT_EQ(Count(db, "SELECT COUNT(*) FROM games"), 3);
+    EXPECT_EQ(Count(db, "SELECT COUNT(*) FROM plays"), static_cast<std::int64_t>(plays));
+    std::map<std::tuple<std::string, std::string, std::string>, std::int64_t> exported;
+    for (const auto& row :
+         Query(db, "SELECT club, name, counter, total FROM player_season WHERE total <> 0")) {
+        exported[{row["club"].get<std::string>(), row["name"].get<std::string>(),
+                  row["counter"].get<std::string>()}] = row["total"].get<std::int64_t>();
+    }
+    EXPECT_EQ(exported, figures);
+    // Per game the figures come to the season's.
+    EXPECT_EQ(Count(db,
+                    "SELECT COUNT(*) FROM player_season s WHERE total <> (SELECT CASE s.counter "
+                    "WHEN 'longestFieldGoal' THEN MAX(total) ELSE SUM(total) END FROM "
+                    "player_games g WHERE g.player_id = s.player_id AND g.counter = s.counter)"),
+              0);
+    EXPECT_EQ(CallSumsOf(Query(db, CallSumsQuery())), calls);
+
+    // Cell by cell what `plays` prints of the game, empty cells as NULL.
+    std::vector<std::string> argv = {"gridtally-cli", "plays", kExample, "--format", "json"};
+    std::vector<const char*> args;
+    for (const std::string& arg : argv) args.push_back(arg.c_str());
+    ASSERT_EQ(Call([&](Streams io) {
+                  return RunCommandLine(static_cast<int>(args.size()), args.data(), io);
+              }),
+              0);
+    nlohmann::json table = nlohmann::json::parse(out.str());
+    nlohmann::json rows = Query(db,
+                                "SELECT plays.* FROM plays JOIN games ON games.id = game_id "
+                                "WHERE file LIKE '%/riverside-at-hillcrest.log' ORDER BY seq");
+    ASSERT_EQ(rows.size(), table["rows"].size());
+    ASSERT_EQ(rows.size(), 162u);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (std::size_t c = 1; c < table["columns"].size(); ++c) {
+            const std::string name = table["columns"][c]["name"];
+            nlohmann::json cell = table["rows"][r][c];
+            if (cell == "") cell = nullptr;
+            EXPECT_EQ(rows[r][name], cell) << r << ' ' << name;
+        }
+        // The player ids name the players the names do.
+        for (const char* who : {"ball_handler", "passer"}) {
+            nlohmann::json id = rows[r][std::string(who) + "_id"];
+            EXPECT_EQ(id.is_null(), rows[r][who].is_null()) << r << ' ' << who;
+        }
+    }
+    EXPECT_EQ(Count(db,
+                    "SELECT COUNT(*) FROM plays JOIN players p ON p.id = ball_handler_id "
+                    "WHERE p.name <> ball_handler"),
+              0);
+}
+
+// A filter writes only its plays, with their credits and calls; a second export replaces
+// the first; a file that cannot be written leaves nothing behind.
+TEST_F(ExportCommand, FilterReplacesAndFailures) {
+    const std::string db = Write("out.sqlite", "not a database\n");
+    PlayFilter thirdDown;
+    thirdDown.downs = {3};
+    ASSERT_EQ(Export(db, thirdDown), 0) << err.str();
+    EXPECT_EQ(Leftovers(), std::vector<std::string>{"out.sqlite"});
+
+    std::int64_t chosen = 0, credited = 0;
+    CallSums calls;
+    for (const GameLog& log : ReadLogs()) {
+        auto third = [](const Play& play) { return play.down == 3; };
+        for (const Play& play : log.plays.plays) {
+            if (!third(play)) continue;
+            ++chosen;
+            credited += play.creditCount;
+        }
+        AddCallSums(SumPlayCalls(log.plays, third), calls);
+    }
+    ASSERT_GT(chosen, 20);
+    EXPECT_EQ(Count(db, "SELECT COUNT(*) FROM plays"), chosen);
+    EXPECT_EQ(Count(db, "SELECT COUNT(*) FROM plays WHERE down = 3"), chosen);
+    EXPECT_EQ(Count(db, "SELECT COUNT(*) FROM credits JOIN plays ON plays.id = play_id"), credited);
+    EXPECT_EQ(CallSumsOf(Query(db, CallSumsQuery())), calls);
+    EXPECT_EQ(Count(db, "SELECT COUNT(*) FROM games"), 3);
+
+    ASSERT_EQ(Export(db), 0) << err.str();
+    EXPECT_GT(Count(db, "SELECT COUNT(*) FROM plays"), 3 * chosen);
+
+    // Nothing is written when a log cannot be read.
+    const std::string before = State(db);
+    EXPECT_EQ(Export(db, {}, {kExample, Path("missing.log")}), 1);
+    EXPECT_NE(err.str().find("cannot read " + Path("missing.log")), std::string::npos) << err.str();
+    EXPECT_EQ(State(db), before);
+
+    // A folder it may not write in (root may write anywhere), one that is a file, and a
+    // folder in the place of the database, which only the last step finds.
+    std::filesystem::create_directories(dir / "locked");
+    std::filesystem::permissions(
+        dir / "locked", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    Write("plain", "");
+    std::filesystem::create_directories(dir / "folder" / "inside");
+    std::vector<std::string> outs = {Path("plain") + "/out.sqlite", Path("folder")};
+    if (::geteuid() != 0) outs.push_back(Path("locked") + "/out.sqlite");
+    for (const std::string& out : outs) {
+        EXPECT_EQ(Export(out), 1) << out;
+        EXPECT_TRUE(err.str().starts_with("gridtally-cli: cannot write " + out + ": "))
+            << err.str();
+        EXPECT_EQ(Leftovers(),
+                  (std::vector<std::string>{"folder", "locked", "out.sqlite", "plain"}))
+            << out;
+        EXPECT_TRUE(std::filesystem::is_directory(dir / "folder" / "inside"));
+        EXPECT_TRUE(std::filesystem::is_empty(dir / "locked"));
+    }
+    std::filesystem::permissions(dir / "locked", std::filesystem::perms::owner_all);
+}
+
+}  // namespace
+}  // namespace gridtally
