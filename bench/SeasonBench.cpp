@@ -1,5 +1,7 @@
 // Reads a season of logs as the season command and db add do, and prints its figures as
 // "name value" lines: the median of the runs, in milliseconds unless named otherwise.
+#include <malloc.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -38,6 +40,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: season_bench FOLDER [RUNS]\n");
         return 2;
     }
+    mallopt(M_TOP_PAD, 64 << 20);  // as gridtally-cli does
     std::vector<std::string> paths{argv[1]};
     int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
     unsigned cores = std::max(1u, std::thread::hardware_concurrency());

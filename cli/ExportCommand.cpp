@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "cli/SeasonCommand.h"
 #include "core/game/PlaySums.h"
 #include "core/model/LogReader.h"
 #include "core/model/PlayerRec.h"
@@ -211,17 +212,6 @@ private:
     int next_ = 1;
 };
 
-std::string_view SideName(ScoringSide side) {
-    switch (side) {
-        case ScoringSide::Offense:
-            return "offense";
-        case ScoringSide::Defense:
-            return "defense";
-        default:
-            return "";
-    }
-}
-
 void WriteSeason(Database& db, const Season& season, const PlayFilter& filter) {
     // The file is thrown away on any failure, so a rollback journal on disk buys nothing.
     db.Run("PRAGMA journal_mode=MEMORY");
@@ -317,7 +307,7 @@ void WriteSeason(Database& db, const Season& season, const PlayFilter& filter) {
                 } else {
                     plays.Null();
                 }
-                plays.Text(SideName(play.scoringSide))
+                plays.Text(ScoringSideName(play.scoringSide))
                     .IntIf(playerId(play.ballHandler), ballHandler != nullptr)
                     .IntIf(playerId(play.passer), passer != nullptr)
                     .Run();
@@ -361,21 +351,7 @@ void WriteSeason(Database& db, const Season& season, const PlayFilter& filter) {
 int RunExport(const std::string& outPath, const std::vector<std::string>& paths,
               const PlayFilter& filter, Streams io) {
     Season season;
-    Season::ReadResult read = season.Read(paths);
-    for (const Season::Failure& failure : read.failures) {
-        if (failure.unreadable) {
-            io.err << kProgram << "cannot read " << failure.path << ": " << failure.reason << '\n';
-        } else {
-            ReportNotAGameLog(failure.path, io.err);
-        }
-    }
-    if (!read.failures.empty()) return kFileFailed;
-    if (season.games().empty()) {
-        io.err << kProgram << "no game log in";
-        for (const std::string& path : paths) io.err << ' ' << path;
-        io.err << '\n';
-        return kFileFailed;
-    }
+    if (!ReadSeason(season, paths, io.err)) return kFileFailed;
 
     // Beside the old file, so that the rename replacing it cannot cross file systems.
     const std::string temporary = outPath + ".tmp" + std::to_string(::getpid());

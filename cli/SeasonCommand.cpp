@@ -30,26 +30,31 @@ std::optional<PlayFilter> MakeFilter(const FilterArguments& arguments, std::ostr
     return filter;
 }
 
+bool ReadSeason(Season& season, const std::vector<std::string>& paths, std::ostream& err) {
+    Season::ReadResult read = season.Read(paths);
+    for (const Season::Failure& failure : read.failures) {
+        if (failure.unreadable) {
+            err << kProgram << "cannot read " << failure.path << ": " << failure.reason << '\n';
+        } else {
+            ReportNotAGameLog(failure.path, err);
+        }
+    }
+    if (!read.failures.empty()) return false;
+    if (season.games().empty()) {
+        err << kProgram << "no game log in";
+        for (const std::string& path : paths) err << ' ' << path;
+        err << '\n';
+        return false;
+    }
+    return true;
+}
+
 int RunSeason(const std::vector<std::string>& paths, const std::optional<std::string>& team,
               const PlayFilter& filter, const PageOptions& options, Streams io) {
     std::optional<std::string> club;
     if (team && !(club = ClubArgument("--team", *team, io.err))) return kUsage;
     Season season;
-    Season::ReadResult read = season.Read(paths);
-    for (const Season::Failure& failure : read.failures) {
-        if (failure.unreadable) {
-            io.err << kProgram << "cannot read " << failure.path << ": " << failure.reason << '\n';
-        } else {
-            ReportNotAGameLog(failure.path, io.err);
-        }
-    }
-    if (!read.failures.empty()) return kFileFailed;
-    if (season.games().empty()) {
-        io.err << kProgram << "no game log in";
-        for (const std::string& path : paths) io.err << ' ' << path;
-        io.err << '\n';
-        return kFileFailed;
-    }
+    if (!ReadSeason(season, paths, io.err)) return kFileFailed;
     std::vector<std::string> clubs = season.Clubs();
     if (club) {
         if (!season.HasClub(*club)) {

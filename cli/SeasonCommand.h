@@ -12,6 +12,8 @@
 
 namespace gridtally {
 
+class Season;
+
 // The filter options as typed: comma lists per criterion, and club names (UTF-8).
 struct FilterArguments {
     std::vector<std::pair<FilterCriterion, std::string>> lists;
@@ -23,6 +25,10 @@ struct FilterArguments {
 // The filter the options make, or nothing after a message on `err` naming the values
 // allowed (exit status 2).
 std::optional<PlayFilter> MakeFilter(const FilterArguments& arguments, std::ostream& err);
+
+// Reads the logs of a season; false after naming on `err` every file that could not be
+// read or is no game log, or when there was no game at all.
+bool ReadSeason(Season& season, const std::vector<std::string>& paths, std::ostream& err);
 
 // Runs `season`: the games page, then each club's seven pages (or only `team`'s) summed
 // over the plays the filter chooses.

@@ -50,17 +50,6 @@ std::string PlayerName(const GameLog& log, std::int32_t place) {
     return log.roster.at(static_cast<std::size_t>(place))->name.str();
 }
 
-std::string_view SideName(ScoringSide side) {
-    switch (side) {
-        case ScoringSide::Offense:
-            return "offense";
-        case ScoringSide::Defense:
-            return "defense";
-        default:
-            return "";
-    }
-}
-
 }  // namespace
 
 DataTable EmptyPlayTable() {
@@ -117,7 +106,7 @@ void AppendPlayRows(DataTable& table, std::string_view game, const GameLog& log,
         row[kPasser] = PlayerName(log, play.passer);
         row[kScoreMismatch] = Flag(play.scoreMismatch);
         row[kText] = StatementText(fileBytes, {play.textOffset, play.textLength});
-        row[kScoringSide] = SideName(play.scoringSide);
+        row[kScoringSide] = ScoringSideName(play.scoringSide);
     }
 }
 

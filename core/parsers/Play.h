@@ -34,6 +34,16 @@ inline std::string_view PlayTypeName(PlayType type) {
 
 // The side of a play that scored on it: the offense is the side whose call the play was.
 enum class ScoringSide : std::uint8_t { None, Offense, Defense };
+inline std::string_view ScoringSideName(ScoringSide side) {
+    switch (side) {
+        case ScoringSide::Offense:
+            return "offense";
+        case ScoringSide::Defense:
+            return "defense";
+        default:
+            return "";
+    }
+}
 
 // One counter change of a play, its player given by his place in the game's roster.
 struct PlayerCredit {
