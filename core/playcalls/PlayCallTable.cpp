@@ -106,10 +106,11 @@ void PlayCallTable::Store(const std::string& keyText, std::unique_ptr<PlayCallRe
     }
 }
 
-void PlayCallTable::AddTable(const PlayCallTable& other) {
+void PlayCallTable::AddTable(PlayCallTable&& other) {
     for (const std::string& keyText : other.created_) {
-        Store(keyText, std::make_unique<PlayCallRec>(*other.records_.at(keyText)));
+        Store(keyText, std::move(other.records_.at(keyText)));
     }
+    other.Clear();
 }
 
 void AddCounters(PlayCallRec& to, const PlayCallRec& from) {

@@ -55,8 +55,8 @@ public:
     // take this one's records in that order (and so iterate as if it had read the plays).
     void KeepCreationOrder() { keepOrder_ = true; }
     const std::vector<std::string>& CreationOrder() const { return created_; }
-    // Adds every record of `other` in its creation order, as Store does.
-    void AddTable(const PlayCallTable& other);
+    // Adds every record of `other` in its creation order, as Store does, taking them.
+    void AddTable(PlayCallTable&& other);
 
 private:
     Map records_;

@@ -154,7 +154,7 @@ PlayDB::AddResult PlayDB::AddLogFiles(
             }
             statementCount = static_cast<std::int32_t>(static_cast<std::uint32_t>(statementCount) +
                                                        static_cast<std::uint32_t>(log->statements));
-            playCalls.AddTable(log->playCalls);
+            playCalls.AddTable(std::move(log->playCalls));
             names.insert(log->totals[0].name.str());
             names.insert(log->totals[1].name.str());
             for (TeamTotals& club : log->totals)
