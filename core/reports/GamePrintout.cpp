@@ -14,7 +14,7 @@ namespace gridtally {
 namespace {
 
 // Where a season's games-played column stands on paper, after the defensive list's last.
-constexpr int kGamesPrintX = 11200;
+constexpr int kGamesPrintX = 10800;
 
 PrintoutPage ReportPage(std::string title, ReportLines lines) {
     PrintoutPage page;

@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QTextStream>
 
+#include "core/game/PlayFilter.h"
+#include "core/playdb/Season.h"
 #include "core/text/Latin1.h"
 #include "gui/app/AboutBox.h"
 #include "gui/app/LogView.h"
@@ -16,6 +18,8 @@
 #include "gui/app/YardbookDoc.h"
 #include "gui/framework/Dialogs.h"
 #include "gui/framework/DocTemplate.h"
+#include "gui/framework/PagePainter.h"
+#include "gui/framework/PdfPrinter.h"
 #include "gui/framework/Printing.h"
 #include "gui/framework/RecentFileList.h"
 #include "gui/playdb/PDBView.h"
@@ -195,6 +199,76 @@ int PrintGameToPdf(const QString& logPath, const QString& pdfPath) {
         err << "gridtally: " << error << '\n';
         return 1;
     }
+    return 0;
+}
+
+namespace {
+
+std::optional<std::string> Latin1Argument(QTextStream& err, const QString& option,
+                                          const QString& value) {
+    std::string why;
+    QByteArray typed = value.toUtf8();
+    std::optional<std::string> text = Utf8ToLatin1(
+        std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())), &why);
+    if (!text)
+        err << "gridtally: " << option << ": \"" << value << "\" " << QString::fromStdString(why)
+            << '\n';
+    return text;
+}
+
+}  // namespace
+
+int PrintSeasonToPdf(const QString& folder, const QString& pdfPath, const QString& team,
+                     const QList<QPair<QString, QString>>& filters) {
+    QTextStream err(stderr);
+    std::optional<std::string> club = Latin1Argument(err, QStringLiteral("--team"), team);
+    if (!club) return 2;
+    PlayFilter filter;
+    for (const auto& [option, list] : filters) {
+        std::optional<std::string> values = Latin1Argument(err, "--" + option, list);
+        if (!values) return 2;
+        if (option == QStringLiteral("opponent")) {
+            filter.opponent.push_back(*values);
+            continue;
+        }
+        for (const FilterValues& criterion : FilterCriteria()) {
+            if (QString::fromLatin1(criterion.option.data(),
+                                    static_cast<int>(criterion.option.size())) != "--" + option) {
+                continue;
+            }
+            if (auto problem = AddFilterValues(filter, criterion.criterion, *values)) {
+                err << "gridtally: " << QString::fromStdString(*problem) << '\n';
+                return 2;
+            }
+        }
+    }
+    Season season;
+    Season::ReadResult read = season.Read({folder.toStdString()});
+    if (season.games().empty()) {
+        err << "gridtally: no game log in " << folder << '\n';
+        return 1;
+    }
+    if (!season.HasClub(*club)) {
+        err << "gridtally: no club named \"" << team << "\" in the season of " << folder << '\n';
+        return 1;
+    }
+    std::vector<PrintoutPage> pages = season.Club(*club, filter)->Pages();
+    QString document = QFileInfo(folder).fileName();
+    std::string described = filter.Describe();
+    if (!described.empty()) document += " - " + QString::fromStdString(Latin1ToUtf8(described));
+    QString error;
+    bool printed = PrintToPdf(
+        pdfPath, static_cast<int>(pages.size()),
+        [&](DeviceContext& dc, PrintInfo& info) {
+            info.documentName = document;
+            PrintPage(dc, info, pages[static_cast<std::size_t>(info.currentPage - 1)]);
+        },
+        &error);
+    if (!printed) {
+        err << "gridtally: " << error << '\n';
+        return 1;
+    }
+    (void)read;
     return 0;
 }
 

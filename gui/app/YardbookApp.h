@@ -66,5 +66,10 @@ std::unique_ptr<DocTemplate> MakePlayDBDocTemplate();
 // line.
 int PrintGameToPdf(const QString& logPath, const QString& pdfPath);
 int PrintPlayDBToPdf(const QString& dbPath, const QString& pdfPath, const QString& team);
+// A season's seven pages of one club, summed over the plays the filters choose (each an
+// option name without its dashes and its list), as `gridtally-cli season` prints them;
+// the filter in force stands in the footer.
+int PrintSeasonToPdf(const QString& folder, const QString& pdfPath, const QString& team,
+                     const QList<QPair<QString, QString>>& filters);
 
 }  // namespace gridtally::gui

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QTextStream>
 #include <cstdlib>
 #include <cstring>
@@ -63,6 +64,10 @@ int main(int argc, char** argv) {
             QTextStream(stderr) << "gridtally: " << line.error << '\n';
             return 2;
         case gridtally::gui::CommandLine::Job::PrintToPdf:
+            if (QFileInfo(line.input).isDir()) {
+                return gridtally::gui::PrintSeasonToPdf(line.input, line.output, line.team,
+                                                        line.filters);
+            }
             if (line.input.endsWith(QStringLiteral(".pdb"), Qt::CaseInsensitive)) {
                 return gridtally::gui::PrintPlayDBToPdf(line.input, line.output, line.team);
             }

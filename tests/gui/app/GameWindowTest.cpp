@@ -11,6 +11,7 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <tuple>
 
 #include "GuiTestSupport.h"
 #include "core/reports/GamePrintout.h"
@@ -424,6 +425,53 @@ private slots:
         emit find->findNext();
         QCOMPARE(find->result(), QString());
         QVERIFY(find->x() >= log->mapToGlobal(QPoint(log->width() / 2, 0)).x());
+    }
+
+    // A season folder prints one club's seven pages, as the command-line program pages
+    // them, and says in the footer what it counts.
+    void printASeasonToPdf() {
+        QTemporaryDir dir;
+        QString folder = QFileInfo(kSample).path();
+        QProcess program;
+        program.start(QStringLiteral(GRIDTALLY_PROGRAM),
+                      {"--print-to-pdf", folder, dir.filePath("season.pdf"), "--team", "Hillcrest",
+                       "--down", "3,4", "--zone", "own,midfield"});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(PdfInfo(dir.filePath("season.pdf"), QStringLiteral("Pages")), QStringLiteral("7"));
+        QString text = PdfText(dir.filePath("season.pdf"));
+        QStringList titles = {"Hillcrest - Offensive Player Stats",
+                              "Hillcrest - Defensive player stats",
+                              "Hillcrest - Special Teams Stats",
+                              "Hillcrest - Running Plays",
+                              "Hillcrest - Passing Plays",
+                              "Hillcrest - Defensive Plays",
+                              "Hillcrest - Tendencies"};
+        qsizetype at = 0;
+        for (const QString& title : titles) {
+            qsizetype found = text.indexOf(title, at);
+            QVERIFY2(found >= at, qPrintable(title));
+            at = found;
+        }
+        QCOMPARE(text.count("examples - down 3,4; zone own,midfield"), 7);
+        QVERIFY(!text.contains("Games"));
+
+        for (const auto& [arguments, status, says] :
+             std::vector<std::tuple<QStringList, int, QString>>{
+                 {{"--print-to-pdf", folder, dir.filePath("x.pdf")}, 2, "--team NAME"},
+                 {{"--print-to-pdf", folder, dir.filePath("x.pdf"), "--team", "Hillcrest", "--down",
+                   "5"},
+                  2,
+                  "\"5\" is not one of 1, 2, 3 or 4"},
+                 {{"--print-to-pdf", folder, dir.filePath("x.pdf"), "--team", "Nobody"},
+                  1,
+                  "no club named \"Nobody\""}}) {
+            program.start(QStringLiteral(GRIDTALLY_PROGRAM), arguments);
+            QVERIFY(program.waitForFinished(60000));
+            QCOMPARE(program.exitCode(), status);
+            QString message = QString::fromUtf8(program.readAllStandardError());
+            QVERIFY2(message.contains(says), qPrintable(message));
+        }
     }
 
     void printToPdfFromTheCommandLine() {
