@@ -128,12 +128,14 @@ PlayDB::AddResult PlayDB::AddLogFiles(
     if (threads > 1) {
         for (unsigned t = 0; t < threads; ++t) workers.emplace_back(work);
     }
-    if (threads == 1) work();
 
     AddResult result;
     for (std::size_t i = 0; i < paths.size(); ++i) {
         std::unique_ptr<ParsedLog> log;
-        {
+        if (workers.empty()) {  // in turn: one log's tables at a time
+            log = std::make_unique<ParsedLog>();
+            ParseAlone(paths[i], *log);
+        } else {
             std::unique_lock lock(mutex);
             ready.wait(lock, [&] { return parsed[i] != nullptr; });
             log = std::move(parsed[i]);

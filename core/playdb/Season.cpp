@@ -114,12 +114,13 @@ Season::ReadResult Season::Read(
     if (threads > 1) {
         for (unsigned t = 0; t < threads; ++t) workers.emplace_back(work);
     }
-    if (threads == 1) work();  // no thread of its own: read in turn
 
     ReadResult result;
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         Parsed parsed;
-        {
+        if (workers.empty()) {  // in turn, on this thread
+            parsed = ParseOne(jobs[i]);
+        } else {
             std::unique_lock lock(mutex);
             ready.wait(lock, [&] { return results[i].has_value(); });
             parsed = std::move(*results[i]);
