@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -76,6 +78,9 @@ public:
     DiagnosticsSink* diagnostics = &StandardStreams();
     // Statements the last Load handed to the parser.
     std::int32_t statementCount = 0;
+    // Games a player played, when the model sums several (a season's club); a game's
+    // own model has none, and its player pages no column of games.
+    std::function<std::int32_t(const PlayerRec&)> gamesPlayed;
 
 private:
     void ParseAndName(std::string& statement, LogParse& parse);

@@ -33,6 +33,16 @@ constexpr std::array<std::int32_t PlayerRec::*, ColumnIndex(DPlayerColumn::Count
 
 std::span<const ListColumn> DPlayerColumns() { return kColumns; }
 
+std::span<const ListColumn> DPlayerColumnsWithGames() {
+    static const auto columns = [] {
+        std::array<ListColumn, kColumns.size() + 1> all{};
+        std::copy(kColumns.begin(), kColumns.end(), all.begin());
+        all.back() = {"G", 30, ColumnAlign::Left, 10800};
+        return all;
+    }();
+    return columns;
+}
+
 std::string DPlayerTitle(std::string_view team) {
     return std::string(team) + " - Defensive player stats";
 }

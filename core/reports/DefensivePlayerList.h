@@ -26,6 +26,8 @@ enum class DPlayerColumn {
 
 // The columns of a club's defensive player list, in the order of DPlayerColumn.
 std::span<const ListColumn> DPlayerColumns();
+// The same and a last column "G" of games played, for a season's list.
+std::span<const ListColumn> DPlayerColumnsWithGames();
 
 // The printed title: "<team> - Defensive player stats".
 std::string DPlayerTitle(std::string_view team);

@@ -13,9 +13,6 @@
 namespace gridtally {
 namespace {
 
-// Where a season's games-played column stands on paper, after the defensive list's last.
-constexpr int kGamesPrintX = 10800;
-
 PrintoutPage ReportPage(std::string title, ReportLines lines) {
     PrintoutPage page;
     page.title = std::move(title);
@@ -65,13 +62,9 @@ std::vector<PrintoutPage> BuildClubPages(const PlayerRoster& roster, PlayModel& 
         defenders.push_back(DPlayerCells(*player));
         if (games) defenders.back().push_back(std::to_string((*games)(*player)));
     }
-    PrintoutPage list =
-        ListPrintoutPage(DPlayerTitle(label), DPlayerColumns(), std::move(defenders));
-    if (games) {
-        list.headers.emplace_back("G");
-        list.printX.push_back(kGamesPrintX);
-    }
-    pages.push_back(std::move(list));
+    pages.push_back(ListPrintoutPage(DPlayerTitle(label),
+                                     games ? DPlayerColumnsWithGames() : DPlayerColumns(),
+                                     std::move(defenders)));
 
     ReportLines special;
     BuildSpecialTeamsReport(roster, team, special, games);

@@ -74,6 +74,8 @@ QList<QMenu*> CMainFrame::BuildMenus(int resourceId) {
     const std::vector<std::pair<const char*, std::vector<MenuItem>>> layout = {
         {"&File",
          {{"&Open...\tCtrl+O", command::kFileOpen, "Open a game log or a Play DB"},
+          {"Open &Season...", CYardbookApp::kOpenSeason,
+           "Open a folder of game logs as a season: every club's pages summed, in any situation"},
           {"&New DB...\tCtrl+N", CYardbookApp::kNewPlayDB, "Make a new, empty Play DB"},
           {"&Save\tCtrl+S", command::kFileSave, "Save the Play DB"},
           {"Save &As...", command::kFileSaveAs, "Save the Play DB under a new name"},
@@ -242,6 +244,7 @@ void CMainFrame::LoadFrame() {
     SetMenus(0, menus_[0]);
     SetMenus(CYardbookApp::kLogResource, menus_[0]);
     SetMenus(CYardbookApp::kPlayDBResource, menus_[CYardbookApp::kPlayDBResource]);
+    SetMenus(CYardbookApp::kSeasonResource, menus_[0]);
     AddAccelerators();
     BuildToolBar();
     BuildStatusBar();

@@ -14,6 +14,8 @@
 #include "gui/app/AboutBox.h"
 #include "gui/app/LogView.h"
 #include "gui/app/MainFrm.h"
+#include "gui/app/SeasonDoc.h"
+#include "gui/app/SeasonFrame.h"
 #include "gui/app/TabFrame.h"
 #include "gui/app/YardbookDoc.h"
 #include "gui/framework/Dialogs.h"
@@ -34,6 +36,15 @@ std::unique_ptr<DocTemplate> MakeLogDocTemplate() {
         [](const CreateContext&) { return std::make_unique<CTabFrame>(); });
 }
 
+std::unique_ptr<DocTemplate> MakeSeasonDocTemplate() {
+    auto made = std::make_unique<DocTemplate>(
+        CYardbookApp::kSeasonResource, CYardbookApp::kSeasonDocStrings,
+        [] { return std::make_unique<SeasonDoc>(); },
+        [](const CreateContext&) { return std::make_unique<SeasonFrame>(); });
+    made->SetOpensFolders(true);
+    return made;
+}
+
 std::unique_ptr<DocTemplate> MakePlayDBDocTemplate() {
     return std::make_unique<DocTemplate>(
         CYardbookApp::kPlayDBResource, CYardbookApp::kPlayDBDocStrings,
@@ -47,8 +58,12 @@ const QString CYardbookApp::kLogDocStrings = QStringLiteral(
 const QString CYardbookApp::kPlayDBDocStrings = QStringLiteral(
     "Gridtally\n\nPlayDB\nPlayDB Files  (*.pdb)\n.pdb\nPlayDB.Document\nPlayDB Document");
 
+const QString CYardbookApp::kSeasonDocStrings =
+    QStringLiteral("Gridtally\n\nSeason\n\n\nSeason.Document\nSeason");
+
 CYardbookApp::CYardbookApp() {
     OnCommand(kNewPlayDB, [this] { OnNewPlayDB(); });
+    OnCommand(kOpenSeason, [this] { OnOpenSeason(); });
     OnCommand(command::kFilePrintSetup,
               [this] { PrinterSetup(ProgramPrinter(), mainFrame_.get()); });
     OnCommand(command::kAppExit, [this] { mainFrame_->close(); });
@@ -65,6 +80,7 @@ bool CYardbookApp::InitInstance(const QStringList& files) {
     mainFrame_->recentFiles().ReadList(*ProgramSettings());
     logDocTemplate = &mainFrame_->AddDocTemplate(MakeLogDocTemplate());
     playDBDocTemplate = &mainFrame_->AddDocTemplate(MakePlayDBDocTemplate());
+    seasonDocTemplate = &mainFrame_->AddDocTemplate(MakeSeasonDocTemplate());
     mainFrame_->SetApplicationTarget(this);
     mainFrame_->LoadFrame();
     // Where the user left the window; on a first start, the top-left of the screen. Never
@@ -147,6 +163,13 @@ void CYardbookApp::OfferRecovery() {
         db->UpdateAllViews(nullptr);
         mainFrame_->DocumentSaved(*frame);  // its file's name in the titles
     }
+}
+
+void CYardbookApp::OnOpenSeason() {
+    if (!mainFrame_) return;
+    QString folder = CurrentDialogRunner().GetExistingDirectory(
+        mainFrame_.get(), QObject::tr("Open Season: the folder of the game logs"));
+    if (!folder.isEmpty()) mainFrame_->OpenDocumentFile(folder);
 }
 
 void CYardbookApp::OnNewPlayDB() {

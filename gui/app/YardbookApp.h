@@ -23,7 +23,10 @@ public:
     // "Gridtally\n\nPlayDB\n...": the Play DB type's.
     static const QString kPlayDBDocStrings;
     static constexpr int kPlayDBResource = 129;
-    static constexpr int kNewPlayDB = 32783;  // "New DB..."
+    static constexpr int kNewPlayDB = 32783;   // "New DB..."
+    static constexpr int kOpenSeason = 32784;  // "Open Season..."
+    static constexpr int kSeasonResource = 130;
+    static const QString kSeasonDocStrings;
 
     CYardbookApp();
     ~CYardbookApp() override;
@@ -36,9 +39,11 @@ public:
     CMainFrame* mainFrame() const { return mainFrame_.get(); }
     DocTemplate* logDocTemplate = nullptr;     // owned by the main frame
     DocTemplate* playDBDocTemplate = nullptr;  // likewise
+    DocTemplate* seasonDocTemplate = nullptr;  // likewise
 
     // A new, empty Play DB in its window.
     void OnNewPlayDB();
+    void OnOpenSeason();
     // Offers to restore the unsaved Play DBs of a program that stopped without saving
     // them; each one declined is discarded.
     void OfferRecovery();
@@ -65,6 +70,7 @@ std::unique_ptr<DocTemplate> MakePlayDBDocTemplate();
 // no window shown. Returns the exit status; a failure is told on standard error in one
 // line.
 int PrintGameToPdf(const QString& logPath, const QString& pdfPath);
+std::unique_ptr<DocTemplate> MakeSeasonDocTemplate();
 int PrintPlayDBToPdf(const QString& dbPath, const QString& pdfPath, const QString& team);
 // A season's seven pages of one club, summed over the plays the filters choose (each an
 // option name without its dashes and its list), as `gridtally-cli season` prints them;

@@ -44,6 +44,10 @@ QString DialogRunner::GetSaveFileName(QWidget* parent, const QString& caption,
     return dialog.selectedFiles().first();
 }
 
+QString DialogRunner::GetExistingDirectory(QWidget* parent, const QString& caption) {
+    return QFileDialog::getExistingDirectory(parent, caption);
+}
+
 void DialogRunner::ShowMessage(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
     Exec(box);

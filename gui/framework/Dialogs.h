@@ -27,6 +27,8 @@ public:
                                     const QString& defaultExtension);
     // A message with an OK button.
     virtual void ShowMessage(QWidget* parent, const QString& title, const QString& text);
+    // A folder to open; empty when the user cancels.
+    virtual QString GetExistingDirectory(QWidget* parent, const QString& caption);
 
     // "Save changes to DOCUMENT?" before a window with unsaved changes closes.
     enum class SaveChoice { Save, Discard, Cancel };

@@ -35,6 +35,9 @@ public:
     // "Name (*.ext)|*.ext|" for the open dialog.
     QString FilterEntry() const;
     bool MatchesExtension(const QString& path) const;
+    // Whether its documents are read from folders (a season of logs).
+    bool opensFolders() const { return opensFolders_; }
+    void SetOpensFolders(bool folders) { opensFolders_ = folders; }
 
     // A new document with its frame: empty when `path` is empty, else read from it.
     // Returns the frame, which owns the document, or nullptr (with `error`) when the
@@ -46,6 +49,7 @@ private:
     Strings strings_;
     DocumentFactory makeDocument_;
     FrameFactory makeFrame_;
+    bool opensFolders_ = false;
 };
 
 }  // namespace gridtally::gui

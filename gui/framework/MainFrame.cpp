@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -104,8 +105,9 @@ void MainFrame::OnFileOpen() {
 ChildFrame* MainFrame::OpenDocumentFile(const QString& path) {
     if (templates_.empty()) return nullptr;
     const DocTemplate* chosen = templates_.front().get();
+    bool folder = QFileInfo(path).isDir();
     for (const auto& docTemplate : templates_) {
-        if (docTemplate->MatchesExtension(path)) {
+        if (folder ? docTemplate->opensFolders() : docTemplate->MatchesExtension(path)) {
             chosen = docTemplate.get();
             break;
         }

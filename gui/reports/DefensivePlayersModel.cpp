@@ -12,20 +12,41 @@ DefensivePlayersModel::DefensivePlayersModel(const GameLog& game, std::string cl
 
 std::string DefensivePlayersModel::Title() const { return DPlayerTitle(club_); }
 
-std::span<const ListColumn> DefensivePlayersModel::Columns() const { return DPlayerColumns(); }
+std::span<const ListColumn> DefensivePlayersModel::Columns() const {
+    return game_.gamesPlayed ? DPlayerColumnsWithGames() : DPlayerColumns();
+}
 
-CsvTable DefensivePlayersModel::Table() const { return DPlayerTable(rows_); }
+CsvTable DefensivePlayersModel::Table() const {
+    CsvTable table = DPlayerTable(rows_);
+    if (game_.gamesPlayed) {
+        table.header.emplace_back("G");
+        for (std::size_t i = 0; i < rows_.size(); ++i) {
+            table.rows[i].push_back(std::to_string(game_.gamesPlayed(*rows_[i])));
+        }
+    }
+    return table;
+}
 
 void DefensivePlayersModel::CollectRows() {
     rows_ = CollectPlayers(game_.roster, PlayerGroup::Defense, game_.ClubName(club_));
 }
 
 std::vector<std::string> DefensivePlayersModel::CellsOfRow(std::size_t row) const {
-    return DPlayerCells(*rows_[row]);
+    std::vector<std::string> cells = DPlayerCells(*rows_[row]);
+    if (game_.gamesPlayed) cells.push_back(std::to_string(game_.gamesPlayed(*rows_[row])));
+    return cells;
 }
 
 bool DefensivePlayersModel::SortRows(int column) {
     if (column < 0 || column >= columnCount()) return false;
+    if (column == ColumnIndex(DPlayerColumn::Count)) {  // games played, the most first
+        StableSort(std::span<const PlayerRec*>(rows_),
+                   [this](const PlayerRec* a, const PlayerRec* b) {
+                       std::int32_t x = game_.gamesPlayed(*a), y = game_.gamesPlayed(*b);
+                       return x == y ? 0 : x > y ? -1 : 1;
+                   });
+        return true;
+    }
     StableSort(std::span<const PlayerRec*>(rows_),
                [column](const PlayerRec* a, const PlayerRec* b) {
                    return CompareDPlayers(column, *a, *b);

@@ -7,7 +7,8 @@ namespace gridtally::gui {
 
 void SpecialTeamsView::BuildReport(const GameLog& game, std::string_view team,
                                    ReportLines& lines) const {
-    BuildSpecialTeamsReport(game.roster, team, lines);
+    BuildSpecialTeamsReport(game.roster, team, lines,
+                            game.gamesPlayed ? &game.gamesPlayed : nullptr);
 }
 
 std::string SpecialTeamsView::Title(std::string_view team) const {
@@ -15,7 +16,8 @@ std::string SpecialTeamsView::Title(std::string_view team) const {
 }
 
 CsvTable SpecialTeamsView::BuildTable(const GameLog& game, std::string_view team) const {
-    return SpecialTeamsReportTable(game.roster, team);
+    return SpecialTeamsReportTable(game.roster, team,
+                                   game.gamesPlayed ? &game.gamesPlayed : nullptr);
 }
 
 }  // namespace gridtally::gui

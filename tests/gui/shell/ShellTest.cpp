@@ -83,9 +83,9 @@ private slots:
         QCOMPARE(MenuBarTitles(main), QStringList({"&File", "&Edit", "&View", "&Window", "&Help"}));
         QCOMPARE(
             Items(*main.menusOf(0)[0]),
-            QStringList({"&Open...\tCtrl+O", "&New DB...\tCtrl+N", "&Save\tCtrl+S", "Save &As...",
-                         "&Close\tCtrl+W", "-", "&Print...\tCtrl+P", "Print Pre&view",
-                         "P&rint Setup...", "-", "Recent File", "-", "E&xit"}));
+            QStringList({"&Open...\tCtrl+O", "Open &Season...", "&New DB...\tCtrl+N",
+                         "&Save\tCtrl+S", "Save &As...", "&Close\tCtrl+W", "-", "&Print...\tCtrl+P",
+                         "Print Pre&view", "P&rint Setup...", "-", "Recent File", "-", "E&xit"}));
         // The keys the menus show are keys indeed.
         QStringList keys;
         for (QAction* action : main.actions()) keys << action->shortcut().toString();
@@ -151,7 +151,7 @@ private slots:
         // In a Play DB window the File menu's Print item sets up the printer, while the
         // Print command (Ctrl+P) prints from the form page.
         QMenu* file = main.menusOf(CYardbookApp::kPlayDBResource)[0];
-        QAction* printItem = file->actions()[6];
+        QAction* printItem = file->actions()[7];
         QCOMPARE(printItem->text(), QStringLiteral("&Print...\tCtrl+P"));
         printItem->trigger();
         main.router().Execute(command::kFilePrint);

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/game/GameLog.h"
+#include "core/game/PlayFilter.h"
+#include "core/playdb/Season.h"
+#include "gui/framework/Document.h"
+
+namespace gridtally::gui {
+
+// A season opened in a window: the games of a folder (or of several logs), and, as the
+// game model its pages read, one club's figures summed over the plays the filter
+// chooses. Choosing another club or filter refills that model and the views follow.
+class SeasonDoc : public GameLog, public Document {
+public:
+    SeasonDoc();
+
+    // Reads every game log of the folder `path` on the core's threads, with a progress
+    // window that can stop the reading (what was read stays). No game at all is refused.
+    bool OnOpenDocument(const QString& path, QString* error) override;
+    // The same from logs named one by one; for tests and for several files dropped.
+    bool ReadLogs(const std::vector<std::string>& paths, QString* error);
+
+    const Season& season() const { return season_; }
+    const std::string& club() const { return club_; }
+    const PlayFilter& filter() const { return filter_; }
+    void SetClub(const std::string& club);
+    void SetFilter(const PlayFilter& filter);
+    // The folder, the club and the filter in force, for titles and printed footers.
+    QString Described() const;
+    // How many logs the last reading looked at, and whether it was stopped.
+    std::size_t logsRead() const { return read_.read; }
+    bool stopped() const { return read_.stopped; }
+
+private:
+    void Refill();
+
+    Season season_;
+    Season::ReadResult read_;
+    std::string club_;
+    PlayFilter filter_;
+    std::vector<std::int32_t> games_;  // per roster place
+};
+
+}  // namespace gridtally::gui

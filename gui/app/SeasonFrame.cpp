@@ -1,0 +1,152 @@
+#include "gui/app/SeasonFrame.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "core/game/PlayFilter.h"
+#include "gui/app/SeasonDoc.h"
+#include "gui/app/SeasonGamesView.h"
+#include "gui/framework/Printing.h"
+#include "gui/lists/PlayCallList.h"
+#include "gui/lists/TendLstView.h"
+#include "gui/reports/DPlayerList.h"
+#include "gui/reports/OPlyrStatsView.h"
+#include "gui/reports/SpecialTeamsView.h"
+
+namespace gridtally::gui {
+namespace {
+
+QString Shown(const std::string& latin1) { return QString::fromLatin1(latin1.c_str()); }
+
+// The names a criterion's values have in the bar.
+QString ValueLabel(FilterCriterion criterion, std::string_view value) {
+    QString text = QString::fromLatin1(value.data(), static_cast<qsizetype>(value.size()));
+    if (criterion == FilterCriterion::Quarter && value == "5") return QObject::tr("OT");
+    text.replace(QLatin1Char('-'), QLatin1Char(' ')).replace(QLatin1Char('_'), QLatin1Char(' '));
+    return text;
+}
+
+}  // namespace
+
+SeasonFrame::SeasonFrame(QWidget* parent) : ChildFrame(parent) {
+    OnCommand(
+        command::kFilePrint, [this] { PrintWithDialog(*gamesView, this); },
+        [this] { return gamesView != nullptr; });
+    OnCommand(
+        command::kFilePrintPreview, [this] { PrintPreview(*gamesView, this); },
+        [this] { return gamesView != nullptr; });
+}
+
+bool SeasonFrame::OnCreateClient(const CreateContext& context) {
+    season_ = dynamic_cast<SeasonDoc*>(context.document);
+    if (!season_) return false;
+    context_ = context;
+
+    auto* client = new QWidget(this);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(4, 4, 4, 0);
+    auto* bar = new QHBoxLayout;
+    layout->addLayout(bar);
+    auto addChoice = [&](const QString& label, QComboBox* combo) {
+        bar->addWidget(new QLabel(label, client));
+        bar->addWidget(combo);
+        connect(combo, &QComboBox::currentIndexChanged, this, [this] { ApplyChoices(); });
+    };
+    std::vector<std::string> clubs = season_->season().Clubs();
+    clubChoice = new QComboBox(client);
+    for (const std::string& club : clubs) clubChoice->addItem(Shown(club));
+    addChoice(tr("Club"), clubChoice);
+    for (const FilterValues& values : FilterCriteria()) {
+        if (values.criterion == FilterCriterion::Kind) continue;
+        auto* combo = new QComboBox(client);
+        combo->addItem(tr("All"));
+        for (std::string_view value : values.allowed)
+            combo->addItem(ValueLabel(values.criterion, value));
+        QString option = QString::fromLatin1(values.option.substr(2).data(),
+                                             static_cast<qsizetype>(values.option.size() - 2));
+        option[0] = option[0].toUpper();
+        criterionChoices.emplace_back(static_cast<int>(values.criterion), combo);
+        addChoice(option, combo);
+    }
+    opponentChoice = new QComboBox(client);
+    opponentChoice->addItem(tr("All"));
+    for (const std::string& club : clubs) opponentChoice->addItem(Shown(club));
+    addChoice(tr("Opponent"), opponentChoice);
+    bar->addStretch(1);
+
+    tabs = new TabWindow(client);
+    layout->addWidget(tabs, 1);
+    setWidget(client);
+    gamesView = dynamic_cast<SeasonGamesView*>(
+        tabs->AddViewTab(MakeView<SeasonGamesView>(std::cref(*season_)), tr("Games"), context, -1));
+    MakeClubTabs();
+    tabs->ActivateTab(1);
+    setWindowTitle(season_->Described());
+    made_ = true;
+    return true;
+}
+
+void SeasonFrame::MakeClubTabs() {
+    int shown = clubTabs ? clubTabs->GetActiveTab() : 0;
+    if (clubTabs) {
+        tabs->removeTab(tabs->indexOf(clubTabs));
+        delete clubTabs;  // its views leave the document with it
+    }
+    clubTabs = new TabWindow(tabs);
+    clubTabs->setTabPosition(QTabWidget::South);
+    std::string label = season_->club();
+    PlayCallModel::Club fixed = [label] { return label; };
+    GameLog& log = *season_;
+    PlayModel& calls = *season_;
+    std::vector<View*> made{
+        clubTabs->AddViewTab(MakeView<OPlyrStatsView>(std::cref(log), label), tr("O Players"),
+                             context_, -1),
+        clubTabs->AddViewTab(MakeView<DPlayerList>(std::cref(log), label), tr("D Players"),
+                             context_, -1),
+        clubTabs->AddViewTab(MakeView<SpecialTeamsView>(std::cref(log), label), tr("Special"),
+                             context_, -1),
+        clubTabs->AddViewTab(MakeView<RunPlayList>(std::ref(calls), fixed), tr("Run Plays"),
+                             context_, -1),
+        clubTabs->AddViewTab(MakeView<PassPlayList>(std::ref(calls), fixed), tr("Pass Plays"),
+                             context_, -1),
+        clubTabs->AddViewTab(MakeView<DefPlayList>(std::ref(calls), fixed), tr("Def Plays"),
+                             context_, -1),
+        clubTabs->AddViewTab(MakeView<TendLstView>(std::ref(calls), fixed), tr("Play Calling"),
+                             context_, -1),
+    };
+    int at = tabs->count();
+    tabs->AddWindowTab(clubTabs, Shown(label));
+    // Views made after the window first showed get their first update here.
+    if (made_) {
+        for (View* view : made) {
+            if (view) view->OnInitialUpdate();
+        }
+    }
+    clubTabs->ActivateTab(std::max(0, shown));
+    tabs->ActivateTab(at);
+}
+
+void SeasonFrame::ApplyChoices() {
+    if (!season_) return;
+    PlayFilter filter;
+    for (const auto& [criterion, combo] : criterionChoices) {
+        int index = combo->currentIndex();
+        if (index <= 0) continue;
+        const FilterValues& values = *std::find_if(
+            FilterCriteria().begin(), FilterCriteria().end(),
+            [&](const FilterValues& v) { return static_cast<int>(v.criterion) == criterion; });
+        AddFilterValues(filter, values.criterion,
+                        values.allowed[static_cast<std::size_t>(index - 1)]);
+    }
+    if (opponentChoice->currentIndex() > 0) {
+        filter.opponent.push_back(opponentChoice->currentText().toLatin1().toStdString());
+    }
+    std::string club = clubChoice->currentText().toLatin1().toStdString();
+    season_->SetFilter(filter);
+    if (club != season_->club()) season_->SetClub(club);
+    MakeClubTabs();
+    setWindowTitle(season_->Described());
+}
+
+}  // namespace gridtally::gui

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QComboBox>
+#include <vector>
+
+#include "gui/framework/ChildFrame.h"
+#include "gui/framework/TabWindow.h"
+
+namespace gridtally::gui {
+
+class SeasonDoc;
+class SeasonGamesView;
+
+// The window of a season: a bar choosing the club and the situation (quarter, down,
+// distance, zone, score, opponent) over the tabs "Games" and the club's seven pages,
+// the same views as a game window's, summed over the plays chosen. The title says what
+// is counted. Print prints the club's seven pages.
+class SeasonFrame : public ChildFrame {
+    Q_OBJECT
+
+public:
+    explicit SeasonFrame(QWidget* parent = nullptr);
+
+    bool OnCreateClient(const CreateContext& context) override;
+
+    // The filter bar's choices: the club, then per criterion a combo whose first entry is
+    // "All".
+    QComboBox* clubChoice = nullptr;
+    QComboBox* opponentChoice = nullptr;
+    std::vector<std::pair<int, QComboBox*>> criterionChoices;  // FilterCriterion, combo
+    TabWindow* tabs = nullptr;
+    TabWindow* clubTabs = nullptr;
+    SeasonGamesView* gamesView = nullptr;
+
+    // Takes the bar's choices into the document and shows the pages they make.
+    void ApplyChoices();
+
+private:
+    void MakeClubTabs();
+
+    SeasonDoc* season_ = nullptr;
+    CreateContext context_;
+    bool made_ = false;  // the frame's first views had their first update
+};
+
+}  // namespace gridtally::gui

@@ -1,0 +1,101 @@
+#include "gui/app/SeasonGamesView.h"
+
+#include <array>
+
+#include "core/lists/StableSort.h"
+#include "core/text/TextScan.h"
+#include "gui/app/SeasonDoc.h"
+#include "gui/framework/MainFrame.h"
+#include "gui/framework/Printing.h"
+#include "gui/lists/PageModel.h"
+
+namespace gridtally::gui {
+namespace {
+
+constexpr std::array<ListColumn, 6> kGameColumns{{
+    {"File", 200, ColumnAlign::Left, 0},
+    {"Club", 130, ColumnAlign::Left, 4200},
+    {"Club", 130, ColumnAlign::Left, 6700},
+    {"Score", 60, ColumnAlign::Left, 9200},
+    {"Plays", 50, ColumnAlign::Left, 10400},
+    {"Mismatches", 80, ColumnAlign::Left, 11300},
+}};
+
+class GamesModel : public PageModel {
+public:
+    explicit GamesModel(const SeasonDoc& season) : season_(season) {}
+
+    std::string Title() const override { return "Games"; }
+    std::span<const ListColumn> Columns() const override { return kGameColumns; }
+    CsvTable Table() const override {
+        ExportPage all = season_.season().GamesExport();
+        CsvTable shown{all.table.header, {}};
+        for (std::size_t game : order_) shown.rows.push_back(all.table.rows[game]);
+        return shown;
+    }
+    std::size_t GameOfRow(std::size_t row) const { return order_.at(row); }
+
+protected:
+    void CollectRows() override {
+        page_ = season_.season().GamesPage();
+        order_.resize(page_.rows.size());
+        for (std::size_t i = 0; i < order_.size(); ++i) order_[i] = i;
+    }
+    std::size_t RowCount() const override { return order_.size(); }
+    std::vector<std::string> CellsOfRow(std::size_t row) const override {
+        return page_.rows[order_[row]];
+    }
+    bool IsTextColumn(int column) const override { return column <= 3; }
+    bool SortRows(int column) override {
+        if (column < 0 || column >= static_cast<int>(kGameColumns.size())) return false;
+        bool text = IsTextColumn(column);
+        StableSort(std::span<std::size_t>(order_), [&](std::size_t a, std::size_t b) {
+            const std::string& x = page_.rows[a][static_cast<std::size_t>(column)];
+            const std::string& y = page_.rows[b][static_cast<std::size_t>(column)];
+            if (text) return CompareBytes(x, y);
+            long long p = std::stoll(x), q = std::stoll(y);
+            return p == q ? 0 : p > q ? -1 : 1;
+        });
+        return true;
+    }
+
+private:
+    const SeasonDoc& season_;
+    PrintoutPage page_;
+    std::vector<std::size_t> order_;
+};
+
+}  // namespace
+
+SeasonGamesView::SeasonGamesView(const SeasonDoc& season, QWidget* parent)
+    : PageTableView(std::make_unique<GamesModel>(season), parent) {
+    connect(this, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        auto* main = dynamic_cast<MainFrame*>(window());
+        QString file = FileOfRow(index.row());
+        if (main && !file.isEmpty()) main->OpenDocumentFile(file);
+    });
+}
+
+QString SeasonGamesView::FileOfRow(int row) const {
+    auto* season = dynamic_cast<const SeasonDoc*>(document());
+    auto& model = static_cast<GamesModel&>(pageModel());
+    if (!season || row < 0 || row >= model.rowCount()) return {};
+    return QString::fromStdString(
+        season->season().games()[model.GameOfRow(static_cast<std::size_t>(row))].file);
+}
+
+bool SeasonGamesView::OnPreparePrinting(PrintInfo& info) {
+    info.maxPage = 7;  // the club's pages
+    return true;
+}
+
+void SeasonGamesView::OnPrint(DeviceContext& dc, PrintInfo& info) {
+    PrintPageThroughViews(*this, dc, info);
+}
+
+QString SeasonGamesView::PrintedDocumentName() const {
+    auto* season = dynamic_cast<const SeasonDoc*>(document());
+    return season ? season->Described() : QString();
+}
+
+}  // namespace gridtally::gui
