@@ -1,0 +1,152 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QProgressDialog>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "GuiTestSupport.h"
+#include "core/playdb/Season.h"
+#include "gui/app/MainFrm.h"
+#include "gui/app/SeasonDoc.h"
+#include "gui/app/SeasonFrame.h"
+#include "gui/app/SeasonGamesView.h"
+#include "gui/app/YardbookApp.h"
+#include "gui/framework/ParserMessages.h"
+#include "gui/framework/Printing.h"
+#include "gui/lists/PageModel.h"
+#include "gui/lists/PageTableView.h"
+#include "gui/reports/ReportView.h"
+
+using namespace gridtally;
+using namespace gridtally::gui;
+using namespace gridtally::gui::testing;
+
+namespace {
+
+// A folder holding copies of the bundled games, `copies` times each.
+QString MakeSeasonFolder(const QTemporaryDir& dir, int copies = 1) {
+    QStringList logs = {GRIDTALLY_EXAMPLES_DIR "/riverside-at-hillcrest.log",
+                        GRIDTALLY_TEST_DATA_DIR "/comets-vs-prairie-dogs.log",
+                        GRIDTALLY_TEST_DATA_DIR "/harbor-city-vs-ironmen.log"};
+    QString folder = dir.filePath(QStringLiteral("season"));
+    QDir().mkpath(folder);
+    for (int copy = 0; copy < copies; ++copy) {
+        for (const QString& log : logs) {
+            QFile::copy(log, folder + QStringLiteral("/%1-%2")
+                                          .arg(copy, 3, 10, QLatin1Char('0'))
+                                          .arg(QFileInfo(log).fileName()));
+        }
+    }
+    return folder;
+}
+
+// What the club's seven views show, page by page, as the core's pages hold it.
+std::vector<PrintoutPage> Shown(SeasonFrame& frame) {
+    std::vector<PrintoutPage> pages;
+    for (int i = 0; i < frame.clubTabs->count(); ++i) {
+        QWidget* page = frame.clubTabs->widget(i);
+        if (auto* report = dynamic_cast<ReportView*>(page)) {
+            PrintoutPage shown;
+            shown.report = report->Lines();
+            pages.push_back(shown);
+        } else if (auto* list = dynamic_cast<PageTableView*>(page)) {
+            pages.push_back(list->pageModel().Page());
+        }
+    }
+    return pages;
+}
+
+void CompareWithTheCore(SeasonFrame& frame, const QString& folder, const std::string& club,
+                        const PlayFilter& filter) {
+    Season season;
+    season.Read({folder.toStdString()});
+    std::vector<PrintoutPage> expected = season.Club(club, filter)->Pages();
+    std::vector<PrintoutPage> shown = Shown(frame);
+    QCOMPARE(shown.size(), expected.size());
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        if (expected[i].isReport) {
+            QVERIFY2(shown[i].report == expected[i].report, qPrintable(QString::number(i)));
+        } else {
+            QVERIFY2(shown[i].rows == expected[i].rows, qPrintable(QString::number(i)));
+            QVERIFY(shown[i].headers == expected[i].headers);
+        }
+    }
+}
+
+}  // namespace
+
+class SeasonWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        SetParserMessages(&NoDiagnostics());
+    }
+
+    // A folder opens as a season; the bar's club and situation choose what every page
+    // sums, exactly as the core sums it; the title says so; Print prints the seven pages.
+    void opensAFolderAndFollowsTheFilter() {
+        QTemporaryDir dir;
+        QString folder = MakeSeasonFolder(dir);
+        CYardbookApp app;
+        QVERIFY(app.InitInstance());
+        CMainFrame& main = *app.mainFrame();
+        auto* frame = dynamic_cast<SeasonFrame*>(main.OpenDocumentFile(folder));
+        QVERIFY(frame);
+        QCOMPARE(frame->gamesView->RowCount(), 3);
+        QCOMPARE(frame->clubChoice->count(), 6);
+        QCOMPARE(frame->clubChoice->currentText(), QStringLiteral("Comets"));
+        CompareWithTheCore(*frame, folder, "Comets", {});
+
+        frame->clubChoice->setCurrentText(QStringLiteral("Hillcrest"));
+        for (const auto& [criterion, combo] : frame->criterionChoices) {
+            if (criterion == static_cast<int>(FilterCriterion::Down)) combo->setCurrentIndex(3);
+        }
+        PlayFilter third;
+        third.downs = {3};
+        CompareWithTheCore(*frame, folder, "Hillcrest", third);
+        QVERIFY2(frame->windowTitle().contains(QStringLiteral("Hillcrest - down 3")),
+                 qPrintable(frame->windowTitle()));
+        QCOMPARE(frame->tabs->tabText(1), QStringLiteral("Hillcrest"));
+
+        QString pdf = dir.filePath(QStringLiteral("season.pdf"));
+        QString error;
+        QVERIFY2(PrintViewToPdf(*frame->gamesView, pdf, &error), qPrintable(error));
+        QCOMPARE(PdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("7"));
+        QString text = PdfText(pdf);
+        QVERIFY(text.contains(QStringLiteral("Hillcrest - Tendencies")));
+        QCOMPARE(text.count(QStringLiteral("season - Hillcrest - down 3")), 7);
+
+        // The season is in the recent list, and opens again from it.
+        QCOMPARE(main.recentFiles().files().value(0), QFileInfo(folder).absoluteFilePath());
+    }
+
+    // Stop ends the reading between two logs; what was read stays.
+    void stopsAReadingHalfWay() {
+        QTemporaryDir dir;
+        QString folder = MakeSeasonFolder(dir, 60);
+        SeasonDoc season;
+        QTimer::singleShot(0, [] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (auto* progress = qobject_cast<QProgressDialog*>(widget)) progress->cancel();
+            }
+        });
+        QString error;
+        season.ReadLogs({folder.toStdString()}, &error);
+        QVERIFY(season.stopped());
+        QVERIFY(season.season().games().size() < 180u);
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    SeasonWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "SeasonWindowTest.moc"
