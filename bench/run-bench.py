@@ -189,6 +189,16 @@ def main():
                                             ["--team", club, "--page", "Run Plays"]) / 1024)
             row("(l) peak memory of season, 1x and 4x the games",
                 f"{peaks[0]:.0f} / {peaks[1]:.0f} MB", "by plays", True)
+        season_opener = build / "bench/open_season_bench"
+        if season_opener.exists():
+            out = subprocess.run([str(season_opener), str(build / "season"), str(RUNS)],
+                                 capture_output=True, text=True, check=False).stdout
+            f = {k: float(v) for k, v in (line.split() for line in out.splitlines())}
+            if f:
+                row(f"(m) open a {SEASON_GAMES}-game season window, all pages filled",
+                    f"{f['open']:.0f} ms", "< 1000 ms", f["open"] < 1000)
+                row("(n) a filter change refills every page", f"{f['filter']:.0f} ms",
+                    "< 100 ms", f["filter"] < 100)
         for name in ("BM_ParseSituation", "BM_ParseRun", "BM_ParsePass", "BM_ParsePunt"):
             entry = core.get(name)
             if entry:
