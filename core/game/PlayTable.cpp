@@ -45,11 +45,6 @@ std::string Number(std::int64_t value) { return std::to_string(value); }
 std::string NumberOr(std::int64_t value, bool read) { return read ? Number(value) : std::string(); }
 std::string Flag(bool on) { return on ? "1" : "0"; }
 
-std::string PlayerName(const GameLog& log, std::int32_t place) {
-    if (place < 0 || static_cast<std::size_t>(place) >= log.roster.size()) return {};
-    return log.roster.at(static_cast<std::size_t>(place))->name.str();
-}
-
 }  // namespace
 
 DataTable EmptyPlayTable() {
@@ -75,7 +70,20 @@ DataTable EmptyPlayTable() {
 
 void AppendPlayRows(DataTable& table, std::string_view game, const GameLog& log,
                     std::string_view fileBytes) {
-    for (const Play& play : log.plays.plays) {
+    AppendPlayRows(
+        table, game, log.plays,
+        [&](std::int32_t place) {
+            if (place < 0 || static_cast<std::size_t>(place) >= log.roster.size())
+                return std::string();
+            return log.roster.at(static_cast<std::size_t>(place))->name.str();
+        },
+        fileBytes);
+}
+
+void AppendPlayRows(DataTable& table, std::string_view game, const GamePlays& plays,
+                    const std::function<std::string(std::int32_t place)>& playerName,
+                    std::string_view fileBytes) {
+    for (const Play& play : plays.plays) {
         std::vector<std::string>& row = table.rows.emplace_back(kColumnCount);
         row[kGame] = game;
         row[kSeq] = Number(play.seq);
@@ -89,7 +97,7 @@ void AppendPlayRows(DataTable& table, std::string_view game, const GameLog& log,
         row[kOffenseScore] = Number(play.offenseScore);
         row[kDefenseScore] = Number(play.defenseScore);
         row[kKind] = PlayTypeName(play.type);
-        if (const CallEntry* call = log.plays.ShownCall(play)) {
+        if (const CallEntry* call = plays.ShownCall(play)) {
             row[kOffenseCall] = call->offensePlay;
             row[kOffenseCallNumber] = NumberOr(call->offenseNumber, call->offenseNumber >= 0);
             if (call->hasDefense) {
@@ -102,10 +110,12 @@ void AppendPlayRows(DataTable& table, std::string_view game, const GameLog& log,
         row[kTouchdown] = Flag(play.touchdown);
         row[kTurnover] = Flag(play.turnover);
         row[kSafety] = Flag(play.safety);
-        row[kBallHandler] = PlayerName(log, play.ballHandler);
-        row[kPasser] = PlayerName(log, play.passer);
+        row[kBallHandler] = playerName(play.ballHandler);
+        row[kPasser] = playerName(play.passer);
         row[kScoreMismatch] = Flag(play.scoreMismatch);
-        row[kText] = StatementText(fileBytes, {play.textOffset, play.textLength});
+        if (!fileBytes.empty()) {
+            row[kText] = StatementText(fileBytes, {play.textOffset, play.textLength});
+        }
         row[kScoringSide] = ScoringSideName(play.scoringSide);
     }
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
+#include <string>
 #include <string_view>
 
 #include "core/game/GameLog.h"
@@ -14,5 +17,11 @@ DataTable EmptyPlayTable();
 // column; `fileBytes` are the bytes it was read from, for the statements' text.
 void AppendPlayRows(DataTable& table, std::string_view game, const GameLog& log,
                     std::string_view fileBytes);
+
+// The same from a game's table alone: `playerName` names a roster place, and the text
+// column stays empty without the file's bytes.
+void AppendPlayRows(DataTable& table, std::string_view game, const GamePlays& plays,
+                    const std::function<std::string(std::int32_t place)>& playerName,
+                    std::string_view fileBytes = {});
 
 }  // namespace gridtally

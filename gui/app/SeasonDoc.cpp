@@ -6,6 +6,8 @@
 #include <atomic>
 #include <thread>
 
+#include "core/game/PlayTable.h"
+#include "core/text/FileBytes.h"
 #include "core/text/Latin1.h"
 #include "gui/framework/ParserMessages.h"
 
@@ -54,6 +56,26 @@ bool SeasonDoc::ReadLogs(const std::vector<std::string>& paths, QString* error) 
     club_ = clubs.empty() ? std::string() : clubs.front();
     Refill();
     return true;
+}
+
+const DataTable& SeasonDoc::PlayRows() {
+    if (playRows_) return *playRows_;
+    playRows_ = EmptyPlayTable();
+    for (const SeasonGame& game : season_.games()) {
+        std::string bytes, why;
+        ReadFileBytes(game.file, bytes, &why);  // without it the text stays empty
+        auto name = [&](std::int32_t place) {
+            if (place < 0 || static_cast<std::size_t>(place) >= game.players.size()) {
+                return std::string();
+            }
+            return season_.players()[game.players[static_cast<std::size_t>(place)]].name;
+        };
+        AppendPlayRows(*playRows_,
+                       QFileInfo(QString::fromStdString(game.file)).fileName().toStdString(),
+                       game.plays, name, bytes);
+        for (const Play& play : game.plays.plays) playOfRow_.push_back(&play);
+    }
+    return *playRows_;
 }
 
 void SeasonDoc::SetClub(const std::string& club) {

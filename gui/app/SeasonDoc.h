@@ -2,12 +2,14 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/game/GameLog.h"
 #include "core/game/PlayFilter.h"
 #include "core/playdb/Season.h"
+#include "core/text/DataTable.h"
 #include "gui/framework/Document.h"
 
 namespace gridtally::gui {
@@ -32,6 +34,11 @@ public:
     void SetFilter(const PlayFilter& filter);
     // The folder, the club and the filter in force, for titles and printed footers.
     QString Described() const;
+    // Every play of the season as the play-by-play table shows it (read again from the
+    // logs for the statements' text when first asked), and the play of each row.
+    const DataTable& PlayRows();
+    const std::vector<const Play*>& PlayOfRow() const { return playOfRow_; }
+
     // How many logs the last reading looked at, and whether it was stopped.
     std::size_t logsRead() const { return read_.read; }
     bool stopped() const { return read_.stopped; }
@@ -44,6 +51,8 @@ private:
     std::string club_;
     PlayFilter filter_;
     std::vector<std::int32_t> games_;  // per roster place
+    std::optional<DataTable> playRows_;
+    std::vector<const Play*> playOfRow_;
 };
 
 }  // namespace gridtally::gui

@@ -7,6 +7,7 @@
 #include "core/game/PlayFilter.h"
 #include "gui/app/SeasonDoc.h"
 #include "gui/app/SeasonGamesView.h"
+#include "gui/app/SeasonPlaysView.h"
 #include "gui/framework/Printing.h"
 #include "gui/lists/PlayCallList.h"
 #include "gui/lists/TendLstView.h"
@@ -80,8 +81,11 @@ bool SeasonFrame::OnCreateClient(const CreateContext& context) {
     setWidget(client);
     gamesView = dynamic_cast<SeasonGamesView*>(
         tabs->AddViewTab(MakeView<SeasonGamesView>(std::cref(*season_)), tr("Games"), context, -1));
+    // Not a view of the document: it is no page of the club's printout.
+    playsView = new SeasonPlaysView(*season_, tabs);
+    tabs->AddWindowTab(playsView, tr("Plays"));
     MakeClubTabs();
-    tabs->ActivateTab(1);
+    tabs->ActivateTab(2);
     setWindowTitle(season_->Described());
     made_ = true;
     return true;
@@ -146,6 +150,7 @@ void SeasonFrame::ApplyChoices() {
     season_->SetFilter(filter);
     if (club != season_->club()) season_->SetClub(club);
     MakeClubTabs();
+    playsView->Refill();
     setWindowTitle(season_->Described());
 }
 

@@ -10,6 +10,7 @@ namespace gridtally::gui {
 
 class SeasonDoc;
 class SeasonGamesView;
+class SeasonPlaysView;
 
 // The window of a season: a bar choosing the club and the situation (quarter, down,
 // distance, zone, score, opponent) over the tabs "Games" and the club's seven pages,
@@ -31,6 +32,7 @@ public:
     TabWindow* tabs = nullptr;
     TabWindow* clubTabs = nullptr;
     SeasonGamesView* gamesView = nullptr;
+    SeasonPlaysView* playsView = nullptr;
 
     // Takes the bar's choices into the document and shows the pages they make.
     void ApplyChoices();

@@ -14,6 +14,7 @@
 #include "gui/app/SeasonDoc.h"
 #include "gui/app/SeasonFrame.h"
 #include "gui/app/SeasonGamesView.h"
+#include "gui/app/SeasonPlaysView.h"
 #include "gui/app/YardbookApp.h"
 #include "gui/framework/ParserMessages.h"
 #include "gui/framework/Printing.h"
@@ -112,7 +113,23 @@ private slots:
         CompareWithTheCore(*frame, folder, "Hillcrest", third);
         QVERIFY2(frame->windowTitle().contains(QStringLiteral("Hillcrest - down 3")),
                  qPrintable(frame->windowTitle()));
-        QCOMPARE(frame->tabs->tabText(1), QStringLiteral("Hillcrest"));
+        QCOMPARE(frame->tabs->tabText(2), QStringLiteral("Hillcrest"));
+
+        // The Plays page shows the plays the filter chooses, and finds words in them.
+        Season season;
+        season.Read({folder.toStdString()});
+        int thirdDowns = 0;
+        for (const SeasonGame& game : season.games()) {
+            for (const Play& play : game.plays.plays) thirdDowns += play.down == 3;
+        }
+        QCOMPARE(frame->playsView->table->RowCount(), thirdDowns);
+        frame->playsView->Search(QStringLiteral("intercepted by"));
+        int intercepted = frame->playsView->table->RowCount();
+        QVERIFY(intercepted > 0 && intercepted < thirdDowns);
+        for (const auto& row : Rows(*frame->playsView->table)) {
+            QVERIFY(QString::fromStdString(row[24]).contains(QStringLiteral("intercepted by")));
+            QCOMPARE(row[6], std::string("3"));
+        }
 
         QString pdf = dir.filePath(QStringLiteral("season.pdf"));
         QString error;

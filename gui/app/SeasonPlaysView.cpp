@@ -1,0 +1,112 @@
+#include "gui/app/SeasonPlaysView.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "core/lists/StableSort.h"
+#include "core/text/TextScan.h"
+#include "gui/app/SeasonDoc.h"
+#include "gui/lists/PageModel.h"
+#include "gui/lists/PageTableView.h"
+
+namespace gridtally::gui {
+
+class SeasonPlaysView::PlaysModel : public PageModel {
+public:
+    explicit PlaysModel(SeasonDoc& season) : season_(season) {
+        for (const DataColumn& column : season_.PlayRows().columns) {
+            columns_.push_back({column.name, column.name == "text" ? 600 : 90, ColumnAlign::Left,
+                                static_cast<int>(columns_.size()) * 1200});
+        }
+    }
+
+    std::string Title() const override { return "Plays"; }
+    std::span<const ListColumn> Columns() const override { return columns_; }
+    CsvTable Table() const override {
+        CsvTable shown = season_.PlayRows().ToCsv();
+        shown.rows.clear();
+        for (std::size_t row : rows_) shown.rows.push_back(season_.PlayRows().rows[row]);
+        return shown;
+    }
+    void SetSearch(const QString& text) { search_ = text; }
+
+protected:
+    void CollectRows() override {
+        rows_.clear();
+        const DataTable& table = season_.PlayRows();
+        const PlayFilter& filter = season_.filter();
+        for (std::size_t i = 0; i < table.rows.size(); ++i) {
+            if (!filter.Empty() && !filter.Accepts(*season_.PlayOfRow()[i])) continue;
+            if (!search_.isEmpty() && !Matches(table.rows[i])) continue;
+            rows_.push_back(i);
+        }
+    }
+    std::size_t RowCount() const override { return rows_.size(); }
+    std::vector<std::string> CellsOfRow(std::size_t row) const override {
+        return season_.PlayRows().rows[rows_[row]];
+    }
+    bool IsTextColumn(int column) const override {
+        return season_.PlayRows().columns[static_cast<std::size_t>(column)].type ==
+               ColumnType::Text;
+    }
+    bool SortRows(int column) override {
+        if (column < 0 || column >= static_cast<int>(columns_.size())) return false;
+        const auto& rows = season_.PlayRows().rows;
+        auto at = static_cast<std::size_t>(column);
+        bool text = IsTextColumn(column);
+        StableSort(std::span<std::size_t>(rows_), [&](std::size_t a, std::size_t b) {
+            const std::string& x = rows[a][at];
+            const std::string& y = rows[b][at];
+            if (text || x.empty() || y.empty()) {
+                if (x.empty() != y.empty()) return x.empty() ? 1 : -1;  // no value last
+                return CompareBytes(x, y);
+            }
+            long long p = std::stoll(x), q = std::stoll(y);
+            return p == q ? 0 : p > q ? -1 : 1;
+        });
+        return true;
+    }
+
+private:
+    bool Matches(const std::vector<std::string>& row) const {
+        for (const std::string& cell : row) {
+            if (QString::fromLatin1(cell.c_str()).contains(search_, Qt::CaseInsensitive))
+                return true;
+        }
+        return false;
+    }
+
+    SeasonDoc& season_;
+    std::vector<ListColumn> columns_;
+    std::vector<std::size_t> rows_;
+    QString search_;
+};
+
+SeasonPlaysView::SeasonPlaysView(SeasonDoc& season, QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* search = new QLineEdit(this);
+    search->setPlaceholderText(tr("Search the plays: a name, a call, words of the play"));
+    search->setClearButtonEnabled(true);
+    layout->addWidget(search);
+    auto model = std::make_unique<PlaysModel>(season);
+    model_ = model.get();
+    table = new PageTableView(std::move(model), this);
+    // Tens of thousands of rows: one height for all, and widths from the first rows, or
+    // laying out every cell would take seconds.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->horizontalHeader()->setResizeContentsPrecision(100);
+    layout->addWidget(table, 1);
+    connect(search, &QLineEdit::textChanged, this, &SeasonPlaysView::Search);
+    Refill();
+}
+
+void SeasonPlaysView::Refill() { table->OnUpdate(nullptr, UpdateHint::Refill, nullptr); }
+
+void SeasonPlaysView::Search(const QString& text) {
+    model_->SetSearch(text);
+    Refill();
+}
+
+}  // namespace gridtally::gui
