@@ -16,6 +16,7 @@
 #include "gui/app/SeasonGamesView.h"
 #include "gui/app/SeasonPlaysView.h"
 #include "gui/app/YardbookApp.h"
+#include "gui/framework/Dialogs.h"
 #include "gui/framework/ParserMessages.h"
 #include "gui/framework/Printing.h"
 #include "gui/lists/PageModel.h"
@@ -25,6 +26,7 @@
 using namespace gridtally;
 using namespace gridtally::gui;
 using namespace gridtally::gui::testing;
+using gridtally::gui::testing::PreviewAnswer;
 
 namespace {
 
@@ -139,8 +141,21 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Hillcrest - Tendencies")));
         QCOMPARE(text.count(QStringLiteral("season - Hillcrest - down 3")), 7);
 
-        // The season is in the recent list, and opens again from it.
-        QCOMPARE(main.recentFiles().files().value(0), QFileInfo(folder).absoluteFilePath());
+        // Print Preview shows the seven pages, as the menu's command opens it.
+        PreviewAnswer preview;
+        {
+            ScopedDialogRunner scope(preview);
+            QVERIFY(frame->Handle(command::kFilePrintPreview));
+        }
+        QCOMPARE(preview.pages, 7);
+
+        // A double-click on a game opens it in a game window of its own.
+        int windows = static_cast<int>(main.mdiArea()->subWindowList().size());
+        emit frame->gamesView->doubleClicked(frame->gamesView->model()->index(0, 0));
+        QCOMPARE(static_cast<int>(main.mdiArea()->subWindowList().size()), windows + 1);
+
+        // The season stands in the recent list beside the game.
+        QVERIFY(main.recentFiles().files().contains(QFileInfo(folder).absoluteFilePath()));
     }
 
     // Stop ends the reading between two logs; what was read stays.
