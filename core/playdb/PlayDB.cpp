@@ -1,10 +1,6 @@
 #include "core/playdb/PlayDB.h"
 
 #include <algorithm>
-#include <atomic>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
 
 #include "core/model/Counter.h"
 #include "core/model/GameState.h"
@@ -12,6 +8,7 @@
 #include "core/model/PlayerRoster.h"
 #include "core/parsers/StatementParser.h"
 #include "core/text/FileBytes.h"
+#include "core/text/InOrder.h"
 #include "core/text/TextScan.h"
 
 namespace gridtally {
@@ -106,40 +103,14 @@ std::string Renumbered(const std::string& message, std::int32_t base) {
 PlayDB::AddResult PlayDB::AddLogFiles(
     const std::vector<std::string>& paths, std::set<std::string>& names,
     const std::function<bool(std::size_t done, std::size_t total)>& progress, unsigned threads) {
-    if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
-    threads = static_cast<unsigned>(
-        std::min<std::size_t>(threads, std::max<std::size_t>(paths.size(), 1)));
-
-    std::vector<std::unique_ptr<ParsedLog>> parsed(paths.size());
-    std::mutex mutex;
-    std::condition_variable ready;
-    std::atomic<std::size_t> next{0};
-    std::atomic<bool> stop{false};
-    auto work = [&] {
-        for (std::size_t i = next++; i < paths.size() && !stop; i = next++) {
-            auto log = std::make_unique<ParsedLog>();
-            ParseAlone(paths[i], *log);
-            std::lock_guard lock(mutex);
-            parsed[i] = std::move(log);
-            ready.notify_all();
-        }
-    };
-    std::vector<std::thread> workers;
-    if (threads > 1) {
-        for (unsigned t = 0; t < threads; ++t) workers.emplace_back(work);
-    }
-
     AddResult result;
-    for (std::size_t i = 0; i < paths.size(); ++i) {
-        std::unique_ptr<ParsedLog> log;
-        if (workers.empty()) {  // in turn: one log's tables at a time
-            log = std::make_unique<ParsedLog>();
-            ParseAlone(paths[i], *log);
-        } else {
-            std::unique_lock lock(mutex);
-            ready.wait(lock, [&] { return parsed[i] != nullptr; });
-            log = std::move(parsed[i]);
-        }
+    using Parsed = std::unique_ptr<ParsedLog>;
+    auto parse = [&](std::size_t i) {
+        auto log = std::make_unique<ParsedLog>();
+        ParseAlone(paths[i], *log);
+        return log;
+    };
+    MakeInOrder<Parsed>(paths.size(), threads, parse, [&](std::size_t i, Parsed& log) {
         bool gameLog = false;
         if (!log->readable) {
             AddLog(nullptr, names);
@@ -167,10 +138,8 @@ PlayDB::AddResult PlayDB::AddLogFiles(
             result.failures.push_back({paths[i], std::string(kNotAGameLog), false});
         }
         ++result.added;
-        if (progress && !progress(i + 1, paths.size())) break;
-    }
-    stop = true;
-    for (std::thread& worker : workers) worker.join();
+        return !progress || progress(i + 1, paths.size());
+    });
     return result;
 }
 

@@ -1,17 +1,14 @@
 #include "core/playdb/Season.h"
 
 #include <algorithm>
-#include <atomic>
-#include <condition_variable>
 #include <filesystem>
-#include <mutex>
 #include <optional>
-#include <thread>
 
 #include "core/game/GameLog.h"
 #include "core/game/PlaySums.h"
 #include "core/model/Counter.h"
 #include "core/text/FileBytes.h"
+#include "core/text/InOrder.h"
 #include "core/text/TextScan.h"
 
 namespace gridtally {
@@ -93,57 +90,27 @@ Season::ReadResult Season::Read(
     const std::vector<std::string>& paths, unsigned threads,
     const std::function<bool(std::size_t done, std::size_t total)>& progress) {
     std::vector<Job> jobs = ExpandPaths(paths);
-    if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
-    threads = static_cast<unsigned>(
-        std::min<std::size_t>(threads, std::max<std::size_t>(jobs.size(), 1)));
-
-    std::vector<std::optional<Parsed>> results(jobs.size());
-    std::mutex mutex;
-    std::condition_variable ready;
-    std::atomic<std::size_t> next{0};
-    std::atomic<bool> stop{false};
-    auto work = [&] {
-        for (std::size_t i = next++; i < jobs.size() && !stop; i = next++) {
-            Parsed parsed = ParseOne(jobs[i]);
-            std::lock_guard lock(mutex);
-            results[i] = std::move(parsed);
-            ready.notify_all();
-        }
-    };
-    std::vector<std::thread> workers;
-    if (threads > 1) {
-        for (unsigned t = 0; t < threads; ++t) workers.emplace_back(work);
-    }
 
     ReadResult result;
-    for (std::size_t i = 0; i < jobs.size(); ++i) {
-        Parsed parsed;
-        if (workers.empty()) {  // in turn, on this thread
-            parsed = ParseOne(jobs[i]);
-        } else {
-            std::unique_lock lock(mutex);
-            ready.wait(lock, [&] { return results[i].has_value(); });
-            parsed = std::move(*results[i]);
-            results[i].reset();
-        }
-        ++result.read;
-        if (!parsed.readable) {
-            if (jobs[i].named) result.failures.push_back({jobs[i].path, parsed.error, true});
-        } else if (!parsed.gameLog) {
-            if (jobs[i].named) {
-                result.failures.push_back({jobs[i].path, std::string(kNotAGameLog), false});
+    MakeInOrder<Parsed>(
+        jobs.size(), threads, [&](std::size_t i) { return ParseOne(jobs[i]); },
+        [&](std::size_t i, Parsed& parsed) {
+            ++result.read;
+            if (!parsed.readable) {
+                if (jobs[i].named) result.failures.push_back({jobs[i].path, parsed.error, true});
+            } else if (!parsed.gameLog) {
+                if (jobs[i].named) {
+                    result.failures.push_back({jobs[i].path, std::string(kNotAGameLog), false});
+                }
+            } else {
+                Join(std::move(parsed.game), parsed.roster);
             }
-        } else {
-            Join(std::move(parsed.game), parsed.roster);
-        }
-        if (progress && !progress(i + 1, jobs.size())) {
-            stop = true;
-            result.stopped = true;
-            break;
-        }
-    }
-    stop = true;
-    for (std::thread& worker : workers) worker.join();
+            if (progress && !progress(i + 1, jobs.size())) {
+                result.stopped = true;
+                return false;
+            }
+            return true;
+        });
     return result;
 }
 
