@@ -266,7 +266,7 @@ int PrintSeasonToPdf(const QString& folder, const QString& pdfPath, const QStrin
         }
     }
     Season season;
-    Season::ReadResult read = season.Read({folder.toStdString()});
+    season.Read({folder.toStdString()});
     if (season.games().empty()) {
         err << "gridtally: no game log in " << folder << '\n';
         return 1;
@@ -291,7 +291,6 @@ int PrintSeasonToPdf(const QString& folder, const QString& pdfPath, const QStrin
         err << "gridtally: " << error << '\n';
         return 1;
     }
-    (void)read;
     return 0;
 }
 
