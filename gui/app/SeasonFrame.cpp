@@ -5,15 +5,11 @@
 #include <QVBoxLayout>
 
 #include "core/game/PlayFilter.h"
+#include "gui/app/ClubViews.h"
 #include "gui/app/SeasonDoc.h"
 #include "gui/app/SeasonGamesView.h"
 #include "gui/app/SeasonPlaysView.h"
 #include "gui/framework/Printing.h"
-#include "gui/lists/PlayCallList.h"
-#include "gui/lists/TendLstView.h"
-#include "gui/reports/DPlayerList.h"
-#include "gui/reports/OPlyrStatsView.h"
-#include "gui/reports/SpecialTeamsView.h"
 
 namespace gridtally::gui {
 namespace {
@@ -100,25 +96,7 @@ void SeasonFrame::MakeClubTabs() {
     clubTabs = new TabWindow(tabs);
     clubTabs->setTabPosition(QTabWidget::South);
     std::string label = season_->club();
-    PlayCallModel::Club fixed = [label] { return label; };
-    GameLog& log = *season_;
-    PlayModel& calls = *season_;
-    std::vector<View*> made{
-        clubTabs->AddViewTab(MakeView<OPlyrStatsView>(std::cref(log), label), tr("O Players"),
-                             context_, -1),
-        clubTabs->AddViewTab(MakeView<DPlayerList>(std::cref(log), label), tr("D Players"),
-                             context_, -1),
-        clubTabs->AddViewTab(MakeView<SpecialTeamsView>(std::cref(log), label), tr("Special"),
-                             context_, -1),
-        clubTabs->AddViewTab(MakeView<RunPlayList>(std::ref(calls), fixed), tr("Run Plays"),
-                             context_, -1),
-        clubTabs->AddViewTab(MakeView<PassPlayList>(std::ref(calls), fixed), tr("Pass Plays"),
-                             context_, -1),
-        clubTabs->AddViewTab(MakeView<DefPlayList>(std::ref(calls), fixed), tr("Def Plays"),
-                             context_, -1),
-        clubTabs->AddViewTab(MakeView<TendLstView>(std::ref(calls), fixed), tr("Play Calling"),
-                             context_, -1),
-    };
+    std::vector<View*> made = AddClubViews(*clubTabs, *season_, *season_, label, context_);
     int at = tabs->count();
     tabs->AddWindowTab(clubTabs, Shown(label));
     // Views made after the window first showed get their first update here.

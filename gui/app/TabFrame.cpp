@@ -2,14 +2,10 @@
 
 #include <functional>
 
+#include "gui/app/ClubViews.h"
 #include "gui/app/LogView.h"
 #include "gui/app/YardbookDoc.h"
 #include "gui/framework/Printing.h"
-#include "gui/lists/PlayCallList.h"
-#include "gui/lists/TendLstView.h"
-#include "gui/reports/DPlayerList.h"
-#include "gui/reports/OPlyrStatsView.h"
-#include "gui/reports/SpecialTeamsView.h"
 
 namespace gridtally::gui {
 CTabFrame::CTabFrame(QWidget* parent) : ChildFrame(parent) {
@@ -29,18 +25,7 @@ TabWindow* CTabFrame::MakeTeamTabs(const CreateContext& context, int club) {
     auto* game = dynamic_cast<CYardbookDoc*>(context.document);
     if (!game) return tabs;
     // Each page is made for its club: its name as the log gives it, or "Team 1"/"Team 2".
-    std::string label = game->ClubLabel(club);
-    PlayCallModel::Club fixed = [label] { return label; };
-    GameLog& log = *game;
-    tabs->AddViewTab(MakeView<OPlyrStatsView>(std::cref(log), label), tr("O Players"), context, -1);
-    tabs->AddViewTab(MakeView<DPlayerList>(std::cref(log), label), tr("D Players"), context, -1);
-    tabs->AddViewTab(MakeView<SpecialTeamsView>(std::cref(log), label), tr("Special"), context, -1);
-    PlayModel& calls = *game;
-    tabs->AddViewTab(MakeView<RunPlayList>(std::ref(calls), fixed), tr("Run Plays"), context, -1);
-    tabs->AddViewTab(MakeView<PassPlayList>(std::ref(calls), fixed), tr("Pass Plays"), context, -1);
-    tabs->AddViewTab(MakeView<DefPlayList>(std::ref(calls), fixed), tr("Def Plays"), context, -1);
-    tabs->AddViewTab(MakeView<TendLstView>(std::ref(calls), fixed), tr("Play Calling"), context,
-                     -1);
+    AddClubViews(*tabs, *game, *game, game->ClubLabel(club), context);
     return tabs;
 }
 

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "gui/framework/TabWindow.h"
+
+namespace gridtally {
+class GameLog;
+class PlayModel;
+}  // namespace gridtally
+
+namespace gridtally::gui {
+
+class View;
+
+// A club's seven pages as tabs of `tabs`, in printout order: offensive, defensive and
+// special-teams players from `log`, then the run, pass and defensive play calls and the
+// tendencies from `calls`, all of the club labelled `label`. Returns the views made.
+std::vector<View*> AddClubViews(TabWindow& tabs, GameLog& log, PlayModel& calls,
+                                const std::string& label, const CreateContext& context);
+
+}  // namespace gridtally::gui
