@@ -103,7 +103,7 @@ Season::ReadResult Season::Read(
                     result.failures.push_back({jobs[i].path, std::string(kNotAGameLog), false});
                 }
             } else {
-                Join(std::move(parsed.game), parsed.roster);
+                Join(std::move(parsed.game), std::move(parsed.roster));
             }
             if (progress && !progress(i + 1, jobs.size())) {
                 result.stopped = true;
@@ -116,11 +116,11 @@ Season::ReadResult Season::Read(
 
 bool Season::AddLog(const std::string& file, std::string_view bytes) {
     Parsed parsed = ParseBytes(file, bytes);
-    if (parsed.gameLog) Join(std::move(parsed.game), parsed.roster);
+    if (parsed.gameLog) Join(std::move(parsed.game), std::move(parsed.roster));
     return parsed.gameLog;
 }
 
-void Season::Join(SeasonGame parsed, const std::vector<SeasonPlayer>& roster) {
+void Season::Join(SeasonGame parsed, std::vector<SeasonPlayer> roster) {
     SeasonGame& game = games_.emplace_back(std::move(parsed));
     for (const SeasonPlayer& player : roster) {
         auto [at, added] = playerIds_.try_emplace({player.club, player.name},
@@ -128,6 +128,49 @@ void Season::Join(SeasonGame parsed, const std::vector<SeasonPlayer>& roster) {
         if (added) players_.push_back(player);
         game.players.push_back(at->second);
     }
+    rosters_.push_back(std::move(roster));
+}
+
+void Season::Rejoin() {
+    std::vector<SeasonGame> games = std::move(games_);
+    std::vector<std::vector<SeasonPlayer>> rosters = std::move(rosters_);
+    games_.clear();
+    rosters_.clear();
+    players_.clear();
+    playerIds_.clear();
+    for (std::size_t i = 0; i < games.size(); ++i) {
+        games[i].players.clear();
+        Join(std::move(games[i]), std::move(rosters[i]));
+    }
+}
+
+Season::Change Season::Follow(const std::string& file, std::string_view bytes) {
+    Parsed parsed = ParseBytes(file, bytes);
+    if (!parsed.gameLog) return Remove(file);
+    auto at = std::find_if(games_.begin(), games_.end(),
+                           [&](const SeasonGame& game) { return game.file >= file; });
+    auto index = static_cast<std::size_t>(at - games_.begin());
+    bool replaced = at != games_.end() && at->file == file;
+    if (replaced) {
+        *at = std::move(parsed.game);
+        rosters_[index] = std::move(parsed.roster);
+    } else {
+        games_.insert(at, std::move(parsed.game));
+        rosters_.insert(rosters_.begin() + static_cast<std::ptrdiff_t>(index),
+                        std::move(parsed.roster));
+    }
+    Rejoin();
+    return replaced ? Change::Replaced : Change::Added;
+}
+
+Season::Change Season::Remove(const std::string& file) {
+    auto at = std::find_if(games_.begin(), games_.end(),
+                           [&](const SeasonGame& game) { return game.file == file; });
+    if (at == games_.end()) return Change::None;
+    rosters_.erase(rosters_.begin() + (at - games_.begin()));
+    games_.erase(at);
+    Rejoin();
+    return Change::Removed;
 }
 
 std::vector<std::string> Season::Clubs() const {

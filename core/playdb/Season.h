@@ -89,6 +89,15 @@ public:
     // Adds one log given as its bytes; false, adding nothing, when it is no game log.
     bool AddLog(const std::string& file, std::string_view bytes);
 
+    // What following one file did to the season.
+    enum class Change { None, Added, Replaced, Removed };
+    // Takes a file of the season's folder as it is now, as reading the folder afresh
+    // would: a game log joins among the games in name order, or takes the place of what
+    // was read from that file before; a file that is no (longer a) game log leaves.
+    Change Follow(const std::string& file, std::string_view bytes);
+    // A file that is gone: its game leaves the season.
+    Change Remove(const std::string& file);
+
     const std::vector<SeasonGame>& games() const { return games_; }
     const std::vector<SeasonPlayer>& players() const { return players_; }
     // The clubs of its games, ordered without regard to case.
@@ -106,9 +115,12 @@ public:
     ExportPage GamesExport() const;
 
 private:
-    void Join(SeasonGame game, const std::vector<SeasonPlayer>& roster);
+    void Join(SeasonGame game, std::vector<SeasonPlayer> roster);
+    // Numbers the players again from the games in their order, as a new reading would.
+    void Rejoin();
 
     std::vector<SeasonGame> games_;
+    std::vector<std::vector<SeasonPlayer>> rosters_;  // per game, its players as read
     std::vector<SeasonPlayer> players_;
     std::map<std::pair<std::string, std::string>, std::uint32_t> playerIds_;  // (club, name)
 };

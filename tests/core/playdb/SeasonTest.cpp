@@ -179,5 +179,56 @@ TEST(Season, ThreadsFoldersFailuresAndStopping) {
     fs::remove_all(dir);
 }
 
+// A season that follows its folder file by file ends where reading the folder afresh
+// starts: same games in the same order, same players, same pages.
+TEST(Season, FollowingAFolderGivesWhatReadingItGives) {
+    fs::path dir = fs::temp_directory_path() / ("gridtally-follow-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    auto bytesOf = [](const fs::path& path) {
+        std::string bytes, error;
+        EXPECT_TRUE(ReadFileBytes(path.string(), bytes, &error)) << error;
+        return bytes;
+    };
+    const std::string riverside = bytesOf(kExamples / "riverside-at-hillcrest.log");
+    const std::string comets = bytesOf(kData / "comets-vs-prairie-dogs.log");
+    const std::string harbor = bytesOf(kData / "harbor-city-vs-ironmen.log");
+    Season followed;
+    auto step = [&](const std::string& name, const std::string* bytes, Season::Change expected) {
+        std::string file = (dir / name).string();
+        if (bytes) {
+            std::ofstream(file, std::ios::binary) << *bytes;
+        } else {
+            fs::remove(file);
+        }
+        EXPECT_EQ(bytes ? followed.Follow(file, *bytes) : followed.Remove(file), expected) << name;
+        Season fresh;
+        fresh.Read({dir.string()}, 1);
+        ASSERT_EQ(followed.games().size(), fresh.games().size()) << name;
+        for (std::size_t i = 0; i < fresh.games().size(); ++i) {
+            EXPECT_EQ(followed.games()[i].file, fresh.games()[i].file) << name;
+            EXPECT_EQ(followed.games()[i].players, fresh.games()[i].players) << name;
+        }
+        EXPECT_EQ(followed.players().size(), fresh.players().size()) << name;
+        EXPECT_EQ(followed.Clubs(), fresh.Clubs()) << name;
+        EXPECT_TRUE(SamePages({followed.GamesPage()}, {fresh.GamesPage()})) << name;
+        for (const std::string& club : fresh.Clubs()) {
+            EXPECT_TRUE(SamePages(followed.Club(club)->Pages(), fresh.Club(club)->Pages()))
+                << name << ", " << club;
+        }
+    };
+    const std::string half = comets.substr(0, 40), notes = "not a game\n\n";
+    using C = Season::Change;
+    step("week2.log", &comets, C::Added);
+    step("week3.log", &harbor, C::Added);
+    step("week1.log", &riverside, C::Added);  // joins before the others
+    step("notes.txt", &notes, C::None);
+    step("week2.log", &harbor, C::Replaced);  // rewritten with another game
+    step("week3.log", &half, C::Removed);     // cut to no game at all
+    step("week1.log", nullptr, C::Removed);
+    step("gone.log", nullptr, C::None);
+    fs::remove_all(dir);
+}
+
 }  // namespace
 }  // namespace gridtally
