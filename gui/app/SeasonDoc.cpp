@@ -16,7 +16,29 @@ namespace gridtally::gui {
 SeasonDoc::SeasonDoc() { diagnostics = &ParserMessages(); }
 
 bool SeasonDoc::OnOpenDocument(const QString& path, QString* error) {
-    return ReadLogs({QFileInfo(path).absoluteFilePath().toStdString()}, error);
+    QFileInfo info(path);
+    if (info.isDir()) folder_ = info.absoluteFilePath();
+    return ReadLogs({info.absoluteFilePath().toStdString()}, error);
+}
+
+Season::Change SeasonDoc::FollowFile(const QString& path) {
+    std::string bytes, why;
+    // One that cannot be read now is passed over: its next change is another chance.
+    if (!ReadFileBytes(path.toStdString(), bytes, &why)) return Season::Change::None;
+    return Followed(season_.Follow(path.toStdString(), bytes));
+}
+
+Season::Change SeasonDoc::RemoveFile(const QString& path) {
+    return Followed(season_.Remove(path.toStdString()));
+}
+
+Season::Change SeasonDoc::Followed(Season::Change change) {
+    if (change == Season::Change::None) return change;
+    playRows_.reset();
+    playOfRow_.clear();
+    Refill();
+    UpdateAllViews(nullptr, UpdateHint::Follow);
+    return change;
 }
 
 bool SeasonDoc::ReadLogs(const std::vector<std::string>& paths, QString* error) {

@@ -27,6 +27,14 @@ public:
     // The same from logs named one by one; for tests and for several files dropped.
     bool ReadLogs(const std::vector<std::string>& paths, QString* error);
 
+    // The folder the season was read from; empty when it was read from logs named.
+    const QString& folder() const { return folder_; }
+    // Takes a file of the folder as it is now (a game log joins or is read again, a file
+    // that is no game log leaves or is passed over), or one that is gone. The views
+    // follow, keeping their order and place.
+    Season::Change FollowFile(const QString& path);
+    Season::Change RemoveFile(const QString& path);
+
     const Season& season() const { return season_; }
     const std::string& club() const { return club_; }
     const PlayFilter& filter() const { return filter_; }
@@ -45,8 +53,11 @@ public:
 
 private:
     void Refill();
+    // Shows what a change of the season's games did.
+    Season::Change Followed(Season::Change change);
 
     Season season_;
+    QString folder_;
     Season::ReadResult read_;
     std::string club_;
     PlayFilter filter_;

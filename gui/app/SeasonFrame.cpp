@@ -1,11 +1,16 @@
 #include "gui/app/SeasonFrame.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMainWindow>
+#include <QSignalBlocker>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "core/game/PlayFilter.h"
 #include "gui/app/ClubViews.h"
+#include "gui/app/FolderWatch.h"
 #include "gui/app/SeasonDoc.h"
 #include "gui/app/SeasonGamesView.h"
 #include "gui/app/SeasonPlaysView.h"
@@ -84,7 +89,55 @@ bool SeasonFrame::OnCreateClient(const CreateContext& context) {
     tabs->ActivateTab(2);
     setWindowTitle(season_->Described());
     made_ = true;
+    if (!season_->folder().isEmpty()) {
+        watch = new FolderWatch(season_->folder(), std::chrono::seconds(1), this);
+        connect(watch, &FolderWatch::settled, this,
+                [this](const QString& path) { Followed(path, season_->FollowFile(path)); });
+        connect(watch, &FolderWatch::removed, this,
+                [this](const QString& path) { Followed(path, season_->RemoveFile(path)); });
+    }
     return true;
+}
+
+void SeasonFrame::Followed(const QString& path, Season::Change change) {
+    if (change == Season::Change::None) return;
+    ListClubs();
+    playsView->Refill(UpdateHint::Follow);
+    setWindowTitle(season_->Described());
+
+    QString name = QFileInfo(path).fileName();
+    QString message = tr("Game left the season: %1").arg(name);
+    const auto& games = season_->season().games();
+    auto game = std::find_if(games.begin(), games.end(), [&](const SeasonGame& g) {
+        return QString::fromStdString(g.file) == path;
+    });
+    if (change != Season::Change::Removed && game != games.end()) {
+        QString score = tr("%1 %2 - %3 %4")
+                            .arg(Shown(game->clubs[0]))
+                            .arg(game->finalScore[0])
+                            .arg(Shown(game->clubs[1]))
+                            .arg(game->finalScore[1]);
+        message = (change == Season::Change::Added ? tr("Game joined the season: %1, %2")
+                                                   : tr("Game read again: %1, %2"))
+                      .arg(name, score);
+    }
+    if (auto* main = qobject_cast<QMainWindow*>(window())) main->statusBar()->showMessage(message);
+}
+
+void SeasonFrame::ListClubs() {
+    std::vector<std::string> clubs = season_->season().Clubs();
+    // The user's choices stay, even of a club whose games have all left.
+    auto relist = [&](QComboBox* combo, bool withAll) {
+        QString chosen = combo->currentText();
+        QSignalBlocker quiet(combo);
+        combo->clear();
+        if (withAll) combo->addItem(tr("All"));
+        for (const std::string& club : clubs) combo->addItem(Shown(club));
+        if (combo->findText(chosen) < 0) combo->addItem(chosen);
+        combo->setCurrentIndex(combo->findText(chosen));
+    };
+    relist(clubChoice, false);
+    relist(opponentChoice, true);
 }
 
 void SeasonFrame::MakeClubTabs() {

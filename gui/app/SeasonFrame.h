@@ -3,11 +3,13 @@
 #include <QComboBox>
 #include <vector>
 
+#include "core/playdb/Season.h"
 #include "gui/framework/ChildFrame.h"
 #include "gui/framework/TabWindow.h"
 
 namespace gridtally::gui {
 
+class FolderWatch;
 class SeasonDoc;
 class SeasonGamesView;
 class SeasonPlaysView;
@@ -36,9 +38,16 @@ public:
 
     // Takes the bar's choices into the document and shows the pages they make.
     void ApplyChoices();
+    // Watches the season's folder: the window follows its logs as they are written.
+    FolderWatch* watch = nullptr;
 
 private:
     void MakeClubTabs();
+    // Shows a game that joined, changed or left: the pages follow, the user's choices and
+    // places stay, and the status bar says what happened.
+    void Followed(const QString& path, Season::Change change);
+    // The bar's club and opponent choices after the season's clubs changed.
+    void ListClubs();
 
     SeasonDoc* season_ = nullptr;
     CreateContext context_;

@@ -102,7 +102,7 @@ SeasonPlaysView::SeasonPlaysView(SeasonDoc& season, QWidget* parent) : QWidget(p
     Refill();
 }
 
-void SeasonPlaysView::Refill() { table->OnUpdate(nullptr, UpdateHint::Refill, nullptr); }
+void SeasonPlaysView::Refill(UpdateHint hint) { table->OnUpdate(nullptr, hint, nullptr); }
 
 void SeasonPlaysView::Search(const QString& text) {
     model_->SetSearch(text);

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "gui/framework/View.h"
+
 namespace gridtally::gui {
 
 class PageTableView;
@@ -16,8 +18,8 @@ class SeasonPlaysView : public QWidget {
 public:
     explicit SeasonPlaysView(SeasonDoc& season, QWidget* parent = nullptr);
 
-    // Shows the plays of the filter in force now.
-    void Refill();
+    // Shows the plays of the filter in force now; a Follow keeps the order and the place.
+    void Refill(UpdateHint hint = UpdateHint::Refill);
     void Search(const QString& text);
     PageTableView* table = nullptr;
 

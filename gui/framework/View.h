@@ -22,6 +22,7 @@ struct PrintInfo {
 enum class UpdateHint : int {
     Refill = 0,  // the document changed: lists fill their rows again
     Print = 1,   // with a PrintHint: its target prints one page
+    Follow = 2,  // more of the same data came: lists refill but keep their order and place
 };
 
 class View;

@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMenu>
+#include <QScrollBar>
 #include <set>
 
 #include "core/text/Csv.h"
@@ -44,9 +45,16 @@ int PageTableView::RowCount() const { return model_->rowCount(); }
 
 void PageTableView::OnUpdate(View* /*sender*/, UpdateHint hint, PrintHint* printHint) {
     if (HandlePrintUpdate(hint, printHint)) return;
+    int sortedBy = sortedBy_;
+    QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
     model_->Refill();
     horizontalHeader()->setSortIndicatorShown(false);
+    sortedBy_ = -1;
     FitColumns();
+    if (hint != UpdateHint::Follow) return;
+    if (sortedBy >= 0) SortByColumn(sortedBy);
+    horizontalScrollBar()->setValue(scrolled.x());
+    verticalScrollBar()->setValue(scrolled.y());
 }
 
 void PageTableView::OnPrint(DeviceContext& dc, PrintInfo& info) {
@@ -67,6 +75,7 @@ void PageTableView::SortByColumn(int column) {
     std::optional<Qt::SortOrder> direction = model_->SortDirection(column);
     clearSelection();
     model_->sort(column);
+    sortedBy_ = direction ? column : -1;
     QHeaderView* header = horizontalHeader();
     header->setSortIndicatorShown(direction.has_value());
     if (direction) header->setSortIndicator(column, *direction);

@@ -15,7 +15,7 @@ class PageModel;
 // and shows the direction used. Copy puts the selected rows (or, with none, the whole
 // page) on the clipboard as tab-separated text under the header; Export CSV... writes
 // the page as a spreadsheet table. A Print update prints the rows in the order shown;
-// any other update refills them.
+// any other update refills them, a Follow update in the order and at the place shown.
 class PageTableView : public QTableView, public View, public CommandTarget {
     Q_OBJECT
 
@@ -47,6 +47,7 @@ protected:
 
 private:
     std::unique_ptr<PageModel> model_;
+    int sortedBy_ = -1;  // the column of the last sort, kept when more data follows
 };
 
 }  // namespace gridtally::gui

@@ -8,7 +8,7 @@ DPlayerList::DPlayerList(const GameLog& game, const std::string& club, QWidget* 
     : PageTableView(std::make_unique<DefensivePlayersModel>(game, club), parent) {}
 
 void DPlayerList::OnUpdate(View* sender, UpdateHint hint, PrintHint* printHint) {
-    if (hint != UpdateHint::Print && filled_) return;
+    if (hint == UpdateHint::Refill && filled_) return;
     filled_ = filled_ || hint != UpdateHint::Print;
     PageTableView::OnUpdate(sender, hint, printHint);
 }

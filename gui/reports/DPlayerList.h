@@ -11,7 +11,8 @@ class GameLog;
 namespace gridtally::gui {
 
 // "D Players": a club's defensive players, one row each, sorted by a header click.
-// Filled once, when the game has been read; a later change of the document leaves it.
+// Filled once, when the game has been read; a later change of the document leaves it,
+// but for more games of a season that follow.
 class DPlayerList : public PageTableView {
     Q_OBJECT
 

@@ -42,8 +42,10 @@ void ReportView::FitScrollSize() {
 }
 
 void ReportView::OnUpdate(View* /*sender*/, UpdateHint hint, PrintHint* printHint) {
-    // A report is rebuilt when it paints; only a print request for this view matters.
-    HandlePrintUpdate(hint, printHint);
+    // A report is rebuilt when it paints; more games of a season may make it longer.
+    if (HandlePrintUpdate(hint, printHint) || hint != UpdateHint::Follow) return;
+    FitScrollSize();
+    viewport()->update();
 }
 
 ReportLines ReportView::Lines() const {

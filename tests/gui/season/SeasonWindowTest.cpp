@@ -1,9 +1,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QMdiArea>
 #include <QProgressDialog>
+#include <QScrollBar>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -156,6 +159,61 @@ private slots:
 
         // The season stands in the recent list beside the game.
         QVERIFY(main.recentFiles().files().contains(QFileInfo(folder).absoluteFilePath()));
+    }
+
+    // The window follows its folder: a log written joins once it stands still, one removed
+    // leaves, a file that is no log is passed over; the club, the filter, a list's order
+    // and the place scrolled to stay, and the status bar says which game came or went.
+    void followsItsFolder() {
+        QTemporaryDir dir;
+        QString folder = MakeSeasonFolder(dir);
+        QString harbor = folder + QStringLiteral("/000-harbor-city-vs-ironmen.log");
+        QString comets = folder + QStringLiteral("/000-comets-vs-prairie-dogs.log");
+        QString spare = dir.filePath(QStringLiteral("harbor.log"));
+        QVERIFY(QFile::rename(harbor, spare));
+        CYardbookApp app;
+        QVERIFY(app.InitInstance());
+        CMainFrame& main = *app.mainFrame();
+        auto* frame = dynamic_cast<SeasonFrame*>(main.OpenDocumentFile(folder));
+        QVERIFY(frame && frame->watch);
+        QCOMPARE(frame->gamesView->RowCount(), 2);
+        for (const auto& [criterion, combo] : frame->criterionChoices) {
+            if (criterion == static_cast<int>(FilterCriterion::Down)) combo->setCurrentIndex(3);
+        }
+        PlayFilter third;
+        third.downs = {3};
+        frame->gamesView->SortByColumn(4);
+        frame->tabs->ActivateTab(1);
+        frame->playsView->table->verticalScrollBar()->setValue(5);
+        auto statusSays = [&](const char* words) {
+            return main.statusBar()->currentMessage().contains(QLatin1String(words));
+        };
+
+        QVERIFY(QFile::copy(spare, harbor));
+        QTRY_COMPARE_WITH_TIMEOUT(frame->gamesView->RowCount(), 3, 5000);
+        QVERIFY2(statusSays("Game joined the season: 000-harbor-city-vs-ironmen.log, Harbor City"),
+                 qPrintable(main.statusBar()->currentMessage()));
+        QCOMPARE(frame->clubChoice->currentText(), QStringLiteral("Comets"));
+        QCOMPARE(frame->clubChoice->count(), 6);
+        QCOMPARE(frame->opponentChoice->count(), 7);
+        CompareWithTheCore(*frame, folder, "Comets", third);
+        QCOMPARE(frame->gamesView->horizontalHeader()->sortIndicatorSection(), 4);
+        QVERIFY(frame->gamesView->horizontalHeader()->isSortIndicatorShown());
+        std::vector<std::vector<std::string>> games = Rows(*frame->gamesView);
+        QVERIFY(std::is_sorted(games.begin(), games.end(), [](const auto& a, const auto& b) {
+            return std::stoi(a[4]) > std::stoi(b[4]);
+        }));
+        QCOMPARE(frame->playsView->table->verticalScrollBar()->value(), 5);
+        QCOMPARE(frame->tabs->GetActiveTab(), 1);
+
+        QFile(dir.filePath(QStringLiteral("season/notes.txt"))).open(QIODevice::WriteOnly);
+        QVERIFY(QFile::remove(comets));
+        QTRY_COMPARE_WITH_TIMEOUT(frame->gamesView->RowCount(), 2, 5000);
+        QVERIFY(statusSays("Game left the season: 000-comets-vs-prairie-dogs.log"));
+        QCOMPARE(frame->clubChoice->currentText(), QStringLiteral("Comets"));  // stays chosen
+        CompareWithTheCore(*frame, folder, "Comets", third);
+        QTest::qWait(1500);  // the notes have settled and were passed over
+        QCOMPARE(frame->gamesView->RowCount(), 2);
     }
 
     // Stop ends the reading between two logs; what was read stays.
