@@ -199,6 +199,8 @@ def main():
                     f"{f['open']:.0f} ms", "< 1000 ms", f["open"] < 1000)
                 row("(n) a filter change refills every page", f"{f['filter']:.0f} ms",
                     "< 100 ms", f["filter"] < 100)
+                row("(o) a log written into the open season's folder shows",
+                    f"{f['follow']:.0f} ms", "< 2000 ms", f["follow"] < 2000)
         for name in ("BM_ParseSituation", "BM_ParseRun", "BM_ParsePass", "BM_ParsePunt"):
             entry = core.get(name)
             if entry:
