@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "gui/lists/ChartedPage.h"
+#include "gui/lists/ListCharts.h"
 #include "gui/lists/PlayCallList.h"
 #include "gui/lists/TendLstView.h"
 #include "gui/reports/DPlayerList.h"
@@ -11,20 +13,48 @@
 namespace gridtally::gui {
 
 std::vector<View*> AddClubViews(TabWindow& tabs, GameLog& log, PlayModel& calls,
-                                const std::string& label, const CreateContext& context) {
+                                const std::string& label, const CreateContext& context,
+                                bool yardsCharts) {
     PlayCallModel::Club fixed = [label] { return label; };
     auto add = [&](const TabWindow::ViewFactory& make, const char* tab) {
         return tabs.AddViewTab(make, QObject::tr(tab), context, -1);
     };
-    return {
+    // A table with its chart beside it: the table is the view, the page holds both.
+    auto charted = [&](PageTableView* table, ChartedPage::Plot plot, const char* tab) {
+        if (context.document) table->AttachTo(context.document);
+        tabs.AddWindowTab(new ChartedPage(table, std::move(plot), &tabs), QObject::tr(tab), -1);
+        return table;
+    };
+    auto perCall = [](PlayCallList* list) {
+        return [list](QChart& chart) {
+            PlotYardsPerCall(chart, static_cast<const PlayCallModel&>(list->pageModel()));
+        };
+    };
+    std::vector<View*> views{
         add(MakeView<OPlyrStatsView>(std::cref(log), label), "O Players"),
         add(MakeView<DPlayerList>(std::cref(log), label), "D Players"),
         add(MakeView<SpecialTeamsView>(std::cref(log), label), "Special"),
-        add(MakeView<RunPlayList>(std::ref(calls), fixed), "Run Plays"),
-        add(MakeView<PassPlayList>(std::ref(calls), fixed), "Pass Plays"),
-        add(MakeView<DefPlayList>(std::ref(calls), fixed), "Def Plays"),
-        add(MakeView<TendLstView>(std::ref(calls), fixed), "Play Calling"),
     };
+    for (bool run : {true, false}) {
+        const char* tab = run ? "Run Plays" : "Pass Plays";
+        if (!yardsCharts) {
+            views.push_back(run ? add(MakeView<RunPlayList>(std::ref(calls), fixed), tab)
+                                : add(MakeView<PassPlayList>(std::ref(calls), fixed), tab));
+            continue;
+        }
+        PlayCallList* list = run ? static_cast<PlayCallList*>(new RunPlayList(calls, fixed))
+                                 : static_cast<PlayCallList*>(new PassPlayList(calls, fixed));
+        views.push_back(charted(list, perCall(list), tab));
+    }
+    views.push_back(add(MakeView<DefPlayList>(std::ref(calls), fixed), "Def Plays"));
+    auto* tendencies = new TendLstView(calls, fixed);
+    views.push_back(charted(
+        tendencies,
+        [tendencies](QChart& chart) {
+            PlotTendencies(chart, static_cast<const TendencyModel&>(tendencies->pageModel()));
+        },
+        "Play Calling"));
+    return views;
 }
 
 }  // namespace gridtally::gui

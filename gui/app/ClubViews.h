@@ -16,8 +16,11 @@ class View;
 
 // A club's seven pages as tabs of `tabs`, in printout order: offensive, defensive and
 // special-teams players from `log`, then the run, pass and defensive play calls and the
-// tendencies from `calls`, all of the club labelled `label`. Returns the views made.
+// tendencies from `calls`, all of the club labelled `label`. The tendencies have a chart
+// of runs and passes beside them; with `yardsCharts` (a season's pages) the run and pass
+// lists have one of yards per call. Returns the views made.
 std::vector<View*> AddClubViews(TabWindow& tabs, GameLog& log, PlayModel& calls,
-                                const std::string& label, const CreateContext& context);
+                                const std::string& label, const CreateContext& context,
+                                bool yardsCharts = false);
 
 }  // namespace gridtally::gui

@@ -95,6 +95,8 @@ QList<QMenu*> CMainFrame::BuildMenus(int resourceId) {
           {"&Copy\tCtrl+C", command::kEditCopy, "Copy the selection to the clipboard"},
           {"&Export CSV...", command::kEditExportCsv,
            "Write the page as a CSV file that spreadsheets open"},
+          {"Export C&hart...", command::kEditExportChart,
+           "Write the chart beside the page as a PNG or SVG picture"},
           {"&Paste\tCtrl+V", command::kEditPaste, "Insert the clipboard"},
           {"&Search\tCtrl+F", command::kEditFind, "Find text in the log"}}},
         {"&View",

@@ -149,7 +149,7 @@ void SeasonFrame::MakeClubTabs() {
     clubTabs = new TabWindow(tabs);
     clubTabs->setTabPosition(QTabWidget::South);
     std::string label = season_->club();
-    std::vector<View*> made = AddClubViews(*clubTabs, *season_, *season_, label, context_);
+    std::vector<View*> made = AddClubViews(*clubTabs, *season_, *season_, label, context_, true);
     int at = tabs->count();
     tabs->AddWindowTab(clubTabs, Shown(label));
     // Views made after the window first showed get their first update here.

@@ -6,6 +6,7 @@
 
 #include "gui/framework/Dialogs.h"
 #include "gui/framework/Document.h"
+#include "gui/framework/TabWindow.h"
 #include "gui/framework/View.h"
 
 namespace gridtally::gui {
@@ -52,7 +53,7 @@ View* ChildFrame::GetActiveView() const {
     }
     QWidget* shown = widget();
     while (auto* tabs = qobject_cast<QTabWidget*>(shown)) shown = tabs->currentWidget();
-    if (auto* view = dynamic_cast<View*>(shown)) return view;
+    if (View* view = ViewOnPage(shown)) return view;
     return document_ && !document_->views().empty() ? document_->views().front() : nullptr;
 }
 

@@ -35,6 +35,7 @@ inline constexpr int kNextTab = 0xF006;      // Ctrl+PgDn
 inline constexpr int kPreviousTab = 0xF007;  // Ctrl+PgUp
 // Commands of our own, past the ranges above.
 inline constexpr int kEditExportCsv = 0x8010;
+inline constexpr int kEditExportChart = 0x8011;
 inline constexpr int kWindowCascade = 0x8020;
 inline constexpr int kWindowTile = 0x8021;
 inline constexpr int kWindowNext = 0x8022;

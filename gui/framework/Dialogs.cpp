@@ -40,6 +40,11 @@ QString DialogRunner::GetSaveFileName(QWidget* parent, const QString& caption,
     QFileDialog dialog(parent, caption, initialName, ConvertFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultExtension);
+    // A name typed without a type gets the type of the filter chosen ("*.svg" -> svg).
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
+        qsizetype star = f.indexOf(QStringLiteral("*."));
+        if (star >= 0) dialog.setDefaultSuffix(f.mid(star + 2).section(QLatin1Char(')'), 0, 0));
+    });
     if (Exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
 }

@@ -30,6 +30,15 @@ void TabWindow::AddWindowTab(QWidget* window, const QString& label, int id) {
     addTab(window, label);
 }
 
+View* ViewOnPage(QWidget* page) {
+    if (!page) return nullptr;
+    if (auto* view = dynamic_cast<View*>(page)) return view;
+    for (QWidget* inside : page->findChildren<QWidget*>()) {
+        if (auto* view = dynamic_cast<View*>(inside)) return view;
+    }
+    return nullptr;
+}
+
 int TabWindow::FindTab(const QWidget* window) const {
     for (int i = 0; i < count(); ++i) {
         if (widget(i) == window) return i;

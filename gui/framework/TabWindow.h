@@ -45,6 +45,10 @@ private:
     std::function<void(int)> notify_;
 };
 
+// The view a tab's page is or holds (a list with a chart beside it, under a caption);
+// nullptr for a page without one.
+View* ViewOnPage(QWidget* page);
+
 // A factory for AddViewTab that makes a view of the class from `arguments` and its
 // parent (pass references with std::ref).
 template <typename ViewClass, typename... Arguments>

@@ -8,7 +8,7 @@
 
 namespace gridtally::gui {
 
-CaptionedPage::CaptionedPage(PageTableView* view, QWidget* parent)
+CaptionedPage::CaptionedPage(PageTableView* view, QWidget* parent, QWidget* body)
     : QWidget(parent), view_(view), caption_(new QLabel(this)) {
     QFont font = caption_->font();
     font.setBold(true);
@@ -16,7 +16,7 @@ CaptionedPage::CaptionedPage(PageTableView* view, QWidget* parent)
     caption_->setFont(font);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption_);
-    layout->addWidget(view_, 1);
+    layout->addWidget(body ? body : view_, 1);
     connect(&view_->pageModel(), &QAbstractItemModel::modelReset, this,
             &CaptionedPage::UpdateCaption);
     UpdateCaption();

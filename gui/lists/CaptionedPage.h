@@ -14,8 +14,8 @@ class CaptionedPage : public QWidget {
     Q_OBJECT
 
 public:
-    // Takes `view` into the page.
-    explicit CaptionedPage(PageTableView* view, QWidget* parent = nullptr);
+    // Takes `view` into the page, or `body`, a widget that holds it (with a chart).
+    explicit CaptionedPage(PageTableView* view, QWidget* parent = nullptr, QWidget* body = nullptr);
 
     PageTableView* view() const { return view_; }
     QString caption() const;

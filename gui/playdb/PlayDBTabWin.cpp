@@ -3,6 +3,8 @@
 #include <functional>
 
 #include "gui/lists/CaptionedPage.h"
+#include "gui/lists/ChartedPage.h"
+#include "gui/lists/ListCharts.h"
 #include "gui/lists/PlayCallList.h"
 #include "gui/lists/TendLstView.h"
 #include "gui/playdb/PDBView.h"
@@ -34,22 +36,23 @@ bool PlayDBTabWin::OnCreateClient(const CreateContext& context) {
     PlayCallModel::Club current = [db] { return db->currentTeam; };
     PlayModel& calls = *db;
     // Each data page names the club it shows above its list.
-    auto addPage = [&](PageTableView* view, const QString& label) {
+    auto addPage = [&](PageTableView* view, const QString& label, QWidget* body = nullptr) {
         view->AttachTo(db);
-        tabs->AddWindowTab(new CaptionedPage(view, tabs), label, -1);
+        tabs->AddWindowTab(new CaptionedPage(view, tabs, body), label, -1);
     };
     addPage(new RunPlayList(calls, current), tr("Run Plays"));
     addPage(new PassPlayList(calls, current), tr("Pass Plays"));
     addPage(new DefPlayList(calls, current), tr("Def Plays"));
-    addPage(new TendLstView(calls, current), tr("Tendencies"));
+    auto* tendencies = new TendLstView(calls, current);
+    addPage(tendencies, tr("Tendencies"), new ChartedPage(tendencies, [tendencies](QChart& chart) {
+                PlotTendencies(chart, static_cast<const TendencyModel&>(tendencies->pageModel()));
+            }));
     tabs->ActivateTab(0);
     return form != nullptr;
 }
 
 View* PlayDBTabWin::GetActiveView() const {
-    QWidget* page = tabs ? tabs->currentWidget() : nullptr;
-    if (auto* captioned = qobject_cast<CaptionedPage*>(page)) return captioned->view();
-    if (auto* view = dynamic_cast<View*>(page)) return view;
+    if (View* view = ViewOnPage(tabs ? tabs->currentWidget() : nullptr)) return view;
     return ChildFrame::GetActiveView();
 }
 

@@ -86,7 +86,7 @@ struct Game {
     template <typename ViewClass>
     ViewClass* ClubView(int club, int tab) const {
         TabWindow* tabs = club == 0 ? window->team1Tabs : window->team2Tabs;
-        return dynamic_cast<ViewClass*>(tabs->widget(tab));
+        return dynamic_cast<ViewClass*>(ViewOnPage(tabs->widget(tab)));
     }
     std::unique_ptr<DocTemplate> logTemplate;
     std::unique_ptr<ChildFrame> frame;

@@ -1,7 +1,11 @@
 #include <QApplication>
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QHorizontalBarSeries>
 #include <QMdiArea>
 #include <QProgressDialog>
 #include <QScrollBar>
@@ -12,6 +16,8 @@
 #include <QtTest>
 
 #include "GuiTestSupport.h"
+#include "core/playdb/PlayDB.h"
+#include "core/playdb/PlayDBFile.h"
 #include "core/playdb/Season.h"
 #include "gui/app/MainFrm.h"
 #include "gui/app/SeasonDoc.h"
@@ -22,8 +28,10 @@
 #include "gui/framework/Dialogs.h"
 #include "gui/framework/ParserMessages.h"
 #include "gui/framework/Printing.h"
+#include "gui/lists/ChartedPage.h"
 #include "gui/lists/PageModel.h"
 #include "gui/lists/PageTableView.h"
+#include "gui/lists/PlayCallList.h"
 #include "gui/reports/ReportView.h"
 
 using namespace gridtally;
@@ -54,7 +62,7 @@ QString MakeSeasonFolder(const QTemporaryDir& dir, int copies = 1) {
 std::vector<PrintoutPage> Shown(SeasonFrame& frame) {
     std::vector<PrintoutPage> pages;
     for (int i = 0; i < frame.clubTabs->count(); ++i) {
-        QWidget* page = frame.clubTabs->widget(i);
+        View* page = ViewOnPage(frame.clubTabs->widget(i));
         if (auto* report = dynamic_cast<ReportView*>(page)) {
             PrintoutPage shown;
             shown.report = report->Lines();
@@ -79,6 +87,43 @@ void CompareWithTheCore(SeasonFrame& frame, const QString& folder, const std::st
         } else {
             QVERIFY2(shown[i].rows == expected[i].rows, qPrintable(QString::number(i)));
             QVERIFY(shown[i].headers == expected[i].headers);
+        }
+    }
+}
+
+int Number(const std::string& cell) { return cell.empty() ? 0 : std::stoi(cell); }
+
+// A chart shows its table's cells as the table shows them now, first row on top (the
+// bar sets hold the rows from the last up): a tendency chart a stacked bar of runs and
+// passes per down and distance, a play list's chart each call's yards per call.
+void CompareChartWithTable(const ChartedPage& page) {
+    const auto& cells = page.table()->pageModel().Cells();
+    QCOMPARE(page.chart()->series().size(), 1);
+    auto* series = qobject_cast<QAbstractBarSeries*>(page.chart()->series().front());
+    QVERIFY(series);
+    auto* axis = qobject_cast<QBarCategoryAxis*>(page.chart()->axes(Qt::Vertical).front());
+    QStringList labels = axis->categories();
+    std::reverse(labels.begin(), labels.end());
+    QList<QBarSet*> sets = series->barSets();
+    std::vector<std::vector<double>> expected(sets.size());
+    std::vector<std::string> names;
+    for (const auto& row : cells) {
+        if (row[0] == " ") continue;  // a tendency list's separator
+        names.push_back(row[0]);
+        if (series->type() == QAbstractSeries::SeriesTypeHorizontalStackedBar) {
+            expected[0].push_back(Number(row[1]));
+            expected[1].push_back(Number(row[2]));
+        } else {  // "Calls" is a count, or "completions/calls  (pct)"
+            std::string calls = row[1].substr(row[1].find('/') + 1);
+            expected[0].push_back(Number(calls) ? 1.0 * Number(row[2]) / Number(calls) : 0.0);
+        }
+    }
+    QCOMPARE(labels.size(), static_cast<qsizetype>(names.size()));
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        QVERIFY2(labels[static_cast<int>(i)].startsWith(QString::fromStdString(names[i])),
+                 qPrintable(labels[static_cast<int>(i)]));
+        for (int set = 0; set < sets.size(); ++set) {
+            QCOMPARE(sets[set]->at(static_cast<int>(names.size() - 1 - i)), expected[set][i]);
         }
     }
 }
@@ -214,6 +259,90 @@ private slots:
         CompareWithTheCore(*frame, folder, "Comets", third);
         QTest::qWait(1500);  // the notes have settled and were passed over
         QCOMPARE(frame->gamesView->RowCount(), 2);
+    }
+
+    // Every chart shows its table: in a game window, in a Play DB window and in a season
+    // window, after a sort and a filter too; charts follow the palette and export.
+    void chartsShowTheirTables() {
+        QTemporaryDir dir;
+        QString folder = MakeSeasonFolder(dir);
+        CYardbookApp app;
+        QVERIFY(app.InitInstance());
+        CMainFrame& main = *app.mainFrame();
+        QString log = GRIDTALLY_EXAMPLES_DIR "/riverside-at-hillcrest.log";
+        QVERIFY(main.OpenDocumentFile(log));
+        PlayDB db;
+        db.diagnostics = &NoDiagnostics();
+        std::vector<std::string> logs;
+        for (const QString& name : QDir(folder).entryList(QDir::Files)) {
+            logs.push_back(QDir(folder).filePath(name).toStdString());
+        }
+        std::set<std::string> names;
+        db.AddLogFiles(logs, names);
+        QString pdb = dir.filePath(QStringLiteral("season.pdb"));
+        std::string why;
+        QVERIFY(SavePlayDBFile(db, pdb.toStdString(), &why));
+        QVERIFY(main.OpenDocumentFile(pdb));
+        auto* season = dynamic_cast<SeasonFrame*>(main.OpenDocumentFile(folder));
+        QVERIFY(season);
+
+        auto pages = [&] { return main.findChildren<ChartedPage*>(); };
+        QCOMPARE(pages().size(), 2 + 1 + 3);  // game: 2 clubs; DB: 1; season: run, pass, tendencies
+        for (ChartedPage* page : pages()) CompareChartWithTable(*page);
+        auto* runs = dynamic_cast<PlayCallList*>(ViewOnPage(season->clubTabs->widget(3)));
+        QVERIFY(runs);
+        runs->SortByColumn(2);
+        for (const auto& [criterion, combo] : season->criterionChoices) {
+            if (criterion == static_cast<int>(FilterCriterion::Down)) combo->setCurrentIndex(3);
+        }
+        QCOMPARE(pages().size(), 2 + 1 + 3);
+        for (ChartedPage* page : pages()) CompareChartWithTable(*page);
+        runs = dynamic_cast<PlayCallList*>(ViewOnPage(season->clubTabs->widget(3)));
+        runs->SortByColumn(2);
+        CompareChartWithTable(*qobject_cast<ChartedPage*>(season->clubTabs->widget(3)));
+
+        QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+        dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+        dark.setColor(QPalette::Text, Qt::white);
+        for (const auto& [palette, theme] :
+             {std::pair{dark, QChart::ChartThemeDark}, std::pair{light, QChart::ChartThemeLight}}) {
+            QApplication::setPalette(palette);
+            QApplication::processEvents();
+            for (ChartedPage* page : pages()) {
+                QCOMPARE(page->chart()->theme(), theme);
+                QCOMPARE(page->chart()->backgroundBrush().color(), palette.color(QPalette::Base));
+            }
+        }
+
+        // Export Chart... writes the picture chosen; the Edit menu's command reaches it.
+        ChartedPage& chart = *pages().back();
+        QVERIFY(chart.table()->CanHandle(command::kEditExportChart));
+        for (const char* name : {"chart.png", "chart.svg"}) {
+            struct SaveAs : DialogRunner {
+                QString path;
+                QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString&,
+                                        const QString&) override {
+                    return path;
+                }
+            } answer;
+            answer.path = dir.filePath(QLatin1String(name));
+            ScopedDialogRunner scope(answer);
+            QVERIFY(chart.table()->Handle(command::kEditExportChart));
+            QFile file(answer.path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QByteArray bytes = file.readAll();
+            if (answer.path.endsWith(QStringLiteral(".svg"))) {
+                QVERIFY2(bytes.contains("<svg") && bytes.contains(chart.chart()->title().toUtf8()),
+                         bytes.left(3000).constData());
+            } else {
+                QVERIFY(QImage::fromData(bytes, "PNG").width() > 100);
+            }
+        }
+        QString error;
+        QVERIFY(!chart.WriteChart(dir.filePath(QStringLiteral("no/such/chart.png")), &error));
+        QVERIFY(error.contains(QStringLiteral("chart.png")));
     }
 
     // Stop ends the reading between two logs; what was read stays.

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QSplitter>
+#include <functional>
+
+class QChart;
+class QChartView;
+
+namespace gridtally::gui {
+
+class PageTableView;
+
+// A list page with a chart beside its table, in a splitter the user may move. The chart
+// is drawn from the table as it is shown and follows it through every refill and sort;
+// its colours follow the palette, light or dark. Export Chart... (the Edit menu's
+// command while the table is the active view, or the chart's own context menu) writes
+// it as a PNG or SVG picture. The chart is not printed.
+class ChartedPage : public QSplitter {
+    Q_OBJECT
+
+public:
+    // Draws the chart into an empty chart: series, axes and title.
+    using Plot = std::function<void(QChart& chart)>;
+    // Takes `table` into the page.
+    ChartedPage(PageTableView* table, Plot plot, QWidget* parent = nullptr);
+
+    PageTableView* table() const { return table_; }
+    QChart* chart() const;
+    QChartView* chartView() const { return chartView_; }
+
+    // Asks for a file and writes the chart in it; false when cancelled or it could not
+    // be written (which a message has then said).
+    bool ExportChart();
+    // Writes the chart as shown into `path`, whole or not at all: SVG when the name ends
+    // in ".svg", PNG otherwise.
+    bool WriteChart(const QString& path, QString* error);
+
+    // Whether a palette is dark: its window colour is.
+    static bool IsDark(const QPalette& palette);
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Replot();
+
+    PageTableView* table_;
+    QChartView* chartView_;
+    Plot plot_;
+    bool shown_ = false;
+};
+
+}  // namespace gridtally::gui

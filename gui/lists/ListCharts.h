@@ -1,0 +1,20 @@
+#pragma once
+
+class QChart;
+
+namespace gridtally::gui {
+
+class PlayCallModel;
+class TendencyModel;
+
+// The runs and passes of each down and distance as the tendency list shows them, one
+// stacked bar per row (the separators left out), first row on top (the bar sets and the
+// categories hold the rows from the last up); each row's label carries its run share.
+void PlotTendencies(QChart& chart, const TendencyModel& model);
+
+// Yards per call of each call the run or pass list shows, in the list's order (held from
+// the last up, as above): the call's yards over the times it was called, also written
+// in its label.
+void PlotYardsPerCall(QChart& chart, const PlayCallModel& model);
+
+}  // namespace gridtally::gui
