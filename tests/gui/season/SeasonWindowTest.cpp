@@ -91,6 +91,13 @@ void CompareWithTheCore(SeasonFrame& frame, const QString& folder, const std::st
     }
 }
 
+// Chooses down 3 in the bar, as the user does.
+void ChooseThirdDown(SeasonFrame& frame) {
+    for (const auto& [criterion, combo] : frame.criterionChoices) {
+        if (criterion == static_cast<int>(FilterCriterion::Down)) combo->setCurrentIndex(3);
+    }
+}
+
 int Number(const std::string& cell) { return cell.empty() ? 0 : std::stoi(cell); }
 
 // A chart shows its table's cells as the table shows them now, first row on top (the
@@ -155,9 +162,7 @@ private slots:
         CompareWithTheCore(*frame, folder, "Comets", {});
 
         frame->clubChoice->setCurrentText(QStringLiteral("Hillcrest"));
-        for (const auto& [criterion, combo] : frame->criterionChoices) {
-            if (criterion == static_cast<int>(FilterCriterion::Down)) combo->setCurrentIndex(3);
-        }
+        ChooseThirdDown(*frame);
         PlayFilter third;
         third.downs = {3};
         CompareWithTheCore(*frame, folder, "Hillcrest", third);
@@ -222,9 +227,7 @@ private slots:
         auto* frame = dynamic_cast<SeasonFrame*>(main.OpenDocumentFile(folder));
         QVERIFY(frame && frame->watch);
         QCOMPARE(frame->gamesView->RowCount(), 2);
-        for (const auto& [criterion, combo] : frame->criterionChoices) {
-            if (criterion == static_cast<int>(FilterCriterion::Down)) combo->setCurrentIndex(3);
-        }
+        ChooseThirdDown(*frame);
         PlayFilter third;
         third.downs = {3};
         frame->gamesView->SortByColumn(4);
@@ -292,9 +295,7 @@ private slots:
         auto* runs = dynamic_cast<PlayCallList*>(ViewOnPage(season->clubTabs->widget(3)));
         QVERIFY(runs);
         runs->SortByColumn(2);
-        for (const auto& [criterion, combo] : season->criterionChoices) {
-            if (criterion == static_cast<int>(FilterCriterion::Down)) combo->setCurrentIndex(3);
-        }
+        ChooseThirdDown(*season);
         QCOMPARE(pages().size(), 2 + 1 + 3);
         for (ChartedPage* page : pages()) CompareChartWithTable(*page);
         runs = dynamic_cast<PlayCallList*>(ViewOnPage(season->clubTabs->widget(3)));
