@@ -19,6 +19,13 @@ FolderWatch::FolderWatch(const QString& folder, std::chrono::milliseconds settle
 
 void FolderWatch::Scan(bool first) {
     QDir dir(folder_);
+    // A folder gone (renamed, its drive unmounted) is not a folder emptied: the files
+    // stay as told until it is back, and then it is watched again.
+    if (!dir.exists()) {
+        if (!poll_.isActive()) poll_.start();
+        return;
+    }
+    if (!watcher_.directories().contains(folder_)) watcher_.addPath(folder_);
     const QFileInfoList found =
         dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     std::map<QString, Seen> now;

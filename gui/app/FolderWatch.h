@@ -13,7 +13,8 @@ namespace gridtally::gui {
 
 // Watches the files of one folder and tells of each file that appeared or changed once
 // it has stood unchanged for the settle time (a game may still be writing it), and of
-// each file that is gone. The files present when watching starts count as told.
+// each file that is gone. The files present when watching starts count as told. While
+// the folder itself is gone nothing is told.
 class FolderWatch : public QObject {
     Q_OBJECT
 

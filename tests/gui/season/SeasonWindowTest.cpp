@@ -262,6 +262,15 @@ private slots:
         CompareWithTheCore(*frame, folder, "Comets", third);
         QTest::qWait(1500);  // the notes have settled and were passed over
         QCOMPARE(frame->gamesView->RowCount(), 2);
+
+        // A folder moved away is not a folder emptied; back, it is followed again.
+        QString moved = dir.filePath(QStringLiteral("moved"));
+        QVERIFY(QDir().rename(folder, moved));
+        QTest::qWait(500);
+        QCOMPARE(frame->gamesView->RowCount(), 2);
+        QVERIFY(QDir().rename(moved, folder));
+        QVERIFY(QFile::copy(spare, comets));
+        QTRY_COMPARE_WITH_TIMEOUT(frame->gamesView->RowCount(), 3, 5000);
     }
 
     // Every chart shows its table: in a game window, in a Play DB window and in a season
