@@ -38,6 +38,21 @@ void AddAxes(QChart& chart, QAbstractBarSeries& series, QStringList categories, 
     series.attachAxis(values);
 }
 
+// A bar hovered tells its figures in full: the chart's tooltip becomes the bar's, and
+// the view shows it as any tooltip. `tips` holds them first row first; the bars are held
+// from the last up.
+void AddTips(QAbstractBarSeries& series, QStringList tips) {
+    QAbstractBarSeries* hovered = &series;
+    QObject::connect(hovered, &QAbstractBarSeries::hovered, hovered,
+                     [hovered, tips = std::move(tips)](bool over, int index, QBarSet*) {
+                         qsizetype row = tips.size() - 1 - index;
+                         bool known = over && row >= 0 && row < tips.size();
+                         if (hovered->chart()) {
+                             hovered->chart()->setToolTip(known ? tips[row] : QString());
+                         }
+                     });
+}
+
 // Category labels must differ, or the axis drops the later ones and bars shift.
 QString Unique(QStringList& taken, QString label) {
     QString made = label;
@@ -51,7 +66,7 @@ QString Unique(QStringList& taken, QString label) {
 void PlotTendencies(QChart& chart, const TendencyModel& model) {
     auto* runs = new QBarSet(QObject::tr("Runs"));
     auto* passes = new QBarSet(QObject::tr("Passes"));
-    QStringList categories;
+    QStringList categories, tips;
     double widest = 0;
     for (const std::vector<std::string>& row : model.Cells()) {
         if (row[0] == " ") continue;  // the separator between two downs
@@ -62,6 +77,10 @@ void PlotTendencies(QChart& chart, const TendencyModel& model) {
             label += QStringLiteral(" (%1 % run)").arg(std::lround(100.0 * run / (run + pass)));
         }
         categories.append(label);
+        tips.append(QObject::tr("%1: %2 runs, %3 passes")
+                        .arg(QString::fromLatin1(row[0]))
+                        .arg(run)
+                        .arg(pass));
         runs->insert(0, run);
         passes->insert(0, pass);
         widest = std::max(widest, static_cast<double>(run + pass));
@@ -71,11 +90,12 @@ void PlotTendencies(QChart& chart, const TendencyModel& model) {
     series->append(passes);
     chart.setTitle(QString::fromLatin1(model.club()) + QObject::tr(" - runs and passes"));
     AddAxes(chart, *series, categories, 0, widest, QObject::tr("Plays called"), "%d");
+    AddTips(*series, std::move(tips));
 }
 
 void PlotYardsPerCall(QChart& chart, const PlayCallModel& model) {
     auto* perCall = new QBarSet(QObject::tr("Yards per call"));
-    QStringList categories;
+    QStringList categories, tips;
     double low = 0, high = 0;
     for (int row = 0; row < model.rowCount(); ++row) {
         const PlayRec* play = model.Record(row);
@@ -85,6 +105,11 @@ void PlotYardsPerCall(QChart& chart, const PlayCallModel& model) {
         QString name = QString::fromLatin1(model.Cells()[static_cast<std::size_t>(row)][0]);
         categories.append(
             Unique(categories, QStringLiteral("%1 (%2)").arg(name).arg(value, 0, 'f', 1)));
+        tips.append(QObject::tr("%1: %2 yards in %3 calls, %4 per call")
+                        .arg(name)
+                        .arg(record.yards)
+                        .arg(record.calls)
+                        .arg(value, 0, 'f', 1));
         perCall->insert(0, value);
         low = std::min(low, value);
         high = std::max(high, value);
@@ -95,6 +120,7 @@ void PlotYardsPerCall(QChart& chart, const PlayCallModel& model) {
     chart.legend()->hide();
     AddAxes(chart, *series, categories, std::floor(low), std::ceil(high),
             QObject::tr("Yards per call"), "%.1f");
+    AddTips(*series, std::move(tips));
 }
 
 }  // namespace gridtally::gui

@@ -10,6 +10,7 @@ class TendencyModel;
 // The runs and passes of each down and distance as the tendency list shows them, one
 // stacked bar per row (the separators left out), first row on top (the bar sets and the
 // categories hold the rows from the last up); each row's label carries its run share.
+// A bar hovered shows its row's figures in a tooltip, here and below.
 void PlotTendencies(QChart& chart, const TendencyModel& model);
 
 // Yards per call of each call the run or pass list shows, in the list's order (held from

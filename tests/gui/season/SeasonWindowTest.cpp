@@ -126,6 +126,12 @@ void CompareChartWithTable(const ChartedPage& page) {
         }
     }
     QCOMPARE(labels.size(), static_cast<qsizetype>(names.size()));
+    if (!names.empty()) {  // a bar hovered names its row in the chart's tooltip
+        emit series->hovered(true, static_cast<int>(names.size() - 1), sets.front());
+        QVERIFY(page.chart()->toolTip().startsWith(QString::fromStdString(names[0]) + ':'));
+        emit series->hovered(false, static_cast<int>(names.size() - 1), sets.front());
+        QVERIFY(page.chart()->toolTip().isEmpty());
+    }
     for (std::size_t i = 0; i < names.size(); ++i) {
         QVERIFY2(labels[static_cast<int>(i)].startsWith(QString::fromStdString(names[i])),
                  qPrintable(labels[static_cast<int>(i)]));
