@@ -1,6 +1,7 @@
 #include "gui/app/SeasonDoc.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QProgressDialog>
 #include <atomic>
@@ -18,27 +19,31 @@ SeasonDoc::SeasonDoc() { diagnostics = &ParserMessages(); }
 bool SeasonDoc::OnOpenDocument(const QString& path, QString* error) {
     QFileInfo info(path);
     if (info.isDir()) folder_ = info.absoluteFilePath();
-    return ReadLogs({info.absoluteFilePath().toStdString()}, error);
+    readFrom_ = QDateTime::currentDateTime();
+    return ReadLogs({QFile::encodeName(info.absoluteFilePath()).toStdString()}, error);
 }
 
-Season::Change SeasonDoc::FollowFile(const QString& path) {
-    std::string bytes, why;
-    // One that cannot be read now is passed over: its next change is another chance.
-    if (!ReadFileBytes(path.toStdString(), bytes, &why)) return Season::Change::None;
-    return Followed(season_.Follow(path.toStdString(), bytes));
-}
-
-Season::Change SeasonDoc::RemoveFile(const QString& path) {
-    return Followed(season_.Remove(path.toStdString()));
-}
-
-Season::Change SeasonDoc::Followed(Season::Change change) {
-    if (change == Season::Change::None) return change;
+std::vector<std::pair<QString, Season::Change>> SeasonDoc::Follow(const QStringList& settled,
+                                                                  const QStringList& removed) {
+    std::vector<std::pair<QString, Season::Change>> changes;
+    auto keep = [&](const QString& path, Season::Change change) {
+        if (change != Season::Change::None) changes.emplace_back(path, change);
+    };
+    for (const QString& path : settled) {
+        // The name as the file system has it, whatever its encoding.
+        std::string file = QFile::encodeName(path).toStdString();
+        std::string bytes, why;
+        if (ReadFileBytes(file, bytes, &why)) keep(path, season_.Follow(file, bytes));
+    }
+    for (const QString& path : removed) {
+        keep(path, season_.Remove(QFile::encodeName(path).toStdString()));
+    }
+    if (changes.empty()) return changes;
     playRows_.reset();
     playOfRow_.clear();
     Refill();
     UpdateAllViews(nullptr, UpdateHint::Follow);
-    return change;
+    return changes;
 }
 
 bool SeasonDoc::ReadLogs(const std::vector<std::string>& paths, QString* error) {

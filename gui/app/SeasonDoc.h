@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 #include <string>
@@ -29,11 +31,15 @@ public:
 
     // The folder the season was read from; empty when it was read from logs named.
     const QString& folder() const { return folder_; }
-    // Takes a file of the folder as it is now (a game log joins or is read again, a file
-    // that is no game log leaves or is passed over), or one that is gone. The views
-    // follow, keeping their order and place.
-    Season::Change FollowFile(const QString& path);
-    Season::Change RemoveFile(const QString& path);
+    // When its reading began: a file changed since may have been read half-written.
+    const QDateTime& readFrom() const { return readFrom_; }
+    // Takes files of the folder as they are now (a game log joins or is read again, a
+    // file that is no game log leaves or is passed over) and files that are gone, then
+    // refills once; the views follow, keeping their order and place. Returns what
+    // happened to each file that changed the season. A file that cannot be read now is
+    // passed over.
+    std::vector<std::pair<QString, Season::Change>> Follow(const QStringList& settled,
+                                                           const QStringList& removed);
 
     const Season& season() const { return season_; }
     const std::string& club() const { return club_; }
@@ -53,11 +59,10 @@ public:
 
 private:
     void Refill();
-    // Shows what a change of the season's games did.
-    Season::Change Followed(Season::Change change);
 
     Season season_;
     QString folder_;
+    QDateTime readFrom_;
     Season::ReadResult read_;
     std::string club_;
     PlayFilter filter_;

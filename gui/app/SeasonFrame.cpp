@@ -1,5 +1,6 @@
 #include "gui/app/SeasonFrame.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,9 +56,9 @@ bool SeasonFrame::OnCreateClient(const CreateContext& context) {
         bar->addWidget(combo);
         connect(combo, &QComboBox::currentIndexChanged, this, [this] { ApplyChoices(); });
     };
-    std::vector<std::string> clubs = season_->season().Clubs();
     clubChoice = new QComboBox(client);
-    for (const std::string& club : clubs) clubChoice->addItem(Shown(club));
+    opponentChoice = new QComboBox(client);
+    ListClubs();
     addChoice(tr("Club"), clubChoice);
     for (const FilterValues& values : FilterCriteria()) {
         if (values.criterion == FilterCriterion::Kind) continue;
@@ -71,9 +72,6 @@ bool SeasonFrame::OnCreateClient(const CreateContext& context) {
         criterionChoices.emplace_back(static_cast<int>(values.criterion), combo);
         addChoice(option, combo);
     }
-    opponentChoice = new QComboBox(client);
-    opponentChoice->addItem(tr("All"));
-    for (const std::string& club : clubs) opponentChoice->addItem(Shown(club));
     addChoice(tr("Opponent"), opponentChoice);
     bar->addStretch(1);
 
@@ -90,36 +88,54 @@ bool SeasonFrame::OnCreateClient(const CreateContext& context) {
     setWindowTitle(season_->Described());
     made_ = true;
     if (!season_->folder().isEmpty()) {
-        watch = new FolderWatch(season_->folder(), std::chrono::seconds(1), this);
-        connect(watch, &FolderWatch::settled, this,
-                [this](const QString& path) { Followed(path, season_->FollowFile(path)); });
-        connect(watch, &FolderWatch::removed, this,
-                [this](const QString& path) { Followed(path, season_->RemoveFile(path)); });
+        watch =
+            new FolderWatch(season_->folder(), season_->readFrom(), std::chrono::seconds(1), this);
+        connect(watch, &FolderWatch::changed, this,
+                [this](const QStringList& settled, const QStringList& removed) {
+                    Followed(season_->Follow(settled, removed));
+                });
     }
     return true;
 }
 
-void SeasonFrame::Followed(const QString& path, Season::Change change) {
-    if (change == Season::Change::None) return;
+void SeasonFrame::Followed(const std::vector<std::pair<QString, Season::Change>>& changes) {
+    if (changes.empty()) return;
     ListClubs();
     playsView->Refill(UpdateHint::Follow);
     setWindowTitle(season_->Described());
 
-    QString name = QFileInfo(path).fileName();
-    QString message = tr("Game left the season: %1").arg(name);
-    const auto& games = season_->season().games();
-    auto game = std::find_if(games.begin(), games.end(), [&](const SeasonGame& g) {
-        return QString::fromStdString(g.file) == path;
-    });
-    if (change != Season::Change::Removed && game != games.end()) {
-        QString score = tr("%1 %2 - %3 %4")
-                            .arg(Shown(game->clubs[0]))
-                            .arg(game->finalScore[0])
-                            .arg(Shown(game->clubs[1]))
-                            .arg(game->finalScore[1]);
-        message = (change == Season::Change::Added ? tr("Game joined the season: %1, %2")
-                                                   : tr("Game read again: %1, %2"))
-                      .arg(name, score);
+    // One game is told with its score; several by their files, what happened to each.
+    QString message;
+    if (changes.size() == 1) {
+        const auto& [path, change] = changes.front();
+        QString name = QFileInfo(path).fileName();
+        message = tr("Game left the season: %1").arg(name);
+        const auto& games = season_->season().games();
+        auto game = std::find_if(games.begin(), games.end(), [&](const SeasonGame& g) {
+            return QFile::decodeName(g.file.c_str()) == path;
+        });
+        if (change != Season::Change::Removed && game != games.end()) {
+            QString score = tr("%1 %2 - %3 %4")
+                                .arg(Shown(game->clubs[0]))
+                                .arg(game->finalScore[0])
+                                .arg(Shown(game->clubs[1]))
+                                .arg(game->finalScore[1]);
+            message = (change == Season::Change::Added ? tr("Game joined the season: %1, %2")
+                                                       : tr("Game read again: %1, %2"))
+                          .arg(name, score);
+        }
+    } else {
+        QStringList parts;
+        for (auto [kind, words] : {std::pair{Season::Change::Added, tr("Games joined the season")},
+                                   std::pair{Season::Change::Replaced, tr("read again")},
+                                   std::pair{Season::Change::Removed, tr("left")}}) {
+            QStringList names;
+            for (const auto& [path, change] : changes) {
+                if (change == kind) names.append(QFileInfo(path).fileName());
+            }
+            if (!names.isEmpty()) parts.append(words + QStringLiteral(": ") + names.join(", "));
+        }
+        message = parts.join(QStringLiteral("; "));
     }
     if (auto* main = qobject_cast<QMainWindow*>(window())) main->statusBar()->showMessage(message);
 }
@@ -133,8 +149,8 @@ void SeasonFrame::ListClubs() {
         combo->clear();
         if (withAll) combo->addItem(tr("All"));
         for (const std::string& club : clubs) combo->addItem(Shown(club));
-        if (combo->findText(chosen) < 0) combo->addItem(chosen);
-        combo->setCurrentIndex(combo->findText(chosen));
+        if (!chosen.isEmpty() && combo->findText(chosen) < 0) combo->addItem(chosen);
+        combo->setCurrentIndex(std::max(0, combo->findText(chosen)));  // at first, the first
     };
     relist(clubChoice, false);
     relist(opponentChoice, true);

@@ -43,10 +43,11 @@ public:
 
 private:
     void MakeClubTabs();
-    // Shows a game that joined, changed or left: the pages follow, the user's choices and
+    // Shows games that joined, changed or left: the pages follow, the user's choices and
     // places stay, and the status bar says what happened.
-    void Followed(const QString& path, Season::Change change);
-    // The bar's club and opponent choices after the season's clubs changed.
+    void Followed(const std::vector<std::pair<QString, Season::Change>>& changes);
+    // Lists the season's clubs in the bar's club and opponent choices, keeping the ones
+    // chosen.
     void ListClubs();
 
     SeasonDoc* season_ = nullptr;

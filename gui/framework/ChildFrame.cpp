@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QStackedWidget>
 #include <QTabWidget>
 
 #include "gui/framework/Dialogs.h"
@@ -50,8 +51,17 @@ View* ChildFrame::GetActiveView() const {
     QWidget* focus = focusWidget();
     for (QWidget* w = focus && focus->isVisible() ? focus : nullptr; w; w = w->parentWidget()) {
         if (auto* view = dynamic_cast<View*>(w)) return view;
+        if (qobject_cast<QTabWidget*>(w)) break;  // past the page that had the focus
+        if (w->parentWidget() && qobject_cast<QStackedWidget*>(w->parentWidget())) {
+            if (View* view = ViewOnPage(w)) return view;  // a chart beside its list, say
+            break;
+        }
     }
     QWidget* shown = widget();
+    // The tabs may stand under a bar of the window's own.
+    if (shown && !qobject_cast<QTabWidget*>(shown)) {
+        if (auto* tabs = shown->findChild<QTabWidget*>()) shown = tabs;
+    }
     while (auto* tabs = qobject_cast<QTabWidget*>(shown)) shown = tabs->currentWidget();
     if (View* view = ViewOnPage(shown)) return view;
     return document_ && !document_->views().empty() ? document_->views().front() : nullptr;

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <algorithm>
 
 namespace gridtally::gui {
 namespace {
@@ -43,7 +44,10 @@ QString DialogRunner::GetSaveFileName(QWidget* parent, const QString& caption,
     // A name typed without a type gets the type of the filter chosen ("*.svg" -> svg).
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
         qsizetype star = f.indexOf(QStringLiteral("*."));
-        if (star >= 0) dialog.setDefaultSuffix(f.mid(star + 2).section(QLatin1Char(')'), 0, 0));
+        QString suffix = star < 0 ? QString() : f.mid(star + 2).section(QLatin1Char(')'), 0, 0);
+        bool plain = !suffix.isEmpty() && std::all_of(suffix.begin(), suffix.end(),
+                                                      [](QChar c) { return c.isLetterOrNumber(); });
+        if (plain) dialog.setDefaultSuffix(suffix);  // not from "All Files (*.*)"
     });
     if (Exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();

@@ -33,8 +33,16 @@ void TabWindow::AddWindowTab(QWidget* window, const QString& label, int id) {
 View* ViewOnPage(QWidget* page) {
     if (!page) return nullptr;
     if (auto* view = dynamic_cast<View*>(page)) return view;
-    for (QWidget* inside : page->findChildren<QWidget*>()) {
-        if (auto* view = dynamic_cast<View*>(inside)) return view;
+    // Not deeper: a window's pages hold other pages, whose views are not this page's.
+    const QList<QWidget*> children = page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* child : children) {
+        if (auto* view = dynamic_cast<View*>(child)) return view;
+    }
+    for (QWidget* child : children) {
+        if (qobject_cast<QTabWidget*>(child)) continue;
+        for (QWidget* inside : child->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (auto* view = dynamic_cast<View*>(inside)) return view;
+        }
     }
     return nullptr;
 }

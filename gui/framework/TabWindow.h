@@ -45,8 +45,9 @@ private:
     std::function<void(int)> notify_;
 };
 
-// The view a tab's page is or holds (a list with a chart beside it, under a caption);
-// nullptr for a page without one.
+// The view a tab's page is or holds among its own children (a list with a chart beside
+// it), looking one level further into a page without one (a list and its chart under a
+// caption); nullptr when there is none.
 View* ViewOnPage(QWidget* page);
 
 // A factory for AddViewTab that makes a view of the class from `arguments` and its

@@ -77,6 +77,7 @@ void ChartedPage::showEvent(QShowEvent* event) {
 
 void ChartedPage::Replot() {
     QChart& drawn = *chart();
+    drawn.setToolTip({});  // the bar it told of goes with its series
     drawn.removeAllSeries();
     for (QAbstractAxis* axis : drawn.axes()) {
         drawn.removeAxis(axis);
@@ -109,8 +110,13 @@ bool ChartedPage::ExportChart() {
 }
 
 bool ChartedPage::WriteChart(const QString& path, QString* error) {
-    if (!chartView_->isVisible()) chartView_->resize(kUnshownSize);
-    QSize size = chartView_->size();
+    // A view never shown has not laid its chart out: the chart is given a size of its own.
+    QSize size = chartView_->isVisible() ? chartView_->size() : kUnshownSize;
+    if (!chartView_->isVisible()) {
+        chart()->resize(size);
+        chartView_->scene()->setSceneRect(QRectF(QPointF(0, 0), size));
+    }
+    QRectF target(QPointF(0, 0), size);
     QSaveFile file(path);
     bool written = file.open(QIODevice::WriteOnly);
     if (written && path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
@@ -120,14 +126,15 @@ bool ChartedPage::WriteChart(const QString& path, QString* error) {
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setTitle(chart()->title());
         QPainter painter(&svg);
-        chartView_->render(&painter);
+        chartView_->scene()->render(&painter, target, chart()->geometry());
     } else if (written) {
         QImage picture(size * chartView_->devicePixelRatio(), QImage::Format_ARGB32);
         picture.setDevicePixelRatio(chartView_->devicePixelRatio());
         picture.fill(palette().color(QPalette::Base));
         {
             QPainter painter(&picture);
-            chartView_->render(&painter);
+            painter.setRenderHint(QPainter::Antialiasing);
+            chartView_->scene()->render(&painter, target, chart()->geometry());
         }
         written = picture.save(&file, "PNG");
     }

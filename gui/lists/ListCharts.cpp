@@ -54,10 +54,9 @@ void AddTips(QAbstractBarSeries& series, QStringList tips) {
 }
 
 // Category labels must differ, or the axis drops the later ones and bars shift.
-QString Unique(QStringList& taken, QString label) {
+QString Unique(const QStringList& taken, const QString& label) {
     QString made = label;
     for (int n = 2; taken.contains(made); ++n) made = QStringLiteral("%1 (%2)").arg(label).arg(n);
-    taken.append(made);
     return made;
 }
 

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QScrollBar>
+#include <algorithm>
 #include <set>
 
 #include "core/text/Csv.h"
@@ -47,14 +48,34 @@ void PageTableView::OnUpdate(View* /*sender*/, UpdateHint hint, PrintHint* print
     if (HandlePrintUpdate(hint, printHint)) return;
     int sortedBy = sortedBy_;
     QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    // The row at the top, by its first cell and how many rows above have the same one:
+    // rows that join above it must not move what the user was looking at.
+    auto occurrence = [this](int row) {
+        const auto& cells = model_->Cells();
+        return static_cast<int>(std::count_if(cells.begin(), cells.begin() + row, [&](auto& r) {
+            return r.front() == cells[static_cast<std::size_t>(row)].front();
+        }));
+    };
+    int top = indexAt(QPoint(0, 0)).row();
+    std::string topName = top >= 0 ? model_->Cells()[static_cast<std::size_t>(top)].front() : "";
+    int topOccurrence = top >= 0 ? occurrence(top) : 0;
     model_->Refill();
     horizontalHeader()->setSortIndicatorShown(false);
     sortedBy_ = -1;
     FitColumns();
     if (hint != UpdateHint::Follow) return;
     if (sortedBy >= 0) SortByColumn(sortedBy);
+    updateGeometries();  // the scroll bars' ranges for the rows there are now
     horizontalScrollBar()->setValue(scrolled.x());
     verticalScrollBar()->setValue(scrolled.y());
+    const auto& cells = model_->Cells();
+    for (int row = 0, seen = 0; top > 0 && row < static_cast<int>(cells.size()); ++row) {
+        if (cells[static_cast<std::size_t>(row)].front() != topName || seen++ != topOccurrence) {
+            continue;
+        }
+        scrollTo(model_->index(row, 0), QAbstractItemView::PositionAtTop);
+        break;
+    }
 }
 
 void PageTableView::OnPrint(DeviceContext& dc, PrintInfo& info) {

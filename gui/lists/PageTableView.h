@@ -15,7 +15,8 @@ class PageModel;
 // and shows the direction used. Copy puts the selected rows (or, with none, the whole
 // page) on the clipboard as tab-separated text under the header; Export CSV... writes
 // the page as a spreadsheet table. A Print update prints the rows in the order shown;
-// any other update refills them, a Follow update in the order and at the place shown.
+// any other update refills them, a Follow update in the order shown and with the row
+// that was at the top still there.
 class PageTableView : public QTableView, public View, public CommandTarget {
     Q_OBJECT
 

@@ -2,13 +2,16 @@
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
+#include <QChartView>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QHorizontalBarSeries>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QProgressDialog>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -19,6 +22,7 @@
 #include "core/playdb/PlayDB.h"
 #include "core/playdb/PlayDBFile.h"
 #include "core/playdb/Season.h"
+#include "gui/app/FolderWatch.h"
 #include "gui/app/MainFrm.h"
 #include "gui/app/SeasonDoc.h"
 #include "gui/app/SeasonFrame.h"
@@ -224,6 +228,7 @@ private slots:
         QTemporaryDir dir;
         QString folder = MakeSeasonFolder(dir);
         QString harbor = folder + QStringLiteral("/000-harbor-city-vs-ironmen.log");
+        QString joined = folder + QStringLiteral("/000-a-harbor.log");  // first by name
         QString comets = folder + QStringLiteral("/000-comets-vs-prairie-dogs.log");
         QString spare = dir.filePath(QStringLiteral("harbor.log"));
         QVERIFY(QFile::rename(harbor, spare));
@@ -238,14 +243,19 @@ private slots:
         third.downs = {3};
         frame->gamesView->SortByColumn(4);
         frame->tabs->ActivateTab(1);
-        frame->playsView->table->verticalScrollBar()->setValue(5);
+        PageTableView& plays = *frame->playsView->table;
+        plays.verticalScrollBar()->setValue(5);
+        auto topRow = [&] {
+            return Rows(plays)[static_cast<std::size_t>(plays.indexAt({}).row())];
+        };
+        std::vector<std::string> top = topRow();
         auto statusSays = [&](const char* words) {
             return main.statusBar()->currentMessage().contains(QLatin1String(words));
         };
 
-        QVERIFY(QFile::copy(spare, harbor));
+        QVERIFY(QFile::copy(spare, joined));
         QTRY_COMPARE_WITH_TIMEOUT(frame->gamesView->RowCount(), 3, 5000);
-        QVERIFY2(statusSays("Game joined the season: 000-harbor-city-vs-ironmen.log, Harbor City"),
+        QVERIFY2(statusSays("Game joined the season: 000-a-harbor.log, Harbor City"),
                  qPrintable(main.statusBar()->currentMessage()));
         QCOMPARE(frame->clubChoice->currentText(), QStringLiteral("Comets"));
         QCOMPARE(frame->clubChoice->count(), 6);
@@ -257,7 +267,8 @@ private slots:
         QVERIFY(std::is_sorted(games.begin(), games.end(), [](const auto& a, const auto& b) {
             return std::stoi(a[4]) > std::stoi(b[4]);
         }));
-        QCOMPARE(frame->playsView->table->verticalScrollBar()->value(), 5);
+        QVERIFY(plays.verticalScrollBar()->value() > 5);  // its plays joined above
+        QCOMPARE(topRow(), top);
         QCOMPARE(frame->tabs->GetActiveTab(), 1);
 
         QFile(dir.filePath(QStringLiteral("season/notes.txt"))).open(QIODevice::WriteOnly);
@@ -277,6 +288,32 @@ private slots:
         QVERIFY(QDir().rename(moved, folder));
         QVERIFY(QFile::copy(spare, comets));
         QTRY_COMPARE_WITH_TIMEOUT(frame->gamesView->RowCount(), 3, 5000);
+
+        // A log rewritten in place is read again.
+        QFile rewritten(joined);
+        QVERIFY(rewritten.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QFile riverside(GRIDTALLY_EXAMPLES_DIR "/riverside-at-hillcrest.log");
+        QVERIFY(riverside.open(QIODevice::ReadOnly));
+        rewritten.write(riverside.readAll());
+        rewritten.close();
+        QTRY_VERIFY_WITH_TIMEOUT(statusSays("Game read again: 000-a-harbor.log"), 5000);
+        QCOMPARE(frame->gamesView->RowCount(), 3);
+    }
+
+    // A file written while the folder was read may have been read half-written: the
+    // watch takes every file changed since the reading began as not yet read.
+    void aFileWrittenDuringTheReadingIsReadAgain() {
+        QTemporaryDir dir;
+        QString folder = MakeSeasonFolder(dir);
+        using namespace std::chrono_literals;
+        // Read a minute ago, the logs were written during it; read later, before it.
+        FolderWatch during(folder, QDateTime::currentDateTime().addSecs(-60), 100ms);
+        FolderWatch before(folder, QDateTime::currentDateTime().addSecs(60), 100ms);
+        QSignalSpy quiet(&before, &FolderWatch::changed);
+        QSignalSpy told(&during, &FolderWatch::changed);
+        QTRY_COMPARE_WITH_TIMEOUT(told.count(), 1, 3000);
+        QCOMPARE(told.front().front().toStringList().size(), 3);
+        QCOMPARE(quiet.count(), 0);
     }
 
     // Every chart shows its table: in a game window, in a Play DB window and in a season
@@ -332,8 +369,23 @@ private slots:
             }
         }
 
-        // Export Chart... writes the picture chosen; the Edit menu's command reaches it.
-        ChartedPage& chart = *pages().back();
+        // The Edit menu's commands reach the list of the page shown, whether the focus is
+        // on the bar, on a chart or in the Plays page's search.
+        season->tabs->ActivateTab(2);
+        season->clubTabs->ActivateTab(6);
+        auto* tendencies = qobject_cast<ChartedPage*>(season->clubTabs->widget(6));
+        season->clubChoice->setFocus();
+        QCOMPARE(season->GetActiveView(), static_cast<View*>(tendencies->table()));
+        tendencies->chartView()->setFocus();
+        QCOMPARE(season->GetActiveView(), static_cast<View*>(tendencies->table()));
+        season->tabs->ActivateTab(1);
+        season->playsView->findChild<QLineEdit*>()->setFocus();
+        QCOMPARE(season->GetActiveView(), static_cast<View*>(season->playsView->table));
+        season->tabs->ActivateTab(2);
+
+        // Export Chart... writes the picture chosen, also of a chart never shown.
+        ChartedPage& chart = *qobject_cast<ChartedPage*>(season->clubTabs->widget(3));
+        QVERIFY(!chart.chartView()->isVisible());
         QVERIFY(chart.table()->CanHandle(command::kEditExportChart));
         for (const char* name : {"chart.png", "chart.svg"}) {
             struct SaveAs : DialogRunner {
@@ -353,7 +405,15 @@ private slots:
                 QVERIFY2(bytes.contains("<svg") && bytes.contains(chart.chart()->title().toUtf8()),
                          bytes.left(3000).constData());
             } else {
-                QVERIFY(QImage::fromData(bytes, "PNG").width() > 100);
+                QImage picture = QImage::fromData(bytes, "PNG");
+                qsizetype drawn = 0;  // pixels of something else than the background
+                for (int y = 0; y < picture.height(); ++y) {
+                    for (int x = 0; x < picture.width(); ++x) {
+                        drawn += picture.pixel(x, y) != picture.pixel(2, 2);
+                    }
+                }
+                QVERIFY2(drawn > picture.width() * picture.height() / 20,
+                         qPrintable(QString::number(drawn)));
             }
         }
         QString error;
