@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "core/playdb/PlayDB.h"
+#include "core/text/ClubNames.h"
 #include "core/text/FileBytes.h"
 #include "core/text/Latin1.h"
 #include "core/text/Printf.h"
@@ -45,6 +46,24 @@ std::optional<std::string> ClubArgument(std::string_view what, std::string_view 
     std::optional<std::string> latin1 = Utf8ToLatin1(utf8, &why);
     if (!latin1) err << kProgram << what << ": \"" << Shown(utf8) << "\" " << why << '\n';
     return latin1;
+}
+
+std::optional<std::string> ResolveClub(std::string_view given,
+                                       const std::vector<std::string>& clubs, std::ostream& err) {
+    std::vector<std::string> named = ClubsNamed(given, clubs);
+    if (named.size() == 1) return named.front();
+    const std::vector<std::string>& listed = named.empty() ? clubs : named;
+    err << kProgram;
+    if (named.empty()) {
+        err << "no club named \"" << Latin1ToUtf8(given) << "\"; the clubs are: ";
+    } else {
+        err << '"' << Latin1ToUtf8(given) << "\" names several clubs: ";
+    }
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+        err << (i > 0 ? ", " : "") << Latin1ToUtf8(listed[i]);
+    }
+    err << '\n';
+    return std::nullopt;
 }
 
 }  // namespace gridtally

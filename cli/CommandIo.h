@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace gridtally {
 
@@ -34,5 +35,11 @@ void ReportNotAGameLog(const std::string& path, std::ostream& err);
 // and DBs; nothing, after a message naming the argument `what`, when it has none.
 std::optional<std::string> ClubArgument(std::string_view what, std::string_view utf8,
                                         std::ostream& err);
+
+// The club of `clubs` a name given (Latin-1) means, as ClubsNamed finds it; nothing,
+// after "no club named ..." or "... names several clubs" with the clubs on `err`, when
+// it means none or several (exit status 2).
+std::optional<std::string> ResolveClub(std::string_view given,
+                                       const std::vector<std::string>& clubs, std::ostream& err);
 
 }  // namespace gridtally

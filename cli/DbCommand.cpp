@@ -206,7 +206,7 @@ int RunDbShow(const std::string& dbPath, const std::string& team, const PageOpti
         BuildClubExport({}, db, db.currentTeam, db.currentTeam, nullptr, true);
     std::vector<OutputPage> pages;
     for (std::size_t i = 0; i < printed.size(); ++i) {
-        pages.push_back({db.currentTeam, std::move(printed[i]), std::move(exported[i])});
+        pages.push_back({db.currentTeam, std::move(printed[i]), std::move(exported[i]), {}});
     }
     int status = WritePages(std::move(pages), options, io);
     if (!known) ReportUnknownTeam(team, dbPath, io);

@@ -31,10 +31,12 @@ std::string Extension(TableFormat format) {
     }
 }
 
-// "Hillcrest - Run Plays.csv"; a character a file name cannot hold becomes '_'.
+// "Hillcrest - Run Plays.csv", "Hillcrest - Run Plays - down 3.csv"; a character a file name cannot
+// hold becomes '_'.
 std::string FileName(const OutputPage& page, TableFormat format) {
     std::string name =
         page.club.empty() ? page.exported.label : page.club + " - " + page.exported.label;
+    if (!page.filter.empty()) name += " - " + page.filter;
     for (char& c : name) {
         if (c == '/' || c == '\0') c = '_';
     }

@@ -16,6 +16,7 @@ struct OutputPage {
     std::string club;
     PrintoutPage printed;
     ExportPage exported;
+    std::string filter;  // the filter in words, when one chose the plays
 };
 
 struct PageOptions {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "cli/SeasonCommand.h"
 #include "cli/TableOutput.h"
 #include "core/game/GameLog.h"
 #include "core/playdb/Season.h"
@@ -47,26 +48,30 @@ std::string FormatPrintout(const std::vector<PrintoutPage>& pages, PrintoutStyle
 }
 
 int RunReport(const std::string& path, const std::optional<std::string>& team,
-              const PlayFilter& filter, const PageOptions& options, Streams io) {
+              const PlayFilter& given, const PageOptions& options, Streams io) {
     std::optional<std::string> club;
     if (team && !(club = ClubArgument("--team", *team, io.err))) return kUsage;
     std::string bytes;
     if (!ReadInputFile(path, bytes, io.err)) return kFileFailed;
     GameLog game;
     game.keepText = false;                // the printout shows figures, never the log's lines
-    game.keepPlays = !filter.Empty();     // a filter sums the plays it chooses
+    game.keepPlays = !given.Empty();      // a filter sums the plays it chooses
     game.diagnostics = &NoDiagnostics();  // the parser's messages are not part of the printout
     game.Load(bytes);
     if (!game.IsGameLog()) {
         ReportNotAGameLog(path, io.err);
         return kFileFailed;
     }
-    if (club && !game.FindClub(*club)) {
-        io.err << kProgram << "no club named \"" << *team << "\" in " << path << " (its clubs: \""
-               << Latin1ToUtf8(game.ClubLabel(0)) << "\" and \"" << Latin1ToUtf8(game.ClubLabel(1))
-               << "\")\n";
-        return kFileFailed;
+    if (club && !(club = ResolveClub(*club, {game.ClubLabel(0), game.ClubLabel(1)}, io.err))) {
+        return kUsage;
     }
+    PlayFilter filter = given;
+    std::vector<std::string> names;
+    for (int index : {0, 1}) {
+        std::string_view name = game.ClubName(game.ClubLabel(index));
+        if (!name.empty()) names.emplace_back(name);
+    }
+    if (!ResolveFilterClubs(filter, names, io.err)) return kUsage;
 
     // Without a filter the pages are the game's own; with one, the game read as a season
     // of one and summed over the plays chosen.
@@ -88,7 +93,8 @@ int RunReport(const std::string& path, const std::optional<std::string>& team,
             exported = BuildClubExport(figures->roster, *figures, figures->club(), label);
         }
         for (std::size_t i = 0; i < printed.size(); ++i) {
-            pages.push_back({label, std::move(printed[i]), std::move(exported[i])});
+            pages.push_back({label, std::move(printed[i]), std::move(exported[i]), {}});
+            TitleWithFilter(pages.back(), filter);
         }
     }
     return WritePages(std::move(pages), options, io);

@@ -30,6 +30,26 @@ std::optional<PlayFilter> MakeFilter(const FilterArguments& arguments, std::ostr
     return filter;
 }
 
+bool ResolveFilterClubs(PlayFilter& filter, const std::vector<std::string>& clubs,
+                        std::ostream& err) {
+    for (std::vector<std::string>* names : {&filter.offense, &filter.defense, &filter.opponent}) {
+        for (std::string& name : *names) {
+            std::optional<std::string> club = ResolveClub(name, clubs, err);
+            if (!club) return false;
+            name = *club;
+        }
+    }
+    return true;
+}
+
+void TitleWithFilter(OutputPage& page, const PlayFilter& filter) {
+    std::string described = filter.Describe();
+    if (described.empty()) return;
+    page.printed.title += " - " + described;
+    page.exported.title += " - " + described;
+    page.filter = described;
+}
+
 bool ReadSeason(Season& season, const std::vector<std::string>& paths, std::ostream& err) {
     Season::ReadResult read = season.Read(paths);
     for (const Season::Failure& failure : read.failures) {
@@ -50,32 +70,32 @@ bool ReadSeason(Season& season, const std::vector<std::string>& paths, std::ostr
 }
 
 int RunSeason(const std::vector<std::string>& paths, const std::optional<std::string>& team,
-              const PlayFilter& filter, const PageOptions& options, Streams io) {
+              const PlayFilter& given, const PageOptions& options, Streams io) {
     std::optional<std::string> club;
     if (team && !(club = ClubArgument("--team", *team, io.err))) return kUsage;
     Season season;
     if (!ReadSeason(season, paths, io.err)) return kFileFailed;
     std::vector<std::string> clubs = season.Clubs();
+    PlayFilter filter = given;
+    if (!ResolveFilterClubs(filter, clubs, io.err)) return kUsage;
     if (club) {
-        if (!season.HasClub(*club)) {
-            io.err << kProgram << "no club named \"" << *team << "\" in the season (its clubs:";
-            for (const std::string& name : clubs) io.err << " \"" << Latin1ToUtf8(name) << '"';
-            io.err << ")\n";
-            return kFileFailed;
-        }
+        if (!(club = ResolveClub(*club, clubs, io.err))) return kUsage;
         clubs = {*club};
     }
 
     std::vector<OutputPage> pages;
-    pages.push_back({"", season.GamesPage(), season.GamesExport()});
+    std::string_view gamesOf = club ? std::string_view(*club) : std::string_view();
+    pages.push_back(
+        {"", season.GamesPage(filter, gamesOf), season.GamesExport(filter, gamesOf), {}});
     for (const std::string& name : clubs) {
         std::unique_ptr<SeasonClub> figures = season.Club(name, filter);
         std::vector<PrintoutPage> printed = figures->Pages();
         std::vector<ExportPage> exported = figures->Export();
         for (std::size_t i = 0; i < printed.size(); ++i) {
-            pages.push_back({name, std::move(printed[i]), std::move(exported[i])});
+            pages.push_back({name, std::move(printed[i]), std::move(exported[i]), {}});
         }
     }
+    for (OutputPage& page : pages) TitleWithFilter(page, filter);
     return WritePages(std::move(pages), options, io);
 }
 

@@ -26,6 +26,14 @@ struct FilterArguments {
 // allowed (exit status 2).
 std::optional<PlayFilter> MakeFilter(const FilterArguments& arguments, std::ostream& err);
 
+// Gives the filter's clubs the names the season's logs give them (`clubs`); false after
+// a message when one names no club or several (exit status 2).
+bool ResolveFilterClubs(PlayFilter& filter, const std::vector<std::string>& clubs,
+                        std::ostream& err);
+
+// A page's titles under a filter: "Blizzard - Passing Plays - down 3; zone red-zone".
+void TitleWithFilter(OutputPage& page, const PlayFilter& filter);
+
 // Reads the logs of a season; false after naming on `err` every file that could not be
 // read or is no game log, or when there was no game at all.
 bool ReadSeason(Season& season, const std::vector<std::string>& paths, std::ostream& err);

@@ -56,6 +56,10 @@ struct PlayerRec {
     std::int32_t extraPointsMade = 0;
     std::int32_t extraPointAttempts = 0;
     std::int32_t extraPointsBlocked = 0;
+
+    // A season's player who kicked off, punted or tried a kick in any game, whatever the
+    // filter: he belongs with the kickers even where the plays chosen hold no kick.
+    bool kickedBeforeFilter = false;
 };
 
 struct PlayerCounterField {

@@ -75,8 +75,23 @@ void CreditTackle(std::string_view sentence, PlayRec& play, PlayerRoster& roster
     Credit(play, tackler, &PlayerRec::tackles, 1);
 }
 
+namespace {
+
+// The defense scored when the scorer's club is not the one whose call the play is: the
+// passer's on a pass, else the offense's (the kicking side's on a kick), compared as a
+// player's record holds his club. A play read without a situation names no offense and
+// so cannot tell.
+bool ScoredByDefense(const PlayRec& play, const PlayerRec& scorer) {
+    if (play.key.kind == PlayKind::Pass) return play.passer && play.passer->team != scorer.team;
+    if (play.key.team.empty()) return false;
+    return scorer.team != decltype(PlayerRec::team)::Fit(play.key.team);
+}
+
+}  // namespace
+
 void CreditTouchdown(std::string_view sentence, PlayRec& play, const GameState& state) {
     PlayerRec* scorer = play.ballHandler;
+    play.touchdown = true;
     if (scorer) {
         Credit(play, scorer, &PlayerRec::touchdowns, 1);
     } else {
@@ -84,22 +99,24 @@ void CreditTouchdown(std::string_view sentence, PlayRec& play, const GameState& 
                "Cannot find ball handler: " + std::string(sentence) + "\n");
     }
 
+    // The call's touchdowns and points are its own side's; the defense's touchdown is
+    // counted apart, so a pick-six or a returned fumble never adds to the offense's points.
     PlayCallRec& results = play.results;
+    bool defense = scorer && ScoredByDefense(play, *scorer);
+    if (defense) AddTo(results.defTouchdowns, 1);
     switch (play.key.kind) {
         case PlayKind::Pass:
-            if (play.passer && scorer) {
-                if (play.passer->team == scorer->team) {
-                    Credit(play, play.passer, &PlayerRec::passTouchdowns, 1);
-                    Credit(play, scorer, &PlayerRec::receivingTouchdowns, 1);
-                    AddTo(results.touchdowns, 1);
-                } else {
-                    AddTo(results.defTouchdowns, 1);  // returned interception
-                }
+            if (play.passer && scorer && !defense) {
+                Credit(play, play.passer, &PlayerRec::passTouchdowns, 1);
+                Credit(play, scorer, &PlayerRec::receivingTouchdowns, 1);
+                AddTo(results.touchdowns, 1);
             }
             break;
         case PlayKind::Run:
-            AddTo(results.touchdowns, 1);
-            Credit(play, scorer, &PlayerRec::rushTouchdowns, 1);
+            if (!defense) {
+                AddTo(results.touchdowns, 1);
+                Credit(play, scorer, &PlayerRec::rushTouchdowns, 1);
+            }
             break;
         case PlayKind::Kick:
             if (scorer && state.kickKind == KickKind::Punt)
@@ -110,7 +127,7 @@ void CreditTouchdown(std::string_view sentence, PlayRec& play, const GameState& 
         default:
             break;
     }
-    results.points = 6;
+    if (!defense) results.points = 6;
 }
 
 Recovery FindRecoverer(std::string_view sentence, std::string_view offense, PlayerRec* fallback,

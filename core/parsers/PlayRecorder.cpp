@@ -71,7 +71,8 @@ ScoringSide TouchdownSide(const Play& row, const PlayRec& play, const Sides& sid
     ScoringSide side = sides.OfClub(ClubNamedAfter(statement, "Touchdown, "));
     if (side == ScoringSide::None) side = sides.OfPlayer(play.ballHandler);
     if (side != ScoringSide::None) return side;
-    bool returned = row.results.defTouchdowns > 0 || IsReturnedKick(row.type);
+    bool returned = (row.parsedKind == PlayKind::Pass && row.results.defTouchdowns > 0) ||
+                    IsReturnedKick(row.type);
     return returned ? ScoringSide::Defense : ScoringSide::Offense;
 }
 
@@ -168,7 +169,7 @@ void PlayRecorder::AddPlay(const ParsedPlay& parsed, PlayTrace& trace, const Pla
     row.textLength = parsed.span.length;
 
     Sides sides{row.offense, row.defense};
-    row.touchdown = row.results.points == 6;
+    row.touchdown = play.touchdown;
     row.safety = row.results.safeties > 0;
     row.turnover = IsTurnover(row, play, sides);
     std::int32_t offensePoints = 0;

@@ -15,6 +15,7 @@ struct PlayRec {
     PlayerRec* ballHandler = nullptr;  // the last player with the ball; not owned
     PlayerRec* passer = nullptr;       // not owned
     PlayerRec* recoverer = nullptr;    // of a fumble or a loose kick; not owned
+    bool touchdown = false;            // a touchdown was scored on the play, by either side
     PlayCallKey key;
     PlayCallRec results;
     GameState state;

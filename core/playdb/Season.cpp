@@ -84,6 +84,24 @@ Parsed ParseOne(const Job& job) {
 
 std::string Number(std::int64_t value) { return std::to_string(value); }
 
+bool IsKickCounter(std::uint8_t counter) {
+    auto member = kPlayerCounterFields[counter].member;
+    return member == &PlayerRec::kickoffs || member == &PlayerRec::punts ||
+           member == &PlayerRec::fieldGoalAttempts || member == &PlayerRec::extraPointAttempts;
+}
+
+// A play the filter left out still tells who kicks for the club.
+void MarkKickers(const SeasonGame& game, const Play& play, const std::vector<std::int32_t>& placeOf,
+                 std::vector<bool>& kicked) {
+    for (std::uint32_t i = 0; i < play.creditCount; ++i) {
+        const PlayerCredit& credit = game.plays.credits[play.firstCredit + i];
+        std::int32_t place = placeOf[game.players[credit.player]];
+        if (place >= 0 && credit.delta != 0 && IsKickCounter(credit.counter)) {
+            kicked[static_cast<std::size_t>(place)] = true;
+        }
+    }
+}
+
 }  // namespace
 
 Season::ReadResult Season::Read(
@@ -221,12 +239,16 @@ std::unique_ptr<SeasonClub> Season::Club(std::string_view club, const PlayFilter
     }
     figures.games.assign(figures.roster.size(), 0);
     std::vector<PlayerCounters> sums(figures.roster.size(), PlayerCounters{});
+    std::vector<bool> kicked(figures.roster.size(), false);
 
     for (const SeasonGame& game : games_) {
         bool anyChosen = false;
         std::vector<PlayerCounters> gameSums;
         for (const Play& play : game.plays.plays) {
-            if (!filter.Empty() && !filter.Accepts(play)) continue;
+            if (!filter.Empty() && !filter.Accepts(play)) {
+                MarkKickers(game, play, placeOf, kicked);
+                continue;
+            }
             anyChosen = true;
             for (std::uint32_t i = 0; i < play.creditCount; ++i) {
                 const PlayerCredit& credit = game.plays.credits[play.firstCredit + i];
@@ -259,6 +281,7 @@ std::unique_ptr<SeasonClub> Season::Club(std::string_view club, const PlayFilter
     }
     for (std::size_t place = 0; place < figures.roster.size(); ++place) {
         PlayerRec& player = *figures.roster.at(place);
+        player.kickedBeforeFilter = kicked[place];
         for (std::size_t c = 0; c < kPlayerCounterFields.size(); ++c) {
             player.*kPlayerCounterFields[c].member = sums[place][c];
         }
@@ -266,29 +289,39 @@ std::unique_ptr<SeasonClub> Season::Club(std::string_view club, const PlayFilter
     return made;
 }
 
-PrintoutPage Season::GamesPage() const {
-    ExportPage games = GamesExport();
+std::vector<std::pair<const SeasonGame*, std::int32_t>> Season::GamesListed(
+    const PlayFilter& filter, std::string_view club) const {
+    std::vector<std::pair<const SeasonGame*, std::int32_t>> listed;
+    for (const SeasonGame& game : games_) {
+        if (!club.empty() && game.clubs[0] != club && game.clubs[1] != club) continue;
+        std::int32_t plays = PlaysChosen(game, filter);
+        if (plays > 0 || filter.Empty()) listed.emplace_back(&game, plays);
+    }
+    return listed;
+}
+
+PrintoutPage Season::GamesPage(const PlayFilter& filter, std::string_view club) const {
+    ExportPage games = GamesExport(filter, club);
     PrintoutPage page;
     page.title = games.title;
     page.headers = {"File", "Club", "Club", "Score", "Plays", "Mismatches"};
     page.printX = {0, 4200, 6700, 9200, 10400, 11300};
-    for (const SeasonGame& game : games_) {
-        page.rows.push_back({fs::path(game.file).filename().string(), game.clubs[0], game.clubs[1],
-                             Number(game.finalScore[0]) + "-" + Number(game.finalScore[1]),
-                             Number(static_cast<std::int64_t>(game.plays.plays.size())),
-                             Number(game.scoreMismatches)});
+    for (auto [game, plays] : GamesListed(filter, club)) {
+        page.rows.push_back({fs::path(game->file).filename().string(), game->clubs[0],
+                             game->clubs[1],
+                             Number(game->finalScore[0]) + "-" + Number(game->finalScore[1]),
+                             Number(plays), Number(game->scoreMismatches)});
     }
     return page;
 }
 
-ExportPage Season::GamesExport() const {
+ExportPage Season::GamesExport(const PlayFilter& filter, std::string_view club) const {
     ExportPage page{"Games", "Games", {}};
     page.table.header = {"file", "club1", "club2", "score1", "score2", "plays", "score_mismatches"};
-    for (const SeasonGame& game : games_) {
-        page.table.rows.push_back({game.file, game.clubs[0], game.clubs[1],
-                                   Number(game.finalScore[0]), Number(game.finalScore[1]),
-                                   Number(static_cast<std::int64_t>(game.plays.plays.size())),
-                                   Number(game.scoreMismatches)});
+    for (auto [game, plays] : GamesListed(filter, club)) {
+        page.table.rows.push_back({game->file, game->clubs[0], game->clubs[1],
+                                   Number(game->finalScore[0]), Number(game->finalScore[1]),
+                                   Number(plays), Number(game->scoreMismatches)});
     }
     return page;
 }

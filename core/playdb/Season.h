@@ -110,11 +110,15 @@ public:
     std::int32_t PlaysChosen(const SeasonGame& game, const PlayFilter& filter) const;
 
     // The first page of a season: its games with clubs, final score, plays and score
-    // mismatches.
-    PrintoutPage GamesPage() const;
-    ExportPage GamesExport() const;
+    // mismatches. With a club, only its games; with a filter, only games holding a play
+    // it chooses, and only those plays counted.
+    PrintoutPage GamesPage(const PlayFilter& filter = {}, std::string_view club = {}) const;
+    ExportPage GamesExport(const PlayFilter& filter = {}, std::string_view club = {}) const;
 
 private:
+    // The games the Games page lists, with the plays it counts in each.
+    std::vector<std::pair<const SeasonGame*, std::int32_t>> GamesListed(
+        const PlayFilter& filter, std::string_view club) const;
     void Join(SeasonGame game, std::vector<SeasonPlayer> roster);
     // Numbers the players again from the games in their order, as a new reading would.
     void Rejoin();

@@ -16,6 +16,11 @@ std::string Prefix(const PlayerRec& p) {
     return Printf("%-4s %-3d %-20s     ", p.position.c_str(), p.number, p.name.c_str());
 }
 
+// The kicking section: kick-offs, field goals and extra points.
+bool KicksPlaced(const PlayerRec& p) {
+    return p.kickoffs != 0 || p.fieldGoalAttempts != 0 || p.extraPointAttempts != 0;
+}
+
 double Ratio(std::int32_t part, std::int32_t whole) {
     return static_cast<double>(part) / static_cast<double>(whole);
 }
@@ -124,7 +129,7 @@ CsvTable SpecialTeamsReportTable(const PlayerRoster& roster, std::string_view te
     return ReportTable(
         roster, team,
         {{"Kicking",
-          [](P p) { return p.kickoffs != 0; },
+          [](P p) { return KicksPlaced(p); },
           {{"KO", [](P p) { return Number(p.kickoffs); }},
            {"KO Tbs", [](P p) { return Number(p.kickoffTouchbacks); }},
            {"PAT", [](P p) { return Number(p.extraPointsMade); }},
@@ -197,7 +202,7 @@ void BuildSpecialTeamsReport(const PlayerRoster& roster, std::string_view team, 
                              const GamesPlayed* games) {
     AppendSection(
         roster, team, lines, "[B]Kicking Stats:                 KO Tbs PATs blk FGs         Blk",
-        [](const PlayerRec& p) { return p.kickoffs != 0; },
+        [](const PlayerRec& p) { return KicksPlaced(p); },
         [](const PlayerRec& p) {
             return Printf("%-2d %-3d %d/%d %-3d %d/%d (%d lng) %-2d", p.kickoffs,
                           p.kickoffTouchbacks, p.extraPointsMade, p.extraPointAttempts,

@@ -9,6 +9,11 @@ bool IsOffensivePosition(std::string_view position) {
     return position.starts_with("C") && !position.starts_with("CB");
 }
 
+bool IsKicker(const PlayerRec& player) {
+    return player.kickedBeforeFilter || player.kickoffs != 0 || player.punts != 0 ||
+           player.fieldGoalAttempts != 0 || player.extraPointAttempts != 0;
+}
+
 PlayerSelection CollectPlayers(const PlayerRoster& roster, PlayerGroup group,
                                std::string_view team) {
     PlayerSelection list;
@@ -17,8 +22,7 @@ PlayerSelection CollectPlayers(const PlayerRoster& roster, PlayerGroup group,
         bool offensive = IsOffensivePosition(player->position);
         bool listed = group == PlayerGroup::Offense
                           ? offensive
-                          : group == PlayerGroup::Defense && !offensive && player->kickoffs == 0 &&
-                                player->punts == 0;
+                          : group == PlayerGroup::Defense && !offensive && !IsKicker(*player);
         if (listed) list.push_back(player.get());
     }
     return list;

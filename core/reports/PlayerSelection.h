@@ -11,9 +11,13 @@ bool IsOffensivePosition(std::string_view position);
 
 enum class PlayerGroup {
     Offense = 1,
-    // Non-offensive positions, without a kicker or punter who kicked off or punted.
+    // Non-offensive positions, without the kickers and punters.
     Defense = 2,
 };
+
+// He kicked off, punted or tried a field goal or an extra point (in a season, in any of
+// its plays): the special-teams report lists him, the defensive list does not.
+bool IsKicker(const PlayerRec& player);
 
 // The club's players of one group, in roster order.
 PlayerSelection CollectPlayers(const PlayerRoster& roster, PlayerGroup group,

@@ -79,8 +79,9 @@ TEST_F(CommandLine, StatusOutputMessagesAndFilesLeftAlone) {
         {{"db", "delete-team", "@season.pdb", "Rams", "\xC0\xAF"}, 2, "",
          {"TEAM: \"\\xC0\\xAF\" is not valid UTF-8 (byte 1)\n"}, "season.pdb"},
         {{"report", "@cafe.log", "--team", "Caf\xC3\xA9"}, 0, runningPlays, {}},
-        {{"report", "@cafe.log", "--team", "Cafe"}, 1, "",
-         {"no club named \"Cafe\" in ", "(its clubs: \"Caf\xC3\xA9\" and \"Rams\")\n"}},
+        {{"report", "@cafe.log", "--team", "Cafe"}, 2, "",
+         {"gridtally-cli: no club named \"Cafe\"; the clubs are: Caf\xC3\xA9, Rams\n"}},
+        {{"report", "@cafe.log", "--team", "rams"}, 0, "Rams - Running Plays", {}},
         {{"db", "show", "@season.pdb", "Caf\xC3\xA9"}, 0, runningPlays, {}},
         {{"db", "delete-team", "@season.pdb", "Caf\xC3\xA9"}, 0, "", {}, {}, "Rams\n"},
         // Deleting is all or nothing, unless told to keep going.

@@ -48,6 +48,23 @@ const std::vector<PlayCase> kPlays = {
       "Nate Brooks (Rams) fumbleRecoveries 1 rushYards 5", "Tom St. Clair (Otters) tackles 1"},
      {"Otters|Dive|0 yards 2 calls 1 fumbles 1",
       "Rams|Base|3 calls 1 fumbles 1 runsFaced 1 runYardsAllowed 2"}},
+    // The defense's touchdown is neither the run call's touchdown nor its points, nor the
+    // returner's rushing touchdown; the one the offense's team-mate scores after a
+    // recovery is all three.
+    {"FumblesReturnedForTouchdownsByEitherSide",
+     {2, 0},
+     {Dive("Otters's HB #22 Dario Vance runs for a gain of 2 yards and fumbles the ball. The ball "
+           "is recovered by Rams's DE #97 Nate Brooks. Nate Brooks runs for a gain of 60 yards. "
+           "Touchdown, Rams!"),
+      Dive("Otters's HB #22 Dario Vance runs for a gain of 8 yards and fumbles the ball. The ball "
+           "is recovered by Otters's G #73 Theo Ito. Theo Ito runs for a gain of 3 yards. "
+           "Touchdown, Otters!")},
+     {"Dario Vance (Otters) fumbles 2 rushAttempts 2 rushYards 10",
+      "Nate Brooks (Rams) touchdowns 1 fumbleRecoveries 1 rushYards 60",
+      "Theo Ito (Otters) touchdowns 1 fumbleRecoveries 1 rushYards 3 rushTouchdowns 1"},
+     {"Otters|Dive|0 yards 13 calls 2 fumbles 2 touchdowns 1 defTouchdowns 1 points 6",
+      "Rams|Base|3 calls 2 fumbles 2 touchdowns 1 defTouchdowns 1 runsFaced 2 runYardsAllowed "
+      "13"}},
     // A recovery by the offense, or by someone who cannot be told, adds its return to the
     // carry: 4 + 0, -1 + 3 and 2 + 5.
     {"FumblesRecoveredByATeamMateTheRunnerAndNoOneKnown",
@@ -153,7 +170,7 @@ const std::vector<PlayCase> kPlays = {
             "returned it for a gain of 51 yards. Touchdown, Rams!")},
      {"Al Cole (Otters) passAttempts 1 interceptionsThrown 1",
       "Bob Walsh (Rams) touchdowns 1 interceptions 1 interceptionYards 51"},
-     {"Otters|Slant|1 calls 1 interceptions 1 defTouchdowns 1 points 6",
+     {"Otters|Slant|1 calls 1 interceptions 1 defTouchdowns 1",
       "Rams|Cover 2|3 calls 1 interceptions 1 defTouchdowns 1 passesFaced 1"}},
     {"AnInterceptionAndATackle",
      {0, 1},

@@ -100,7 +100,7 @@ TEST_F(ReportTest, SpecialTeamsRows) {
     kicker.punts = 1;  // one player may kick and punt
     kicker.puntGrossYards = 40;
     kicker.puntNetYards = -3;
-    PlayerRec& placeKicker = Add("K #5 Ray Ochoa");  // no kick-off: not listed
+    PlayerRec& placeKicker = Add("K #5 Ray Ochoa");  // no kick-off, but a field goal
     placeKicker.fieldGoalsMade = 1;
     placeKicker.fieldGoalAttempts = 1;
     PlayerRec& returner = Add("WR #11 Eli Moss");
@@ -114,6 +114,7 @@ TEST_F(ReportTest, SpecialTeamsRows) {
     EXPECT_EQ(Special(), (ReportLines{
                              "[B]Kicking Stats:                 KO Tbs PATs blk FGs         Blk",
                              "K    3   Abel Moreau              6  2   3/4 0   2/3 (47 lng) 0 ",
+                             "K    5   Ray Ochoa                0  0   0/0 0   1/1 (0 lng) 0 ",
                              "",
                              "[B]Punting Stats:              Punts Gr  Avg   Net Avg   Tbs Blk",
                              "K    3   Abel Moreau              1  40  40.0  -3  -3.0  0    0  ",
