@@ -1,41 +1,96 @@
 #include "cli/PlaysCommand.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <ostream>
 
-#include "core/game/GameLog.h"
+#include "cli/SeasonCommand.h"
 #include "core/game/PlayTable.h"
+#include "core/model/LogReader.h"
+#include "core/playdb/Season.h"
 
 namespace gridtally {
+namespace {
 
-int RunPlays(const std::vector<std::string>& paths, const PlayFilter& filter, TableFormat format,
-             Streams io) {
-    DataTable table = EmptyPlayTable();
-    int status = kDone;
-    for (const std::string& path : paths) {
-        std::string bytes;
-        if (!ReadInputFile(path, bytes, io.err)) {
-            status = kFileFailed;
-            continue;
-        }
-        GameLog game;
-        game.keepText = false;
-        game.keepPlays = true;
-        game.diagnostics = &NoDiagnostics();  // the table is the output; messages are not
-        game.Load(bytes);
-        if (!game.IsGameLog()) {
-            ReportNotAGameLog(path, io.err);
-            status = kFileFailed;
-            continue;
-        }
-        if (!filter.Empty()) {
-            std::erase_if(game.plays.plays,
-                          [&](const Play& play) { return !filter.Accepts(play); });
-        }
-        AppendPlayRows(table, std::filesystem::path(path).filename().string(), game, bytes);
+// The statements' text, read back from a log a statement at a time: a reading keeps per
+// play only where its text is, so a season of any size is never held as text.
+class StatementTexts {
+public:
+    ~StatementTexts() { Close(); }
+
+    void Open(const std::string& path) {
+        Close();
+        // Not blocking, and only a regular file: the log may have been replaced meanwhile.
+        fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        struct stat status {};
+        if (fd_ >= 0 && (::fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode))) Close();
     }
-    io.out << FormatTable(table, format, io.outIsTerminal);
-    return status;
+
+    std::string Text(const Play& play) {
+        if (fd_ < 0) return {};
+        buffer_.resize(play.textLength);
+        ssize_t got =
+            ::pread(fd_, buffer_.data(), buffer_.size(), static_cast<off_t>(play.textOffset));
+        if (got <= 0) return {};
+        buffer_.resize(static_cast<std::size_t>(got));
+        return StatementText(buffer_, {0, buffer_.size()});
+    }
+
+private:
+    void Close() {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+    }
+    int fd_ = -1;
+    std::string buffer_;
+};
+
+// Every row the filter chooses, in the games' order, made as it is handed on.
+template <typename Take>
+void EachRow(const Season& season, const PlayFilter& filter, StatementTexts& texts, Take take) {
+    for (const SeasonGame& game : season.games()) {
+        std::string name = std::filesystem::path(game.file).filename().string();
+        auto playerName = [&](std::int32_t place) {
+            if (place < 0 || static_cast<std::size_t>(place) >= game.players.size())
+                return std::string();
+            return season.players()[game.players[static_cast<std::size_t>(place)]].name;
+        };
+        texts.Open(game.file);
+        for (const Play& play : game.plays.plays) {
+            if (!filter.Empty() && !filter.Accepts(play)) continue;
+            take(PlayRowCells(name, game.plays, play, playerName, texts.Text(play)));
+        }
+    }
+}
+
+}  // namespace
+
+int RunPlays(const std::vector<std::string>& paths, const PlayFilter& given, TableFormat format,
+             Streams io) {
+    Season season;
+    int status = ReadSeason(season, paths, io.err) ? kDone : kFileFailed;
+    PlayFilter filter = given;
+    if (!ResolveFilterClubs(filter, season.Clubs(), io.err)) return kUsage;
+
+    DataTable heading = EmptyPlayTable();
+    StatementTexts texts;
+    ColumnWidths widths;
+    bool aligned = format == TableFormat::Text && io.outIsTerminal;
+    if (aligned) {
+        std::vector<std::string> header;
+        for (const DataColumn& column : heading.columns) header.push_back(column.name);
+        MeasureRow(widths, header);
+        EachRow(season, filter, texts,
+                [&](const std::vector<std::string>& row) { MeasureRow(widths, row); });
+    }
+    TableWriter writer(io.out, format, heading, aligned ? &widths : nullptr);
+    EachRow(season, filter, texts, [&](const std::vector<std::string>& row) { writer.Row(row); });
+    writer.Finish();
+    io.out.flush();
+    return io.out.good() ? status : kFileFailed;
 }
 
 }  // namespace gridtally

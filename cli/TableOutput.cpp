@@ -5,22 +5,16 @@
 #include <charconv>
 #include <cstdint>
 #include <nlohmann/json.hpp>
+#include <ostream>
+#include <sstream>
 
+#include "core/text/Csv.h"
 #include "core/text/Latin1.h"
 
 namespace gridtally {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-std::string JoinWithTabs(const std::vector<std::string>& cells) {
-    std::string line;
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        if (i > 0) line += '\t';
-        line += cells[i];
-    }
-    return line;
-}
 
 Json Cell(const std::string& cell, ColumnType type) {
     if (cell.empty()) return nullptr;
@@ -59,74 +53,100 @@ std::optional<TableFormat> ParseTableFormat(std::string_view name) {
     return std::nullopt;
 }
 
-std::string FormatRows(const std::vector<std::string>& header,
-                       const std::vector<std::vector<std::string>>& rows, bool aligned) {
-    std::string out;
-    auto appendLine = [&](std::string_view latin1) {
-        out += Latin1ToUtf8(latin1);
-        out += '\n';
-    };
-    if (!aligned) {
-        appendLine(JoinWithTabs(header));
-        for (const auto& row : rows) appendLine(JoinWithTabs(row));
-        return out;
-    }
+void MeasureRow(ColumnWidths& widths, const std::vector<std::string>& cells) {
     // Cells are Latin-1, so a cell's bytes are its characters.
-    std::vector<std::size_t> widths;
-    auto measure = [&](const std::vector<std::string>& cells) {
-        if (widths.size() < cells.size()) widths.resize(cells.size());
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            widths[i] = std::max(widths[i], cells[i].size());
-        }
-    };
-    measure(header);
-    for (const auto& row : rows) measure(row);
-    auto append = [&](const std::vector<std::string>& cells) {
-        std::string line;
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            if (i > 0) line.append(2 + widths[i - 1] - cells[i - 1].size(), ' ');
-            line += cells[i];
-        }
-        while (line.ends_with(' ')) line.pop_back();
-        appendLine(line);
-    };
-    append(header);
-    for (const auto& row : rows) append(row);
-    return out;
+    if (widths.size() < cells.size()) widths.resize(cells.size());
+    for (std::size_t i = 0; i < cells.size(); ++i) widths[i] = std::max(widths[i], cells[i].size());
 }
 
-std::string FormatTable(const DataTable& table, TableFormat format, bool aligned) {
-    switch (format) {
+TableWriter::TableWriter(std::ostream& out, TableFormat format, const DataTable& heading,
+                         const ColumnWidths* aligned)
+    : out_(out), format_(format), aligned_(format == TableFormat::Text ? aligned : nullptr) {
+    std::vector<std::string> header;
+    for (const DataColumn& column : heading.columns) {
+        header.push_back(column.name);
+        types_.push_back(column.type);
+    }
+    switch (format_) {
         case TableFormat::Csv:
-            return FormatCsv(table.ToCsv());
+            out_ << FormatCsvRecord(header);
+            break;
         case TableFormat::Json: {
             // Compact, one row to a line: small for programs, still readable in a pager.
             Json columns = Json::array();
-            for (const DataColumn& column : table.columns) {
+            for (const DataColumn& column : heading.columns) {
                 columns.push_back({{"name", column.name}, {"type", TypeName(column.type)}});
             }
-            std::string out = "{\"title\":" + Json(Latin1ToUtf8(table.title)).dump() +
-                              ",\n\"columns\":" + columns.dump() + ",\n\"rows\":[";
-            for (std::size_t r = 0; r < table.rows.size(); ++r) {
-                const std::vector<std::string>& row = table.rows[r];
-                Json cells = Json::array();
-                for (std::size_t i = 0; i < row.size(); ++i) {
-                    ColumnType type =
-                        i < table.columns.size() ? table.columns[i].type : ColumnType::Text;
-                    cells.push_back(Cell(row[i], type));
-                }
-                out += (r == 0 ? "\n" : ",\n") + cells.dump();
-            }
-            out += "\n]}\n";
-            return out;
+            out_ << "{\"title\":" << Json(Latin1ToUtf8(heading.title)).dump()
+                 << ",\n\"columns\":" << columns.dump() << ",\n\"rows\":[";
+            break;
         }
-        case TableFormat::Text:
+        default:
+            Row(header);
+            break;
+    }
+}
+
+void TableWriter::Row(const std::vector<std::string>& cells) {
+    switch (format_) {
+        case TableFormat::Csv:
+            out_ << FormatCsvRecord(cells);
+            break;
+        case TableFormat::Json: {
+            Json row = Json::array();
+            for (std::size_t i = 0; i < cells.size(); ++i) {
+                row.push_back(Cell(cells[i], i < types_.size() ? types_[i] : ColumnType::Text));
+            }
+            out_ << (first_ ? "\n" : ",\n") << row.dump();
+            break;
+        }
         default: {
-            std::vector<std::string> header;
-            for (const DataColumn& column : table.columns) header.push_back(column.name);
-            return FormatRows(header, table.rows, aligned);
+            std::string line;
+            for (std::size_t i = 0; i < cells.size(); ++i) {
+                if (i > 0 && !aligned_) line += '\t';
+                if (i > 0 && aligned_)
+                    line.append(2 + (*aligned_)[i - 1] - cells[i - 1].size(), ' ');
+                line += cells[i];
+            }
+            if (aligned_) {
+                while (line.ends_with(' ')) line.pop_back();
+            }
+            out_ << Latin1ToUtf8(line) << '\n';
+            break;
         }
     }
+    first_ = false;
+}
+
+void TableWriter::Finish() {
+    if (format_ == TableFormat::Json) out_ << "\n]}\n";
+}
+
+std::string FormatRows(const std::vector<std::string>& header,
+                       const std::vector<std::vector<std::string>>& rows, bool aligned) {
+    DataTable heading;
+    for (const std::string& name : header) heading.columns.push_back({name, ColumnType::Text});
+    return FormatTable(heading, rows, TableFormat::Text, aligned);
+}
+
+std::string FormatTable(const DataTable& heading, const std::vector<std::vector<std::string>>& rows,
+                        TableFormat format, bool aligned) {
+    ColumnWidths widths;
+    if (aligned) {
+        std::vector<std::string> header;
+        for (const DataColumn& column : heading.columns) header.push_back(column.name);
+        MeasureRow(widths, header);
+        for (const auto& row : rows) MeasureRow(widths, row);
+    }
+    std::ostringstream out;
+    TableWriter writer(out, format, heading, aligned ? &widths : nullptr);
+    for (const auto& row : rows) writer.Row(row);
+    writer.Finish();
+    return out.str();
+}
+
+std::string FormatTable(const DataTable& table, TableFormat format, bool aligned) {
+    return FormatTable(table, table.rows, format, aligned);
 }
 
 }  // namespace gridtally

@@ -84,40 +84,47 @@ void AppendPlayRows(DataTable& table, std::string_view game, const GamePlays& pl
                     const std::function<std::string(std::int32_t place)>& playerName,
                     std::string_view fileBytes) {
     for (const Play& play : plays.plays) {
-        std::vector<std::string>& row = table.rows.emplace_back(kColumnCount);
-        row[kGame] = game;
-        row[kSeq] = Number(play.seq);
-        row[kQuarter] = NumberOr(play.quarter, play.quarter > 0);
-        row[kClock] = NumberOr(play.clock, play.clock >= 0);
-        row[kOffense] = play.offense;
-        row[kDefense] = play.defense;
-        row[kDown] = NumberOr(play.down, play.down >= 1 && play.down <= 4);
-        row[kToGo] = Number(play.toGo);
-        row[kYardLine] = NumberOr(play.yardLine, play.yardLine >= 0);
-        row[kOffenseScore] = Number(play.offenseScore);
-        row[kDefenseScore] = Number(play.defenseScore);
-        row[kKind] = PlayTypeName(play.type);
-        if (const CallEntry* call = plays.ShownCall(play)) {
-            row[kOffenseCall] = call->offensePlay;
-            row[kOffenseCallNumber] = NumberOr(call->offenseNumber, call->offenseNumber >= 0);
-            if (call->hasDefense) {
-                row[kDefenseCall] = call->defensePlay;
-                row[kDefenseCallNumber] = NumberOr(call->defenseNumber, call->defenseNumber >= 0);
-            }
-        }
-        row[kYards] = Number(play.results.yards);
-        row[kPoints] = Number(play.points);
-        row[kTouchdown] = Flag(play.touchdown);
-        row[kTurnover] = Flag(play.turnover);
-        row[kSafety] = Flag(play.safety);
-        row[kBallHandler] = playerName(play.ballHandler);
-        row[kPasser] = playerName(play.passer);
-        row[kScoreMismatch] = Flag(play.scoreMismatch);
-        if (!fileBytes.empty()) {
-            row[kText] = StatementText(fileBytes, {play.textOffset, play.textLength});
-        }
-        row[kScoringSide] = ScoringSideName(play.scoringSide);
+        std::string text;
+        if (!fileBytes.empty()) text = StatementText(fileBytes, {play.textOffset, play.textLength});
+        table.rows.push_back(PlayRowCells(game, plays, play, playerName, std::move(text)));
     }
+}
+
+std::vector<std::string> PlayRowCells(
+    std::string_view game, const GamePlays& plays, const Play& play,
+    const std::function<std::string(std::int32_t place)>& playerName, std::string text) {
+    std::vector<std::string> row(kColumnCount);
+    row[kGame] = game;
+    row[kSeq] = Number(play.seq);
+    row[kQuarter] = NumberOr(play.quarter, play.quarter > 0);
+    row[kClock] = NumberOr(play.clock, play.clock >= 0);
+    row[kOffense] = play.offense;
+    row[kDefense] = play.defense;
+    row[kDown] = NumberOr(play.down, play.down >= 1 && play.down <= 4);
+    row[kToGo] = Number(play.toGo);
+    row[kYardLine] = NumberOr(play.yardLine, play.yardLine >= 0);
+    row[kOffenseScore] = Number(play.offenseScore);
+    row[kDefenseScore] = Number(play.defenseScore);
+    row[kKind] = PlayTypeName(play.type);
+    if (const CallEntry* call = plays.ShownCall(play)) {
+        row[kOffenseCall] = call->offensePlay;
+        row[kOffenseCallNumber] = NumberOr(call->offenseNumber, call->offenseNumber >= 0);
+        if (call->hasDefense) {
+            row[kDefenseCall] = call->defensePlay;
+            row[kDefenseCallNumber] = NumberOr(call->defenseNumber, call->defenseNumber >= 0);
+        }
+    }
+    row[kYards] = Number(play.results.yards);
+    row[kPoints] = Number(play.points);
+    row[kTouchdown] = Flag(play.touchdown);
+    row[kTurnover] = Flag(play.turnover);
+    row[kSafety] = Flag(play.safety);
+    row[kBallHandler] = playerName(play.ballHandler);
+    row[kPasser] = playerName(play.passer);
+    row[kScoreMismatch] = Flag(play.scoreMismatch);
+    row[kText] = std::move(text);
+    row[kScoringSide] = ScoringSideName(play.scoringSide);
+    return row;
 }
 
 }  // namespace gridtally

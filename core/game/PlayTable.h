@@ -13,6 +13,11 @@ namespace gridtally {
 // The play-by-play table: one row per play statement, in the columns scripts read.
 DataTable EmptyPlayTable();
 
+// One play's row; `text` is its statement's text, empty when the file is not at hand.
+std::vector<std::string> PlayRowCells(
+    std::string_view game, const GamePlays& plays, const Play& play,
+    const std::function<std::string(std::int32_t place)>& playerName, std::string text);
+
 // Appends the plays of one game read with keepPlays. `game` names it in the first
 // column; `fileBytes` are the bytes it was read from, for the statements' text.
 void AppendPlayRows(DataTable& table, std::string_view game, const GameLog& log,

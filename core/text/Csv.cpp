@@ -36,6 +36,12 @@ std::string FormatCsv(const CsvTable& table) {
     return out;
 }
 
+std::string FormatCsvRecord(const std::vector<std::string>& fields) {
+    std::string out;
+    AppendRecord(out, fields);
+    return out;
+}
+
 std::string FormatTabSeparated(const std::vector<std::vector<std::string>>& rows) {
     std::string out;
     for (const std::vector<std::string>& row : rows) {

@@ -16,6 +16,8 @@ struct CsvTable {
 // The table as RFC 4180 text in UTF-8: fields holding a comma, a quote or a line break
 // are quoted (quotes doubled), records end in CR LF, the header comes first.
 std::string FormatCsv(const CsvTable& table);
+// One record of it, with its CR LF.
+std::string FormatCsvRecord(const std::vector<std::string>& fields);
 
 // The same rows as tab-separated text, one line each (LF), as spreadsheets paste them;
 // tabs and line breaks inside a field become blanks.

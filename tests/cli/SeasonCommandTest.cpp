@@ -54,11 +54,14 @@ TEST_F(SeasonCommand, PrintsTheGamesAndEachClubsPages) {
     std::string playCalls = report.substr(report.find("Hillcrest - Running Plays"));
     EXPECT_TRUE(one.ends_with(playCalls));
 
-    Run({"season", kExamples, "--team", "Nobody"}, 1);
-    EXPECT_NE(err.str().find("no club named \"Nobody\" in the season (its clubs: \"Hillcrest\" "
-                             "\"Riverside Otters\")"),
-              std::string::npos)
-        << err.str();
+    // A club is named as the logs name it, or without regard to case when that is one.
+    EXPECT_EQ(Run({"season", kExamples, "--team", "HILLCREST"}), one);
+    for (const char* option : {"--team", "--offense", "--opponent"}) {
+        Run({"season", kExamples, option, "Nobody"}, 2);
+        EXPECT_EQ(err.str(),
+                  "gridtally-cli: no club named \"Nobody\"; the clubs are: Hillcrest, Riverside "
+                  "Otters\n");
+    }
     Run({"season", kExample, "--zone", "nowhere"}, 2);
     EXPECT_NE(err.str().find("--zone: \"nowhere\" is not one of own, midfield, opponent, red-zone "
                              "or goal-to-go"),
@@ -139,6 +142,95 @@ TEST_F(SeasonCommand, FormatsPagesAndFiles) {
 
     Run({"season", kExamples, "--page", "Kickoffs"}, 2);
     EXPECT_NE(err.str().find("--page: no page is labelled \"Kickoffs\""), std::string::npos);
+}
+
+nlohmann::json Json(const std::string& text) { return nlohmann::json::parse(text); }
+
+// Sums a column of a page's JSON rows that pass `chosen`.
+template <typename Chosen>
+std::int64_t Sum(const nlohmann::json& page, std::size_t column, Chosen chosen) {
+    std::int64_t sum = 0;
+    for (const auto& row : page["rows"]) {
+        if (chosen(row) && row[column].is_number()) sum += row[column].get<std::int64_t>();
+    }
+    return sum;
+}
+
+// Under any filter the kickers stay kickers, points are their own side's, and every page
+// says what it counts.
+TEST_F(SeasonCommand, FiguresAndTitlesStayRightUnderFilters) {
+    const std::string shared = kData + "/../../../shared/samples";
+    for (std::string club : {"Hillcrest", "Riverside Otters"}) {
+        // The field goals the plays hold are the kicking section's, and the kicker is no
+        // defender with zeros.
+        auto special = Json(Run({"season", kExample, "--team", club, "--kind", "field_goal",
+                                 "--page", "Special", "--format", "json"}))[0];
+        auto plays = Json(Run(
+            {"plays", kExample, "--offense", club, "--kind", "field_goal", "--format", "json"}));
+        ASSERT_GT(plays["rows"].size(), 0u) << club;
+        std::size_t attempts = 0;
+        for (std::size_t c = 0; c < special["columns"].size(); ++c) {
+            if (special["columns"][c]["name"] == "FG Att") attempts = c;
+        }
+        ASSERT_NE(attempts, 0u);
+        EXPECT_EQ(Sum(special, attempts, [](const auto&) { return true; }),
+                  static_cast<std::int64_t>(plays["rows"].size()))
+            << club;
+        std::string kicker = special["rows"][0][3];
+        std::string defenders = Run(
+            {"season", kExample, "--team", club, "--kind", "field_goal", "--page", "D Players"});
+        EXPECT_EQ(defenders.find(kicker), std::string::npos) << defenders;
+    }
+
+    // A call's points are the points its own side scored on the plays of its kind.
+    std::vector<std::string> logs{kExamples, kData};
+    if (std::filesystem::exists(shared)) logs.push_back(shared);
+    std::vector<std::string> seasonArgs{"season"}, playsArgs{"plays"};
+    seasonArgs.insert(seasonArgs.end(), logs.begin(), logs.end());
+    playsArgs.insert(playsArgs.end(), logs.begin(), logs.end());
+    playsArgs.insert(playsArgs.end(), {"--format", "json"});
+    seasonArgs.insert(seasonArgs.end(), {"--format", "json"});
+    auto pages = Json(Run(seasonArgs));
+    auto plays = Json(Run(playsArgs));
+    constexpr std::size_t kOffense = 4, kKind = 11, kPoints = 17, kSide = 25;
+    int clubs = 0;
+    for (const auto& page : pages) {
+        std::string title = page["title"];
+        for (auto [list, kinds] :
+             {std::pair{" - Passing Plays", std::vector<std::string>{"pass", "sack"}},
+              std::pair{" - Running Plays", std::vector<std::string>{"run"}}}) {
+            if (!title.ends_with(list)) continue;
+            std::string club = title.substr(0, title.size() - std::string(list).size());
+            std::size_t pts = page["columns"].size() - 1;
+            ASSERT_EQ(page["columns"][pts]["name"], "Pts");
+            std::int64_t scored = Sum(plays, kPoints, [&](const auto& row) {
+                return row[kOffense] == club && row[kSide] == "offense" &&
+                       std::find(kinds.begin(), kinds.end(), row[kKind]) != kinds.end();
+            });
+            EXPECT_EQ(Sum(page, pts, [](const auto&) { return true; }), scored) << title;
+            ++clubs;
+        }
+    }
+    EXPECT_GE(clubs, 12);
+
+    // Titles and file names carry the filter; the Games page follows the club and the
+    // filter.
+    auto third = Json(Run({"season", kExamples, kData, "--team", "Hillcrest", "--down", "3",
+                           "--zone", "red-zone", "--format", "json"}));
+    ASSERT_EQ(third.size(), 8u);
+    EXPECT_EQ(third[0]["title"], "Games - down 3; zone red-zone");
+    EXPECT_EQ(third[5]["title"], "Hillcrest - Passing Plays - down 3; zone red-zone");
+    ASSERT_EQ(third[0]["rows"].size(), 1u);
+    auto chosen =
+        Json(Run({"plays", kExample, "--down", "3", "--zone", "red-zone", "--format", "json"}));
+    EXPECT_EQ(third[0]["rows"][0][5], chosen["rows"].size());
+    std::string text =
+        Run({"season", kExamples, "--team", "Hillcrest", "--down", "3", "--page", "Run Plays"});
+    EXPECT_TRUE(text.starts_with("Hillcrest - Running Plays - down 3\n")) << text;
+    std::filesystem::path folder = dir / "filtered";
+    Run({"season", kExamples, "--team", "Hillcrest", "--down", "3", "--page", "Run Plays", "--out",
+         folder.string()});
+    EXPECT_TRUE(std::filesystem::exists(folder / "Hillcrest - Run Plays - down 3.txt"));
 }
 
 }  // namespace
