@@ -241,7 +241,6 @@ TEST_F(ReportTest, ASeasonsColumnsAreAsWideAsItsFigures) {
     qb.fumbles = 1;
     qb.rushAttempts = 366;
     qb.rushYards = -1277;
-    qb.extraPointAttempts = 1;  // no kick-off: not a kicker
     PlayerRec& back = Add("HB #22 Jody Halfallin");
     back.rushAttempts = 2028;
     back.rushYards = 16705;
