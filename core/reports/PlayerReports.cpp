@@ -1,5 +1,6 @@
 #include "core/reports/PlayerReports.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -25,25 +26,138 @@ double Ratio(std::int32_t part, std::int32_t whole) {
     return static_cast<double>(part) / static_cast<double>(whole);
 }
 
-// The column of games played that a season's reports add, after the widest line.
-constexpr std::size_t kGamesColumn = 66;
+// A player's figures in a game's row format, or one of them as a season's cell.
+using Cell = std::string (*)(const PlayerRec&);
 
-std::string WithGames(std::string line, std::string_view games) {
-    if (line.size() < kGamesColumn) line.resize(kGamesColumn, ' ');
-    return line + " " + std::string(games);
+// One section of a report text: a game's header and row format, and the same figures one
+// cell a column, under the header's last labels, for a season's table.
+struct TextSection {
+    std::string_view header;
+    PlayerSelection players;
+    Cell row;
+    std::vector<Cell> cells;
+};
+
+// A report's sections, kept until all are in: a season's columns line up across them.
+using ReportSections = std::vector<TextSection>;
+
+void AppendSection(const PlayerRoster& roster, std::string_view team, ReportSections& lines,
+                   std::string_view header, bool (*listed)(const PlayerRec&), Cell row,
+                   std::vector<Cell> cells) {
+    TextSection section{header, {}, row, std::move(cells)};
+    for (const auto& player : roster) {
+        if (player->team == team && listed(*player)) section.players.push_back(player.get());
+    }
+    lines.push_back(std::move(section));
 }
 
-// A section's header and its players' rows.
-template <typename Row>
-void AppendSection(const PlayerRoster& roster, std::string_view team, ReportLines& lines,
-                   std::string header, bool (*listed)(const PlayerRec&), Row row,
-                   const GamesPlayed* games) {
-    lines.push_back(games ? WithGames(std::move(header), "G") : std::move(header));
-    for (const auto& player : roster) {
-        if (player->team != team || !listed(*player)) continue;
-        std::string line = Prefix(*player) + row(*player);
-        lines.push_back(games ? WithGames(std::move(line), std::to_string((*games)(*player)))
-                              : std::move(line));
+// A game's text, in the fixed formats every game's report has always had.
+void AppendGameText(const ReportSections& sections, ReportLines& lines) {
+    for (const TextSection& section : sections) {
+        if (&section != &sections.front()) lines.emplace_back();
+        lines.emplace_back(section.header);
+        for (const PlayerRec* player : section.players) {
+            lines.push_back(Prefix(*player) + section.row(*player));
+        }
+    }
+}
+
+// A game's header is a title, then one word for each of its `count` columns.
+void SplitHeader(std::string_view header, std::size_t count, std::string& title,
+                 std::vector<std::string_view>& labels) {
+    std::vector<std::size_t> words;
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        if (header[i] != ' ' && (i == 0 || header[i - 1] == ' ')) words.push_back(i);
+    }
+    std::size_t first = words.size() - std::min(count, words.size());
+    for (std::size_t word = first; word < words.size(); ++word) {
+        std::string_view rest = header.substr(words[word]);
+        labels.push_back(rest.substr(0, rest.find(' ')));
+    }
+    labels.resize(count);
+    std::string_view before = header.substr(0, first < words.size() ? words[first] : 0);
+    title = before.substr(0, before.find_last_not_of(' ') + 1);
+}
+
+// Blanks up to `column`, then `cell`.
+void PutAt(std::string& line, std::size_t column, std::string_view cell) {
+    if (line.size() < column) line.resize(column, ' ');
+    line += cell;
+}
+
+// A season's counts outgrow a game's formats, so each column is as wide as its widest cell
+// or label. Names, figures and games played start at the same columns in every section;
+// each section's figures differ, and so do their widths.
+void AppendSeasonText(const ReportSections& sections, const GamesPlayed& games,
+                      ReportLines& lines) {
+    constexpr std::size_t kGap = 1;      // blanks between two columns at least
+    constexpr std::size_t kNameGap = 5;  // after the name, as in a game's rows
+    struct Table {
+        std::string title;
+        std::vector<std::string_view> labels;
+        std::vector<std::vector<std::string>> rows;  // the cells, then the games played
+        std::vector<std::size_t> starts;             // of the cells' columns
+    };
+    std::size_t position = 4, number = 3, name = 20;  // a game's widths at least
+    std::vector<Table> tables;
+    for (const TextSection& section : sections) {
+        Table& table = tables.emplace_back();
+        SplitHeader(section.header, section.cells.size(), table.title, table.labels);
+        for (const PlayerRec* player : section.players) {
+            std::vector<std::string>& row = table.rows.emplace_back();
+            for (Cell cell : section.cells) row.push_back(cell(*player));
+            row.push_back(std::to_string(games(*player)));
+            position = std::max(position, player->position.size());
+            number = std::max(number, std::to_string(player->number).size());
+            name = std::max(name, player->name.size());
+        }
+    }
+    const std::size_t numberStart = position + kGap;
+    const std::size_t nameStart = numberStart + number + kGap;
+    std::size_t figuresStart = nameStart + name + kNameGap;
+    for (const Table& table : tables) {
+        figuresStart = std::max(figuresStart, table.title.size() + kGap);
+    }
+    std::size_t gamesStart = 0;
+    for (Table& table : tables) {
+        std::size_t start = figuresStart;
+        for (std::size_t column = 0; column < table.labels.size(); ++column) {
+            table.starts.push_back(start);
+            std::size_t widest = table.labels[column].size();
+            for (const auto& row : table.rows) widest = std::max(widest, row[column].size());
+            start += widest + kGap;
+        }
+        gamesStart = std::max(gamesStart, start);
+    }
+
+    for (std::size_t s = 0; s < tables.size(); ++s) {
+        const Table& table = tables[s];
+        if (s > 0) lines.emplace_back();
+        std::string header = table.title;
+        for (std::size_t column = 0; column < table.labels.size(); ++column) {
+            PutAt(header, table.starts[column], table.labels[column]);
+        }
+        PutAt(header, gamesStart, "G");
+        lines.push_back(std::move(header));
+        for (std::size_t r = 0; r < table.rows.size(); ++r) {
+            const PlayerRec& player = *sections[s].players[r];
+            std::string line = player.position.str();
+            PutAt(line, numberStart, std::to_string(player.number));
+            PutAt(line, nameStart, player.name.view());
+            for (std::size_t column = 0; column < table.starts.size(); ++column) {
+                PutAt(line, table.starts[column], table.rows[r][column]);
+            }
+            PutAt(line, gamesStart, table.rows[r].back());
+            lines.push_back(std::move(line));
+        }
+    }
+}
+
+void AppendText(const ReportSections& sections, const GamesPlayed* games, ReportLines& lines) {
+    if (games) {
+        AppendSeasonText(sections, *games, lines);
+    } else {
+        AppendGameText(sections, lines);
     }
 }
 
@@ -167,8 +281,10 @@ std::string SpecialTeamsReportTitle(std::string_view team) {
     return std::string(team) + " - Special Teams Stats";
 }
 
-void BuildOffenseReport(const PlayerRoster& roster, std::string_view team, ReportLines& lines,
+void BuildOffenseReport(const PlayerRoster& roster, std::string_view team, ReportLines& report,
                         const GamesPlayed* games) {
+    using P = const PlayerRec&;
+    ReportSections lines;  // laid out when all are in
     AppendSection(
         roster, team, lines, "[B] Passing Stats                Com Att Yds  Pct  TDs Ints Fmbls",
         [](const PlayerRec& p) { return p.passAttempts != 0; },
@@ -177,8 +293,11 @@ void BuildOffenseReport(const PlayerRoster& roster, std::string_view team, Repor
                           p.passYards, Ratio(p.completions, p.passAttempts) * 100.0,
                           p.passTouchdowns, p.interceptionsThrown, p.fumbles);
         },
-        games);
-    lines.emplace_back();
+        {[](P p) { return Number(p.completions); }, [](P p) { return Number(p.passAttempts); },
+         [](P p) { return Number(p.passYards); },
+         [](P p) { return Tenths(Ratio(p.completions, p.passAttempts) * 100.0); },
+         [](P p) { return Number(p.passTouchdowns); },
+         [](P p) { return Number(p.interceptionsThrown); }, [](P p) { return Number(p.fumbles); }});
     AppendSection(
         roster, team, lines, "[B]  Rushing Stats               Car Yds Avg   TDs Fumbles",
         [](const PlayerRec& p) { return p.rushAttempts != 0; },
@@ -186,8 +305,9 @@ void BuildOffenseReport(const PlayerRoster& roster, std::string_view team, Repor
             return Printf("%-3d %-3d %-5.1f %-2d %-2d", p.rushAttempts, p.rushYards,
                           Ratio(p.rushYards, p.rushAttempts), p.rushTouchdowns, p.fumbles);
         },
-        games);
-    lines.emplace_back();
+        {[](P p) { return Number(p.rushAttempts); }, [](P p) { return Number(p.rushYards); },
+         [](P p) { return Tenths(Ratio(p.rushYards, p.rushAttempts)); },
+         [](P p) { return Number(p.rushTouchdowns); }, [](P p) { return Number(p.fumbles); }});
     AppendSection(
         roster, team, lines, "[B]  Receiving Stats             Rec Yds Avg   TDs Fumbles",
         [](const PlayerRec& p) { return p.receptions != 0; },
@@ -195,11 +315,16 @@ void BuildOffenseReport(const PlayerRoster& roster, std::string_view team, Repor
             return Printf("%-3d %-4d %-5.1f %-2d %-2d", p.receptions, p.receivingYards,
                           Ratio(p.receivingYards, p.receptions), p.receivingTouchdowns, p.fumbles);
         },
-        games);
+        {[](P p) { return Number(p.receptions); }, [](P p) { return Number(p.receivingYards); },
+         [](P p) { return Tenths(Ratio(p.receivingYards, p.receptions)); },
+         [](P p) { return Number(p.receivingTouchdowns); }, [](P p) { return Number(p.fumbles); }});
+    AppendText(lines, games, report);
 }
 
-void BuildSpecialTeamsReport(const PlayerRoster& roster, std::string_view team, ReportLines& lines,
+void BuildSpecialTeamsReport(const PlayerRoster& roster, std::string_view team, ReportLines& report,
                              const GamesPlayed* games) {
+    using P = const PlayerRec&;
+    ReportSections lines;  // laid out when all are in
     AppendSection(
         roster, team, lines, "[B]Kicking Stats:                 KO Tbs PATs blk FGs         Blk",
         [](const PlayerRec& p) { return KicksPlaced(p); },
@@ -209,8 +334,14 @@ void BuildSpecialTeamsReport(const PlayerRoster& roster, std::string_view team, 
                           p.extraPointsBlocked, p.fieldGoalsMade, p.fieldGoalAttempts,
                           p.longestFieldGoal, p.fieldGoalsBlocked);
         },
-        games);
-    lines.emplace_back();
+        {[](P p) { return Number(p.kickoffs); }, [](P p) { return Number(p.kickoffTouchbacks); },
+         [](P p) { return Printf("%d/%d", p.extraPointsMade, p.extraPointAttempts); },
+         [](P p) { return Number(p.extraPointsBlocked); },
+         [](P p) {
+             return Printf("%d/%d (%d lng)", p.fieldGoalsMade, p.fieldGoalAttempts,
+                           p.longestFieldGoal);
+         },
+         [](P p) { return Number(p.fieldGoalsBlocked); }});
     AppendSection(
         roster, team, lines, "[B]Punting Stats:              Punts Gr  Avg   Net Avg   Tbs Blk",
         [](const PlayerRec& p) { return p.punts != 0; },
@@ -219,8 +350,11 @@ void BuildSpecialTeamsReport(const PlayerRoster& roster, std::string_view team, 
                           Ratio(p.puntGrossYards, p.punts), p.puntNetYards,
                           Ratio(p.puntNetYards, p.punts), p.puntTouchbacks, p.puntsBlocked);
         },
-        games);
-    lines.emplace_back();
+        {[](P p) { return Number(p.punts); }, [](P p) { return Number(p.puntGrossYards); },
+         [](P p) { return Tenths(Ratio(p.puntGrossYards, p.punts)); },
+         [](P p) { return Number(p.puntNetYards); },
+         [](P p) { return Tenths(Ratio(p.puntNetYards, p.punts)); },
+         [](P p) { return Number(p.puntTouchbacks); }, [](P p) { return Number(p.puntsBlocked); }});
     AppendSection(
         roster, team, lines, "[B]Returner Stats:              P-Rtns Yds TDs K-Rtns Yds TDs",
         [](const PlayerRec& p) {
@@ -231,7 +365,11 @@ void BuildSpecialTeamsReport(const PlayerRoster& roster, std::string_view team, 
                           p.puntReturnTouchdowns, p.kickReturns, p.kickReturnYards,
                           p.kickReturnTouchdowns);
         },
-        games);
+        {[](P p) { return Number(p.puntReturns); }, [](P p) { return Number(p.puntReturnYards); },
+         [](P p) { return Number(p.puntReturnTouchdowns); },
+         [](P p) { return Number(p.kickReturns); }, [](P p) { return Number(p.kickReturnYards); },
+         [](P p) { return Number(p.kickReturnTouchdowns); }});
+    AppendText(lines, games, report);
 }
 
 }  // namespace gridtally

@@ -14,7 +14,8 @@ class PlayerRoster;
 struct PlayerRec;
 
 // Games a player played, for a season's reports: they add a column "G" (after the
-// figures in the text, after Name in the tables).
+// figures in the text, after Name in the tables), and the text becomes a table of each
+// section whose columns are as wide as their widest figure or label.
 using GamesPlayed = std::function<std::int32_t(const PlayerRec&)>;
 
 // The printed titles: "<team> - Offensive Player Stats", "<team> - Special Teams Stats".
@@ -24,11 +25,11 @@ std::string SpecialTeamsReportTitle(std::string_view team);
 // Appends the passing, rushing and receiving report of one club, players in the order
 // the log first named them. A player belongs to the club whose name his record
 // carries, compared exactly.
-void BuildOffenseReport(const PlayerRoster& roster, std::string_view team, ReportLines& lines,
+void BuildOffenseReport(const PlayerRoster& roster, std::string_view team, ReportLines& report,
                         const GamesPlayed* games = nullptr);
 
 // Appends the kicking, punting and returner report of one club.
-void BuildSpecialTeamsReport(const PlayerRoster& roster, std::string_view team, ReportLines& lines,
+void BuildSpecialTeamsReport(const PlayerRoster& roster, std::string_view team, ReportLines& report,
                              const GamesPlayed* games = nullptr);
 
 // The same reports as one spreadsheet table each: a first column "section" ("Passing",
