@@ -189,6 +189,9 @@ def main():
                                             ["--team", club, "--page", "Run Plays"]) / 1024)
             row("(l) peak memory of season, 1x and 4x the games",
                 f"{peaks[0]:.0f} / {peaks[1]:.0f} MB", "by plays", True)
+            plays = peak_memory_kb([cli, "plays"] + [str(build / "season")] * 4) / 1024
+            row(f"(p) peak memory of plays, {4 * SEASON_GAMES} games / season's",
+                f"{plays:.0f} MB, {plays / peaks[1]:.2f} x", "<= 2 x", plays <= 2 * peaks[1])
         season_opener = build / "bench/open_season_bench"
         if season_opener.exists():
             out = subprocess.run([str(season_opener), str(build / "season"), str(RUNS)],
