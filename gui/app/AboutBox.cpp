@@ -9,7 +9,7 @@
 
 namespace gridtally::gui {
 
-const QString AboutBox::kVersionLine = QStringLiteral("yardbook Version 1.6");
+const QString AboutBox::kVersionLine = QStringLiteral("Gridtally " GRIDTALLY_VERSION);
 
 // One paragraph a line, so that the box wraps them to its width.
 const QString AboutBox::kDisclaimer = QStringLiteral(
@@ -44,7 +44,7 @@ const QString AboutBox::kDisclaimer = QStringLiteral(
     "up.\r\n");
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent), terms_(new QPlainTextEdit) {
-    setWindowTitle(tr("About yardbook"));
+    setWindowTitle(tr("About Gridtally"));
     auto* icon = new QLabel;
     icon->setPixmap(AppIcon().pixmap(48, 48));
     auto* version = new QLabel(kVersionLine);

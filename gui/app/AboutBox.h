@@ -6,13 +6,13 @@ class QPlainTextEdit;
 
 namespace gridtally::gui {
 
-// "About yardbook": the icon, the version line, OK, and the terms the program comes
-// under in a read-only box.
+// "About Gridtally": the icon, the program's name and version as --version gives them,
+// OK, and the terms the program comes under in a read-only box.
 class AboutBox : public QDialog {
     Q_OBJECT
 
 public:
-    static const QString kVersionLine;  // "yardbook Version 1.6"
+    static const QString kVersionLine;  // "Gridtally 0.1.0"
     static const QString kDisclaimer;
 
     explicit AboutBox(QWidget* parent = nullptr);

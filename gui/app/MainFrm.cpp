@@ -108,7 +108,7 @@ QList<QMenu*> CMainFrame::BuildMenus(int resourceId) {
           {"Ne&xt\tCtrl+Tab", command::kWindowNext, "Go to the next window"},
           {"Pre&vious\tCtrl+Shift+Tab", command::kWindowPrevious, "Go to the previous window"}}},
         {"&Help",
-         {{"&About yardbook...", command::kAppAbout, "The program, its version, its terms"}}},
+         {{"&About Gridtally...", command::kAppAbout, "The program, its version, its terms"}}},
     };
     QList<QMenu*> menus;
     for (const auto& [title, items] : layout) {

@@ -1,17 +1,26 @@
 #include "gui/app/YardbookApp.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTextStream>
+#include <QUrl>
+#include <cerrno>
 
 #include "core/game/PlayFilter.h"
 #include "core/playdb/Season.h"
 #include "core/text/Latin1.h"
 #include "gui/app/AboutBox.h"
+#include "gui/app/AppIcon.h"
 #include "gui/app/LogView.h"
 #include "gui/app/MainFrm.h"
 #include "gui/app/SeasonDoc.h"
@@ -76,6 +85,8 @@ CYardbookApp::CYardbookApp() {
 CYardbookApp::~CYardbookApp() = default;
 
 bool CYardbookApp::InitInstance(const QStringList& files) {
+    // Every window of the program, the document windows and dialogs too, shows its icon.
+    QApplication::setWindowIcon(AppIcon());
     mainFrame_ = std::make_unique<CMainFrame>();
     mainFrame_->recentFiles().ReadList(*ProgramSettings());
     logDocTemplate = &mainFrame_->AddDocTemplate(MakeLogDocTemplate());
@@ -100,20 +111,55 @@ bool CYardbookApp::InitInstance(const QStringList& files) {
     return true;
 }
 
+QString DisplayName(const QString& platformName) {
+    if (platformName == QLatin1String("xcb")) {
+        QString display = qEnvironmentVariable("DISPLAY");
+        static const QRegularExpression screen(QStringLiteral("^(.*:\\d+)\\.\\d+$"));
+        QRegularExpressionMatch match = screen.match(display);
+        return match.hasMatch() ? match.captured(1) : display;
+    }
+    if (platformName.startsWith(QLatin1String("wayland"))) {
+        return qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
+    }
+    return {};
+}
+
+bool IsPrivateFolder(const QString& path) {
+    QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (lstat(name.constData(), &info) != 0) {
+        if (errno != ENOENT || mkdir(name.constData(), 0700) != 0) return false;
+        if (lstat(name.constData(), &info) != 0) return false;
+    }
+    return S_ISDIR(info.st_mode) && info.st_uid == geteuid() && (info.st_mode & 077) == 0;
+}
+
+QString InstanceServerName(const QString& displayName) {
+    if (displayName.isEmpty()) return {};
+    // A Wayland display may be a path: its slashes must not make folders.
+    QString socket = QStringLiteral("gridtally-") +
+                     QString::fromLatin1(QUrl::toPercentEncoding(displayName, ":"));
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (QDir::isAbsolutePath(runtime) && IsPrivateFolder(runtime)) return runtime + '/' + socket;
+    QString shared = QStringLiteral("/tmp/gridtally-%1").arg(geteuid());
+    return IsPrivateFolder(shared) ? shared + '/' + socket : QString();
+}
+
 QString InstanceServerName() {
     QString name = qEnvironmentVariable("GRIDTALLY_SOCKET");
     if (!name.isEmpty()) return name;
-    QString user = qEnvironmentVariable("USER", QStringLiteral("user"));
-    return QStringLiteral("gridtally-") + user;
+    return InstanceServerName(DisplayName(QGuiApplication::platformName()));
 }
 
 void CYardbookApp::ListenForFiles() {
+    QString name = InstanceServerName();
+    if (name.isEmpty()) return;  // no display of ours to show handed files on
     server_ = std::make_unique<QLocalServer>();
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(InstanceServerName())) {
+    if (!server_->listen(name)) {
         // A socket left behind by a program that ended without closing it.
-        QLocalServer::removeServer(InstanceServerName());
-        if (!server_->listen(InstanceServerName())) return;
+        QLocalServer::removeServer(name);
+        if (!server_->listen(name)) return;
     }
     QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(), [this] {
         while (QLocalSocket* client = server_->nextPendingConnection()) {
@@ -132,8 +178,10 @@ void CYardbookApp::ListenForFiles() {
 }
 
 bool HandFilesToRunningInstance(const QStringList& files) {
+    QString name = InstanceServerName();
+    if (name.isEmpty()) return false;
     QLocalSocket socket;
-    socket.connectToServer(InstanceServerName());
+    socket.connectToServer(name);
     if (!socket.waitForConnected(1000)) return false;
     QByteArray message;
     for (const QString& file : files) message += QFileInfo(file).absoluteFilePath().toUtf8() + '\n';

@@ -55,11 +55,23 @@ private:
     std::unique_ptr<QLocalServer> server_;
 };
 
-// The name under which the running program takes files from later runs: one per user,
-// or GRIDTALLY_SOCKET when set (tests use their own).
+// The display the program's windows are on, as the session names it: the X display
+// (":0"; a screen number after it is the same display) for "xcb", the Wayland display
+// for "wayland"; empty for a platform without one ("offscreen").
+QString DisplayName(const QString& platformName);
+
+// Whether `path` is a folder of this user's that no one else may enter; one that does
+// not exist is made so. A link, or a folder of another user's or open to others, is not.
+bool IsPrivateFolder(const QString& path);
+
+// The socket through which the program on `displayName` takes files from later runs of
+// its user and session: $XDG_RUNTIME_DIR/gridtally-DISPLAY, else the same name in
+// /tmp/gridtally-UID/. Empty without a display, or when neither folder is private.
+QString InstanceServerName(const QString& displayName);
+// That of this program's display, or GRIDTALLY_SOCKET when set (tests use their own).
 QString InstanceServerName();
 
-// Hands `files` to a running program; false when none runs.
+// Hands `files` to the program running on this display; false when none runs there.
 bool HandFilesToRunningInstance(const QStringList& files);
 
 // The document types, as the program registers them.

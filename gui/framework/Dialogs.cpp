@@ -1,10 +1,17 @@
 #include "gui/framework/Dialogs.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <algorithm>
+
+#include "gui/framework/ChildFrame.h"
+#include "gui/framework/Document.h"
+#include "gui/framework/MainFrame.h"
+#include "gui/framework/RecentFileList.h"
 
 namespace gridtally::gui {
 namespace {
@@ -26,19 +33,49 @@ QString ConvertFilter(const QString& filter) {
     return entries.join(QStringLiteral(";;"));
 }
 
+QString DialogFolder(QWidget* parent) {
+    QWidget* top = parent ? parent->window() : QApplication::activeWindow();
+    auto* main = dynamic_cast<MainFrame*>(top);
+    ChildFrame* child = main ? main->ActiveChild() : nullptr;
+    QString path = child && child->document() ? child->document()->pathName() : QString();
+    if (!path.isEmpty()) {
+        QFileInfo document(path);
+        QString folder = document.isDir() ? document.absoluteFilePath() : document.absolutePath();
+        if (QFileInfo(folder).isDir()) return folder;
+    }
+    QString last = ProgramSettings()->value(kDialogFolderKey).toString();
+    return QFileInfo(last).isDir() ? last : QString();
+}
+
+void RememberDialogFolder(const QString& chosen) {
+    if (chosen.isEmpty()) return;
+    QFileInfo info(chosen);
+    ProgramSettings()->setValue(kDialogFolderKey,
+                                info.isDir() ? info.absoluteFilePath() : info.absolutePath());
+}
+
 int DialogRunner::Exec(QDialog& dialog) { return dialog.exec(); }
 
 QStringList DialogRunner::GetOpenFileNames(QWidget* parent, const QString& caption,
                                            const QString& filter, bool multiple) {
-    if (multiple) return QFileDialog::getOpenFileNames(parent, caption, {}, ConvertFilter(filter));
-    QString file = QFileDialog::getOpenFileName(parent, caption, {}, ConvertFilter(filter));
-    return file.isEmpty() ? QStringList() : QStringList{file};
+    QFileDialog dialog(parent, caption, DialogFolder(parent), ConvertFilter(filter));
+    dialog.setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    if (Exec(dialog) != QDialog::Accepted) return {};
+    QStringList files = dialog.selectedFiles();
+    if (!files.isEmpty()) RememberDialogFolder(files.first());
+    return files;
 }
 
 QString DialogRunner::GetSaveFileName(QWidget* parent, const QString& caption,
                                       const QString& initialName, const QString& filter,
                                       const QString& defaultExtension) {
-    QFileDialog dialog(parent, caption, initialName, ConvertFilter(filter));
+    QString initial = initialName;
+    if (QDir::isRelativePath(initial)) {
+        QString folder = DialogFolder(parent);
+        if (!folder.isEmpty())
+            initial = initial.isEmpty() ? folder : QDir(folder).filePath(initial);
+    }
+    QFileDialog dialog(parent, caption, initial, ConvertFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultExtension);
     // A name typed without a type gets the type of the filter chosen ("*.svg" -> svg).
@@ -50,11 +87,17 @@ QString DialogRunner::GetSaveFileName(QWidget* parent, const QString& caption,
         if (plain) dialog.setDefaultSuffix(suffix);  // not from "All Files (*.*)"
     });
     if (Exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    RememberDialogFolder(dialog.selectedFiles().first());
     return dialog.selectedFiles().first();
 }
 
 QString DialogRunner::GetExistingDirectory(QWidget* parent, const QString& caption) {
-    return QFileDialog::getExistingDirectory(parent, caption);
+    QFileDialog dialog(parent, caption, DialogFolder(parent));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (Exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    RememberDialogFolder(dialog.selectedFiles().first());
+    return dialog.selectedFiles().first();
 }
 
 void DialogRunner::ShowMessage(QWidget* parent, const QString& title, const QString& text) {

@@ -13,13 +13,20 @@ namespace gridtally::gui {
 // become a space-separated list.
 QString ConvertFilter(const QString& filter);
 
+// Where a file dialog opens: the folder of the active document of `parent`'s main window
+// (a folder document's own), else the folder last chosen in a file dialog, kept in the
+// settings; empty when neither is known.
+QString DialogFolder(QWidget* parent);
+// Keeps the folder of `chosen`, a file or a folder that a file dialog gave.
+void RememberDialogFolder(const QString& chosen);
+
 // Every modal dialog of the program runs through the current runner, so that tests
-// answer dialogs instead of blocking on them.
+// answer dialogs instead of blocking on them. The file dialogs open in DialogFolder.
 class DialogRunner {
 public:
     virtual ~DialogRunner() = default;
     virtual int Exec(QDialog& dialog);
-    // Empty when cancelled.
+    // Empty when cancelled. A bare initial name of a save stands in DialogFolder.
     virtual QStringList GetOpenFileNames(QWidget* parent, const QString& caption,
                                          const QString& filter, bool multiple);
     virtual QString GetSaveFileName(QWidget* parent, const QString& caption,

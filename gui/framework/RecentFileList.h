@@ -18,6 +18,8 @@ inline std::unique_ptr<QSettings> ProgramSettings() {
 
 // Where the main window was when the program last closed.
 inline constexpr const char* kGeometryKey = "Main Window/Geometry";
+// The folder of the file last chosen in a file dialog.
+inline constexpr const char* kDialogFolderKey = "File Dialogs/Last Folder";
 
 // The most recently opened files, newest first, at most `size` of them, kept in the
 // settings under "Recent File List" as File1, File2, ...

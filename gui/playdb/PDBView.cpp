@@ -5,9 +5,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <algorithm>
 #include <set>
 
@@ -130,6 +132,10 @@ void PDBView::RefreshTeamList() {
     }
 }
 
+void PDBView::ShowStatus(const QString& message) {
+    if (auto* main = qobject_cast<QMainWindow*>(window())) main->statusBar()->showMessage(message);
+}
+
 void PDBView::MarkChanged() {
     save_->setText(kUnsavedCaption);
     if (PlayDBDoc* db = doc()) db->SetModifiedFlag(true);
@@ -182,6 +188,8 @@ void PDBView::AddLogFiles(const QStringList& paths) {
 
     RefreshTeamList();
     if (processed > 0) MarkChanged();
+    int games = processed - static_cast<int>(result.failures.size());
+    ShowStatus(games == 1 ? tr("1 game added") : tr("%1 games added").arg(games));
     if (!failures.isEmpty()) {
         CurrentDialogRunner().ShowMessage(
             window(), QApplication::applicationDisplayName(),
@@ -200,7 +208,6 @@ void PDBView::DeleteSelectedTeams() {
     // From the bottom up, so that a deletion moves no entry still to come.
     std::sort(rows.rbegin(), rows.rend());
 
-    // The current club stays, also when it goes: its pages then show nothing.
     QSignalBlocker quiet(teamList_);
     bool removed = false;
     for (int row : rows) {
@@ -210,6 +217,14 @@ void PDBView::DeleteSelectedTeams() {
     }
     RefreshTeamList();
     if (!removed) return;
+    // A club that is gone is shown on no page and no printout: the first one left takes
+    // its place, or none when the DB is empty now.
+    if (db->currentTeam.empty() || !db->HasTeam(db->currentTeam)) {
+        QListWidgetItem* first = teamList_->item(0);
+        teamList_->setCurrentItem(first, QItemSelectionModel::NoUpdate);
+        db->currentTeam = first ? first->text().toLatin1().toStdString() : std::string();
+        currentTeam_->setText(first ? first->text() : QString());
+    }
     MarkChanged();
     db->UpdateAllViews(this);
 }
@@ -246,6 +261,7 @@ bool PDBView::SaveTo(const QString& path) {
     save_->setText(kSavedCaption);
     db->SetModifiedFlag(false);
     db->SavedAs(path);
+    ShowStatus(tr("Saved %1").arg(QFileInfo(path).fileName()));
     if (auto* main = dynamic_cast<MainFrame*>(window())) {
         for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
             if (auto* frame = dynamic_cast<ChildFrame*>(w)) {

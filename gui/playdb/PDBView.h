@@ -73,6 +73,8 @@ private:
     void ChooseFirstClubIfNone();
     void ChooseCurrentTeam();
     void MarkChanged();
+    // What adding or saving did, in the main window's status bar.
+    void ShowStatus(const QString& message);
     void PlaceControls();
     void resizeEvent(QResizeEvent* event) override;
 

@@ -13,6 +13,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <map>
@@ -193,30 +194,51 @@ private slots:
         QCOMPARE(dbWindow.form->saveButton()->text(), PDBView::kUnsavedCaption);
         QVERIFY(dbWindow.db().IsModified());
         QVERIFY(answers.messages.isEmpty());
+        QCOMPARE(dbWindow.main.statusBar()->currentMessage(), QStringLiteral("4 games added"));
 
+        // The form, the four pages and the printout show the current club, as the core
+        // has its pages; a club deleted gives its place to the first one left.
+        auto showsCurrent = [&](const QString& club) {
+            QCOMPARE(QString::fromLatin1(dbWindow.db().currentTeam.c_str()), club);
+            QCOMPARE(dbWindow.form->currentTeamBox()->text(), club);
+            QVERIFY(dbWindow.form->PrintedDocumentName().endsWith(" - " + club));
+            std::vector<PrintoutPage> pages =
+                BuildPlayCallPages(dbWindow.db(), club.toLatin1().toStdString());
+            for (int tab = 1; tab <= 4; ++tab) {
+                const PrintoutPage& page = pages[static_cast<std::size_t>(tab - 1)];
+                QCOMPARE(dbWindow.page(tab)->caption(), QString::fromStdString(page.title));
+                QVERIFY2(Rows(*dbWindow.page(tab)->view()) == page.rows,
+                         qPrintable(QString::number(tab)));
+            }
+        };
+        auto remove = [&](const QStringList& clubs) {
+            dbWindow.form->teamList()->clearSelection();
+            for (const QString& club : clubs)
+                dbWindow.form->teamList()
+                    ->findItems(club, Qt::MatchExactly)
+                    .front()
+                    ->setSelected(true);
+            dbWindow.form->DeleteSelectedTeams();
+            for (const QString& club : clubs) {
+                QVERIFY(!dbWindow.Listed().contains(club));
+                QVERIFY(!dbWindow.db().HasTeam(club.toLatin1().toStdString()));
+            }
+        };
         dbWindow.Choose("Hillcrest");
-        QCOMPARE(dbWindow.db().currentTeam, std::string("Hillcrest"));
-        QCOMPARE(dbWindow.form->currentTeamBox()->text(), QStringLiteral("Hillcrest"));
-        std::vector<PrintoutPage> pages = BuildPlayCallPages(dbWindow.db(), "Hillcrest");
-        for (int tab = 1; tab <= 4; ++tab) {
-            PageTableView* list = dbWindow.page(tab)->view();
-            QCOMPARE(dbWindow.page(tab)->caption(),
-                     QString::fromStdString(pages[static_cast<std::size_t>(tab - 1)].title));
-            QVERIFY2(Rows(*list) == pages[static_cast<std::size_t>(tab - 1)].rows,
-                     qPrintable(QString::number(tab)));
-        }
+        showsCurrent("Hillcrest");
         QVERIFY(dbWindow.list(1)->RowCount() > 0);
-
-        // Deleting the chosen club empties its pages; the current club stays.
-        dbWindow.form->teamList()
-            ->findItems("Hillcrest", Qt::MatchExactly)
-            .front()
-            ->setSelected(true);
-        dbWindow.form->DeleteSelectedTeams();
-        QVERIFY(!dbWindow.Listed().contains("Hillcrest"));
-        QCOMPARE(dbWindow.db().currentTeam, std::string("Hillcrest"));
-        QCOMPARE(dbWindow.list(1)->RowCount(), 0);
-        QVERIFY(!dbWindow.db().HasTeam("Hillcrest"));
+        remove({"Ironmen"});  // not the current club: it stays
+        showsCurrent("Hillcrest");
+        remove({"Hillcrest", "Harbor City"});
+        QCOMPARE(dbWindow.Listed().size(), 3);
+        showsCurrent(dbWindow.Listed().front());
+        QVERIFY(dbWindow.list(1)->RowCount() > 0);
+        while (!dbWindow.Listed().isEmpty()) {
+            remove(dbWindow.Listed());
+            showsCurrent(dbWindow.Listed().value(0));  // none when the DB is empty
+        }
+        for (int tab : {1, 2, 3}) QCOMPARE(dbWindow.list(tab)->RowCount(), 0);
+        QCOMPARE(dbWindow.form->saveButton()->text(), PDBView::kUnsavedCaption);
     }
 
     void anAdjustedPlayIsAChangeToSave() {
@@ -255,6 +277,7 @@ private slots:
         QVERIFY(dbWindow.form->Save());
         QCOMPARE(dbWindow.form->saveButton()->text(), PDBView::kSavedCaption);
         QVERIFY(!dbWindow.db().IsModified());
+        QCOMPARE(dbWindow.main.statusBar()->currentMessage(), QStringLiteral("Saved season.pdb"));
         // Saved, the DB is that file: its name in the titles and the recent files.
         QCOMPARE(dbWindow.db().title(), QStringLiteral("season.pdb"));
         QCOMPARE(dbWindow.main.recentFiles().files().value(0), path);
@@ -273,6 +296,7 @@ private slots:
         QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup);
         dbWindow.form->AddLogFiles({SampleLogs()[0]});
         QVERIFY(!dbWindow.form->SaveTo(path));
+        QCOMPARE(dbWindow.main.statusBar()->currentMessage(), QStringLiteral("1 game added"));
         QCOMPARE(answers.messages.size(), 1);
         QVERIFY2(answers.messages[0].contains(path), qPrintable(answers.messages[0]));
         QCOMPARE(Bytes(path), before);
@@ -447,6 +471,7 @@ private slots:
         DBWindow second;
         second.form->AddLogFiles({"/no/such/a.log", SampleLogs()[1], "/no/such/b.log"});
         QCOMPARE(second.Listed(), QStringList({"Comets", "Prairie Dogs"}));
+        QCOMPARE(second.main.statusBar()->currentMessage(), QStringLiteral("1 game added"));
         QCOMPARE(answers.messages.size(), 1);
         QVERIFY(answers.messages[0].contains("/no/such/a.log"));
         QVERIFY(answers.messages[0].contains("/no/such/b.log"));

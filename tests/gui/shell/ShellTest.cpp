@@ -1,8 +1,13 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLocalServer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -17,8 +22,10 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QtTest>
+#include <functional>
 
 #include "gui/app/AboutBox.h"
+#include "gui/app/AppIcon.h"
 #include "gui/app/CommandLine.h"
 #include "gui/app/MainFrm.h"
 #include "gui/app/TabFrame.h"
@@ -26,6 +33,7 @@
 #include "gui/framework/Dialogs.h"
 #include "gui/framework/Document.h"
 #include "gui/framework/RecentFileList.h"
+#include "gui/playdb/PDBView.h"
 #include "gui/playdb/PlayDBDoc.h"
 #include "gui/playdb/PlayDBTabWin.h"
 
@@ -42,6 +50,41 @@ struct Counting : DialogRunner {
         shown << dialog.metaObject()->className();
         return QDialog::Rejected;
     }
+};
+
+// Answers the real file dialogs, as a user would, and keeps the folder each opened in.
+struct FileDialogs : DialogRunner {
+    QStringList openedIn;
+    QStringList choices;  // the file each next dialog chooses; none left: Cancel
+    int Exec(QDialog& dialog) override {
+        auto* files = qobject_cast<QFileDialog*>(&dialog);
+        if (!files) return QDialog::Rejected;
+        openedIn << files->directory().absolutePath();
+        if (choices.isEmpty()) return QDialog::Rejected;
+        files->selectFile(choices.takeFirst());
+        return QDialog::Accepted;
+    }
+};
+
+// Sets environment variables (an empty value unsets) and puts them back when it goes.
+struct Environment {
+    explicit Environment(std::initializer_list<std::pair<const char*, QByteArray>> values) {
+        for (const auto& [name, value] : values) {
+            saved.push_back({name, qgetenv(name), qEnvironmentVariableIsSet(name)});
+            Set(name, value);
+        }
+    }
+    ~Environment() {
+        for (const auto& [name, value, set] : saved) Set(name, set ? value : QByteArray());
+    }
+    static void Set(const char* name, const QByteArray& value) {
+        if (value.isEmpty()) {
+            qunsetenv(name);
+        } else {
+            qputenv(name, value);
+        }
+    }
+    std::vector<std::tuple<const char*, QByteArray, bool>> saved;
 };
 
 QStringList Items(const QMenu& menu) {
@@ -264,6 +307,177 @@ private slots:
         QVERIFY(dynamic_cast<CTabFrame*>(main.mdiArea()->subWindowList().front()));
     }
 
+    // A run hands its files to the program of its own user, display and session only,
+    // through a socket in a folder no one else may enter; with no display, to none.
+    void filesAreHandedOverOnlyOnTheirOwnDisplay() {
+        struct Named {
+            const char* platform;
+            const char* x11;
+            const char* wayland;
+            QString display;
+        };
+        const Named displays[] = {
+            {"xcb", ":0", "wayland-1", ":0"},
+            {"xcb", ":1.0", "", ":1"},  // screen 0 of display 1
+            {"xcb", "localhost:10.2", "", "localhost:10"},
+            {"wayland", ":0", "wayland-1", "wayland-1"},
+            {"wayland-egl", ":0", "", "wayland-0"},
+            {"offscreen", ":0", "wayland-1", ""},
+            {"minimal", ":0", "", ""},
+        };
+        for (const Named& n : displays) {
+            Environment environment({{"DISPLAY", n.x11}, {"WAYLAND_DISPLAY", n.wayland}});
+            QCOMPARE(DisplayName(QString::fromLatin1(n.platform)), n.display);
+        }
+
+        QTemporaryDir dir;
+        QString mine = dir.filePath("mine"), open = dir.filePath("open"),
+                file = dir.filePath("file"), link = dir.filePath("link"),
+                theirs = dir.filePath("theirs");
+        QDir().mkdir(open);
+        chmod(QFile::encodeName(open).constData(), 0755);
+        QFile(file).open(QIODevice::WriteOnly);
+        QDir().mkdir(theirs);
+        chmod(QFile::encodeName(theirs).constData(), 0700);
+        bool chowned = chown(QFile::encodeName(theirs).constData(), geteuid() + 1, getegid()) == 0;
+        QVERIFY(IsPrivateFolder(mine));  // made so
+        QFile::link(mine, link);
+        struct stat made {};
+        QCOMPARE(stat(QFile::encodeName(mine).constData(), &made), 0);
+        QCOMPARE(made.st_mode & 0777, 0700u);
+        QVERIFY(IsPrivateFolder(mine));
+        for (const QString& refused : {open, file, link, dir.filePath("no/such/folder")})
+            QVERIFY2(!IsPrivateFolder(refused), qPrintable(refused));
+        if (chowned) QVERIFY(!IsPrivateFolder(theirs));
+
+        const QString shared = QStringLiteral("/tmp/gridtally-%1/").arg(geteuid());
+        struct Socket {
+            QString runtime;
+            QString display;
+            QString path;
+        };
+        const Socket sockets[] = {
+            {mine, ":0", mine + "/gridtally-:0"},
+            {mine, "/run/user/7/wayland-0", mine + "/gridtally-%2Frun%2Fuser%2F7%2Fwayland-0"},
+            {open, ":0", shared + "gridtally-:0"},  // a runtime folder others may enter
+            {link, ":0", shared + "gridtally-:0"},
+            {"relative", ":0", shared + "gridtally-:0"},
+            {"", ":3", shared + "gridtally-:3"},
+            {mine, "", ""},  // no display: no socket
+        };
+        for (const Socket& s : sockets) {
+            Environment environment({{"XDG_RUNTIME_DIR", s.runtime.toLocal8Bit()}});
+            QCOMPARE(InstanceServerName(s.display), s.path);
+        }
+
+        // Offscreen, a run hands nothing over, not even to a program listening where every
+        // display's programs once met.
+        QByteArray user = "shell-test-" + QByteArray::number(QCoreApplication::applicationPid());
+        Environment environment({{"GRIDTALLY_SOCKET", ""}, {"USER", user}});
+        QLocalServer stranger;
+        QVERIFY(stranger.listen("gridtally-" + QString::fromLatin1(user)));
+        QCOMPARE(InstanceServerName(), QString());
+        QVERIFY(!HandFilesToRunningInstance({kSample}));
+        QVERIFY(!stranger.waitForNewConnection(100));
+        {
+            Environment chosen({{"GRIDTALLY_SOCKET", "gridtally-" + user}});
+            QCOMPARE(InstanceServerName(), "gridtally-" + QString::fromLatin1(user));
+        }
+    }
+
+    // A file dialog opens in the folder of the active document, else in the folder last
+    // used, also after a restart.
+    void fileDialogsOpenInTheActiveDocumentsFolderElseTheLastUsed() {
+        ProgramSettings()->clear();
+        QTemporaryDir games, logs, dbs;
+        QString game = games.filePath("game.log"), added = logs.filePath("added.log"),
+                db = dbs.filePath("s.pdb");
+        QFile::copy(kSample, game);
+        QFile::copy(kSample, added);
+        FileDialogs dialogs;
+        ScopedDialogRunner scope(dialogs);
+        {
+            CYardbookApp app;
+            app.InitInstance();
+            CMainFrame& main = *app.mainFrame();
+            auto open = [&] { main.router().Execute(command::kFileOpen); };
+            auto form = [&] { return dynamic_cast<PlayDBTabWin*>(main.ActiveChild())->form; };
+            struct Step {
+                const char* what;
+                std::function<void()> act;
+                QString choice;
+                QString opensIn;  // empty: not checked
+            };
+            const Step steps[] = {
+                {"Open with no document", open, game, {}},
+                {"Open over the game", open, {}, games.path()},
+                {"Add Files to a new DB",
+                 [&] {
+                     main.router().Execute(CYardbookApp::kNewPlayDB);
+                     form()->AddFiles();
+                 },
+                 added, games.path()},
+                {"Save of the DB never saved", [&] { form()->Save(); }, db, logs.path()},
+                {"Open over the saved DB", open, {}, dbs.path()},
+                {"Open over the game again",
+                 [&] {
+                     main.mdiArea()->setActiveSubWindow(main.mdiArea()->subWindowList().front());
+                     open();
+                 },
+                 {},
+                 games.path()},
+                {"Open Season over the game",
+                 [&] { main.router().Execute(CYardbookApp::kOpenSeason); },
+                 {},
+                 games.path()},
+            };
+            for (const Step& step : steps) {
+                dialogs.openedIn.clear();
+                if (!step.choice.isEmpty()) dialogs.choices = {step.choice};
+                step.act();
+                QCOMPARE(dialogs.openedIn.size(), 1);
+                if (!step.opensIn.isEmpty())
+                    QVERIFY2(dialogs.openedIn[0] == step.opensIn, step.what);
+                QVERIFY2(dialogs.choices.isEmpty(), step.what);
+            }
+            QCOMPARE(main.mdiArea()->subWindowList().size(), 2);  // the game and the DB
+            QVERIFY(QFile::exists(db));
+        }
+        CYardbookApp again;
+        again.InitInstance();
+        dialogs.openedIn.clear();
+        again.mainFrame()->router().Execute(command::kFileOpen);
+        QCOMPARE(dialogs.openedIn, QStringList({dbs.path()}));
+    }
+
+    // Document windows and dialogs show the program's icon, not the toolkit's.
+    void documentWindowsCarryTheProgramsIcon() {
+        CYardbookApp app;
+        app.InitInstance();
+        CMainFrame& main = *app.mainFrame();
+        main.OpenDocumentFile(kSample);
+        main.router().Execute(CYardbookApp::kNewPlayDB);
+        QImage program = AppIcon().pixmap(32, 32).toImage();
+        for (QMdiSubWindow* window : main.mdiArea()->subWindowList()) {
+            // Maximized, a document window shows its icon at the left of the menu bar.
+            main.mdiArea()->setActiveSubWindow(window);
+            QVERIFY(window->isMaximized());
+            QCOMPARE(window->windowIcon().pixmap(32, 32).toImage(), program);
+            QWidget* corner = main.menuBar()->cornerWidget(Qt::TopLeftCorner);
+            QVERIFY(corner);
+            QImage shown = corner->grab().toImage();
+            bool ball = false;  // the brown of our football
+            for (int y = 0; y < shown.height(); ++y) {
+                for (int x = 0; x < shown.width(); ++x) {
+                    QColor c = shown.pixelColor(x, y);
+                    ball = ball || (c.red() > c.green() + 30 && c.green() > c.blue() + 10);
+                }
+            }
+            QVERIFY(ball);
+        }
+        QCOMPARE(AboutBox().windowIcon().pixmap(32, 32).toImage(), program);
+    }
+
     void onlyOpenOpensFilesNamedOnTheCommandLine() {
         struct Case {
             QStringList arguments;
@@ -287,10 +501,28 @@ private slots:
         }
     }
 
+    // The About box, its menu item, the window title and --version name one program of
+    // one version.
     void theAboutBoxShowsItsLinesAndTerms() {
+        QProcess version;
+        version.start(QStringLiteral(GRIDTALLY_PROGRAM), {"--version"});
+        QVERIFY(version.waitForFinished(30000));
+        QString said = QString::fromUtf8(version.readAllStandardOutput()).trimmed();
+        QVERIFY2(said.startsWith(QLatin1String("Gridtally ")), qPrintable(said));
+        CYardbookApp app;
+        app.InitInstance();
+        QString program = app.mainFrame()->windowTitle();
+        QCOMPARE(program + ' ' + QStringLiteral(GRIDTALLY_VERSION), said);
+        QCOMPARE(Items(*app.mainFrame()->menusOf(0).last()),
+                 QStringList({"&About " + program + "..."}));
+
         AboutBox about;
-        QCOMPARE(about.windowTitle(), QStringLiteral("About yardbook"));
-        QVERIFY(about.findChild<QLabel*>() != nullptr);
+        QCOMPARE(about.windowTitle(), "About " + program);
+        QStringList lines;
+        for (QLabel* label : about.findChildren<QLabel*>()) {
+            if (!label->text().isEmpty()) lines << label->text();
+        }
+        QCOMPARE(lines, QStringList({said}));
         QVERIFY(about.terms()->isReadOnly());
         int length = static_cast<int>(AboutBox::kDisclaimer.size());
         QVERIFY2(length > 1600 && length < 2000, qPrintable(QString::number(length)));
