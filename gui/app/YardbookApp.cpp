@@ -140,7 +140,9 @@ QString InstanceServerName(const QString& displayName) {
     QString socket = QStringLiteral("gridtally-") +
                      QString::fromLatin1(QUrl::toPercentEncoding(displayName, ":"));
     QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (QDir::isAbsolutePath(runtime) && IsPrivateFolder(runtime)) return runtime + '/' + socket;
+    // The session's folder is the session's to make; ours is made only under /tmp.
+    if (QDir::isAbsolutePath(runtime) && QFileInfo::exists(runtime) && IsPrivateFolder(runtime))
+        return runtime + '/' + socket;
     QString shared = QStringLiteral("/tmp/gridtally-%1").arg(geteuid());
     return IsPrivateFolder(shared) ? shared + '/' + socket : QString();
 }

@@ -362,6 +362,7 @@ private slots:
             {open, ":0", shared + "gridtally-:0"},  // a runtime folder others may enter
             {link, ":0", shared + "gridtally-:0"},
             {"relative", ":0", shared + "gridtally-:0"},
+            {mine + "/gone", ":0", shared + "gridtally-:0"},  // not made here
             {"", ":3", shared + "gridtally-:3"},
             {mine, "", ""},  // no display: no socket
         };
@@ -369,6 +370,7 @@ private slots:
             Environment environment({{"XDG_RUNTIME_DIR", s.runtime.toLocal8Bit()}});
             QCOMPARE(InstanceServerName(s.display), s.path);
         }
+        QVERIFY(!QFileInfo::exists(mine + "/gone"));
 
         // Offscreen, a run hands nothing over, not even to a program listening where every
         // display's programs once met.
