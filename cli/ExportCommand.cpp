@@ -241,7 +241,7 @@ void WriteSeason(Database& db, const Season& season, const PlayFilter& filter) {
             const SeasonGame& game = season.games()[g];
             const std::int64_t gameId = static_cast<std::int64_t>(g) + 1;
             games.Int(gameId)
-                .Text(game.file)
+                .Text(FileNameText(game.file))
                 .Latin1(game.clubs[0])
                 .Latin1(game.clubs[1])
                 .Int(game.finalScore[0])
@@ -351,7 +351,7 @@ void WriteSeason(Database& db, const Season& season, const PlayFilter& filter) {
 int RunExport(const std::string& outPath, const std::vector<std::string>& paths,
               const PlayFilter& filter, Streams io) {
     Season season;
-    if (!ReadSeason(season, paths, io.err)) return kFileFailed;
+    if (ReadSeason(season, paths, io.err) != SeasonRead::Whole) return kFileFailed;
 
     // Beside the old file, so that the rename replacing it cannot cross file systems.
     const std::string temporary = outPath + ".tmp" + std::to_string(::getpid());

@@ -5,6 +5,8 @@
 
 #include "core/game/GameLog.h"
 #include "core/game/PlayTable.h"
+#include "core/text/Latin1.h"
+#include "core/text/LogPaths.h"
 
 namespace gridtally {
 
@@ -12,7 +14,13 @@ int RunPlays(const std::vector<std::string>& paths, const PlayFilter& filter, Ta
              Streams io) {
     DataTable table = EmptyPlayTable();
     int status = kDone;
-    for (const std::string& path : paths) {
+    for (const LogPath& file : ExpandLogPaths(paths)) {
+        const std::string& path = file.path;
+        if (!file.error.empty()) {
+            ReportUnreadable(path, file.error, io.err);
+            status = kFileFailed;
+            continue;
+        }
         std::string bytes;
         if (!ReadInputFile(path, bytes, io.err)) {
             status = kFileFailed;
@@ -24,7 +32,7 @@ int RunPlays(const std::vector<std::string>& paths, const PlayFilter& filter, Ta
         game.diagnostics = &NoDiagnostics();  // the table is the output; messages are not
         game.Load(bytes);
         if (!game.IsGameLog()) {
-            ReportNotAGameLog(path, io.err);
+            ReportNotAGameLog(path, io.err, game.NotAGameLogReason());
             status = kFileFailed;
             continue;
         }
@@ -32,7 +40,8 @@ int RunPlays(const std::vector<std::string>& paths, const PlayFilter& filter, Ta
             std::erase_if(game.plays.plays,
                           [&](const Play& play) { return !filter.Accepts(play); });
         }
-        AppendPlayRows(table, std::filesystem::path(path).filename().string(), game, bytes);
+        AppendPlayRows(table, FileNameCell(std::filesystem::path(path).filename().string()), game,
+                       bytes);
     }
     io.out << FormatTable(table, format, io.outIsTerminal);
     return status;

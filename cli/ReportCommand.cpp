@@ -58,13 +58,13 @@ int RunReport(const std::string& path, const std::optional<std::string>& team,
     game.diagnostics = &NoDiagnostics();  // the parser's messages are not part of the printout
     game.Load(bytes);
     if (!game.IsGameLog()) {
-        ReportNotAGameLog(path, io.err);
+        ReportNotAGameLog(path, io.err, game.NotAGameLogReason());
         return kFileFailed;
     }
     if (club && !game.FindClub(*club)) {
-        io.err << kProgram << "no club named \"" << *team << "\" in " << path << " (its clubs: \""
-               << Latin1ToUtf8(game.ClubLabel(0)) << "\" and \"" << Latin1ToUtf8(game.ClubLabel(1))
-               << "\")\n";
+        io.err << kProgram << "no club named \"" << *team << "\" in " << FileNameText(path)
+               << " (its clubs: \"" << Latin1ToUtf8(game.ClubLabel(0)) << "\" and \""
+               << Latin1ToUtf8(game.ClubLabel(1)) << "\")\n";
         return kFileFailed;
     }
 

@@ -17,7 +17,7 @@ std::string JoinWithTabs(const std::vector<std::string>& cells) {
     std::string line;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         if (i > 0) line += '\t';
-        line += cells[i];
+        line += CellToUtf8(cells[i]);
     }
     return line;
 }
@@ -33,7 +33,7 @@ Json Cell(const std::string& cell, ColumnType type) {
         auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
         if (error == std::errc() && end == cell.data() + cell.size()) return value;
     }
-    return Latin1ToUtf8(cell);
+    return CellToUtf8(cell);
 }
 
 std::string_view TypeName(ColumnType type) {
@@ -62,8 +62,8 @@ std::optional<TableFormat> ParseTableFormat(std::string_view name) {
 std::string FormatRows(const std::vector<std::string>& header,
                        const std::vector<std::vector<std::string>>& rows, bool aligned) {
     std::string out;
-    auto appendLine = [&](std::string_view latin1) {
-        out += Latin1ToUtf8(latin1);
+    auto appendLine = [&](std::string_view utf8) {
+        out += utf8;
         out += '\n';
     };
     if (!aligned) {
@@ -71,12 +71,11 @@ std::string FormatRows(const std::vector<std::string>& header,
         for (const auto& row : rows) appendLine(JoinWithTabs(row));
         return out;
     }
-    // Cells are Latin-1, so a cell's bytes are its characters.
     std::vector<std::size_t> widths;
     auto measure = [&](const std::vector<std::string>& cells) {
         if (widths.size() < cells.size()) widths.resize(cells.size());
         for (std::size_t i = 0; i < cells.size(); ++i) {
-            widths[i] = std::max(widths[i], cells[i].size());
+            widths[i] = std::max(widths[i], CellWidth(cells[i]));
         }
     };
     measure(header);
@@ -84,8 +83,8 @@ std::string FormatRows(const std::vector<std::string>& header,
     auto append = [&](const std::vector<std::string>& cells) {
         std::string line;
         for (std::size_t i = 0; i < cells.size(); ++i) {
-            if (i > 0) line.append(2 + widths[i - 1] - cells[i - 1].size(), ' ');
-            line += cells[i];
+            if (i > 0) line.append(2 + widths[i - 1] - CellWidth(cells[i - 1]), ' ');
+            line += CellToUtf8(cells[i]);
         }
         while (line.ends_with(' ')) line.pop_back();
         appendLine(line);

@@ -6,7 +6,7 @@ namespace gridtally {
 namespace {
 
 void AppendField(std::string& out, std::string_view field) {
-    std::string text = Latin1ToUtf8(field);
+    std::string text = CellToUtf8(field);
     if (text.find_first_of(",\"\r\n") == std::string::npos) {
         out += text;
         return;
@@ -41,7 +41,7 @@ std::string FormatTabSeparated(const std::vector<std::vector<std::string>>& rows
     for (const std::vector<std::string>& row : rows) {
         for (std::size_t i = 0; i < row.size(); ++i) {
             if (i > 0) out += '\t';
-            std::string text = Latin1ToUtf8(row[i]);
+            std::string text = CellToUtf8(row[i]);
             for (char& c : text) {
                 if (c == '\t' || c == '\n' || c == '\r') c = ' ';
             }

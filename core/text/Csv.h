@@ -1,13 +1,13 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace gridtally {
 
 // A table as a spreadsheet takes it: a header row and rows of fields, numbers written
-// as plain numbers. Fields hold Latin-1 text, as everything read from a log does.
+// as plain numbers. Fields are cells (Latin-1 text, see CellToUtf8), as everything read
+// from a log is.
 struct CsvTable {
     std::vector<std::string> header;
     std::vector<std::vector<std::string>> rows;

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <sstream>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -250,6 +252,67 @@ TEST_F(ExportCommand, FilterReplacesAndFailures) {
         EXPECT_TRUE(std::filesystem::is_empty(dir / "locked"));
     }
     std::filesystem::permissions(dir / "locked", std::filesystem::perms::owner_all);
+}
+
+// A file name shows as UTF-8 when it is UTF-8 and as its Latin-1 reading when it is not,
+// never encoded twice and whatever characters it holds: on every page and format of
+// `season` and `plays`, lined up on a terminal, and as valid text in the database.
+TEST_F(ExportCommand, FileNamesAreTheTextTheyAre) {
+    std::filesystem::create_directory(dir / "season");
+    // UTF-8 e-acute, the Latin-1 byte of it, a character past Latin-1
+    const std::vector<std::string> names{"week-\xC3\xA9.log", "week-\xE9.log",
+                                         "\xE9\x80\xB1-1.log"};
+    const std::vector<std::string> shown{"week-\xC3\xA9.log", "week-\xC3\xA9.log",
+                                         "\xE9\x80\xB1-1.log"};
+    for (const std::string& name : names) Write("season/" + name, Bytes(kExample));
+    const std::string folder = Path("season");
+    auto run = [&](std::vector<std::string> args, bool terminal = false) {
+        args.insert(args.begin(), "gridtally-cli");
+        std::vector<const char*> argv;
+        for (const std::string& arg : args) argv.push_back(arg.c_str());
+        EXPECT_EQ(Call(
+                      [&](Streams io) {
+                          return RunCommandLine(static_cast<int>(argv.size()), argv.data(), io);
+                      },
+                      terminal),
+                  0)
+            << err.str();
+        return out.str();
+    };
+    auto lines = [](const std::string& text) {
+        std::vector<std::string> split;
+        std::stringstream in(text);
+        for (std::string line; std::getline(in, line);) split.push_back(line);
+        return split;
+    };
+    auto characters = [](std::string_view utf8) {
+        return std::count_if(utf8.begin(), utf8.end(),
+                             [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+    };
+
+    std::vector<std::string> text = lines(run({"season", folder, "--page", "Games"}));
+    std::vector<std::string> aligned = lines(run({"season", folder, "--page", "Games"}, true));
+    std::vector<std::string> csv =
+        lines(run({"season", folder, "--page", "Games", "--format", "csv"}));
+    auto json =
+        nlohmann::json::parse(run({"season", folder, "--page", "Games", "--format", "json"}));
+    auto plays = nlohmann::json::parse(run({"plays", folder, "--format", "json"}));
+    ASSERT_EQ(Export(Path("season.sqlite"), {}, {folder}), 0) << err.str();
+    nlohmann::json files = Query(Path("season.sqlite"), "SELECT file FROM games ORDER BY id");
+    ASSERT_EQ(text.size(), 5u);
+    ASSERT_EQ(files.size(), 3u);
+    ASSERT_EQ(plays["rows"].size(), 3 * 162u);
+    const auto clubAt = characters(aligned[1].substr(0, aligned[1].find("Club")));
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string path = folder + "/" + shown[i];
+        EXPECT_TRUE(text[2 + i].starts_with(shown[i] + "\tRiverside Otters\t")) << text[2 + i];
+        EXPECT_EQ(characters(aligned[2 + i].substr(0, aligned[2 + i].find("Riverside"))), clubAt)
+            << aligned[2 + i];
+        EXPECT_TRUE(csv[1 + i].starts_with(path + ",Riverside Otters,")) << csv[1 + i];
+        EXPECT_EQ(json[0]["rows"][i][0], path);
+        EXPECT_EQ(plays["rows"][162 * i][0], shown[i]);
+        EXPECT_EQ(files[i]["file"], path);
+    }
 }
 
 }  // namespace
