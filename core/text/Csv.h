@@ -13,6 +13,10 @@ struct CsvTable {
     std::vector<std::vector<std::string>> rows;
 };
 
+// Both formats keep a spreadsheet from running a name as a formula: a field that begins
+// with '=', '+', '-', '@', a tab or a CR and is not a number ("-3", "+4.5") gets a
+// leading "'", which spreadsheets take as "this is text" and do not show.
+
 // The table as RFC 4180 text in UTF-8: fields holding a comma, a quote or a line break
 // are quoted (quotes doubled), records end in CR LF, the header comes first.
 std::string FormatCsv(const CsvTable& table);
