@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -252,6 +253,69 @@ TEST_F(ExportCommand, FilterReplacesAndFailures) {
         EXPECT_TRUE(std::filesystem::is_empty(dir / "locked"));
     }
     std::filesystem::permissions(dir / "locked", std::filesystem::perms::owner_all);
+}
+
+// The database replaces only a regular file the user may write (through a link, the
+// file it points to) that is none of the logs read. Anything else is refused at once,
+// before a log is read, with the reason (not SQLite's words for it), and stays as it was.
+TEST_F(ExportCommand, ReplacesOnlyWhatItMay) {
+    const std::string log = Write("game.log", Bytes(kExample));
+    const std::string old = Write("old.sqlite", "old\n");
+    chmod(Write("readonly.sqlite", "old\n").c_str(), 0444);
+    mkfifo(Path("fifo.sqlite").c_str(), 0600);
+    symlink("/dev/zero", Path("device.sqlite").c_str());
+    std::filesystem::create_directory(Path("folder.sqlite"));
+    symlink(log.c_str(), Path("log-link.sqlite").c_str());
+    symlink(old.c_str(), Path("link.sqlite").c_str());
+    struct Case {
+        std::string out;
+        std::vector<std::string> paths;
+        std::string reason;  // empty: written
+    };
+    const std::string notRegular = "cannot replace: not a regular file";
+    const std::string readOnly = "cannot write: Permission denied";
+    const std::string isInput = "it is one of the logs to read";
+    std::vector<Case> cases{
+        {"fifo.sqlite", {log}, notRegular},
+        {"device.sqlite", {log}, notRegular},
+        {"folder.sqlite", {log}, notRegular},
+        {"readonly.sqlite", {log}, readOnly},
+        {"game.log", {log}, isInput},
+        {"game.log", {dir.string()}, isInput},
+        {"log-link.sqlite", {log}, isInput},
+        {"link.sqlite", {log}, ""},
+        {"new.sqlite", {log}, ""},
+    };
+    if (::geteuid() == 0) {  // a read-only file of another user never becomes root's
+        const std::string theirs = Write("theirs.sqlite", "old\n");
+        chmod(theirs.c_str(), 0444);
+        ASSERT_EQ(chown(theirs.c_str(), 65534, 65534), 0);
+        cases.push_back({"theirs.sqlite", {log}, readOnly});
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.out);
+        std::vector<std::string> names = Leftovers();
+        std::map<std::string, std::string> before;
+        for (const std::string& name : names) before[name] = State(Path(name));
+        std::vector<std::string> args{"export", Path(c.out)};
+        args.insert(args.end(), c.paths.begin(), c.paths.end());
+        Ran ran = RunWithin(c.reason.empty() ? 20 : 2, args);
+        ASSERT_FALSE(ran.timedOut);
+        if (!c.reason.empty()) {
+            EXPECT_EQ(ran.status, 1);
+            EXPECT_EQ(ran.err,
+                      "gridtally-cli: cannot write " + Path(c.out) + ": " + c.reason + "\n");
+            EXPECT_EQ(Leftovers(), names);
+            for (const std::string& name : names)
+                EXPECT_EQ(State(Path(name)), before[name]) << name;
+            continue;
+        }
+        EXPECT_EQ(ran.status, 0) << ran.err;
+        EXPECT_EQ(Count(Path(c.out), "SELECT COUNT(*) FROM games"), 1);
+    }
+    // Through the link the file it points to was replaced, and the link stays.
+    EXPECT_TRUE(std::filesystem::is_symlink(Path("link.sqlite")));
+    EXPECT_EQ(Count(old, "SELECT COUNT(*) FROM plays"), 162);
 }
 
 // A file name shows as UTF-8 when it is UTF-8 and as its Latin-1 reading when it is not,
