@@ -32,12 +32,16 @@ std::string Shown(std::string_view utf8) {
 bool ReadInputFile(const std::string& path, std::string& bytes, std::ostream& err) {
     std::string error;
     if (ReadFileBytes(path, bytes, &error)) return true;
-    err << kProgram << "cannot read " << path << ": " << error << '\n';
+    ReportUnreadable(path, error, err);
     return false;
 }
 
-void ReportNotAGameLog(const std::string& path, std::ostream& err) {
-    err << kProgram << path << ": " << PlayDB::kNotAGameLog << '\n';
+void ReportUnreadable(const std::string& path, std::string_view reason, std::ostream& err) {
+    err << kProgram << "cannot read " << FileNameText(path) << ": " << reason << '\n';
+}
+
+void ReportNotAGameLog(const std::string& path, std::ostream& err, std::string_view reason) {
+    err << kProgram << FileNameText(path) << ": " << reason << '\n';
 }
 
 std::optional<std::string> ClubArgument(std::string_view what, std::string_view utf8,

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/game/GameLog.h"
+
 namespace gridtally {
 
 // Where a command writes: text on `out` as UTF-8, messages on `err`. Aligned columns,
@@ -25,11 +27,15 @@ inline constexpr int kDone = 0;
 inline constexpr int kFileFailed = 1;  // not read or written, or not what it should be
 inline constexpr int kUsage = 2;
 
-// Reads a whole file, or says on `err` which file could not be read and why.
+// Reads a whole file, or says on `err` which file could not be read and why. Messages
+// name files as FileNameText shows them.
 bool ReadInputFile(const std::string& path, std::string& bytes, std::ostream& err);
+// "cannot read FILE: REASON" on `err`.
+void ReportUnreadable(const std::string& path, std::string_view reason, std::ostream& err);
 
 // "FILE: not a game log (...)" on `err`.
-void ReportNotAGameLog(const std::string& path, std::ostream& err);
+void ReportNotAGameLog(const std::string& path, std::ostream& err,
+                       std::string_view reason = kNotAGameLog);
 
 // A command-line argument that names a club, as the Latin-1 bytes of the names in logs
 // and DBs; nothing, after a message naming the argument `what`, when it has none.

@@ -156,7 +156,8 @@ int RunCommandLine(int argc, const char* const* argv, Streams io) {
     std::vector<std::string> playLogs;
     CLI::App* plays = app.add_subcommand(
         "plays", "Print every play of game logs with its situation and result, one per row");
-    expect.Argument(plays->add_option("GAME.log", playLogs, "Game logs to read, in this order"),
+    expect.Argument(plays->add_option("GAME.log", playLogs,
+                                      "Game logs, or folders whose game logs are read, in order"),
                     "expected one or more game logs (GAME.log...)");
     AddOutputOptions(plays, formatName, nullptr, nullptr, expect);
     AddFilterOptions(plays, filterArguments, expect);

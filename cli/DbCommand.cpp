@@ -41,18 +41,18 @@ bool Load(const std::string& path, PlayDB& db, Streams& io, Use use) {
     if (!ReadInputFile(path, bytes, io.err)) return false;
     PlayDBLoadReport report = LoadPlayDB(bytes, db);
     if (report.Clean()) return true;
-    io.err << kProgram << "warning: " << path
+    io.err << kProgram << "warning: " << FileNameText(path)
            << " is damaged or not a Play DB: " << DescribeLoadReport(report) << '\n';
     switch (use) {
         case Use::ForcePrint:
             return true;
         case Use::Print:
-            io.err << kProgram << "not printing " << path
+            io.err << kProgram << "not printing " << FileNameText(path)
                    << " (--force prints what could be read)\n";
             return false;
         case Use::Change:
         case Use::ChangeOrNew:
-            io.err << kProgram << "not changing " << path << '\n';
+            io.err << kProgram << "not changing " << FileNameText(path) << '\n';
             return false;
     }
     return false;
@@ -68,7 +68,7 @@ void WarnOfRepeatedLogs(const std::vector<std::string>& logs, Streams& io) {
                             ? !seen.insert({info.st_dev, info.st_ino}).second
                             : !named.insert(log).second;
         if (repeated) {
-            io.err << kProgram << "warning: " << log
+            io.err << kProgram << "warning: " << FileNameText(log)
                    << " is named more than once; its games are added each time\n";
         }
     }
@@ -79,14 +79,14 @@ std::unique_ptr<PlayDBLock> LockForChange(const std::string& path, PlayDBLock::M
                                           Streams& io) {
     std::string error;
     auto lock = PlayDBLock::Acquire(path, missing, PlayDBLockWait(), &error);
-    if (!lock) io.err << kProgram << error << "; nothing was changed\n";
+    if (!lock) io.err << kProgram << FileNameText(error) << "; nothing was changed\n";
     return lock;
 }
 
 bool Save(const PlayDB& db, const std::string& path, Streams& io) {
     std::string error;
     if (SavePlayDBFile(db, path, &error)) return true;
-    io.err << kProgram << "cannot save " << error << '\n';
+    io.err << kProgram << "cannot save " << FileNameText(error) << '\n';
     return false;
 }
 
@@ -114,7 +114,7 @@ public:
         if (!named) {
             if (progressOpen_) io_.err << '\n';
             progressOpen_ = false;
-            os << path_ << ":\n";
+            os << FileNameText(path_) << ":\n";
             named = true;
         }
         std::string text(message);
@@ -130,7 +130,7 @@ private:
 };
 
 void ReportUnknownTeam(const std::string& team, const std::string& dbPath, Streams& io) {
-    io.err << kProgram << "no team named \"" << team << "\" in " << dbPath << '\n';
+    io.err << kProgram << "no team named \"" << team << "\" in " << FileNameText(dbPath) << '\n';
 }
 
 }  // namespace
@@ -161,11 +161,11 @@ int RunDbAdd(const std::string& dbPath, const std::vector<std::string>& logs, St
         db.diagnostics = &StandardStreams();
     }
     for (const PlayDB::LogFailure& failure : result.failures) {
-        io.err << kProgram << (failure.unreadable ? "cannot read " : "") << failure.path << ": "
-               << failure.reason << '\n';
+        io.err << kProgram << (failure.unreadable ? "cannot read " : "")
+               << FileNameText(failure.path) << ": " << failure.reason << '\n';
     }
     if (!result.failures.empty() && !keepGoing) {
-        io.err << kProgram << "nothing added to " << dbPath
+        io.err << kProgram << "nothing added to " << FileNameText(dbPath)
                << " (--keep-going adds the other files)\n";
         return kFileFailed;
     }
@@ -237,7 +237,7 @@ int RunDbDeleteTeams(const std::string& dbPath, const std::vector<std::string>& 
     }
     bool allKnown = known.size() == names.size();
     if (!allKnown && !keepGoing) {
-        io.err << kProgram << "nothing deleted from " << dbPath
+        io.err << kProgram << "nothing deleted from " << FileNameText(dbPath)
                << " (--keep-going deletes the other teams)\n";
         return kFileFailed;
     }

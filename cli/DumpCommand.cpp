@@ -104,7 +104,7 @@ int RunDump(const std::string& path, Streams io) {
     bool isGameLog = false;
     Json json = DumpGameLog(bytes, &isGameLog);
     if (!isGameLog) {
-        ReportNotAGameLog(path, io.err);
+        ReportNotAGameLog(path, io.err, IsBinaryFile(bytes) ? kBinaryNotAGameLog : kNotAGameLog);
         return kFileFailed;
     }
     io.out << json.dump(2) << '\n';

@@ -1,12 +1,10 @@
 #include "cli/ExportCommand.h"
 
 #include <sqlite3.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <ostream>
 #include <stdexcept>
@@ -18,9 +16,11 @@
 #include "core/model/PlayerRec.h"
 #include "core/playcalls/PlayCallKey.h"
 #include "core/playcalls/PlayCallRec.h"
+#include "core/playdb/PlayDBFile.h"
 #include "core/playdb/Season.h"
 #include "core/text/FileBytes.h"
 #include "core/text/Latin1.h"
+#include "core/text/LogPaths.h"
 
 namespace gridtally {
 namespace {
@@ -212,6 +212,17 @@ private:
     int next_ = 1;
 };
 
+// Whether `path` names one of `files` (through links, under other names).
+bool IsOneOf(const std::string& path, const std::vector<LogPath>& files) {
+    struct stat out {};
+    if (stat(path.c_str(), &out) != 0) return false;
+    return std::any_of(files.begin(), files.end(), [&](const LogPath& file) {
+        struct stat in {};
+        return stat(file.path.c_str(), &in) == 0 && in.st_dev == out.st_dev &&
+               in.st_ino == out.st_ino;
+    });
+}
+
 void WriteSeason(Database& db, const Season& season, const PlayFilter& filter) {
     // The file is thrown away on any failure, so a rollback journal on disk buys nothing.
     db.Run("PRAGMA journal_mode=MEMORY");
@@ -241,7 +252,7 @@ void WriteSeason(Database& db, const Season& season, const PlayFilter& filter) {
             const SeasonGame& game = season.games()[g];
             const std::int64_t gameId = static_cast<std::int64_t>(g) + 1;
             games.Int(gameId)
-                .Text(game.file)
+                .Text(FileNameText(game.file))
                 .Latin1(game.clubs[0])
                 .Latin1(game.clubs[1])
                 .Int(game.finalScore[0])
@@ -350,24 +361,32 @@ void WriteSeason(Database& db, const Season& season, const PlayFilter& filter) {
 
 int RunExport(const std::string& outPath, const std::vector<std::string>& paths,
               const PlayFilter& filter, Streams io) {
-    Season season;
-    if (!ReadSeason(season, paths, io.err)) return kFileFailed;
-
-    // Beside the old file, so that the rename replacing it cannot cross file systems.
-    const std::string temporary = outPath + ".tmp" + std::to_string(::getpid());
-    std::remove(temporary.c_str());  // a leftover of a process gone under the same id
-    try {
-        Database db(temporary);
-        WriteSeason(db, season, filter);
-        db.Close();
-        if (std::rename(temporary.c_str(), outPath.c_str()) != 0) {
-            throw WriteFailure(std::strerror(errno));
-        }
-    } catch (const WriteFailure& failure) {
-        std::remove(temporary.c_str());
-        io.err << kProgram << "cannot write " << outPath << ": " << failure.what() << '\n';
+    auto refuse = [&](const std::string& why) {
+        io.err << kProgram << "cannot write " << FileNameText(why) << '\n';
         return kFileFailed;
+    };
+    // Before any log is read: what may not be replaced is said at once.
+    std::string why;
+    if (!MayReplaceFile(outPath, &why)) return refuse(why);
+    if (IsOneOf(outPath, ExpandLogPaths(paths))) {
+        return refuse(outPath + ": it is one of the logs to read");
     }
+    Season season;
+    if (ReadSeason(season, paths, io.err) != SeasonRead::Whole) return kFileFailed;
+
+    // The old file is replaced only by a complete database, written beside it.
+    auto fill = [&](int, const std::string& temporary, std::string& reason) {
+        try {
+            Database db(temporary);
+            WriteSeason(db, season, filter);
+            db.Close();
+            return true;
+        } catch (const WriteFailure& failure) {
+            reason = failure.what();
+            return false;
+        }
+    };
+    if (!ReplaceFileAtomically(outPath, fill, &why)) return refuse(why);
     return kDone;
 }
 

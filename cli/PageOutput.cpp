@@ -4,6 +4,7 @@
 #include <charconv>
 #include <filesystem>
 #include <ostream>
+#include <set>
 
 #include "cli/ReportCommand.h"
 #include "core/playdb/PlayDBFile.h"
@@ -31,16 +32,22 @@ std::string Extension(TableFormat format) {
     }
 }
 
-// "Hillcrest - Run Plays.csv", "Hillcrest - Run Plays - down 3.csv"; a character a file name cannot
-// hold becomes '_'.
-std::string FileName(const OutputPage& page, TableFormat format) {
+// "Hillcrest - Run Plays.csv", under a filter "Hillcrest - Run Plays - down 3.csv"; a
+// character a file name cannot hold becomes '_'. Names
+// that come out alike ("a/b" and "a_b") are told apart as "a_b - Run Plays (2).csv".
+std::string FileName(const OutputPage& page, TableFormat format, std::set<std::string>& taken) {
     std::string name =
         page.club.empty() ? page.exported.label : page.club + " - " + page.exported.label;
     if (!page.filter.empty()) name += " - " + page.filter;
     for (char& c : name) {
         if (c == '/' || c == '\0') c = '_';
     }
-    return Latin1ToUtf8(name) + Extension(format);
+    const std::string stem = Latin1ToUtf8(name);
+    std::string file = stem + Extension(format);
+    for (int n = 2; !taken.insert(file).second; ++n) {
+        file = stem + " (" + std::to_string(n) + ")" + Extension(format);
+    }
+    return file;
 }
 
 std::string Format(const std::vector<OutputPage>& pages, const PageOptions& options,
@@ -107,12 +114,16 @@ int WritePages(std::vector<OutputPage> pages, const PageOptions& options, Stream
     if (options.outDir) {
         std::error_code error;
         std::filesystem::create_directories(*options.outDir, error);
+        std::set<std::string> taken;
         for (const OutputPage& page : pages) {
             std::string path =
-                (std::filesystem::path(*options.outDir) / FileName(page, options.format)).string();
+                (std::filesystem::path(*options.outDir) / FileName(page, options.format, taken))
+                    .string();
             std::string why;
-            if (!WriteFileAtomically(path, Format({page}, options, false), &why)) {
-                io.err << kProgram << "cannot write " << why << '\n';
+            // A link already there is not followed out of the folder: the page replaces it.
+            if (!WriteFileAtomically(path, Format({page}, options, false), &why, {},
+                                     AtLink::Replace)) {
+                io.err << kProgram << "cannot write " << FileNameText(why) << '\n';
                 return kFileFailed;
             }
         }

@@ -11,6 +11,7 @@
 #include "core/game/PlayTable.h"
 #include "core/model/LogReader.h"
 #include "core/playdb/Season.h"
+#include "core/text/Latin1.h"
 
 namespace gridtally {
 namespace {
@@ -52,7 +53,7 @@ private:
 template <typename Take>
 void EachRow(const Season& season, const PlayFilter& filter, StatementTexts& texts, Take take) {
     for (const SeasonGame& game : season.games()) {
-        std::string name = std::filesystem::path(game.file).filename().string();
+        std::string name = FileNameCell(std::filesystem::path(game.file).filename().string());
         auto playerName = [&](std::int32_t place) {
             if (place < 0 || static_cast<std::size_t>(place) >= game.players.size())
                 return std::string();
@@ -71,7 +72,7 @@ void EachRow(const Season& season, const PlayFilter& filter, StatementTexts& tex
 int RunPlays(const std::vector<std::string>& paths, const PlayFilter& given, TableFormat format,
              Streams io) {
     Season season;
-    int status = ReadSeason(season, paths, io.err) ? kDone : kFileFailed;
+    int status = ReadSeason(season, paths, io.err) == SeasonRead::Whole ? kDone : kFileFailed;
     PlayFilter filter = given;
     if (!ResolveFilterClubs(filter, season.Clubs(), io.err)) return kUsage;
 

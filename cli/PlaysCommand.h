@@ -9,9 +9,10 @@
 
 namespace gridtally {
 
-// Runs `plays`: the play-by-play table of the logs named (the plays the filter chooses), in their
-// order, on `out`. A file that cannot be read or is not a game log is named on `err` and left out,
-// and the status is then 1. Text is aligned when `out` is a terminal.
+// Runs `plays`: the play-by-play table of the logs named, or found in the folders named as
+// `season` finds them (the plays the filter chooses), in their order, on `out`. A file that cannot
+// be read or is not a game log is named on `err` and left out, and the status is then 1. Text is
+// aligned when `out` is a terminal.
 int RunPlays(const std::vector<std::string>& paths, const PlayFilter& filter, TableFormat format,
              Streams io);
 

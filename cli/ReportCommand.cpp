@@ -59,7 +59,7 @@ int RunReport(const std::string& path, const std::optional<std::string>& team,
     game.diagnostics = &NoDiagnostics();  // the parser's messages are not part of the printout
     game.Load(bytes);
     if (!game.IsGameLog()) {
-        ReportNotAGameLog(path, io.err);
+        ReportNotAGameLog(path, io.err, game.NotAGameLogReason());
         return kFileFailed;
     }
     if (club && !(club = ResolveClub(*club, {game.ClubLabel(0), game.ClubLabel(1)}, io.err))) {

@@ -50,23 +50,24 @@ void TitleWithFilter(OutputPage& page, const PlayFilter& filter) {
     page.filter = described;
 }
 
-bool ReadSeason(Season& season, const std::vector<std::string>& paths, std::ostream& err) {
+SeasonRead ReadSeason(Season& season, const std::vector<std::string>& paths, std::ostream& err) {
     Season::ReadResult read = season.Read(paths);
     for (const Season::Failure& failure : read.failures) {
         if (failure.unreadable) {
-            err << kProgram << "cannot read " << failure.path << ": " << failure.reason << '\n';
+            ReportUnreadable(failure.path, failure.reason, err);
         } else {
-            ReportNotAGameLog(failure.path, err);
+            ReportNotAGameLog(failure.path, err, failure.reason);
         }
     }
-    if (!read.failures.empty()) return false;
     if (season.games().empty()) {
-        err << kProgram << "no game log in";
-        for (const std::string& path : paths) err << ' ' << path;
-        err << '\n';
-        return false;
+        if (read.failures.empty()) {
+            err << kProgram << "no game log in";
+            for (const std::string& path : paths) err << ' ' << FileNameText(path);
+            err << '\n';
+        }
+        return SeasonRead::NoGame;
     }
-    return true;
+    return read.failures.empty() ? SeasonRead::Whole : SeasonRead::Partly;
 }
 
 int RunSeason(const std::vector<std::string>& paths, const std::optional<std::string>& team,
@@ -74,7 +75,8 @@ int RunSeason(const std::vector<std::string>& paths, const std::optional<std::st
     std::optional<std::string> club;
     if (team && !(club = ClubArgument("--team", *team, io.err))) return kUsage;
     Season season;
-    if (!ReadSeason(season, paths, io.err)) return kFileFailed;
+    SeasonRead read = ReadSeason(season, paths, io.err);
+    if (read == SeasonRead::NoGame) return kFileFailed;
     std::vector<std::string> clubs = season.Clubs();
     PlayFilter filter = given;
     if (!ResolveFilterClubs(filter, clubs, io.err)) return kUsage;
@@ -96,7 +98,8 @@ int RunSeason(const std::vector<std::string>& paths, const std::optional<std::st
         }
     }
     for (OutputPage& page : pages) TitleWithFilter(page, filter);
-    return WritePages(std::move(pages), options, io);
+    int status = WritePages(std::move(pages), options, io);
+    return status == kDone && read == SeasonRead::Partly ? kFileFailed : status;
 }
 
 }  // namespace gridtally

@@ -34,12 +34,15 @@ bool ResolveFilterClubs(PlayFilter& filter, const std::vector<std::string>& club
 // A page's titles under a filter: "Blizzard - Passing Plays - down 3; zone red-zone".
 void TitleWithFilter(OutputPage& page, const PlayFilter& filter);
 
-// Reads the logs of a season; false after naming on `err` every file that could not be
-// read or is no game log, or when there was no game at all.
-bool ReadSeason(Season& season, const std::vector<std::string>& paths, std::ostream& err);
+// Reads the logs of a season, naming on `err` every file that could not be read or is no
+// game log: the others are read all the same (Partly). NoGame when there was no game at
+// all, which is said when no file was named for it.
+enum class SeasonRead { Whole, Partly, NoGame };
+SeasonRead ReadSeason(Season& season, const std::vector<std::string>& paths, std::ostream& err);
 
 // Runs `season`: the games page, then each club's seven pages (or only `team`'s) summed
-// over the plays the filter chooses.
+// over the plays the filter chooses. Logs that could not be read leave their games out
+// and the status 1.
 int RunSeason(const std::vector<std::string>& paths, const std::optional<std::string>& team,
               const PlayFilter& filter, const PageOptions& options, Streams io);
 

@@ -27,7 +27,7 @@ Json Cell(const std::string& cell, ColumnType type) {
         auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
         if (error == std::errc() && end == cell.data() + cell.size()) return value;
     }
-    return Latin1ToUtf8(cell);
+    return CellToUtf8(cell);
 }
 
 std::string_view TypeName(ColumnType type) {
@@ -54,9 +54,10 @@ std::optional<TableFormat> ParseTableFormat(std::string_view name) {
 }
 
 void MeasureRow(ColumnWidths& widths, const std::vector<std::string>& cells) {
-    // Cells are Latin-1, so a cell's bytes are its characters.
     if (widths.size() < cells.size()) widths.resize(cells.size());
-    for (std::size_t i = 0; i < cells.size(); ++i) widths[i] = std::max(widths[i], cells[i].size());
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        widths[i] = std::max(widths[i], CellWidth(cells[i]));
+    }
 }
 
 TableWriter::TableWriter(std::ostream& out, TableFormat format, const DataTable& heading,
@@ -105,13 +106,13 @@ void TableWriter::Row(const std::vector<std::string>& cells) {
             for (std::size_t i = 0; i < cells.size(); ++i) {
                 if (i > 0 && !aligned_) line += '\t';
                 if (i > 0 && aligned_)
-                    line.append(2 + (*aligned_)[i - 1] - cells[i - 1].size(), ' ');
-                line += cells[i];
+                    line.append(2 + (*aligned_)[i - 1] - CellWidth(cells[i - 1]), ' ');
+                line += CellToUtf8(cells[i]);
             }
             if (aligned_) {
                 while (line.ends_with(' ')) line.pop_back();
             }
-            out_ << Latin1ToUtf8(line) << '\n';
+            out_ << line << '\n';
             break;
         }
     }

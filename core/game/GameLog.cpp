@@ -25,6 +25,9 @@ void GameLog::Load(std::string_view fileBytes) {
     recognisedStatements_ = 0;
     plays.Clear();
     sourceText.clear();
+    statementCount = 0;
+    binary_ = IsBinaryFile(fileBytes);
+    if (binary_) return;
     if (keepText) sourceText.assign(fileBytes);
 
     auto keepLine = [this](std::string_view line) {
@@ -60,6 +63,11 @@ void GameLog::ParseAndName(std::string& statement, LogParse& parse) {
     if (kind != StatementKind::Situation) return;
     if (team1Name.empty()) team1Name = teamTotals[0].name;
     if (team2Name.empty()) team2Name = teamTotals[1].name;
+}
+
+bool IsBinaryFile(std::string_view fileBytes) {
+    constexpr std::size_t kLooked = 4096;
+    return fileBytes.substr(0, kLooked).find('\0') != std::string_view::npos;
 }
 
 bool ShowsAGame(StatementKind kind, std::string_view statement) {

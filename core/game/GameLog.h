@@ -26,6 +26,13 @@ struct LogParse;
 inline constexpr std::string_view kNotAGameLog =
     "not a game log (no situation or play statement found)";
 
+// Why a file with a NUL byte near its start is refused as a game without being read:
+// text holds none, and a database or picture saved beside the logs would otherwise be
+// read as one, whatever statements its bytes happen to hold.
+inline constexpr std::string_view kBinaryNotAGameLog =
+    "not a game log (a binary file: a NUL byte in its first 4 KB)";
+bool IsBinaryFile(std::string_view fileBytes);
+
 // The model of one game read from its log: the lines, the players and the club totals.
 // The game window's document extends it; the command-line dump uses it alone.
 class GameLog : public PlayModel {
@@ -38,8 +45,13 @@ public:
 
     // Whether the text read held a situation statement that names the ball's place or a
     // play statement with its play calls: a file without one is something other than a
-    // game log, however much of it looks like statements.
+    // game log, however much of it looks like statements. A binary file (IsBinaryFile)
+    // is none, and is not parsed at all.
     bool IsGameLog() const { return recognisedStatements_ > 0; }
+    // Why the file read is no game log: kNotAGameLog or kBinaryNotAGameLog.
+    std::string_view NotAGameLogReason() const {
+        return binary_ ? kBinaryNotAGameLog : kNotAGameLog;
+    }
 
     // The label of a club (0 or 1) as its tab shows it: its name, or "Team 1" /
     // "Team 2" while the log named none.
@@ -86,6 +98,7 @@ private:
     void ParseAndName(std::string& statement, LogParse& parse);
 
     std::size_t recognisedStatements_ = 0;
+    bool binary_ = false;
 };
 
 // Whether a statement of this kind shows that its text is a game log: a situation that

@@ -28,6 +28,11 @@ void PlayDB::AddPlayCall(PlayRec& play) { playCalls.AddPlayCall(play); }
 
 bool PlayDB::ImportLog(std::string_view logBytes, std::set<std::string>& names,
                        std::array<TeamTotals, 2>& totals) {
+    if (IsBinaryFile(logBytes)) {  // not parsed: named as a text without clubs is
+        names.insert(totals[0].name.str());
+        names.insert(totals[1].name.str());
+        return false;
+    }
     // The log's players are needed only while it is read.
     PlayerRoster roster;
     LogParse parse(*diagnostics);
@@ -61,6 +66,7 @@ struct ParsedLog {
     bool readable = false;
     std::string error;
     bool gameLog = false;
+    std::string_view notAGameLog = kNotAGameLog;  // why, when it is none
     PlayCallTable playCalls;
     std::array<TeamTotals, 2> totals;
     DiagnosticsCapture messages;
@@ -73,6 +79,10 @@ void ParseAlone(const std::string& path, ParsedLog& parsed) {
     std::string bytes;
     parsed.readable = ReadFileBytes(path, bytes, &parsed.error);
     if (!parsed.readable) return;
+    if (IsBinaryFile(bytes)) {
+        parsed.notAGameLog = kBinaryNotAGameLog;
+        return;
+    }
     parsed.playCalls.KeepCreationOrder();
     PlayerRoster roster;
     LogParse parse(parsed.messages);
@@ -135,7 +145,7 @@ PlayDB::AddResult PlayDB::AddLogFiles(
             gameLog = log->gameLog;
         }
         if (log->readable && !gameLog) {
-            result.failures.push_back({paths[i], std::string(kNotAGameLog), false});
+            result.failures.push_back({paths[i], std::string(log->notAGameLog), false});
         }
         ++result.added;
         return !progress || progress(i + 1, paths.size());

@@ -52,7 +52,7 @@ public:
     // A log that could not be added as a game log.
     struct LogFailure {
         std::string path;
-        std::string reason;       // the system's reason, or kNotAGameLog
+        std::string reason;       // the system's reason, or why it is not a game log
         bool unreadable = false;  // the file could not be read at all
     };
     static constexpr std::string_view kNotAGameLog = gridtally::kNotAGameLog;

@@ -144,76 +144,117 @@ PlayDBLoadReport LoadPlayDB(std::string_view bytes, PlayDB& db) {
     return report;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error,
-                         const WriteFunction& write) {
+namespace {
+
+// The file a save replaces or creates, as found before anything is written.
+struct SaveTarget {
+    std::string path;       // a link's target when a link is followed
+    bool keepMode = false;  // a file is replaced: the new one gets its permissions
+    mode_t mode = 0;
+};
+
+bool FindSaveTarget(const std::string& path, AtLink links, SaveTarget& target, std::string* error) {
     auto refuse = [&](const std::string& what, const char* reason) {
         if (error) *error = path + ": " + what + ": " + reason;
         return false;
     };
     auto fail = [&](const std::string& what) { return refuse(what, std::strerror(errno)); };
 
-    // Through a symbolic link the file it points to is replaced, and the link stays.
-    std::string target = path;
+    target = {path, false, 0};
     struct stat old {};
-    bool replacing = stat(path.c_str(), &old) == 0;
-    if (replacing) {
-        if (!S_ISREG(old.st_mode)) return refuse("cannot replace", "not a regular file");
+    bool exists =
+        (links == AtLink::Follow ? stat(path.c_str(), &old) : lstat(path.c_str(), &old)) == 0;
+    if (!exists) {
+        if (errno != ENOENT) return fail("cannot look at it");
+        struct stat link {};
+        if (links == AtLink::Follow && lstat(path.c_str(), &link) == 0) {
+            return fail("cannot follow the link");
+        }
+        return true;
+    }
+    if (links == AtLink::Replace && S_ISLNK(old.st_mode)) return true;
+    if (!S_ISREG(old.st_mode)) return refuse("cannot replace", "not a regular file");
+    if (links == AtLink::Follow) {
         std::unique_ptr<char, decltype(&std::free)> real(realpath(path.c_str(), nullptr),
                                                          &std::free);
         if (!real) return fail("cannot resolve");
-        target = real.get();
-        // A file without write permission stays as it is, even for root and even though
-        // the folder would let it be replaced.
-        if (access(target.c_str(), W_OK) != 0) return fail("cannot write");
-        if ((old.st_mode & 0222) == 0) return refuse("cannot write", std::strerror(EACCES));
-    } else if (errno == ENOENT) {
-        struct stat link {};
-        if (lstat(path.c_str(), &link) == 0) return fail("cannot follow the link");
-    } else {
-        return fail("cannot look at it");
+        target.path = real.get();
     }
+    // A file without write permission stays as it is, even for root and even though
+    // the folder would let it be replaced.
+    if (access(target.path.c_str(), W_OK) != 0) return fail("cannot write");
+    if ((old.st_mode & 0222) == 0) return refuse("cannot write", std::strerror(EACCES));
+    target.keepMode = true;
+    target.mode = old.st_mode & 07777;
+    return true;
+}
 
-    RemoveLeftovers(target);
+}  // namespace
+
+bool MayReplaceFile(const std::string& path, std::string* error, AtLink links) {
+    SaveTarget target;
+    return FindSaveTarget(path, links, target, error);
+}
+
+bool ReplaceFileAtomically(const std::string& path, const FillFunction& fill, std::string* error,
+                           AtLink links) {
+    auto refuse = [&](const std::string& what, const std::string& reason) {
+        if (error) *error = path + ": " + what + ": " + reason;
+        return false;
+    };
+    auto fail = [&](const std::string& what) { return refuse(what, std::strerror(errno)); };
+
+    SaveTarget target;
+    if (!FindSaveTarget(path, links, target, error)) return false;
+    RemoveLeftovers(target.path);
     std::string temporary;
-    int fd = CreateBeside(target, replacing ? 0600 : 0666, temporary);
+    int fd = CreateBeside(target.path, target.keepMode ? 0600 : 0666, temporary);
     if (fd < 0) return fail("cannot create a file beside it");
 
-    auto abandon = [&](const std::string& what) {
-        int saved = errno;
+    auto abandon = [&](const std::string& what, const std::string& reason) {
         close(fd);
         unlink(temporary.c_str());
-        errno = saved;
-        return fail(what);
+        return refuse(what, reason);
     };
-    if (replacing && fchmod(fd, old.st_mode & 07777) != 0) {
-        return abandon("cannot give the new file the old one's permissions");
+    if (target.keepMode && fchmod(fd, target.mode) != 0) {
+        return abandon("cannot give the new file the old one's permissions", std::strerror(errno));
     }
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        long got = write ? write(fd, bytes.data() + written, bytes.size() - written)
-                         : ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) {
-            if (got == 0) errno = EIO;
-            return abandon("cannot write");
-        }
-        written += static_cast<std::size_t>(got);
-    }
-    if (fsync(fd) != 0) return abandon("cannot flush");
+    std::string reason;
+    if (!fill(fd, temporary, reason)) return abandon("cannot write", reason);
+    if (fsync(fd) != 0) return abandon("cannot flush", std::strerror(errno));
     if (close(fd) != 0) {
         int saved = errno;
         unlink(temporary.c_str());
         errno = saved;
         return fail("cannot close");
     }
-    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
+    if (std::rename(temporary.c_str(), target.path.c_str()) != 0) {
         int saved = errno;
         unlink(temporary.c_str());
         errno = saved;
         return fail("cannot replace");
     }
-    SyncFolder(target);
+    SyncFolder(target.path);
     return true;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error,
+                         const WriteFunction& write, AtLink links) {
+    auto fill = [&](int fd, const std::string&, std::string& reason) {
+        std::size_t written = 0;
+        while (written < bytes.size()) {
+            long got = write ? write(fd, bytes.data() + written, bytes.size() - written)
+                             : ::write(fd, bytes.data() + written, bytes.size() - written);
+            if (got < 0 && errno == EINTR) continue;
+            if (got <= 0) {
+                reason = std::strerror(got == 0 ? EIO : errno);
+                return false;
+            }
+            written += static_cast<std::size_t>(got);
+        }
+        return true;
+    };
+    return ReplaceFileAtomically(path, fill, error, links);
 }
 
 bool SavePlayDBFile(const PlayDB& db, const std::string& path, std::string* error) {

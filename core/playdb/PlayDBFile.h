@@ -36,16 +36,31 @@ std::string DescribeLoadReport(const PlayDBLoadReport& report);
 // file keeps what was read (a play-call record only when a counter byte was read).
 PlayDBLoadReport LoadPlayDB(std::string_view bytes, PlayDB& db);
 
-// Writes `bytes` to `path` without ever leaving a half-written file there: the bytes go
-// to a new file in the same folder, which replaces `path` only once all of them are
-// written and flushed. A symbolic link stays a link: the file it points to is replaced.
-// The new file keeps the old one's permissions, or gets a new file's usual ones; a file
-// without write permission is refused, as is anything but a regular file. On failure
-// the old file is untouched, `error` names the path and the reason, and the result is
-// false. `write` stands for the system's write() so that tests can make it fail.
+// What a save does with a symbolic link at its path.
+enum class AtLink {
+    Follow,   // the file it points to is replaced and the link stays, as a Play DB's
+    Replace,  // the link gives way to the new file, as a page written into a folder does
+};
+
+// Writes a file at `path` without ever leaving a half-written one there: `fill` writes a
+// new file in the same folder (open as `fd` at `temporary`), which replaces the old one
+// only once it is filled and flushed. The new file keeps the old one's permissions, or
+// gets a new file's usual ones; a file without write permission is refused, as is
+// anything but a regular file (or, with AtLink::Replace, a link). On failure the old
+// file is untouched, `error` says "PATH: what failed: reason", and the result is false.
+using FillFunction = std::function<bool(int fd, const std::string& temporary, std::string& reason)>;
+bool ReplaceFileAtomically(const std::string& path, const FillFunction& fill, std::string* error,
+                           AtLink links = AtLink::Follow);
+
+// Whether ReplaceFileAtomically may replace or create `path` (the same rules, nothing
+// written); false, with `error` as it gives it, when not.
+bool MayReplaceFile(const std::string& path, std::string* error, AtLink links = AtLink::Follow);
+
+// ReplaceFileAtomically with `bytes` for contents. `write` stands for the system's
+// write() so that tests can make it fail.
 using WriteFunction = std::function<long(int fd, const char* data, std::size_t size)>;
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error,
-                         const WriteFunction& write = {});
+                         const WriteFunction& write = {}, AtLink links = AtLink::Follow);
 
 bool SavePlayDBFile(const PlayDB& db, const std::string& path, std::string* error);
 

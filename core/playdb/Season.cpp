@@ -9,6 +9,8 @@
 #include "core/model/Counter.h"
 #include "core/text/FileBytes.h"
 #include "core/text/InOrder.h"
+#include "core/text/Latin1.h"
+#include "core/text/LogPaths.h"
 #include "core/text/TextScan.h"
 
 namespace gridtally {
@@ -16,35 +18,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Job {
-    std::string path;
-    bool named = true;  // named by the user, not found in a folder
-};
-
-std::vector<Job> ExpandPaths(const std::vector<std::string>& paths) {
-    std::vector<Job> jobs;
-    for (const std::string& path : paths) {
-        std::error_code error;
-        if (!fs::is_directory(path, error)) {
-            jobs.push_back({path, true});
-            continue;
-        }
-        std::vector<std::string> found;
-        for (const auto& entry : fs::directory_iterator(path, error)) {
-            std::error_code typeError;
-            if (entry.is_regular_file(typeError)) found.push_back(entry.path().string());
-        }
-        std::sort(found.begin(), found.end());
-        for (std::string& file : found) jobs.push_back({std::move(file), false});
-    }
-    return jobs;
-}
-
 // A log as a worker leaves it for the join.
 struct Parsed {
     bool readable = false;
     std::string error;
     bool gameLog = false;
+    std::string_view notAGameLog;  // why, when it is none
     SeasonGame game;
     std::vector<SeasonPlayer> roster;  // the game's players, in roster order
 };
@@ -58,6 +37,7 @@ Parsed ParseBytes(const std::string& file, std::string_view bytes) {
     log.diagnostics = &NoDiagnostics();
     log.Load(bytes);
     parsed.gameLog = log.IsGameLog();
+    parsed.notAGameLog = log.NotAGameLogReason();
     if (!parsed.gameLog) return parsed;
     SeasonGame& game = parsed.game;
     game.file = file;
@@ -75,11 +55,15 @@ Parsed ParseBytes(const std::string& file, std::string_view bytes) {
     return parsed;
 }
 
-Parsed ParseOne(const Job& job) {
+Parsed ParseOne(const LogPath& file) {
     Parsed parsed;
+    if (!file.error.empty()) {
+        parsed.error = file.error;
+        return parsed;
+    }
     std::string bytes;
-    if (!ReadFileBytes(job.path, bytes, &parsed.error)) return parsed;
-    return ParseBytes(job.path, bytes);
+    if (!ReadFileBytes(file.path, bytes, &parsed.error)) return parsed;
+    return ParseBytes(file.path, bytes);
 }
 
 std::string Number(std::int64_t value) { return std::to_string(value); }
@@ -107,7 +91,7 @@ void MarkKickers(const SeasonGame& game, const Play& play, const std::vector<std
 Season::ReadResult Season::Read(
     const std::vector<std::string>& paths, unsigned threads,
     const std::function<bool(std::size_t done, std::size_t total)>& progress) {
-    std::vector<Job> jobs = ExpandPaths(paths);
+    std::vector<LogPath> jobs = ExpandLogPaths(paths);
 
     ReadResult result;
     MakeInOrder<Parsed>(
@@ -115,11 +99,9 @@ Season::ReadResult Season::Read(
         [&](std::size_t i, Parsed& parsed) {
             ++result.read;
             if (!parsed.readable) {
-                if (jobs[i].named) result.failures.push_back({jobs[i].path, parsed.error, true});
+                result.failures.push_back({jobs[i].path, parsed.error, true});
             } else if (!parsed.gameLog) {
-                if (jobs[i].named) {
-                    result.failures.push_back({jobs[i].path, std::string(kNotAGameLog), false});
-                }
+                result.failures.push_back({jobs[i].path, std::string(parsed.notAGameLog), false});
             } else {
                 Join(std::move(parsed.game), std::move(parsed.roster));
             }
@@ -163,6 +145,7 @@ void Season::Rejoin() {
 }
 
 Season::Change Season::Follow(const std::string& file, std::string_view bytes) {
+    if (!IsGameLogName(fs::path(file).filename().string())) return Remove(file);
     Parsed parsed = ParseBytes(file, bytes);
     if (!parsed.gameLog) return Remove(file);
     auto at = std::find_if(games_.begin(), games_.end(),
@@ -307,7 +290,7 @@ PrintoutPage Season::GamesPage(const PlayFilter& filter, std::string_view club) 
     page.headers = {"File", "Club", "Club", "Score", "Plays", "Mismatches"};
     page.printX = {0, 4200, 6700, 9200, 10400, 11300};
     for (auto [game, plays] : GamesListed(filter, club)) {
-        page.rows.push_back({fs::path(game->file).filename().string(), game->clubs[0],
+        page.rows.push_back({FileNameCell(fs::path(game->file).filename().string()), game->clubs[0],
                              game->clubs[1],
                              Number(game->finalScore[0]) + "-" + Number(game->finalScore[1]),
                              Number(plays), Number(game->scoreMismatches)});
@@ -319,7 +302,7 @@ ExportPage Season::GamesExport(const PlayFilter& filter, std::string_view club) 
     ExportPage page{"Games", "Games", {}};
     page.table.header = {"file", "club1", "club2", "score1", "score2", "plays", "score_mismatches"};
     for (auto [game, plays] : GamesListed(filter, club)) {
-        page.table.rows.push_back({game->file, game->clubs[0], game->clubs[1],
+        page.table.rows.push_back({FileNameCell(game->file), game->clubs[0], game->clubs[1],
                                    Number(game->finalScore[0]), Number(game->finalScore[1]),
                                    Number(plays), Number(game->scoreMismatches)});
     }

@@ -77,9 +77,9 @@ public:
         std::vector<Failure> failures;
         bool stopped = false;
     };
-    // Reads game logs: files named, and in each folder named every file that is a game
-    // log, in name order. A file named that cannot be read or is no game log is a failure;
-    // one found in a folder that is not a log is passed over. Files are parsed on
+    // Reads game logs: files named, and in each folder named the files with game log
+    // names, in name order (ExpandLogPaths). Each that cannot be read or is no game log
+    // is a failure; the others are read all the same. Files are parsed on
     // `threads` threads (0: every core) and joined in order, so the result never depends
     // on timing. `progress` hears of each file joined; when it answers false, reading
     // stops there.
@@ -93,7 +93,8 @@ public:
     enum class Change { None, Added, Replaced, Removed };
     // Takes a file of the season's folder as it is now, as reading the folder afresh
     // would: a game log joins among the games in name order, or takes the place of what
-    // was read from that file before; a file that is no (longer a) game log leaves.
+    // was read from that file before; a file that is no (longer a) game log leaves, and
+    // one without a game log name is never one.
     Change Follow(const std::string& file, std::string_view bytes);
     // A file that is gone: its game leaves the season.
     Change Remove(const std::string& file);

@@ -1,12 +1,42 @@
 #include "core/text/Csv.h"
 
+#include <string_view>
+
 #include "core/text/Latin1.h"
+#include "core/text/TextScan.h"
 
 namespace gridtally {
 namespace {
 
+// [+-]?[0-9]+(\.[0-9]+)?
+bool IsPlainNumber(std::string_view text) {
+    if (text.starts_with('+') || text.starts_with('-')) text.remove_prefix(1);
+    auto digits = [&] {
+        std::size_t n = 0;
+        while (n < text.size() && IsDigit(text[n])) ++n;
+        text.remove_prefix(n);
+        return n > 0;
+    };
+    if (!digits()) return false;
+    if (text.empty()) return true;
+    if (text.front() != '.') return false;
+    text.remove_prefix(1);
+    return digits() && text.empty();
+}
+
+// The text a spreadsheet is given for a cell.
+std::string SpreadsheetField(std::string_view cell) {
+    std::string text = CellToUtf8(cell);
+    constexpr std::string_view kFormulaStarts = "=+-@\t\r";
+    if (!text.empty() && kFormulaStarts.find(text.front()) != std::string_view::npos &&
+        !IsPlainNumber(text)) {
+        text.insert(text.begin(), '\'');
+    }
+    return text;
+}
+
 void AppendField(std::string& out, std::string_view field) {
-    std::string text = Latin1ToUtf8(field);
+    std::string text = SpreadsheetField(field);
     if (text.find_first_of(",\"\r\n") == std::string::npos) {
         out += text;
         return;
@@ -47,7 +77,7 @@ std::string FormatTabSeparated(const std::vector<std::vector<std::string>>& rows
     for (const std::vector<std::string>& row : rows) {
         for (std::size_t i = 0; i < row.size(); ++i) {
             if (i > 0) out += '\t';
-            std::string text = Latin1ToUtf8(row[i]);
+            std::string text = SpreadsheetField(row[i]);
             for (char& c : text) {
                 if (c == '\t' || c == '\n' || c == '\r') c = ' ';
             }

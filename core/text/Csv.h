@@ -1,17 +1,21 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace gridtally {
 
 // A table as a spreadsheet takes it: a header row and rows of fields, numbers written
-// as plain numbers. Fields hold Latin-1 text, as everything read from a log does.
+// as plain numbers. Fields are cells (Latin-1 text, see CellToUtf8), as everything read
+// from a log is.
 struct CsvTable {
     std::vector<std::string> header;
     std::vector<std::vector<std::string>> rows;
 };
+
+// Both formats keep a spreadsheet from running a name as a formula: a field that begins
+// with '=', '+', '-', '@', a tab or a CR and is not a number ("-3", "+4.5") gets a
+// leading "'", which spreadsheets take as "this is text" and do not show.
 
 // The table as RFC 4180 text in UTF-8: fields holding a comma, a quote or a line break
 // are quoted (quotes doubled), records end in CR LF, the header comes first.

@@ -1,45 +1,69 @@
 #include "core/text/FileBytes.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <memory>
 
 namespace gridtally {
+namespace {
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd_ >= 0) close(fd_);
+    }
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+}  // namespace
 
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::string* error) {
     bytes.clear();
-    errno = 0;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                         &std::fclose);
-    if (!file) {
-        if (error) *error = std::strerror(errno);
+    auto fail = [&](std::string_view reason) {
+        if (error) *error = reason;
+        bytes.clear();
         return false;
-    }
-    // Read straight into a string of the file's size, so a large log is copied once;
-    // the loop still takes what a pipe, or a file that grows meanwhile, holds beyond it.
-    // Only a regular file's size means anything: a directory's "end" is far out.
-    std::size_t expected = 0;
+    };
+    auto failWithErrno = [&] { return fail(std::strerror(errno)); };
+
+    // A device is not even opened (opening some has effects of its own, and a socket
+    // cannot be); the check after opening, on what was opened, holds should the name
+    // have changed hands in between. Without O_NONBLOCK opening a FIFO would wait.
     struct stat status {};
-    if (fstat(fileno(file.get()), &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
-        expected = static_cast<std::size_t>(status.st_size);
-    }
+    if (stat(path.c_str(), &status) != 0) return failWithErrno();
+    if (!S_ISREG(status.st_mode)) return fail(kNotARegularFile);
+    Descriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (file.get() < 0) return failWithErrno();
+    if (fstat(file.get(), &status) != 0) return failWithErrno();
+    if (!S_ISREG(status.st_mode)) return fail(kNotARegularFile);
+    int flags = fcntl(file.get(), F_GETFL);
+    if (flags < 0 || fcntl(file.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) return failWithErrno();
+
+    // Read straight into a string one byte longer than the file, so a large log is
+    // copied once and its end seen without growing; the loop still takes what a file
+    // that grows meanwhile holds beyond it.
     std::size_t have = 0;
-    bytes.resize(std::max<std::size_t>(expected, 1 << 16));
-    for (std::size_t got;
-         (got = std::fread(bytes.data() + have, 1, bytes.size() - have, file.get())) > 0;) {
-        have += got;
+    auto size = static_cast<std::size_t>(std::max<off_t>(status.st_size, 0));
+    bytes.resize(std::max<std::size_t>(size + 1, 1 << 16));
+    for (;;) {
+        ssize_t got = read(file.get(), bytes.data() + have, bytes.size() - have);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return failWithErrno();
+        if (got == 0) break;
+        have += static_cast<std::size_t>(got);
         if (have == bytes.size()) bytes.resize(bytes.size() * 2);
     }
     bytes.resize(have);
-    if (std::ferror(file.get())) {
-        if (error) *error = errno != 0 ? std::strerror(errno) : "read error";
-        bytes.clear();
-        return false;
-    }
     return true;
 }
 

@@ -1,6 +1,9 @@
 #include "core/text/Latin1.h"
 
+#include <algorithm>
+
 #include "core/text/Printf.h"
+#include "core/text/TextScan.h"
 
 namespace gridtally {
 
@@ -58,6 +61,49 @@ std::optional<std::string> Utf8ToLatin1(std::string_view utf8, std::string* why)
         i += c->length;
     }
     return latin1;
+}
+
+namespace {
+
+bool IsUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        std::optional<Utf8Char> c = DecodeUtf8(text, i);
+        if (!c) return false;
+        i += c->length;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string FileNameText(std::string_view name) {
+    return IsUtf8(name) ? std::string(name) : Latin1ToUtf8(name);
+}
+
+std::string FileNameCell(std::string_view name) {
+    std::string text = FileNameText(name);
+    std::optional<std::string> latin1 = Utf8ToLatin1(text);
+    if (latin1 && !latin1->starts_with(kUtf8Cell)) return *latin1;
+    return kUtf8Cell + text;
+}
+
+std::string CellToUtf8(std::string_view cell) {
+    if (cell.starts_with(kUtf8Cell) && IsUtf8(cell.substr(1))) return std::string(cell.substr(1));
+    return Latin1ToUtf8(cell);
+}
+
+int CompareCells(std::string_view a, std::string_view b) {
+    // UTF-8 keeps the order of the code points, which Latin-1 bytes are.
+    if (!a.starts_with(kUtf8Cell) && !b.starts_with(kUtf8Cell)) return CompareBytes(a, b);
+    return CompareBytes(CellToUtf8(a), CellToUtf8(b));
+}
+
+std::size_t CellWidth(std::string_view cell) {
+    if (!cell.starts_with(kUtf8Cell)) return cell.size();
+    std::string text = CellToUtf8(cell);
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
 }
 
 }  // namespace gridtally

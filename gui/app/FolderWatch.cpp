@@ -2,9 +2,25 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
+#include "core/text/LogPaths.h"
+
 namespace gridtally::gui {
+namespace {
+
+// The folder's files that reading it as a season reads, by the core's rule.
+QFileInfoList GameLogsIn(const QDir& dir) {
+    QFileInfoList logs;
+    for (const QFileInfo& info :
+         dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name)) {
+        if (IsGameLogName(QFile::encodeName(info.fileName()).toStdString())) logs.append(info);
+    }
+    return logs;
+}
+
+}  // namespace
 
 FolderWatch::FolderWatch(const QString& folder, const QDateTime& readFrom,
                          std::chrono::milliseconds settle, QObject* parent)
@@ -20,8 +36,7 @@ FolderWatch::FolderWatch(const QString& folder, const QDateTime& readFrom,
     watcher_.addPath(folder_);
     safety_.start();
 
-    const QFileInfoList found =
-        QDir(folder_).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QFileInfoList found = GameLogsIn(QDir(folder_));
     for (const QFileInfo& info : found) {
         Seen& seen = files_[info.absoluteFilePath()];
         seen.size = info.size();
@@ -63,8 +78,7 @@ void FolderWatch::Scan() {
         for (const auto& [path, seen] : files_) watcher_.addPath(path);
     }
 
-    const QFileInfoList found =
-        dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    const QFileInfoList found = GameLogsIn(dir);
     std::map<QString, Seen> now;
     for (const QFileInfo& info : found) {
         QString path = info.absoluteFilePath();

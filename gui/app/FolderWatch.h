@@ -12,12 +12,13 @@
 
 namespace gridtally::gui {
 
-// Watches the files of one folder and tells, in one notice per look, of the files that
-// appeared or changed once they have stood unchanged for the settle time (a game may
-// still be writing them) and of the files missing for as long. Files present when
-// watching starts count as told, unless changed at or after `readFrom` (the time the
-// folder was read: a file written during the reading is read again). While the folder
-// itself is gone or cannot be listed, or a modal dialog is open, nothing is told.
+// Watches the game logs of one folder (the files a season reads there) and tells, in
+// one notice per look, of the files that appeared or changed once they have stood
+// unchanged for the settle time (a game may still be writing them) and of the files
+// missing for as long. Files present when watching starts count as told, unless
+// changed at or after `readFrom` (the time the folder was read: a file written during
+// the reading is read again). While the folder itself is gone or cannot be listed, or a
+// modal dialog is open, nothing is told.
 class FolderWatch : public QObject {
     Q_OBJECT
 

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QProgressDialog>
 #include <atomic>
+#include <filesystem>
 #include <thread>
 
 #include "core/game/PlayTable.h"
@@ -98,7 +99,7 @@ const DataTable& SeasonDoc::PlayRows() {
             return season_.players()[game.players[static_cast<std::size_t>(place)]].name;
         };
         AppendPlayRows(*playRows_,
-                       QFileInfo(QString::fromStdString(game.file)).fileName().toStdString(),
+                       FileNameCell(std::filesystem::path(game.file).filename().string()),
                        game.plays, name, bytes);
         for (const Play& play : game.plays.plays) playOfRow_.push_back(&play);
     }

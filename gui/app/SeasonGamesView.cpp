@@ -3,7 +3,7 @@
 #include <array>
 
 #include "core/lists/StableSort.h"
-#include "core/text/TextScan.h"
+#include "core/text/Latin1.h"
 #include "gui/app/SeasonDoc.h"
 #include "gui/framework/MainFrame.h"
 #include "gui/framework/Printing.h"
@@ -52,7 +52,7 @@ protected:
         StableSort(std::span<std::size_t>(order_), [&](std::size_t a, std::size_t b) {
             const std::string& x = page_.rows[a][static_cast<std::size_t>(column)];
             const std::string& y = page_.rows[b][static_cast<std::size_t>(column)];
-            if (text) return CompareBytes(x, y);
+            if (text) return CompareCells(x, y);
             long long p = std::stoll(x), q = std::stoll(y);
             return p == q ? 0 : p > q ? -1 : 1;
         });

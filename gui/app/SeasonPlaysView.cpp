@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "core/lists/StableSort.h"
-#include "core/text/TextScan.h"
+#include "core/text/Latin1.h"
 #include "gui/app/SeasonDoc.h"
 #include "gui/lists/PageModel.h"
 #include "gui/lists/PageTableView.h"
@@ -60,7 +60,7 @@ protected:
             const std::string& y = rows[b][at];
             if (text || x.empty() || y.empty()) {
                 if (x.empty() != y.empty()) return x.empty() ? 1 : -1;  // no value last
-                return CompareBytes(x, y);
+                return CompareCells(x, y);
             }
             long long p = std::stoll(x), q = std::stoll(y);
             return p == q ? 0 : p > q ? -1 : 1;
@@ -71,7 +71,7 @@ protected:
 private:
     bool Matches(const std::vector<std::string>& row) const {
         for (const std::string& cell : row) {
-            if (QString::fromLatin1(cell.c_str()).contains(search_, Qt::CaseInsensitive))
+            if (QString::fromStdString(CellToUtf8(cell)).contains(search_, Qt::CaseInsensitive))
                 return true;
         }
         return false;

@@ -22,8 +22,8 @@ bool CYardbookDoc::LoadText(std::string_view bytes, QString* error) {
     Load(bytes);
     if (!IsGameLog()) {
         if (error) {
-            *error = QString::fromLatin1(kNotAGameLog.data(),
-                                         static_cast<qsizetype>(kNotAGameLog.size()));
+            std::string_view reason = NotAGameLogReason();
+            *error = QString::fromLatin1(reason.data(), static_cast<qsizetype>(reason.size()));
         }
         return false;
     }

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "core/text/Latin1.h"
 #include "gui/framework/DeviceContext.h"
 #include "gui/framework/View.h"
 
@@ -34,9 +35,15 @@ double LineHeight(const QFont& font) {
     return metrics.ascent() + metrics.descent() + std::max(0.0, metrics.leading());
 }
 
-double TextWidth(const QFont& font, const std::string& text) {
-    return QFontMetricsF(font).horizontalAdvance(QString::fromLatin1(text));
+double TextWidth(const QFont& font, const QString& text) {
+    return QFontMetricsF(font).horizontalAdvance(text);
 }
+
+double TextWidth(const QFont& font, const std::string& latin1) {
+    return TextWidth(font, QString::fromLatin1(latin1));
+}
+
+QString CellString(const std::string& cell) { return QString::fromStdString(CellToUtf8(cell)); }
 
 // Draws `text` with the top of its line at (x, y).
 void DrawText(QPainter& painter, const QFont& font, double x, double y, const QString& text) {
@@ -92,7 +99,9 @@ std::vector<double> ColumnStarts(const PrintoutPage& page, const PageFonts& font
         starts.push_back(start);
         double widest = TextWidth(fonts.header, page.headers[column]);
         for (const std::vector<std::string>& row : page.rows) {
-            if (column < row.size()) widest = std::max(widest, TextWidth(fonts.text, row[column]));
+            if (column < row.size()) {
+                widest = std::max(widest, TextWidth(fonts.text, CellString(row[column])));
+            }
         }
         earliest = start + widest + gap;
     }
@@ -117,7 +126,9 @@ QSizeF ContentSize(const PrintoutPage& page, const PageFonts& fonts) {
     for (std::size_t column = 0; column < starts.size(); ++column) {
         double widest = TextWidth(fonts.header, page.headers[column]);
         for (const std::vector<std::string>& row : page.rows) {
-            if (column < row.size()) widest = std::max(widest, TextWidth(fonts.text, row[column]));
+            if (column < row.size()) {
+                widest = std::max(widest, TextWidth(fonts.text, CellString(row[column])));
+            }
         }
         width = std::max(width, starts[column] + widest);
     }
@@ -168,7 +179,7 @@ double PaintPage(QPainter& painter, const QRectF& area, const PrintoutPage& page
         double y = rows.firstRowTop;
         for (const std::vector<std::string>& row : page.rows) {
             for (std::size_t column = 0; column < starts.size() && column < row.size(); ++column) {
-                DrawText(painter, fonts.text, starts[column], y, QString::fromLatin1(row[column]));
+                DrawText(painter, fonts.text, starts[column], y, CellString(row[column]));
             }
             y += rows.rowHeight;
         }

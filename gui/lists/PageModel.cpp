@@ -1,5 +1,7 @@
 #include "gui/lists/PageModel.h"
 
+#include "core/text/Latin1.h"
+
 namespace gridtally::gui {
 
 int PageModel::rowCount(const QModelIndex& parent) const {
@@ -14,7 +16,7 @@ QVariant PageModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role != Qt::DisplayRole) return {};
     const auto& row = cells_[static_cast<std::size_t>(index.row())];
     auto column = static_cast<std::size_t>(index.column());
-    return column < row.size() ? QString::fromLatin1(row[column]) : QString();
+    return column < row.size() ? QString::fromStdString(CellToUtf8(row[column])) : QString();
 }
 
 QVariant PageModel::headerData(int section, Qt::Orientation orientation, int role) const {

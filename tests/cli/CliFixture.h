@@ -2,15 +2,21 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "cli/CommandIo.h"
+#include "cli/CommandLine.h"
 
 namespace gridtally {
 
@@ -47,13 +53,15 @@ protected:
         std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
-    // Everything a command that must change nothing could have changed.
+    // Everything a command that must change nothing could have changed (the bytes of a
+    // regular file only: a FIFO's would wait for a writer).
     static std::string State(const std::string& path) {
         struct stat info {};
         if (lstat(path.c_str(), &info) != 0) return "missing";
         return std::to_string(info.st_ino) + " " + std::to_string(info.st_mode) + " " +
-               std::to_string(info.st_mtim.tv_sec) + "." + std::to_string(info.st_mtim.tv_nsec) +
-               " " + Bytes(path);
+               std::to_string(info.st_uid) + " " + std::to_string(info.st_mtim.tv_sec) + "." +
+               std::to_string(info.st_mtim.tv_nsec) + " " +
+               (S_ISREG(info.st_mode) ? Bytes(path) : std::string());
     }
 
     // Runs a command on fresh streams; `terminal` stands for both of them.
@@ -62,6 +70,47 @@ protected:
         out.str("");
         err.str("");
         return run(Streams{out, err, terminal, terminal});
+    }
+
+    // A whole command line run in a child process, so that a command that would never
+    // end is stopped (killed after `seconds`) and fails the test instead of hanging it.
+    struct Ran {
+        int status = -1;
+        bool timedOut = false;
+        std::string out, err;
+    };
+    Ran RunWithin(double seconds, std::vector<std::string> args) {
+        args.insert(args.begin(), "gridtally-cli");
+        const std::string outFile = dir.string() + ".out", errFile = dir.string() + ".err";
+        pid_t child = ::fork();
+        if (child == 0) {
+            std::vector<const char*> argv;
+            for (const std::string& arg : args) argv.push_back(arg.c_str());
+            std::ostringstream childOut, childErr;
+            int status = RunCommandLine(static_cast<int>(argv.size()), argv.data(),
+                                        Streams{childOut, childErr, false, false});
+            std::ofstream(outFile, std::ios::binary) << childOut.str();
+            std::ofstream(errFile, std::ios::binary) << childErr.str();
+            ::_exit(status);
+        }
+        Ran ran;
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+        int raw = 0;
+        while (::waitpid(child, &raw, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                ::kill(child, SIGKILL);
+                ::waitpid(child, &raw, 0);
+                ran.timedOut = true;
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        if (WIFEXITED(raw)) ran.status = WEXITSTATUS(raw);
+        ran.out = Bytes(outFile);
+        ran.err = Bytes(errFile);
+        std::filesystem::remove(outFile);
+        std::filesystem::remove(errFile);
+        return ran;
     }
 
     std::filesystem::path dir;

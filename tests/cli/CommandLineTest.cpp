@@ -93,7 +93,7 @@ TEST_F(CommandLine, StatusOutputMessagesAndFilesLeftAlone) {
         // Files that are no game log, and adding is all or nothing too.
         {{"dump", "@empty.log"}, 1, "", {"gridtally-cli: " + Path("empty.log") + notALog}},
         {{"report", "@passwd"}, 1, "", {"gridtally-cli: " + Path("passwd") + notALog}},
-        {{"dump", "@season.pdb"}, 1, "", {"season.pdb" + notALog}},
+        {{"dump", "@season.pdb"}, 1, "", {"season.pdb: not a game log (a binary file"}},
         {{"db", "add", "@season.pdb", "@baers.log", "@empty.log", "@missing.log"}, 1, "",
          {"gridtally-cli: " + Path("empty.log") + notALog,
           "gridtally-cli: cannot read " + Path("missing.log") + ": No such file or directory\n",

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -6,6 +7,8 @@
 #include <cstdio>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <sstream>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -250,6 +253,130 @@ TEST_F(ExportCommand, FilterReplacesAndFailures) {
         EXPECT_TRUE(std::filesystem::is_empty(dir / "locked"));
     }
     std::filesystem::permissions(dir / "locked", std::filesystem::perms::owner_all);
+}
+
+// The database replaces only a regular file the user may write (through a link, the
+// file it points to) that is none of the logs read. Anything else is refused at once,
+// before a log is read, with the reason (not SQLite's words for it), and stays as it was.
+TEST_F(ExportCommand, ReplacesOnlyWhatItMay) {
+    const std::string log = Write("game.log", Bytes(kExample));
+    const std::string old = Write("old.sqlite", "old\n");
+    chmod(Write("readonly.sqlite", "old\n").c_str(), 0444);
+    mkfifo(Path("fifo.sqlite").c_str(), 0600);
+    symlink("/dev/zero", Path("device.sqlite").c_str());
+    std::filesystem::create_directory(Path("folder.sqlite"));
+    symlink(log.c_str(), Path("log-link.sqlite").c_str());
+    symlink(old.c_str(), Path("link.sqlite").c_str());
+    struct Case {
+        std::string out;
+        std::vector<std::string> paths;
+        std::string reason;  // empty: written
+    };
+    const std::string notRegular = "cannot replace: not a regular file";
+    const std::string readOnly = "cannot write: Permission denied";
+    const std::string isInput = "it is one of the logs to read";
+    std::vector<Case> cases{
+        {"fifo.sqlite", {log}, notRegular},
+        {"device.sqlite", {log}, notRegular},
+        {"folder.sqlite", {log}, notRegular},
+        {"readonly.sqlite", {log}, readOnly},
+        {"game.log", {log}, isInput},
+        {"game.log", {dir.string()}, isInput},
+        {"log-link.sqlite", {log}, isInput},
+        {"link.sqlite", {log}, ""},
+        {"new.sqlite", {log}, ""},
+    };
+    if (::geteuid() == 0) {  // a read-only file of another user never becomes root's
+        const std::string theirs = Write("theirs.sqlite", "old\n");
+        chmod(theirs.c_str(), 0444);
+        ASSERT_EQ(chown(theirs.c_str(), 65534, 65534), 0);
+        cases.push_back({"theirs.sqlite", {log}, readOnly});
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.out);
+        std::vector<std::string> names = Leftovers();
+        std::map<std::string, std::string> before;
+        for (const std::string& name : names) before[name] = State(Path(name));
+        std::vector<std::string> args{"export", Path(c.out)};
+        args.insert(args.end(), c.paths.begin(), c.paths.end());
+        Ran ran = RunWithin(c.reason.empty() ? 20 : 2, args);
+        ASSERT_FALSE(ran.timedOut);
+        if (!c.reason.empty()) {
+            EXPECT_EQ(ran.status, 1);
+            EXPECT_EQ(ran.err,
+                      "gridtally-cli: cannot write " + Path(c.out) + ": " + c.reason + "\n");
+            EXPECT_EQ(Leftovers(), names);
+            for (const std::string& name : names)
+                EXPECT_EQ(State(Path(name)), before[name]) << name;
+            continue;
+        }
+        EXPECT_EQ(ran.status, 0) << ran.err;
+        EXPECT_EQ(Count(Path(c.out), "SELECT COUNT(*) FROM games"), 1);
+    }
+    // Through the link the file it points to was replaced, and the link stays.
+    EXPECT_TRUE(std::filesystem::is_symlink(Path("link.sqlite")));
+    EXPECT_EQ(Count(old, "SELECT COUNT(*) FROM plays"), 162);
+}
+
+// A file name shows as UTF-8 when it is UTF-8 and as its Latin-1 reading when it is not,
+// never encoded twice and whatever characters it holds: on every page and format of
+// `season` and `plays`, lined up on a terminal, and as valid text in the database.
+TEST_F(ExportCommand, FileNamesAreTheTextTheyAre) {
+    std::filesystem::create_directory(dir / "season");
+    // UTF-8 e-acute, the Latin-1 byte of it, a character past Latin-1
+    const std::vector<std::string> names{"week-\xC3\xA9.log", "week-\xE9.log",
+                                         "\xE9\x80\xB1-1.log"};
+    const std::vector<std::string> shown{"week-\xC3\xA9.log", "week-\xC3\xA9.log",
+                                         "\xE9\x80\xB1-1.log"};
+    for (const std::string& name : names) Write("season/" + name, Bytes(kExample));
+    const std::string folder = Path("season");
+    auto run = [&](std::vector<std::string> args, bool terminal = false) {
+        args.insert(args.begin(), "gridtally-cli");
+        std::vector<const char*> argv;
+        for (const std::string& arg : args) argv.push_back(arg.c_str());
+        EXPECT_EQ(Call(
+                      [&](Streams io) {
+                          return RunCommandLine(static_cast<int>(argv.size()), argv.data(), io);
+                      },
+                      terminal),
+                  0)
+            << err.str();
+        return out.str();
+    };
+    auto lines = [](const std::string& text) {
+        std::vector<std::string> split;
+        std::stringstream in(text);
+        for (std::string line; std::getline(in, line);) split.push_back(line);
+        return split;
+    };
+    auto characters = [](std::string_view utf8) {
+        return std::count_if(utf8.begin(), utf8.end(),
+                             [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+    };
+
+    std::vector<std::string> text = lines(run({"season", folder, "--page", "Games"}));
+    std::vector<std::string> aligned = lines(run({"season", folder, "--page", "Games"}, true));
+    std::vector<std::string> csv =
+        lines(run({"season", folder, "--page", "Games", "--format", "csv"}));
+    auto json =
+        nlohmann::json::parse(run({"season", folder, "--page", "Games", "--format", "json"}));
+    auto plays = nlohmann::json::parse(run({"plays", folder, "--format", "json"}));
+    ASSERT_EQ(Export(Path("season.sqlite"), {}, {folder}), 0) << err.str();
+    nlohmann::json files = Query(Path("season.sqlite"), "SELECT file FROM games ORDER BY id");
+    ASSERT_EQ(text.size(), 5u);
+    ASSERT_EQ(files.size(), 3u);
+    ASSERT_EQ(plays["rows"].size(), 3 * 162u);
+    const auto clubAt = characters(aligned[1].substr(0, aligned[1].find("Club")));
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string path = folder + "/" + shown[i];
+        EXPECT_TRUE(text[2 + i].starts_with(shown[i] + "\tRiverside Otters\t")) << text[2 + i];
+        EXPECT_EQ(characters(aligned[2 + i].substr(0, aligned[2 + i].find("Riverside"))), clubAt)
+            << aligned[2 + i];
+        EXPECT_TRUE(csv[1 + i].starts_with(path + ",Riverside Otters,")) << csv[1 + i];
+        EXPECT_EQ(json[0]["rows"][i][0], path);
+        EXPECT_EQ(plays["rows"][162 * i][0], shown[i]);
+        EXPECT_EQ(files[i]["file"], path);
+    }
 }
 
 }  // namespace

@@ -110,5 +110,26 @@ TEST_F(PlaysCommand, SeveralLogsAndOnesThatAreNot) {
               std::string::npos);
 }
 
+// Names a spreadsheet would run as formulas stay text in CSV (a leading "'"), while
+// numbers, negative ones too, stay numbers; JSON keeps every value as it is.
+TEST_F(PlaysCommand, NamesNeverRunAsFormulasInCsv) {
+    const std::string club = "=HYPERLINK(\"http://x\",\"y\")", other = "@SUM(1)";
+    Write("evil.log", club + "'s ball on their 30 yard line. Second and 10. Clock.\nThe score is " +
+                          club + " 0, " + other + " 0. " + club + " has possession.\n\n" + club +
+                          "'s HB #22 Al Bo runs for a loss of 3 yards. That was =cmd|' /C calc'!A0 "
+                          "(1)\nagainst " +
+                          other + "'s -Blitz (2).\n\n");
+    std::vector<std::string> csv = Lines(Plays({Path("evil.log"), "--format", "csv"}), "\r\n");
+    ASSERT_EQ(csv.size(), 2u);
+    EXPECT_TRUE(
+        csv[1].starts_with("evil.log,1,,,\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\","
+                           "'@SUM(1),2,10,30,0,0,run,'=cmd|' /C calc'!A0,1,'-Blitz,2,-3,"))
+        << csv[1];
+    auto json = nlohmann::json::parse(Plays({Path("evil.log"), "--format", "json"}));
+    EXPECT_EQ(json["rows"][0][4], club);
+    EXPECT_EQ(json["rows"][0][12], "=cmd|' /C calc'!A0");
+    EXPECT_EQ(json["rows"][0][16], -3);
+}
+
 }  // namespace
 }  // namespace gridtally

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <nlohmann/json.hpp>
+#include <utility>
 #include <vector>
 
 #include "CliFixture.h"
@@ -231,6 +232,37 @@ TEST_F(SeasonCommand, FiguresAndTitlesStayRightUnderFilters) {
     Run({"season", kExamples, "--team", "Hillcrest", "--down", "3", "--page", "Run Plays", "--out",
          folder.string()});
     EXPECT_TRUE(std::filesystem::exists(folder / "Hillcrest - Run Plays - down 3.txt"));
+}
+
+// Pages written to a folder: names that come out alike ("a/b" and "a_b") get files of
+// their own, and what stands in the folder already under a page's name, a link
+// included, is replaced by the page, never written through.
+TEST_F(SeasonCommand, PagesInAFolderNeverCollideNorFollowLinks) {
+    const std::string a = Write("a.log", TinyLog("a/b")), b = Write("b.log", TinyLog("a_b"));
+    const std::filesystem::path folder = dir / "pages";
+    std::filesystem::create_directory(folder);
+    const std::string mine = Write("mine.csv", "mine\n");
+    std::filesystem::create_symlink(mine, folder / "Games.csv");
+    std::filesystem::create_symlink("/dev/null", folder / "Rams - Run Plays.csv");
+    std::filesystem::create_symlink(dir / "gone", folder / "Rams - Def Plays.csv");
+    Run({"season", a, b, "--out", folder.string(), "--format", "csv"});
+
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        EXPECT_TRUE(entry.is_regular_file() && !entry.is_symlink()) << entry.path();
+        files.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(files.size(), 1u + 3 * 7);
+    EXPECT_EQ(Bytes(mine), "mine\n");
+    for (const auto& [club, file] :
+         {std::pair{"a/b", "a_b - Run Plays.csv"}, std::pair{"a_b", "a_b - Run Plays (2).csv"},
+          std::pair{"Rams", "Rams - Run Plays.csv"}}) {
+        EXPECT_EQ(Bytes((folder / file).string()),
+                  Run({"season", a, b, "--team", club, "--format", "csv", "--page", "Run Plays"}))
+            << file;
+    }
+    EXPECT_EQ(Bytes((folder / "Games.csv").string()),
+              Run({"season", a, b, "--format", "csv", "--page", "Games"}));
 }
 
 }  // namespace

@@ -1,12 +1,24 @@
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <set>
 #include <string>
-#include <thread>
+#include <utility>
+#include <vector>
 
 #include "core/game/GameLog.h"
 #include "core/model/Statement.h"
+#include "core/playdb/PlayDB.h"
+#include "core/playdb/Season.h"
 #include "core/text/Diagnostics.h"
 #include "core/text/FileBytes.h"
 
@@ -137,16 +149,110 @@ TEST(GameLog, ReadsWholeGamesWithEitherLineEnd) {
     }
 }
 
-TEST(ReadFileBytes, ReportsWhyAFileCannotBeRead) {
-    std::string bytes = "stale", error;
-    EXPECT_FALSE(ReadFileBytes("/no/such/file.log", bytes, &error));
-    EXPECT_EQ(error, "No such file or directory");
-    EXPECT_TRUE(bytes.empty());
-    EXPECT_FALSE(ReadFileBytes(GRIDTALLY_TEST_DATA_DIR, bytes, &error));
-    EXPECT_EQ(error, "Is a directory");
+// A NUL byte in the first 4 KB makes a file binary: no game log for any reader of logs,
+// for the reason that says so. Past them a NUL is one more byte of the text.
+TEST(GameLogLoad, ABinaryFileIsNoGameLogForAnyReader) {
+    std::string log, error;
+    ASSERT_TRUE(ReadFileBytes(GRIDTALLY_TEST_DATA_DIR "/harbor-city-vs-ironmen.log", log, &error));
+    ASSERT_GT(log.size(), 4096u);
+    char folder[] = "/tmp/gridtally-binary-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string path = std::string(folder) + "/game.log";
+    // What each reader makes of the bytes: nothing for a game, else why not.
+    using Reader = std::function<std::optional<std::string>(const std::string& bytes)>;
+    auto onDisk = [&](const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    };
+    auto reason = [](bool game, std::string_view why) {
+        return game ? std::nullopt : std::optional<std::string>(why);
+    };
+    const std::vector<std::pair<std::string, Reader>> readers{
+        {"game window",
+         [&](const std::string& bytes) {
+             GameLog game;
+             LoadCounting(game, bytes);
+             return reason(game.IsGameLog(), game.NotAGameLogReason());
+         }},
+        {"season",
+         [&](const std::string& bytes) {
+             Season season;
+             Season::ReadResult read = season.Read({onDisk(bytes)});
+             bool game = read.failures.empty() && season.games().size() == 1;
+             return reason(game, game ? "" : read.failures.at(0).reason);
+         }},
+        {"season follows",
+         [&](const std::string& bytes) {
+             Season season;
+             return reason(season.Follow(path, bytes) == Season::Change::Added, kBinaryNotAGameLog);
+         }},
+        {"db add",
+         [&](const std::string& bytes) {
+             PlayDB db;
+             db.diagnostics = &NoDiagnostics();
+             std::set<std::string> names;
+             PlayDB::AddResult added = db.AddLogFiles({onDisk(bytes)}, names, {}, 1);
+             bool game = added.failures.empty() && db.HasTeam("Ironmen");
+             return reason(game, game ? "" : added.failures.at(0).reason);
+         }},
+        {"db add in turn",
+         [&](const std::string& bytes) {
+             PlayDB db;
+             db.diagnostics = &NoDiagnostics();
+             std::set<std::string> names;
+             bool game = db.AddLog(&bytes, names);
+             EXPECT_EQ(game, db.HasTeam("Ironmen"));
+             return reason(game, kBinaryNotAGameLog);
+         }},
+    };
+    std::string early = log, late = log + '\0';
+    early[4095] = '\0';
+    for (const auto& [name, read] : readers) {
+        EXPECT_EQ(read(early), std::string(kBinaryNotAGameLog)) << name;
+        EXPECT_EQ(read(std::string(1, '\0') + log), std::string(kBinaryNotAGameLog)) << name;
+        EXPECT_EQ(read(late), std::nullopt) << name;
+        EXPECT_EQ(read(log), std::nullopt) << name;
+    }
+    std::filesystem::remove_all(folder);
 }
 
-TEST(ReadFileBytes, ReadsEveryByteOfFilesAndPipesOfAnySize) {
+// Only a regular file is read: a FIFO or a pipe would wait for a writer and a device
+// may never end, so they are refused at once, as is a socket or a folder.
+TEST(ReadFileBytes, ReportsWhyAFileCannotBeRead) {
+    char folder[] = "/tmp/gridtally-kinds-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string dir = folder;
+    ASSERT_EQ(mkfifo((dir + "/fifo.log").c_str(), 0600), 0);
+    ASSERT_EQ(symlink("/dev/zero", (dir + "/zero.log").c_str()), 0);
+    int listening = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s/socket.log", folder);
+    ASSERT_EQ(bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);  // its writing end open, and nothing ever written
+
+    const std::string notRegular(kNotARegularFile);
+    for (const auto& [path, reason] : std::vector<std::pair<std::string, std::string>>{
+             {"/no/such/file.log", "No such file or directory"},
+             {GRIDTALLY_TEST_DATA_DIR, notRegular},
+             {dir + "/fifo.log", notRegular},
+             {dir + "/zero.log", notRegular},
+             {dir + "/socket.log", notRegular},
+             {"/dev/fd/" + std::to_string(ends[0]), notRegular},
+         }) {
+        std::string bytes = "stale", error;
+        EXPECT_FALSE(ReadFileBytes(path, bytes, &error)) << path;
+        EXPECT_EQ(error, reason) << path;
+        EXPECT_TRUE(bytes.empty()) << path;
+    }
+    close(ends[0]);
+    close(ends[1]);
+    close(listening);
+    std::filesystem::remove_all(dir);
+}
+
+TEST(ReadFileBytes, ReadsEveryByteOfFilesOfAnySize) {
     for (std::size_t size :
          {std::size_t{0}, std::size_t{1}, std::size_t{65536}, std::size_t{200001}}) {
         std::string content(size, '\0');
@@ -160,22 +266,6 @@ TEST(ReadFileBytes, ReadsEveryByteOfFilesAndPipesOfAnySize) {
         EXPECT_TRUE(ReadFileBytes(path, bytes, &error)) << error;
         EXPECT_EQ(bytes, content) << size;
         unlink(path);
-
-        // A pipe has no size to ask for.
-        int ends[2];
-        ASSERT_EQ(pipe(ends), 0);
-        std::thread writer([&] {
-            for (std::size_t done = 0; done < size;) {
-                ssize_t n = write(ends[1], content.data() + done, size - done);
-                if (n <= 0) break;
-                done += static_cast<std::size_t>(n);
-            }
-            close(ends[1]);
-        });
-        EXPECT_TRUE(ReadFileBytes("/dev/fd/" + std::to_string(ends[0]), bytes, &error)) << error;
-        writer.join();
-        close(ends[0]);
-        EXPECT_EQ(bytes, content) << "pipe, " << size;
     }
 }
 

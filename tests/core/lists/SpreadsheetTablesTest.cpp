@@ -12,6 +12,7 @@
 #include "core/reports/PlayerSelection.h"
 #include "core/text/Csv.h"
 #include "core/text/FileBytes.h"
+#include "core/text/Latin1.h"
 
 namespace gridtally {
 namespace {
@@ -34,6 +35,39 @@ TEST(FormatCsv, QuotesOnlyWhatNeedsItAndWritesUtf8) {
     EXPECT_EQ(
         FormatTabSeparated({{"Play", "Cmp/Att"}, {"Out", "8/11  (72 %)"}, {"a\tb", "L\xE9on"}}),
         "Play\tCmp/Att\nOut\t8/11  (72 %)\na b\tL\xC3\xA9on\n");
+}
+
+// A name a spreadsheet would run as a formula reaches it as text, in a CSV file and in
+// pasted rows alike; a number, signed or not, stays a number.
+TEST(FormatCsv, NamesNeverRunAsFormulas) {
+    struct Case {
+        std::string cell;
+        std::string csv;
+        std::string pasted;
+    };
+    const Case cases[] = {
+        {"=HYPERLINK(\"http://x\",\"y\")", "\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\"",
+         "'=HYPERLINK(\"http://x\",\"y\")"},
+        {"=cmd|' /C calc'!A0", "'=cmd|' /C calc'!A0", "'=cmd|' /C calc'!A0"},
+        {"@SUM(1)", "'@SUM(1)", "'@SUM(1)"},
+        {"+1+1", "'+1+1", "'+1+1"},
+        {"-Blitz", "'-Blitz", "'-Blitz"},
+        {"-", "'-", "'-"},
+        {"-3.", "'-3.", "'-3."},
+        {"\tTab", "'\tTab", "' Tab"},
+        {"\rReturn", "\"'\rReturn\"", "' Return"},
+        {"-3", "-3", "-3"},
+        {"+4.5", "+4.5", "+4.5"},
+        {"-12.25", "-12.25", "-12.25"},
+        {"4-3 Base", "4-3 Base", "4-3 Base"},
+        {"A=B", "A=B", "A=B"},
+        {std::string(1, kUtf8Cell) + "=\xE9\x80\xB1.log", "'=\xE9\x80\xB1.log",
+         "'=\xE9\x80\xB1.log"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FormatCsv({{"Play"}, {{c.cell}}}), "Play\r\n" + c.csv + "\r\n") << c.cell;
+        EXPECT_EQ(FormatTabSeparated({{c.cell}}), c.pasted + "\n") << c.cell;
+    }
 }
 
 // Every club page of three whole games as a table: one number a column, each equal to

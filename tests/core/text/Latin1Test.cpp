@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "core/text/Latin1.h"
 
 namespace gridtally {
@@ -46,6 +48,36 @@ TEST(Latin1, Utf8ThatIsInvalidOrBeyondLatin1HasNoLatin1Form) {
     EXPECT_EQ(Utf8ToLatin1(""), "");
     EXPECT_EQ(DecodeUtf8("\xF4\x8F\xBF\xBF", 0)->codePoint, 0x10FFFFu);
     EXPECT_EQ(DecodeUtf8("\xEF\xBF\xBF", 0)->length, 3u);
+}
+
+// A file name is shown as the UTF-8 it is, or read as Latin-1 when it is no UTF-8; as a
+// cell it comes out of the cell's conversion as that same text, one character a
+// character, whatever it holds.
+TEST(Latin1, FileNamesShowAsTheirTextAndPassThroughCells) {
+    struct Case {
+        std::string name;
+        std::string text;
+        std::size_t characters;
+    };
+    for (const Case& c : {
+             Case{"week-1.log", "week-1.log", 10},
+             Case{"week-\xC3\xA9.log", "week-\xC3\xA9.log", 10},  // UTF-8, in Latin-1 too
+             Case{"week-\xE9.log", "week-\xC3\xA9.log", 10},      // Latin-1, no UTF-8
+             Case{"\xE9\x80\xB1-\xE2\x82\xAC.log", "\xE9\x80\xB1-\xE2\x82\xAC.log",
+                  7},                                  // past Latin-1
+             Case{"a\xC3(.log", "a\xC3\x83(.log", 7},  // cut short
+             Case{"\x01x.log", "\x01x.log", 6},        // the cells' own mark
+             Case{"", "", 0},
+         }) {
+        EXPECT_EQ(FileNameText(c.name), c.text) << c.name;
+        std::string cell = FileNameCell(c.name);
+        EXPECT_EQ(CellToUtf8(cell), c.text) << c.name;
+        EXPECT_EQ(CellWidth(cell), c.characters) << c.name;
+    }
+    // Cells of the logs' own text are Latin-1, as ever.
+    EXPECT_EQ(CellToUtf8("Ren\xE9"), "Ren\xC3\xA9");
+    EXPECT_EQ(CellToUtf8("Ren\xC3\xA9"), "Ren\xC3\x83\xC2\xA9");
+    EXPECT_EQ(CellWidth("Ren\xE9"), 4u);
 }
 
 }  // namespace

@@ -305,6 +305,9 @@ private slots:
     void aFileWrittenDuringTheReadingIsReadAgain() {
         QTemporaryDir dir;
         QString folder = MakeSeasonFolder(dir);
+        // A game kept under another name is no log of the season's, and never told of.
+        QVERIFY(QFile::copy(GRIDTALLY_EXAMPLES_DIR "/riverside-at-hillcrest.log",
+                            folder + QStringLiteral("/riverside.txt")));
         using namespace std::chrono_literals;
         // Read a minute ago, the logs were written during it; read later, before it.
         FolderWatch during(folder, QDateTime::currentDateTime().addSecs(-60), 100ms);
@@ -314,6 +317,32 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(told.count(), 1, 3000);
         QCOMPARE(told.front().front().toStringList().size(), 3);
         QCOMPARE(quiet.count(), 0);
+    }
+
+    // The Games page and the Plays page show a log's name as the text it is, whatever
+    // characters it holds.
+    void showsFileNamesAsTheirText() {
+        QTemporaryDir dir;
+        QString folder = dir.filePath(QStringLiteral("season"));
+        QVERIFY(QDir().mkpath(folder));
+        const QStringList names{QStringLiteral("week-\u00e9.log"), QStringLiteral("\u9031.log")};
+        for (const QString& name : names) {
+            QVERIFY(QFile::copy(GRIDTALLY_EXAMPLES_DIR "/riverside-at-hillcrest.log",
+                                folder + QLatin1Char('/') + name));
+        }
+        CYardbookApp app;
+        QVERIFY(app.InitInstance());
+        auto* frame = dynamic_cast<SeasonFrame*>(app.mainFrame()->OpenDocumentFile(folder));
+        QVERIFY(frame);
+        QCOMPARE(frame->gamesView->RowCount(), 2);
+        PageTableView& plays = *frame->playsView->table;
+        for (int row = 0; row < 2; ++row) {
+            QAbstractItemModel& games = *frame->gamesView->model();
+            QCOMPARE(games.data(games.index(row, 0)).toString(), names[row]);
+            QCOMPARE(plays.model()->data(plays.model()->index(162 * row, 0)).toString(),
+                     names[row]);
+        }
+        QVERIFY(frame->gamesView->CopiedText().contains(names[1] + QLatin1Char('\t')));
     }
 
     // Every chart shows its table: in a game window, in a Play DB window and in a season
