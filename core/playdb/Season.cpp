@@ -283,6 +283,34 @@ std::vector<std::pair<const SeasonGame*, std::int32_t>> Season::GamesListed(
     return listed;
 }
 
+bool Season::PlayOfClub(const Play& play, std::string_view club) {
+    return club.empty() || play.offense == club || play.defense == club;
+}
+
+Season::Count Season::Counted(const PlayFilter& filter, std::string_view club) const {
+    Count count;
+    for (const SeasonGame& game : games_) {
+        auto plays =
+            std::count_if(game.plays.plays.begin(), game.plays.plays.end(), [&](const Play& play) {
+                return PlayOfClub(play, club) && (filter.Empty() || filter.Accepts(play));
+            });
+        count.plays += plays;
+        count.games += plays > 0 ? 1 : 0;
+    }
+    return count;
+}
+
+std::string Season::CountText(const PlayFilter& filter, std::string_view club) const {
+    Count count = Counted(filter, club);
+    std::string text(club);
+    std::string described = filter.Describe();
+    if (!described.empty()) text += (text.empty() ? "" : " - ") + described;
+    if (!text.empty()) text += " - ";
+    text += Number(count.plays) + (count.plays == 1 ? " play in " : " plays in ");
+    text += Number(count.games) + (count.games == 1 ? " game" : " games");
+    return text;
+}
+
 PrintoutPage Season::GamesPage(const PlayFilter& filter, std::string_view club) const {
     ExportPage games = GamesExport(filter, club);
     PrintoutPage page;

@@ -116,10 +116,22 @@ public:
     PrintoutPage GamesPage(const PlayFilter& filter = {}, std::string_view club = {}) const;
     ExportPage GamesExport(const PlayFilter& filter = {}, std::string_view club = {}) const;
 
-private:
-    // The games the Games page lists, with the plays it counts in each.
+    // The games the Games page lists, in its order, with the plays it counts in each.
     std::vector<std::pair<const SeasonGame*, std::int32_t>> GamesListed(
         const PlayFilter& filter, std::string_view club) const;
+
+    // The plays the filter chooses whose offense or defense is the club (every play with
+    // no club), and the games that hold one of them.
+    struct Count {
+        std::int64_t plays = 0;
+        std::int64_t games = 0;
+    };
+    Count Counted(const PlayFilter& filter, std::string_view club) const;
+    // That count in words: "Otters - down 3; zone red-zone - 41 plays in 9 games".
+    std::string CountText(const PlayFilter& filter, std::string_view club) const;
+    static bool PlayOfClub(const Play& play, std::string_view club);
+
+private:
     void Join(SeasonGame game, std::vector<SeasonPlayer> roster);
     // Numbers the players again from the games in their order, as a new reading would.
     void Rejoin();

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/game/PlayFilter.h"
+#include "core/text/Latin1.h"
 #include "gui/app/ClubViews.h"
 #include "gui/app/FolderWatch.h"
 #include "gui/app/SeasonDoc.h"
@@ -75,6 +76,10 @@ bool SeasonFrame::OnCreateClient(const CreateContext& context) {
     addChoice(tr("Opponent"), opponentChoice);
     bar->addStretch(1);
 
+    counted = new QLabel(client);
+    counted->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(counted);
+
     tabs = new TabWindow(client);
     layout->addWidget(tabs, 1);
     setWidget(client);
@@ -85,7 +90,7 @@ bool SeasonFrame::OnCreateClient(const CreateContext& context) {
     tabs->AddWindowTab(playsView, tr("Plays"));
     MakeClubTabs();
     tabs->ActivateTab(2);
-    setWindowTitle(season_->Described());
+    ShowWhatIsCounted();
     made_ = true;
     if (!season_->folder().isEmpty()) {
         watch =
@@ -102,7 +107,7 @@ void SeasonFrame::Followed(const std::vector<std::pair<QString, Season::Change>>
     if (changes.empty()) return;
     ListClubs();
     playsView->Refill(UpdateHint::Follow);
-    setWindowTitle(season_->Described());
+    ShowWhatIsCounted();
 
     // One game is told with its score; several by their files, what happened to each.
     QString message;
@@ -198,7 +203,13 @@ void SeasonFrame::ApplyChoices() {
     if (club != season_->club()) season_->SetClub(club);
     MakeClubTabs();
     playsView->Refill();
+    ShowWhatIsCounted();
+}
+
+void SeasonFrame::ShowWhatIsCounted() {
     setWindowTitle(season_->Described());
+    counted->setText(QString::fromStdString(
+        Latin1ToUtf8(season_->season().CountText(season_->filter(), season_->club()))));
 }
 
 }  // namespace gridtally::gui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QLabel>
 #include <vector>
 
 #include "core/playdb/Season.h"
@@ -31,6 +32,8 @@ public:
     QComboBox* clubChoice = nullptr;
     QComboBox* opponentChoice = nullptr;
     std::vector<std::pair<int, QComboBox*>> criterionChoices;  // FilterCriterion, combo
+    // Above the pages: the plays and games the club and filter choose, in words.
+    QLabel* counted = nullptr;
     TabWindow* tabs = nullptr;
     TabWindow* clubTabs = nullptr;
     SeasonGamesView* gamesView = nullptr;
@@ -43,6 +46,8 @@ public:
 
 private:
     void MakeClubTabs();
+    // The window's title and the line above the pages say what the pages count.
+    void ShowWhatIsCounted();
     // Shows games that joined, changed or left: the pages follow, the user's choices and
     // places stay, and the status bar says what happened.
     void Followed(const std::vector<std::pair<QString, Season::Change>>& changes);

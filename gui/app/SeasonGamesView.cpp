@@ -28,16 +28,20 @@ public:
     std::string Title() const override { return "Games"; }
     std::span<const ListColumn> Columns() const override { return kGameColumns; }
     CsvTable Table() const override {
-        ExportPage all = season_.season().GamesExport();
+        ExportPage all = season_.season().GamesExport(season_.filter(), season_.club());
         CsvTable shown{all.table.header, {}};
         for (std::size_t game : order_) shown.rows.push_back(all.table.rows[game]);
         return shown;
     }
-    std::size_t GameOfRow(std::size_t row) const { return order_.at(row); }
+    const SeasonGame* GameOfRow(std::size_t row) const { return games_.at(order_.at(row)); }
 
 protected:
+    // The club's games, and under a filter those holding a play it chooses.
     void CollectRows() override {
-        page_ = season_.season().GamesPage();
+        page_ = season_.season().GamesPage(season_.filter(), season_.club());
+        games_.clear();
+        for (auto [game, plays] : season_.season().GamesListed(season_.filter(), season_.club()))
+            games_.push_back(game);
         order_.resize(page_.rows.size());
         for (std::size_t i = 0; i < order_.size(); ++i) order_[i] = i;
     }
@@ -62,6 +66,7 @@ protected:
 private:
     const SeasonDoc& season_;
     PrintoutPage page_;
+    std::vector<const SeasonGame*> games_;  // per row of the page
     std::vector<std::size_t> order_;
 };
 
@@ -80,8 +85,7 @@ QString SeasonGamesView::FileOfRow(int row) const {
     auto* season = dynamic_cast<const SeasonDoc*>(document());
     auto& model = static_cast<GamesModel&>(pageModel());
     if (!season || row < 0 || row >= model.rowCount()) return {};
-    return QString::fromStdString(
-        season->season().games()[model.GameOfRow(static_cast<std::size_t>(row))].file);
+    return QString::fromStdString(model.GameOfRow(static_cast<std::size_t>(row))->file);
 }
 
 bool SeasonGamesView::OnPreparePrinting(PrintInfo& info) {

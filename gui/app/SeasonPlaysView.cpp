@@ -37,7 +37,9 @@ protected:
         const DataTable& table = season_.PlayRows();
         const PlayFilter& filter = season_.filter();
         for (std::size_t i = 0; i < table.rows.size(); ++i) {
-            if (!filter.Empty() && !filter.Accepts(*season_.PlayOfRow()[i])) continue;
+            const Play& play = *season_.PlayOfRow()[i];
+            if (!Season::PlayOfClub(play, season_.club())) continue;
+            if (!filter.Empty() && !filter.Accepts(play)) continue;
             if (!search_.isEmpty() && !Matches(table.rows[i])) continue;
             rows_.push_back(i);
         }

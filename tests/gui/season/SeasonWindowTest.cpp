@@ -95,12 +95,13 @@ void CompareWithTheCore(SeasonFrame& frame, const QString& folder, const std::st
     }
 }
 
-// Chooses down 3 in the bar, as the user does.
-void ChooseThirdDown(SeasonFrame& frame) {
+// Chooses a down in the bar (0 for "All"), as the user does.
+void ChooseDown(SeasonFrame& frame, int down) {
     for (const auto& [criterion, combo] : frame.criterionChoices) {
-        if (criterion == static_cast<int>(FilterCriterion::Down)) combo->setCurrentIndex(3);
+        if (criterion == static_cast<int>(FilterCriterion::Down)) combo->setCurrentIndex(down);
     }
 }
+void ChooseThirdDown(SeasonFrame& frame) { ChooseDown(frame, 3); }
 
 int Number(const std::string& cell) { return cell.empty() ? 0 : std::stoi(cell); }
 
@@ -166,7 +167,9 @@ private slots:
         CMainFrame& main = *app.mainFrame();
         auto* frame = dynamic_cast<SeasonFrame*>(main.OpenDocumentFile(folder));
         QVERIFY(frame);
-        QCOMPARE(frame->gamesView->RowCount(), 3);
+        Season season;
+        season.Read({folder.toStdString()});
+        QCOMPARE(season.games().size(), 3u);
         QCOMPARE(frame->clubChoice->count(), 6);
         QCOMPARE(frame->clubChoice->currentText(), QStringLiteral("Comets"));
         CompareWithTheCore(*frame, folder, "Comets", {});
@@ -180,14 +183,28 @@ private slots:
                  qPrintable(frame->windowTitle()));
         QCOMPARE(frame->tabs->tabText(2), QStringLiteral("Hillcrest"));
 
-        // The Plays page shows the plays the filter chooses, and finds words in them.
-        Season season;
-        season.Read({folder.toStdString()});
+        // Every page follows the club and the filter, and the line above them says what
+        // they count: the Games page the club's games holding a third down, the Plays
+        // page the club's third downs.
+        for (const auto& [club, filter] : {std::pair{std::string("Comets"), PlayFilter{}},
+                                           std::pair{std::string("Hillcrest"), third}}) {
+            frame->clubChoice->setCurrentText(QString::fromStdString(club));
+            ChooseDown(*frame, filter.Empty() ? 0 : 3);
+            QCOMPARE(frame->gamesView->RowCount(),
+                     static_cast<int>(season.GamesPage(filter, club).rows.size()));
+            QCOMPARE(frame->counted->text().toStdString(), season.CountText(filter, club));
+            QCOMPARE(frame->playsView->table->RowCount(),
+                     static_cast<int>(season.Counted(filter, club).plays));
+        }
+        QVERIFY(frame->counted->text().startsWith(QStringLiteral("Hillcrest - down 3 - ")));
         int thirdDowns = 0;
         for (const SeasonGame& game : season.games()) {
-            for (const Play& play : game.plays.plays) thirdDowns += play.down == 3;
+            for (const Play& play : game.plays.plays) {
+                thirdDowns += play.down == 3 && Season::PlayOfClub(play, "Hillcrest");
+            }
         }
         QCOMPARE(frame->playsView->table->RowCount(), thirdDowns);
+        QVERIFY(thirdDowns < static_cast<int>(season.Counted(third, "").plays));
         frame->playsView->Search(QStringLiteral("intercepted by"));
         int intercepted = frame->playsView->table->RowCount();
         QVERIFY(intercepted > 0 && intercepted < thirdDowns);
@@ -237,7 +254,12 @@ private slots:
         CMainFrame& main = *app.mainFrame();
         auto* frame = dynamic_cast<SeasonFrame*>(main.OpenDocumentFile(folder));
         QVERIFY(frame && frame->watch);
-        QCOMPARE(frame->gamesView->RowCount(), 2);
+        // The games of the season, whichever club the Games page shows.
+        auto gamesRead = [&] {
+            auto* season = dynamic_cast<const SeasonDoc*>(frame->gamesView->document());
+            return static_cast<int>(season->season().games().size());
+        };
+        QCOMPARE(gamesRead(), 2);
         ChooseThirdDown(*frame);
         PlayFilter third;
         third.downs = {3};
@@ -254,7 +276,7 @@ private slots:
         };
 
         QVERIFY(QFile::copy(spare, joined));
-        QTRY_COMPARE_WITH_TIMEOUT(frame->gamesView->RowCount(), 3, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(gamesRead(), 3, 5000);
         QVERIFY2(statusSays("Game joined the season: 000-a-harbor.log, Harbor City"),
                  qPrintable(main.statusBar()->currentMessage()));
         QCOMPARE(frame->clubChoice->currentText(), QStringLiteral("Comets"));
@@ -267,27 +289,27 @@ private slots:
         QVERIFY(std::is_sorted(games.begin(), games.end(), [](const auto& a, const auto& b) {
             return std::stoi(a[4]) > std::stoi(b[4]);
         }));
-        QVERIFY(plays.verticalScrollBar()->value() > 5);  // its plays joined above
+        // The game that joined is not the club's: the Plays page keeps its rows.
         QCOMPARE(topRow(), top);
         QCOMPARE(frame->tabs->GetActiveTab(), 1);
 
         QFile(dir.filePath(QStringLiteral("season/notes.txt"))).open(QIODevice::WriteOnly);
         QVERIFY(QFile::remove(comets));
-        QTRY_COMPARE_WITH_TIMEOUT(frame->gamesView->RowCount(), 2, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(gamesRead(), 2, 5000);
         QVERIFY(statusSays("Game left the season: 000-comets-vs-prairie-dogs.log"));
         QCOMPARE(frame->clubChoice->currentText(), QStringLiteral("Comets"));  // stays chosen
         CompareWithTheCore(*frame, folder, "Comets", third);
         QTest::qWait(1500);  // the notes have settled and were passed over
-        QCOMPARE(frame->gamesView->RowCount(), 2);
+        QCOMPARE(gamesRead(), 2);
 
         // A folder moved away is not a folder emptied; back, it is followed again.
         QString moved = dir.filePath(QStringLiteral("moved"));
         QVERIFY(QDir().rename(folder, moved));
         QTest::qWait(500);
-        QCOMPARE(frame->gamesView->RowCount(), 2);
+        QCOMPARE(gamesRead(), 2);
         QVERIFY(QDir().rename(moved, folder));
         QVERIFY(QFile::copy(spare, comets));
-        QTRY_COMPARE_WITH_TIMEOUT(frame->gamesView->RowCount(), 3, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(gamesRead(), 3, 5000);
 
         // A log rewritten in place is read again.
         QFile rewritten(joined);
@@ -297,7 +319,7 @@ private slots:
         rewritten.write(riverside.readAll());
         rewritten.close();
         QTRY_VERIFY_WITH_TIMEOUT(statusSays("Game read again: 000-a-harbor.log"), 5000);
-        QCOMPARE(frame->gamesView->RowCount(), 3);
+        QCOMPARE(gamesRead(), 3);
     }
 
     // A file written while the folder was read may have been read half-written: the
