@@ -1,6 +1,7 @@
 #include "core/game/PlayTable.h"
 
 #include <string>
+#include <utility>
 
 #include "core/model/LogReader.h"
 
@@ -46,6 +47,49 @@ std::string NumberOr(std::int64_t value, bool read) { return read ? Number(value
 std::string Flag(bool on) { return on ? "1" : "0"; }
 
 }  // namespace
+
+std::string_view PlayColumnWords(std::string_view name) {
+    static constexpr std::pair<std::string_view, std::string_view> kWords[] = {
+        {"game", "Game"},
+        {"seq", "Play no."},
+        {"quarter", "Quarter"},
+        {"clock", "Clock"},
+        {"offense", "Offense"},
+        {"defense", "Defense"},
+        {"down", "Down"},
+        {"to_go", "To go"},
+        {"yard_line", "Yard line"},
+        {"offense_score", "Offense score"},
+        {"defense_score", "Defense score"},
+        {"kind", "Kind"},
+        {"offense_call", "Offense call"},
+        {"offense_call_number", "Offense call no."},
+        {"defense_call", "Defense call"},
+        {"defense_call_number", "Defense call no."},
+        {"yards", "Yards"},
+        {"points", "Points"},
+        {"touchdown", "Touchdown"},
+        {"turnover", "Turnover"},
+        {"safety", "Safety"},
+        {"ball_handler", "Ball handler"},
+        {"passer", "Passer"},
+        {"score_mismatch", "Score mismatch"},
+        {"text", "Play"},
+        {"scoring_side", "Scored by"},
+    };
+    for (auto [column, words] : kWords) {
+        if (column == name) return words;
+    }
+    return name;
+}
+
+std::string ClockText(std::string_view seconds) {
+    if (seconds.empty()) return {};
+    int value = std::stoi(std::string(seconds));
+    std::string text = std::to_string(value / 60) + ":";
+    if (value % 60 < 10) text += '0';
+    return text + std::to_string(value % 60);
+}
 
 DataTable EmptyPlayTable() {
     DataTable table;

@@ -13,6 +13,12 @@ namespace gridtally {
 // The play-by-play table: one row per play statement, in the columns scripts read.
 DataTable EmptyPlayTable();
 
+// A column of the table in words, for people ("yard_line" is "Yard line"); the names
+// stay for scripts.
+std::string_view PlayColumnWords(std::string_view name);
+// The game clock as the log shows it: 754 seconds is "12:34"; empty stays empty.
+std::string ClockText(std::string_view seconds);
+
 // One play's row; `text` is its statement's text, empty when the file is not at hand.
 std::vector<std::string> PlayRowCells(
     std::string_view game, const GamePlays& plays, const Play& play,

@@ -2,8 +2,11 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSplitter>
 #include <QVBoxLayout>
 
+#include "core/game/PlayTable.h"
 #include "core/lists/StableSort.h"
 #include "core/text/Latin1.h"
 #include "gui/app/SeasonDoc.h"
@@ -16,9 +19,22 @@ class SeasonPlaysView::PlaysModel : public PageModel {
 public:
     explicit PlaysModel(SeasonDoc& season) : season_(season) {
         for (const DataColumn& column : season_.PlayRows().columns) {
-            columns_.push_back({column.name, column.name == "text" ? 600 : 90, ColumnAlign::Left,
-                                static_cast<int>(columns_.size()) * 1200});
+            if (column.name == "clock") clock_ = columns_.size();
+            if (column.name == "text") text_ = columns_.size();
+            columns_.push_back({PlayColumnWords(column.name), column.name == "text" ? 600 : 90,
+                                ColumnAlign::Left, static_cast<int>(columns_.size()) * 1200});
         }
+    }
+
+    // The play's text, whole, for the tooltip of its row and the pane below.
+    QString TextOfRow(int row) const {
+        if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) return {};
+        return QString::fromStdString(
+            CellToUtf8(season_.PlayRows().rows[rows_[static_cast<std::size_t>(row)]][text_]));
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::ToolTipRole && index.isValid()) return TextOfRow(index.row());
+        return PageModel::data(index, role);
     }
 
     std::string Title() const override { return "Plays"; }
@@ -46,7 +62,9 @@ protected:
     }
     std::size_t RowCount() const override { return rows_.size(); }
     std::vector<std::string> CellsOfRow(std::size_t row) const override {
-        return season_.PlayRows().rows[rows_[row]];
+        std::vector<std::string> cells = season_.PlayRows().rows[rows_[row]];
+        cells[clock_] = ClockText(cells[clock_]);
+        return cells;
     }
     bool IsTextColumn(int column) const override {
         return season_.PlayRows().columns[static_cast<std::size_t>(column)].type ==
@@ -81,6 +99,8 @@ private:
 
     SeasonDoc& season_;
     std::vector<ListColumn> columns_;
+    std::size_t clock_ = 0;
+    std::size_t text_ = 0;
     std::vector<std::size_t> rows_;
     QString search_;
 };
@@ -99,7 +119,21 @@ SeasonPlaysView::SeasonPlaysView(SeasonDoc& season, QWidget* parent) : QWidget(p
     // laying out every cell would take seconds.
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->horizontalHeader()->setResizeContentsPrecision(100);
-    layout->addWidget(table, 1);
+    table->setWordWrap(false);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->addWidget(table);
+    playText = new QPlainTextEdit(split);
+    playText->setReadOnly(true);
+    playText->setPlaceholderText(tr("The play's text, when a play is selected"));
+    split->addWidget(playText);
+    split->setStretchFactor(0, 4);
+    split->setStretchFactor(1, 1);
+    layout->addWidget(split, 1);
+    connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                playText->setPlainText(model_->TextOfRow(current.row()));
+            });
     connect(search, &QLineEdit::textChanged, this, &SeasonPlaysView::Search);
     Refill();
 }

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QHorizontalBarSeries>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QMdiArea>
 #include <QProgressDialog>
 #include <QScrollBar>
@@ -211,7 +212,25 @@ private slots:
         for (const auto& row : Rows(*frame->playsView->table)) {
             QVERIFY(QString::fromStdString(row[24]).contains(QStringLiteral("intercepted by")));
             QCOMPARE(row[6], std::string("3"));
+            QVERIFY2(QRegularExpression(QStringLiteral("^([0-9]+:[0-5][0-9])?$"))
+                         .match(QString::fromStdString(row[3]))
+                         .hasMatch(),
+                     row[3].c_str());
         }
+        // For people: headers in words, one line a play, its text in a tooltip and in the
+        // pane below when it is selected.
+        QAbstractItemModel& playsModel = *frame->playsView->table->model();
+        for (auto [column, words] : {std::pair{3, "Clock"}, std::pair{7, "To go"},
+                                     std::pair{8, "Yard line"}, std::pair{9, "Offense score"}}) {
+            QCOMPARE(playsModel.headerData(column, Qt::Horizontal).toString(),
+                     QString::fromLatin1(words));
+        }
+        QModelIndex first = playsModel.index(0, 2);
+        QString played = playsModel.data(playsModel.index(0, 24)).toString();
+        QCOMPARE(playsModel.data(first, Qt::ToolTipRole).toString(), played);
+        frame->playsView->table->setCurrentIndex(first);
+        QCOMPARE(frame->playsView->playText->toPlainText(), played);
+        QVERIFY(!frame->playsView->table->wordWrap());
 
         QString pdf = dir.filePath(QStringLiteral("season.pdf"));
         QString error;
