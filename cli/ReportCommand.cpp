@@ -68,7 +68,8 @@ int RunReport(const std::string& path, const std::optional<std::string>& team,
     PlayFilter filter = given;
     std::vector<std::string> names;
     for (int index : {0, 1}) {
-        std::string_view name = game.ClubName(game.ClubLabel(index));
+        std::string label = game.ClubLabel(index);
+        std::string_view name = game.ClubName(label);  // may be a view into `label`
         if (!name.empty()) names.emplace_back(name);
     }
     if (!ResolveFilterClubs(filter, names, io.err)) return kUsage;

@@ -8,9 +8,9 @@
 #include <QHeaderView>
 #include <QHorizontalBarSeries>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QMdiArea>
 #include <QProgressDialog>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
