@@ -16,8 +16,11 @@ class SeasonPlaysView::PlaysModel : public PageModel {
 public:
     explicit PlaysModel(SeasonDoc& season) : season_(season) {
         for (const DataColumn& column : season_.PlayRows().columns) {
-            columns_.push_back({column.name, column.name == "text" ? 600 : 90, ColumnAlign::Left,
-                                static_cast<int>(columns_.size()) * 1200});
+            columns_.push_back({column.name,
+                                column.name == "text" ? 600 : 90,
+                                ColumnAlign::Left,
+                                static_cast<int>(columns_.size()) * 1200,
+                                {}});
         }
     }
 
