@@ -58,6 +58,7 @@ ChartedPage::ChartedPage(PageTableView* table, Plot plot, QWidget* parent)
         fitting_ = false;
     });
 
+    connect(this, &QSplitter::splitterMoved, this, [this] { handleMoved_ = true; });
     PageModel& model = table_->pageModel();
     connect(&model, &QAbstractItemModel::modelReset, this, &ChartedPage::Replot);
     connect(&model, &QAbstractItemModel::layoutChanged, this, &ChartedPage::Replot);
@@ -78,10 +79,19 @@ void ChartedPage::changeEvent(QEvent* event) {
 
 void ChartedPage::showEvent(QShowEvent* event) {
     QSplitter::showEvent(event);
-    if (shown_) return;
-    shown_ = true;
-    // The table as wide as its columns, the chart the rest but never less than its share;
-    // the user may move the handle.
+    FitSizes();
+}
+
+void ChartedPage::resizeEvent(QResizeEvent* event) {
+    QSplitter::resizeEvent(event);
+    // A page is shown before its window has its final size: it keeps fitting until the
+    // user moves the handle.
+    if (isVisible()) FitSizes();
+}
+
+void ChartedPage::FitSizes() {
+    if (handleMoved_) return;
+    // The table as wide as its columns, the chart the rest but never less than its share.
     int columns = table_->horizontalHeader()->length() + 2 * table_->frameWidth() +
                   table_->verticalScrollBar()->sizeHint().width();
     int room = width() - handleWidth();

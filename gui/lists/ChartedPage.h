@@ -42,16 +42,19 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void Replot();
+    // Sizes the table and the chart as a page opens, until the user moves the handle.
+    void FitSizes();
     // Gives the chart `size` and lays it out at once.
     void LayOut(QSize size);
 
     PageTableView* table_;
     QChartView* chartView_;
     Plot plot_;
-    bool shown_ = false;
+    bool handleMoved_ = false;
     bool fitting_ = false;
 };
 
