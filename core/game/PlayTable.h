@@ -13,6 +13,10 @@ namespace gridtally {
 // The play-by-play table: one row per play statement, in the columns scripts read.
 DataTable EmptyPlayTable();
 
+// What a column of the play table holds, in words ("to_go": "yards to go for a first
+// down"); empty for a name that is no column.
+std::string_view PlayColumnMeaning(std::string_view column);
+
 // One play's row; `text` is its statement's text, empty when the file is not at hand.
 std::vector<std::string> PlayRowCells(
     std::string_view game, const GamePlays& plays, const Play& play,

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "core/game/PlayTable.h"
 #include "core/lists/StableSort.h"
 #include "core/text/TextScan.h"
 #include "gui/app/SeasonDoc.h"
@@ -16,11 +17,9 @@ class SeasonPlaysView::PlaysModel : public PageModel {
 public:
     explicit PlaysModel(SeasonDoc& season) : season_(season) {
         for (const DataColumn& column : season_.PlayRows().columns) {
-            columns_.push_back({column.name,
-                                column.name == "text" ? 600 : 90,
-                                ColumnAlign::Left,
+            columns_.push_back({column.name, column.name == "text" ? 600 : 90, ColumnAlign::Left,
                                 static_cast<int>(columns_.size()) * 1200,
-                                {}});
+                                PlayColumnMeaning(column.name)});
         }
     }
 

@@ -441,6 +441,33 @@ private slots:
         QVERIFY(error.contains(QStringLiteral("chart.png")));
     }
 
+    // Every header of the season's lists says what it counts: the games, the plays, the
+    // club's lists.
+    void everyHeaderTellsWhatItCounts() {
+        QTemporaryDir dir;
+        CYardbookApp app;
+        QVERIFY(app.InitInstance());
+        auto* frame =
+            dynamic_cast<SeasonFrame*>(app.mainFrame()->OpenDocumentFile(MakeSeasonFolder(dir)));
+        QVERIFY(frame);
+        std::vector<QTableView*> tables{frame->gamesView, frame->playsView->table};
+        for (int tab = 0; tab < frame->clubTabs->count(); ++tab) {
+            if (auto* list = dynamic_cast<PageTableView*>(ViewOnPage(frame->clubTabs->widget(tab))))
+                tables.push_back(list);
+        }
+        QCOMPARE(tables.size(), std::size_t(2 + 5));
+        for (QTableView* table : tables) {
+            QAbstractItemModel* model = table->horizontalHeader()->model();
+            for (int column = 0; column < model->columnCount(); ++column) {
+                QString header = model->headerData(column, Qt::Horizontal).toString();
+                QString tip = model->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString();
+                QVERIFY2(
+                    tip.startsWith(header + QStringLiteral(": ")) && tip.size() > header.size() + 2,
+                    qPrintable(header));
+            }
+        }
+    }
+
     // A charted page opens with its table as wide as its columns and the chart the rest,
     // never less than 40 % of the page, at any size of window; the value axis's numbers
     // never run together and are whole where the step is; a picture of a squeezed chart
