@@ -134,7 +134,7 @@ void FitValueTicks(QChart& chart) {
                     metrics.horizontalAdvance(QStringLiteral("  "));
         double width =
             chart.plotArea().width() > 0 ? chart.plotArea().width() : chart.size().width() * 0.6;
-        int intervals = std::clamp(static_cast<int>(width / (2.0 * label)), 1, 10);
+        int intervals = std::clamp(static_cast<int>(width / (2.0 * std::max(label, 1))), 1, 10);
         double step = NiceStep((high - low) / intervals);
         bool whole = step >= 1;
         double from = std::floor(low / step) * step;
