@@ -134,8 +134,10 @@ void FitValueTicks(QChart& chart) {
                     metrics.horizontalAdvance(QStringLiteral("  "));
         double width =
             chart.plotArea().width() > 0 ? chart.plotArea().width() : chart.size().width() * 0.6;
-        int intervals = std::clamp(static_cast<int>(width / (2.0 * std::max(label, 1))), 1, 10);
-        double step = NiceStep((high - low) / intervals);
+        int most = std::clamp(static_cast<int>(width / (1.5 * std::max(label, 1))), 1, 10);
+        double step = NiceStep((high - low) / most);
+        // Whole steps past both ends may take one interval more than fits.
+        while (std::ceil(high / step) - std::floor(low / step) > most) step = NiceStep(step * 1.01);
         bool whole = step >= 1;
         double from = std::floor(low / step) * step;
         double to = std::ceil(high / step) * step;
