@@ -6,7 +6,7 @@
 set -eu
 
 packages="cmake make g++ libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev
-    qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libxkbcommon-dev poppler-utils xvfb x11-utils fonts-liberation2
+    qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libxkbcommon-dev poppler-utils xvfb x11-utils xdotool xclip fonts-liberation2
     desktop-file-utils shared-mime-info libglib2.0-bin clang-format-14 libsqlite3-dev sqlite3 $*"
 
 missing=""

@@ -112,6 +112,41 @@ DataTable EmptyPlayTable() {
     return table;
 }
 
+std::string_view PlayColumnMeaning(std::string_view column) {
+    static constexpr std::pair<std::string_view, std::string_view> kMeanings[] = {
+        {"game", "the game's log"},
+        {"seq", "the play's place in its game, from 1"},
+        {"quarter", "the quarter, 5 in overtime"},
+        {"clock", "seconds left in the quarter"},
+        {"offense", "the club with the ball"},
+        {"defense", "the club without it"},
+        {"down", "the down, 1 to 4"},
+        {"to_go", "yards to go for a first down"},
+        {"yard_line", "yards from the offense's own goal line"},
+        {"offense_score", "the offense's points before the play"},
+        {"defense_score", "the defense's points before the play"},
+        {"kind", "run, pass, sack, kickoff, punt, field_goal, extra_point or other"},
+        {"offense_call", "the offense's play call"},
+        {"offense_call_number", "the offense's call's number in the log"},
+        {"defense_call", "the defense's play call"},
+        {"defense_call_number", "the defense's call's number in the log"},
+        {"yards", "yards gained"},
+        {"points", "points the play scored"},
+        {"touchdown", "1 for a touchdown"},
+        {"turnover", "1 for an interception or a fumble the other side kept"},
+        {"safety", "1 for a safety"},
+        {"ball_handler", "the runner, receiver or kicker"},
+        {"passer", "the passer"},
+        {"score_mismatch", "1 when the next score read is not the score after the play"},
+        {"text", "the play as the log tells it"},
+        {"scoring_side", "the side that scored: offense or defense, empty for none"},
+    };
+    for (const auto& [name, meaning] : kMeanings) {
+        if (name == column) return meaning;
+    }
+    return {};
+}
+
 void AppendPlayRows(DataTable& table, std::string_view game, const GameLog& log,
                     std::string_view fileBytes) {
     AppendPlayRows(

@@ -18,6 +18,9 @@ DataTable EmptyPlayTable();
 std::string_view PlayColumnWords(std::string_view name);
 // The game clock as the log shows it: 754 seconds is "12:34"; empty stays empty.
 std::string ClockText(std::string_view seconds);
+// What a column of the play table holds, in words ("to_go": "yards to go for a first
+// down"); empty for a name that is no column.
+std::string_view PlayColumnMeaning(std::string_view column);
 
 // One play's row; `text` is its statement's text, empty when the file is not at hand.
 std::vector<std::string> PlayRowCells(

@@ -17,38 +17,39 @@ namespace {
 using Counter = std::int32_t PlayCallRec::*;
 
 constexpr std::array<ListColumn, ColumnIndex(RunColumn::Count)> kRunColumns{{
-    {"Play", 150, ColumnAlign::Left, 0},
-    {"Calls", 50, ColumnAlign::Left, 4000},
-    {"Yards", 50, ColumnAlign::Left, 4700},
-    {"Avg", 50, ColumnAlign::Left, 5700},
-    {"Fumbles", 80, ColumnAlign::Left, 6800},
-    {"TD", 50, ColumnAlign::Left, 8500},
-    {"Pts", 50, ColumnAlign::Left, 9500},
+    {"Play", 150, ColumnAlign::Left, 0, "the play called"},
+    {"Calls", 50, ColumnAlign::Left, 4000, "times it was called"},
+    {"Yards", 50, ColumnAlign::Left, 4700, "yards gained in all"},
+    {"Avg", 50, ColumnAlign::Left, 5700, "yards per call"},
+    {"Fumbles", 80, ColumnAlign::Left, 6800, "fumbles"},
+    {"TD", 50, ColumnAlign::Left, 8500, "touchdowns"},
+    {"Pts", 50, ColumnAlign::Left, 9500, "points scored"},
 }};
 
 constexpr std::array<ListColumn, ColumnIndex(PassColumn::Count)> kPassColumns{{
-    {"Play", 150, ColumnAlign::Left, 0},
-    {"Cmp/Att", 80, ColumnAlign::Left, 4000},
-    {"Yards", 50, ColumnAlign::Left, 5500},
-    {"Avg", 50, ColumnAlign::Left, 6500},
-    {"Fumbles", 60, ColumnAlign::Left, 7500},
-    {"Int", 40, ColumnAlign::Left, 9000},
-    {"Sacks", 50, ColumnAlign::Left, 9700},
-    {"TD", 30, ColumnAlign::Left, 10700},
-    {"Pts", 30, ColumnAlign::Left, 11500},
+    {"Play", 150, ColumnAlign::Left, 0, "the play called"},
+    {"Cmp/Att", 80, ColumnAlign::Left, 4000,
+     "completions of the times called (completion percentage)"},
+    {"Yards", 50, ColumnAlign::Left, 5500, "yards gained in all"},
+    {"Avg", 50, ColumnAlign::Left, 6500, "yards per completion"},
+    {"Fumbles", 60, ColumnAlign::Left, 7500, "fumbles"},
+    {"Int", 40, ColumnAlign::Left, 9000, "interceptions thrown"},
+    {"Sacks", 50, ColumnAlign::Left, 9700, "sacks taken"},
+    {"TD", 30, ColumnAlign::Left, 10700, "touchdowns"},
+    {"Pts", 30, ColumnAlign::Left, 11500, "points scored"},
 }};
 
 constexpr std::array<ListColumn, ColumnIndex(DefenseColumn::Count)> kDefenseColumns{{
-    {"Play", 150, ColumnAlign::Left, 0},
-    {"vs Run", 50, ColumnAlign::Left, 4000},
-    {"Avg", 50, ColumnAlign::Left, 5200},
-    {"vs Pass", 50, ColumnAlign::Left, 6000},
-    {"Avg", 50, ColumnAlign::Left, 7000},
-    {"Fumble", 50, ColumnAlign::Left, 7800},
-    {"Int", 30, ColumnAlign::Left, 8600},
-    {"Sacks", 50, ColumnAlign::Left, 9100},
-    {"TD/Def", 50, ColumnAlign::Left, 9900},
-    {"TD/Off", 90, ColumnAlign::Left, 10800},
+    {"Play", 150, ColumnAlign::Left, 0, "the defense called"},
+    {"vs Run", 50, ColumnAlign::Left, 4000, "runs faced / run yards allowed"},
+    {"Avg", 50, ColumnAlign::Left, 5200, "run yards allowed per run"},
+    {"vs Pass", 50, ColumnAlign::Left, 6000, "passes faced / pass yards allowed"},
+    {"Avg", 50, ColumnAlign::Left, 7000, "pass yards allowed per pass"},
+    {"Fumble", 50, ColumnAlign::Left, 7800, "fumbles forced"},
+    {"Int", 30, ColumnAlign::Left, 8600, "interceptions"},
+    {"Sacks", 50, ColumnAlign::Left, 9100, "sacks"},
+    {"TD/Def", 50, ColumnAlign::Left, 9900, "touchdowns scored by the defense"},
+    {"TD/Off", 90, ColumnAlign::Left, 10800, "touchdowns allowed to the offense"},
 }};
 
 // The counter each column sorts by; nullptr where the column sorts by the name or by an
@@ -123,16 +124,7 @@ double FacedAverage(std::int32_t yardsAllowed, std::int32_t faced) {
     return faced > 0 ? static_cast<double>(yardsAllowed) / faced : 0.0;
 }
 
-// Divided first, then multiplied, so 29 of 50 is 57: the quotient falls just below 0.58.
-// Counters from a foreign file can push the percentage past what an int holds; it is
-// held at the nearest int then.
-int CompletionPercent(const PlayCallRec& r) {
-    if (r.calls == 0) return 0;
-    double percent = static_cast<double>(r.completions) / r.calls * 100.0;
-    if (percent >= 2147483648.0) return std::numeric_limits<int>::max();
-    if (percent <= -2147483649.0) return std::numeric_limits<int>::min();
-    return static_cast<int>(percent);
-}
+int CompletionPercent(const PlayCallRec& r) { return Percent(r.completions, r.calls); }
 
 std::string CompletionsOfCalls(const PlayCallRec& r) {
     return Printf("%d/%d  (%-3d%%)", r.completions, r.calls, CompletionPercent(r));
@@ -158,6 +150,19 @@ int CompareAverages(PlayListKind list, int column, const PlayCallRec& a, const P
 }
 
 }  // namespace
+
+// Divided first, then multiplied, so 29 of 50 is 57: the quotient falls just below 0.58.
+// Counters from a foreign file can push the percentage past what an int holds; it is
+// held at the nearest int then.
+int Percent(std::int64_t part, std::int64_t whole) {
+    if (whole == 0) return 0;
+    double percent = static_cast<double>(part) / static_cast<double>(whole) * 100.0;
+    if (percent >= 2147483648.0) return std::numeric_limits<int>::max();
+    if (percent <= -2147483649.0) return std::numeric_limits<int>::min();
+    return static_cast<int>(percent);
+}
+
+std::string AverageText(double value) { return Average(value); }
 
 PlayKind PlayListPlayKind(PlayListKind list) {
     switch (list) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -42,6 +43,13 @@ enum class DefenseColumn {
     OffenseTouchdowns,
     Count
 };
+
+// A share in whole percent as the lists show it ("66 %" for 2 of 3): truncated, not
+// rounded; 0 of nothing is 0.
+int Percent(std::int64_t part, std::int64_t whole);
+
+// An average as the lists show it: one decimal, "%.1f".
+std::string AverageText(double value);
 
 // The kind of play call a list collects: run 0, pass 1, defense 3.
 PlayKind PlayListPlayKind(PlayListKind list);

@@ -8,9 +8,9 @@ namespace gridtally {
 namespace {
 
 constexpr std::array<ListColumn, ColumnIndex(TendencyColumn::Count)> kTendencyColumns{{
-    {"Situation", 150, ColumnAlign::Left, 0},
-    {"Runs", 50, ColumnAlign::Left, 2500},
-    {"Passes", 50, ColumnAlign::Left, 4000},
+    {"Situation", 150, ColumnAlign::Left, 0, "down and yards to go"},
+    {"Runs", 50, ColumnAlign::Left, 2500, "runs called"},
+    {"Passes", 50, ColumnAlign::Left, 4000, "passes called"},
 }};
 
 constexpr std::array<std::string_view, 4> kDownTexts{"First and ", "Second and ", "Third and ",

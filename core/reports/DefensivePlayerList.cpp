@@ -10,14 +10,14 @@ namespace gridtally {
 namespace {
 
 constexpr std::array<ListColumn, ColumnIndex(DPlayerColumn::Count)> kColumns{{
-    {"Name", 100, ColumnAlign::Left, 0},
-    {"Pos", 50, ColumnAlign::Left, 2500},
-    {"Tackles", 50, ColumnAlign::Left, 3200},
-    {"Sacks", 50, ColumnAlign::Left, 4200},
-    {"Knockdowns", 90, ColumnAlign::Left, 5300},
-    {"Ints", 30, ColumnAlign::Left, 7000},
-    {"Int Yds", 50, ColumnAlign::Left, 8000},
-    {"Fumble Rec", 90, ColumnAlign::Left, 9500},
+    {"Name", 100, ColumnAlign::Left, 0, "the player's name"},
+    {"Pos", 50, ColumnAlign::Left, 2500, "position"},
+    {"Tackles", 50, ColumnAlign::Left, 3200, "tackles"},
+    {"Sacks", 50, ColumnAlign::Left, 4200, "sacks"},
+    {"Knockdowns", 90, ColumnAlign::Left, 5300, "passes knocked down"},
+    {"Ints", 30, ColumnAlign::Left, 7000, "interceptions"},
+    {"Int Yds", 50, ColumnAlign::Left, 8000, "interception return yards"},
+    {"Fumble Rec", 90, ColumnAlign::Left, 9500, "fumbles recovered"},
 }};
 
 // The counters of the columns from Tackles on.
@@ -37,7 +37,7 @@ std::span<const ListColumn> DPlayerColumnsWithGames() {
     static const auto columns = [] {
         std::array<ListColumn, kColumns.size() + 1> all{};
         std::copy(kColumns.begin(), kColumns.end(), all.begin());
-        all.back() = {"G", 30, ColumnAlign::Left, 10800};
+        all.back() = {"G", 30, ColumnAlign::Left, 10800, "games played"};
         return all;
     }();
     return columns;

@@ -12,6 +12,37 @@
 namespace gridtally {
 namespace {
 
+// The bold header line of each section and what its labels mean, in their order.
+struct SectionHeader {
+    std::string_view line;
+    std::vector<std::string_view> meanings;
+};
+
+const SectionHeader kPassingHeader{
+    "[B] Passing Stats                Com Att Yds  Pct  TDs Ints Fmbls",
+    {"completions", "attempts", "yards passing", "completion percentage", "touchdown passes",
+     "interceptions thrown", "fumbles"}};
+const SectionHeader kRushingHeader{
+    "[B]  Rushing Stats               Car Yds Avg   TDs Fumbles",
+    {"carries", "yards rushing", "yards per carry", "rushing touchdowns", "fumbles"}};
+const SectionHeader kReceivingHeader{
+    "[B]  Receiving Stats             Rec Yds Avg   TDs Fumbles",
+    {"receptions", "yards receiving", "yards per reception", "touchdown receptions", "fumbles"}};
+const SectionHeader kKickingHeader{
+    "[B]Kicking Stats:                 KO Tbs PATs blk FGs         Blk",
+    {"kick-offs", "touchbacks", "extra points made/tried", "extra points blocked",
+     "field goals made/tried, lng: longest", "field goals blocked"}};
+const SectionHeader kPuntingHeader{
+    "[B]Punting Stats:              Punts Gr  Avg   Net Avg   Tbs Blk",
+    {"punts", "gross yards", "gross yards per punt", "net yards", "net yards per punt",
+     "touchbacks", "punts blocked"}};
+const SectionHeader kReturnerHeader{
+    "[B]Returner Stats:              P-Rtns Yds TDs K-Rtns Yds TDs",
+    {"punt returns", "punt return yards", "punt return touchdowns", "kick-off returns",
+     "kick-off return yards", "kick-off return touchdowns"}};
+const SectionHeader* const kSectionHeaders[] = {&kPassingHeader, &kRushingHeader, &kReceivingHeader,
+                                                &kKickingHeader, &kPuntingHeader, &kReturnerHeader};
+
 // Position, number and name; long fields push the rest of the row right.
 std::string Prefix(const PlayerRec& p) {
     return Printf("%-4s %-3d %-20s     ", p.position.c_str(), p.number, p.name.c_str());
@@ -286,7 +317,7 @@ void BuildOffenseReport(const PlayerRoster& roster, std::string_view team, Repor
     using P = const PlayerRec&;
     ReportSections lines;  // laid out when all are in
     AppendSection(
-        roster, team, lines, "[B] Passing Stats                Com Att Yds  Pct  TDs Ints Fmbls",
+        roster, team, lines, kPassingHeader.line,
         [](const PlayerRec& p) { return p.passAttempts != 0; },
         [](const PlayerRec& p) {
             return Printf("%-3d %-3d %-4d %-5.1f %-2d  %-2d  %-2d", p.completions, p.passAttempts,
@@ -299,7 +330,7 @@ void BuildOffenseReport(const PlayerRoster& roster, std::string_view team, Repor
          [](P p) { return Number(p.passTouchdowns); },
          [](P p) { return Number(p.interceptionsThrown); }, [](P p) { return Number(p.fumbles); }});
     AppendSection(
-        roster, team, lines, "[B]  Rushing Stats               Car Yds Avg   TDs Fumbles",
+        roster, team, lines, kRushingHeader.line,
         [](const PlayerRec& p) { return p.rushAttempts != 0; },
         [](const PlayerRec& p) {
             return Printf("%-3d %-3d %-5.1f %-2d %-2d", p.rushAttempts, p.rushYards,
@@ -309,7 +340,7 @@ void BuildOffenseReport(const PlayerRoster& roster, std::string_view team, Repor
          [](P p) { return Tenths(Ratio(p.rushYards, p.rushAttempts)); },
          [](P p) { return Number(p.rushTouchdowns); }, [](P p) { return Number(p.fumbles); }});
     AppendSection(
-        roster, team, lines, "[B]  Receiving Stats             Rec Yds Avg   TDs Fumbles",
+        roster, team, lines, kReceivingHeader.line,
         [](const PlayerRec& p) { return p.receptions != 0; },
         [](const PlayerRec& p) {
             return Printf("%-3d %-4d %-5.1f %-2d %-2d", p.receptions, p.receivingYards,
@@ -326,8 +357,7 @@ void BuildSpecialTeamsReport(const PlayerRoster& roster, std::string_view team, 
     using P = const PlayerRec&;
     ReportSections lines;  // laid out when all are in
     AppendSection(
-        roster, team, lines, "[B]Kicking Stats:                 KO Tbs PATs blk FGs         Blk",
-        [](const PlayerRec& p) { return KicksPlaced(p); },
+        roster, team, lines, kKickingHeader.line, [](const PlayerRec& p) { return KicksPlaced(p); },
         [](const PlayerRec& p) {
             return Printf("%-2d %-3d %d/%d %-3d %d/%d (%d lng) %-2d", p.kickoffs,
                           p.kickoffTouchbacks, p.extraPointsMade, p.extraPointAttempts,
@@ -343,8 +373,7 @@ void BuildSpecialTeamsReport(const PlayerRoster& roster, std::string_view team, 
          },
          [](P p) { return Number(p.fieldGoalsBlocked); }});
     AppendSection(
-        roster, team, lines, "[B]Punting Stats:              Punts Gr  Avg   Net Avg   Tbs Blk",
-        [](const PlayerRec& p) { return p.punts != 0; },
+        roster, team, lines, kPuntingHeader.line, [](const PlayerRec& p) { return p.punts != 0; },
         [](const PlayerRec& p) {
             return Printf("%-2d %-3d %-5.1f %-3d %-5.1f %-2d   %-3d", p.punts, p.puntGrossYards,
                           Ratio(p.puntGrossYards, p.punts), p.puntNetYards,
@@ -356,7 +385,7 @@ void BuildSpecialTeamsReport(const PlayerRoster& roster, std::string_view team, 
          [](P p) { return Tenths(Ratio(p.puntNetYards, p.punts)); },
          [](P p) { return Number(p.puntTouchbacks); }, [](P p) { return Number(p.puntsBlocked); }});
     AppendSection(
-        roster, team, lines, "[B]Returner Stats:              P-Rtns Yds TDs K-Rtns Yds TDs",
+        roster, team, lines, kReturnerHeader.line,
         [](const PlayerRec& p) {
             return static_cast<std::int64_t>(p.kickReturns) + p.puntReturns != 0;
         },
@@ -370,6 +399,36 @@ void BuildSpecialTeamsReport(const PlayerRoster& roster, std::string_view team, 
          [](P p) { return Number(p.kickReturns); }, [](P p) { return Number(p.kickReturnYards); },
          [](P p) { return Number(p.kickReturnTouchdowns); }});
     AppendText(lines, games, report);
+}
+
+std::vector<HeaderTip> ReportHeaderTips(std::string_view line) {
+    std::vector<HeaderTip> tips;
+    for (const SectionHeader* section : kSectionHeaders) {
+        std::string title;
+        std::vector<std::string_view> labels;
+        SplitHeader(section->line, section->meanings.size(), title, labels);
+        if (line.substr(0, title.size()) != title) continue;
+        // A game's labels, then a season's "G"; each word after the title in turn.
+        std::size_t label = 0;
+        for (std::size_t at = title.size(); at < line.size();) {
+            std::size_t begin = line.find_first_not_of(' ', at);
+            if (begin == std::string_view::npos) break;
+            std::size_t end = std::min(line.find(' ', begin), line.size());
+            std::string_view word = line.substr(begin, end - begin);
+            std::string_view meaning;
+            if (label < section->meanings.size()) {
+                meaning = section->meanings[label++];
+            } else if (word == "G") {
+                meaning = "games played";
+            }
+            if (!meaning.empty()) {
+                tips.push_back({begin, end, std::string(word) + ": " + std::string(meaning)});
+            }
+            at = end;
+        }
+        break;
+    }
+    return tips;
 }
 
 }  // namespace gridtally

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/reports/ReportLines.h"
 #include "core/text/Csv.h"
@@ -39,5 +41,15 @@ CsvTable OffenseReportTable(const PlayerRoster& roster, std::string_view team,
                             const GamesPlayed* games = nullptr);
 CsvTable SpecialTeamsReportTable(const PlayerRoster& roster, std::string_view team,
                                  const GamesPlayed* games = nullptr);
+
+// What each label of a report's bold header line means, where it stands in the line:
+// columns [begin, end) and "KO: kick-offs". A game's and a season's headers alike; no
+// tips for any other line.
+struct HeaderTip {
+    std::size_t begin;
+    std::size_t end;
+    std::string tip;
+};
+std::vector<HeaderTip> ReportHeaderTips(std::string_view line);
 
 }  // namespace gridtally

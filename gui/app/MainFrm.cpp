@@ -182,6 +182,10 @@ void CMainFrame::AddAccelerators() {
         {QKeySequence(Qt::CTRL | Qt::Key_PageDown), command::kNextTab},
         {QKeySequence(Qt::CTRL | Qt::Key_PageUp), command::kPreviousTab},
         {QKeySequence(Qt::SHIFT | Qt::Key_F6), command::kPreviousPane},
+        // Bound here, not left to the MDI area, whose own keys switch by recent use and so
+        // between the two windows used last.
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), command::kWindowNext},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), command::kWindowPrevious},
     };
     // Ctrl+W (Close) is not among them: each document window has it already, and a
     // second binding would make the key do nothing at all.

@@ -52,9 +52,24 @@ bool SeasonFrame::OnCreateClient(const CreateContext& context) {
     layout->setContentsMargins(4, 4, 4, 0);
     auto* bar = new QHBoxLayout;
     layout->addLayout(bar);
-    auto addChoice = [&](const QString& label, QComboBox* combo) {
-        bar->addWidget(new QLabel(label, client));
+    // Each label's first letter that neither an earlier label nor a menu (File, Edit,
+    // View, Window, Help) has is its Alt key; Tab goes through the bar as it reads.
+    QString taken = QStringLiteral("fevwh");
+    QWidget* last = nullptr;
+    auto addChoice = [&](QString label, QComboBox* combo) {
+        for (qsizetype i = 0; i < label.size(); ++i) {
+            QChar letter = label[i].toLower();
+            if (!letter.isLetter() || taken.contains(letter)) continue;
+            taken += letter;
+            label.insert(i, QLatin1Char('&'));
+            break;
+        }
+        auto* text = new QLabel(label, client);
+        text->setBuddy(combo);
+        bar->addWidget(text);
         bar->addWidget(combo);
+        if (last) setTabOrder(last, combo);
+        last = combo;
         connect(combo, &QComboBox::currentIndexChanged, this, [this] { ApplyChoices(); });
     };
     clubChoice = new QComboBox(client);
@@ -81,6 +96,7 @@ bool SeasonFrame::OnCreateClient(const CreateContext& context) {
     layout->addWidget(counted);
 
     tabs = new TabWindow(client);
+    setTabOrder(last, tabs);  // from the bar to the tabs, and from there into the page
     layout->addWidget(tabs, 1);
     setWidget(client);
     gamesView = dynamic_cast<SeasonGamesView*>(

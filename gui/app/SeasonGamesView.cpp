@@ -13,12 +13,13 @@ namespace gridtally::gui {
 namespace {
 
 constexpr std::array<ListColumn, 6> kGameColumns{{
-    {"File", 200, ColumnAlign::Left, 0},
-    {"Club", 130, ColumnAlign::Left, 4200},
-    {"Club", 130, ColumnAlign::Left, 6700},
-    {"Score", 60, ColumnAlign::Left, 9200},
-    {"Plays", 50, ColumnAlign::Left, 10400},
-    {"Mismatches", 80, ColumnAlign::Left, 11300},
+    {"File", 200, ColumnAlign::Left, 0, "the game's log"},
+    {"Club", 130, ColumnAlign::Left, 4200, "the first club named in the log"},
+    {"Club", 130, ColumnAlign::Left, 6700, "the second club named in the log"},
+    {"Score", 60, ColumnAlign::Left, 9200, "the final score, first club first"},
+    {"Plays", 50, ColumnAlign::Left, 10400, "plays read"},
+    {"Mismatches", 80, ColumnAlign::Left, 11300,
+     "scores the log announced that differ from the points counted"},
 }};
 
 class GamesModel : public PageModel {

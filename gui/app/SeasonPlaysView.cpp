@@ -22,7 +22,8 @@ public:
             if (column.name == "clock") clock_ = columns_.size();
             if (column.name == "text") text_ = columns_.size();
             columns_.push_back({PlayColumnWords(column.name), column.name == "text" ? 600 : 90,
-                                ColumnAlign::Left, static_cast<int>(columns_.size()) * 1200});
+                                ColumnAlign::Left, static_cast<int>(columns_.size()) * 1200,
+                                PlayColumnMeaning(column.name)});
         }
     }
 

@@ -15,6 +15,27 @@ namespace gridtally::gui {
 ChildFrame::ChildFrame(QWidget* parent) : QMdiSubWindow(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     OnCommand(command::kFileClose, [this] { close(); });
+    OnCommand(command::kNextTab, [this] { StepTab(1); });
+    OnCommand(command::kPreviousTab, [this] { StepTab(-1); });
+}
+
+void ChildFrame::StepTab(int step) {
+    // The row of tabs around the focus, else the window's first: Ctrl+PgDn in a page
+    // goes to that page's neighbour, as a tab widget does for any child of its own.
+    QWidget* focus = focusWidget();
+    TabWindow* tabs = nullptr;
+    for (QWidget* w = focus; w && w != this && !tabs; w = w->parentWidget()) {
+        tabs = qobject_cast<TabWindow*>(w);
+    }
+    if (!tabs && widget()) {
+        tabs = qobject_cast<TabWindow*>(widget());
+        if (!tabs) tabs = widget()->findChild<TabWindow*>();
+    }
+    if (!tabs || tabs->count() == 0) return;
+    QWidget* page = tabs->currentWidget();
+    bool inPage = focus && page && page->isAncestorOf(focus);
+    tabs->setCurrentIndex((tabs->currentIndex() + step + tabs->count()) % tabs->count());
+    if (inPage) tabs->FocusPage();  // the focus goes on with the page, not elsewhere
 }
 
 ChildFrame::~ChildFrame() {

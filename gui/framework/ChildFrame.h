@@ -28,6 +28,9 @@ public:
     const DocTemplate* docTemplate() const { return template_; }
     // The view that has the focus, else the first view of the document.
     virtual View* GetActiveView() const;
+    // Shows the next (1) or previous (-1) tab of the row around the focus, wrapping; what
+    // Ctrl+PgDn and Ctrl+PgUp do unless the window has tabs of its own to go through.
+    void StepTab(int step);
 
 protected:
     // A document with unsaved changes asks before its window closes; Cancel keeps it.

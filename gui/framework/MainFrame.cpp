@@ -19,6 +19,8 @@ namespace gridtally::gui {
 MainFrame::MainFrame(QWidget* parent)
     : QMainWindow(parent), mdiArea_(new QMdiArea(this)), router_([this] { return Route(); }) {
     setCentralWidget(mdiArea_);
+    // Next and Previous go through the windows in the order they opened, every one in turn.
+    mdiArea_->setActivationOrder(QMdiArea::CreationOrder);
     OnCommand(command::kFileOpen, [this] { OnFileOpen(); });
     auto anyWindow = [this] { return !mdiArea_->subWindowList().isEmpty(); };
     auto severalWindows = [this] { return mdiArea_->subWindowList().size() > 1; };

@@ -1,5 +1,7 @@
 #include "gui/framework/TabWindow.h"
 
+#include <QTabBar>
+
 #include "gui/framework/Document.h"
 #include "gui/framework/View.h"
 
@@ -52,6 +54,28 @@ int TabWindow::FindTab(const QWidget* window) const {
         if (widget(i) == window) return i;
     }
     return -1;
+}
+
+bool TabWindow::FocusPage() {
+    QWidget* page = currentWidget();
+    if (!page) return false;
+    // In the order Tab would take: the window's focus chain, from the page on.
+    QWidget* w = page;
+    do {
+        bool takesTab = (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
+        if ((w == page || page->isAncestorOf(w)) && takesTab && !w->focusProxy() &&
+            w->isVisibleTo(this) && w->isEnabled()) {
+            w->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        w = w->nextInFocusChain();
+    } while (w && w != page);
+    return false;
+}
+
+bool TabWindow::focusNextPrevChild(bool next) {
+    if (next && tabBar()->hasFocus() && FocusPage()) return true;
+    return QTabWidget::focusNextPrevChild(next);
 }
 
 int TabWindow::GetTabId(int index) const {

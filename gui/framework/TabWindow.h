@@ -41,6 +41,14 @@ public:
     QString GetTabLabel(int index) const { return tabText(index); }
     int GetTabId(int index) const;
 
+    // Gives the focus to the first widget of the shown page that takes it by Tab (a tab
+    // row inside it, or its list); false when there is none.
+    bool FocusPage();
+
+protected:
+    // Tab from the row of tabs goes into the page shown, not past it.
+    bool focusNextPrevChild(bool next) override;
+
 private:
     std::function<void(int)> notify_;
 };

@@ -6,6 +6,7 @@
 #include <QChartView>
 #include <QContextMenuEvent>
 #include <QEvent>
+#include <QGraphicsLayout>
 #include <QHeaderView>
 #include <QMenu>
 #include <QSaveFile>
@@ -14,14 +15,18 @@
 
 #include "gui/framework/CommandRouting.h"
 #include "gui/framework/Dialogs.h"
+#include "gui/lists/ListCharts.h"
 #include "gui/lists/PageModel.h"
 #include "gui/lists/PageTableView.h"
 
 namespace gridtally::gui {
 namespace {
 
-// A picture of a chart that was never shown still gets a readable size.
-constexpr QSize kUnshownSize(900, 600);
+// A picture is at least this large, whatever room the chart has on screen: its text
+// keeps its size, so a squeezed chart would be squeezed on paper too.
+constexpr QSize kSmallestPicture(1200, 800);
+// The chart's share of the page at least, however wide the table's columns.
+constexpr int kChartPercent = 40;
 
 }  // namespace
 
@@ -32,7 +37,8 @@ ChartedPage::ChartedPage(PageTableView* table, Plot plot, QWidget* parent)
       plot_(std::move(plot)) {
     addWidget(table_);
     addWidget(chartView_);
-    setStretchFactor(0, 1);
+    // The table keeps its width when the window grows or shrinks; the chart takes the rest.
+    setStretchFactor(0, 0);
     setStretchFactor(1, 1);
     setChildrenCollapsible(true);
     chartView_->setRenderHint(QPainter::Antialiasing);
@@ -45,7 +51,14 @@ ChartedPage::ChartedPage(PageTableView* table, Plot plot, QWidget* parent)
     });
     chart()->setAnimationOptions(QChart::NoAnimation);
     chart()->setBackgroundRoundness(0);
+    connect(chart(), &QChart::plotAreaChanged, this, [this] {
+        if (fitting_) return;  // new ticks may move the plot area once more
+        fitting_ = true;
+        FitValueTicks(*chart());
+        fitting_ = false;
+    });
 
+    connect(this, &QSplitter::splitterMoved, this, [this] { handleMoved_ = true; });
     PageModel& model = table_->pageModel();
     connect(&model, &QAbstractItemModel::modelReset, this, &ChartedPage::Replot);
     connect(&model, &QAbstractItemModel::layoutChanged, this, &ChartedPage::Replot);
@@ -66,13 +79,24 @@ void ChartedPage::changeEvent(QEvent* event) {
 
 void ChartedPage::showEvent(QShowEvent* event) {
     QSplitter::showEvent(event);
-    if (shown_) return;
-    shown_ = true;
-    // The table as wide as its columns, the chart the rest; the user may move the handle.
-    int tableWidth = table_->horizontalHeader()->length() + 2 * table_->frameWidth() +
-                     table_->verticalScrollBar()->sizeHint().width();
-    int chartWidth = std::max(chartView_->minimumWidth(), width() - tableWidth - handleWidth());
-    setSizes({tableWidth, chartWidth});
+    FitSizes();
+}
+
+void ChartedPage::resizeEvent(QResizeEvent* event) {
+    QSplitter::resizeEvent(event);
+    // A page is shown before its window has its final size: it keeps fitting until the
+    // user moves the handle.
+    if (isVisible()) FitSizes();
+}
+
+void ChartedPage::FitSizes() {
+    if (handleMoved_) return;
+    // The table as wide as its columns, the chart the rest but never less than its share.
+    int columns = table_->horizontalHeader()->length() + 2 * table_->frameWidth() +
+                  table_->verticalScrollBar()->sizeHint().width();
+    int room = width() - handleWidth();
+    int tableWidth = std::min(columns, room - room * kChartPercent / 100);
+    setSizes({tableWidth, room - tableWidth});
 }
 
 void ChartedPage::Replot() {
@@ -93,6 +117,7 @@ void ChartedPage::Replot() {
         axis->setLabelsColor(palette().color(QPalette::Text));
         axis->setTitleBrush(palette().color(QPalette::Text));
     }
+    FitValueTicks(drawn);
 }
 
 bool ChartedPage::ExportChart() {
@@ -110,12 +135,13 @@ bool ChartedPage::ExportChart() {
 }
 
 bool ChartedPage::WriteChart(const QString& path, QString* error) {
-    // A view never shown has not laid its chart out: the chart is given a size of its own.
-    QSize size = chartView_->isVisible() ? chartView_->size() : kUnshownSize;
-    if (!chartView_->isVisible()) {
-        chart()->resize(size);
-        chartView_->scene()->setSceneRect(QRectF(QPointF(0, 0), size));
-    }
+    // The chart is laid out afresh at the picture's size, then given back its room on
+    // screen; no event runs in between, so the screen never shows the picture's layout.
+    QSize shown = chart()->size().toSize();
+    QRectF shownScene = chartView_->scene()->sceneRect();
+    QSize size = kSmallestPicture;
+    if (chartView_->isVisible()) size = size.expandedTo(chartView_->size());
+    LayOut(size);
     QRectF target(QPointF(0, 0), size);
     QSaveFile file(path);
     bool written = file.open(QIODevice::WriteOnly);
@@ -140,7 +166,19 @@ bool ChartedPage::WriteChart(const QString& path, QString* error) {
     }
     written = written && file.commit();
     if (!written && error) *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+    if (chartView_->isVisible()) {
+        LayOut(shown);
+        chartView_->scene()->setSceneRect(shownScene);
+    }
     return written;
+}
+
+void ChartedPage::LayOut(QSize size) {
+    chart()->resize(size);
+    chartView_->scene()->setSceneRect(QRectF(QPointF(0, 0), size));
+    if (chart()->layout()) chart()->layout()->activate();
+    FitValueTicks(*chart());
+    if (chart()->layout()) chart()->layout()->activate();
 }
 
 }  // namespace gridtally::gui

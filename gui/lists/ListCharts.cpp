@@ -3,6 +3,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
+#include <QFontMetrics>
 #include <QHorizontalBarSeries>
 #include <QHorizontalStackedBarSeries>
 #include <QValueAxis>
@@ -10,6 +11,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/lists/ChartBars.h"
 #include "core/playcalls/PlayRec.h"
 #include "gui/lists/PlayCallModel.h"
 #include "gui/lists/TendencyModel.h"
@@ -17,12 +19,16 @@
 namespace gridtally::gui {
 namespace {
 
-int Number(const std::string& cell) { return cell.empty() ? 0 : std::stoi(cell); }
+// The figures' range, kept on the axis: its ticks are fitted again at every new size.
+constexpr const char* kLowest = "gridtallyLowest";
+constexpr const char* kHighest = "gridtallyHighest";
+
+QString Shown(const std::string& latin1) { return QString::fromLatin1(latin1.c_str()); }
 
 // Puts the categories down the left and the values along the bottom. Bars are drawn
 // from the bottom up, so the sets and categories come in reverse: the first on top.
 void AddAxes(QChart& chart, QAbstractBarSeries& series, QStringList categories, double low,
-             double high, const QString& title, const char* format) {
+             double high, const QString& title) {
     std::reverse(categories.begin(), categories.end());
     chart.addSeries(&series);
     auto* rows = new QBarCategoryAxis;
@@ -30,12 +36,12 @@ void AddAxes(QChart& chart, QAbstractBarSeries& series, QStringList categories, 
     chart.addAxis(rows, Qt::AlignLeft);
     series.attachAxis(rows);
     auto* values = new QValueAxis;
-    values->setRange(low, std::max(high, low + 1.0));
+    values->setProperty(kLowest, std::min(low, 0.0));
+    values->setProperty(kHighest, std::max(high, 0.0));
     values->setTitleText(title);
-    values->applyNiceNumbers();
-    values->setLabelFormat(QString::fromLatin1(format));
     chart.addAxis(values, Qt::AlignBottom);
     series.attachAxis(values);
+    FitValueTicks(chart);
 }
 
 // A bar hovered tells its figures in full: the chart's tooltip becomes the bar's, and
@@ -60,6 +66,15 @@ QString Unique(const QStringList& taken, const QString& label) {
     return made;
 }
 
+// The smallest of 1, 2 and 5 times a power of ten that is at least `rough`.
+double NiceStep(double rough) {
+    double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (double factor : {1.0, 2.0, 5.0, 10.0}) {
+        if (factor * power >= rough * (1 - 1e-9)) return factor * power;
+    }
+    return 10 * power;
+}
+
 }  // namespace
 
 void PlotTendencies(QChart& chart, const TendencyModel& model) {
@@ -67,28 +82,18 @@ void PlotTendencies(QChart& chart, const TendencyModel& model) {
     auto* passes = new QBarSet(QObject::tr("Passes"));
     QStringList categories, tips;
     double widest = 0;
-    for (const std::vector<std::string>& row : model.Cells()) {
-        if (row[0] == " ") continue;  // the separator between two downs
-        int run = Number(row[1]);
-        int pass = Number(row[2]);
-        QString label = QString::fromLatin1(row[0]);
-        if (run + pass > 0) {
-            label += QStringLiteral(" (%1 % run)").arg(std::lround(100.0 * run / (run + pass)));
-        }
-        categories.append(label);
-        tips.append(QObject::tr("%1: %2 runs, %3 passes")
-                        .arg(QString::fromLatin1(row[0]))
-                        .arg(run)
-                        .arg(pass));
-        runs->insert(0, run);
-        passes->insert(0, pass);
-        widest = std::max(widest, static_cast<double>(run + pass));
+    for (const ChartBar& bar : model.Bars()) {
+        categories.append(Shown(bar.label));
+        tips.append(Shown(bar.tip));
+        runs->insert(0, bar.values[0]);
+        passes->insert(0, bar.values[1]);
+        widest = std::max(widest, bar.values[0] + bar.values[1]);
     }
     auto* series = new QHorizontalStackedBarSeries;
     series->append(runs);
     series->append(passes);
-    chart.setTitle(QString::fromLatin1(model.club()) + QObject::tr(" - runs and passes"));
-    AddAxes(chart, *series, categories, 0, widest, QObject::tr("Plays called"), "%d");
+    chart.setTitle(Shown(TendencyChartTitle(model.club())));
+    AddAxes(chart, *series, categories, 0, widest, QObject::tr("Plays called"));
     AddTips(*series, std::move(tips));
 }
 
@@ -99,27 +104,52 @@ void PlotYardsPerCall(QChart& chart, const PlayCallModel& model) {
     for (int row = 0; row < model.rowCount(); ++row) {
         const PlayRec* play = model.Record(row);
         if (!play) continue;
-        const PlayCallRec& record = play->results;
-        double value = record.calls != 0 ? static_cast<double>(record.yards) / record.calls : 0.0;
-        QString name = QString::fromLatin1(model.Cells()[static_cast<std::size_t>(row)][0]);
-        categories.append(
-            Unique(categories, QStringLiteral("%1 (%2)").arg(name).arg(value, 0, 'f', 1)));
-        tips.append(QObject::tr("%1: %2 yards in %3 calls, %4 per call")
-                        .arg(name)
-                        .arg(record.yards)
-                        .arg(record.calls)
-                        .arg(value, 0, 'f', 1));
-        perCall->insert(0, value);
-        low = std::min(low, value);
-        high = std::max(high, value);
+        ChartBar bar = YardsPerCallBar(*play);
+        categories.append(Unique(categories, Shown(bar.label)));
+        tips.append(Shown(bar.tip));
+        perCall->insert(0, bar.values[0]);
+        low = std::min(low, bar.values[0]);
+        high = std::max(high, bar.values[0]);
     }
     auto* series = new QHorizontalBarSeries;
     series->append(perCall);
-    chart.setTitle(QString::fromLatin1(model.Title()) + QObject::tr(" - yards per call"));
+    chart.setTitle(Shown(YardsPerCallChartTitle(model.Title())));
     chart.legend()->hide();
-    AddAxes(chart, *series, categories, std::floor(low), std::ceil(high),
-            QObject::tr("Yards per call"), "%.1f");
+    AddAxes(chart, *series, categories, low, high, QObject::tr("Yards per call"));
     AddTips(*series, std::move(tips));
+}
+
+void FitValueTicks(QChart& chart) {
+    for (QAbstractAxis* axis : chart.axes(Qt::Horizontal)) {
+        auto* values = qobject_cast<QValueAxis*>(axis);
+        if (!values || !values->property(kLowest).isValid()) continue;
+        double low = values->property(kLowest).toDouble();
+        double high = values->property(kHighest).toDouble();
+        if (high - low < 1) high = low + 1;
+        // Room for the widest number and two blanks beside it, at one decimal (the
+        // widest a label gets).
+        QFontMetrics metrics(values->labelsFont());
+        int label = std::max(metrics.horizontalAdvance(QString::number(low, 'f', 1)),
+                             metrics.horizontalAdvance(QString::number(high, 'f', 1))) +
+                    metrics.horizontalAdvance(QStringLiteral("  "));
+        double width =
+            chart.plotArea().width() > 0 ? chart.plotArea().width() : chart.size().width() * 0.6;
+        int most = std::clamp(static_cast<int>(width / (1.5 * std::max(label, 1))), 1, 10);
+        double step = NiceStep((high - low) / most);
+        // Whole steps past both ends may take one interval more than fits.
+        while (std::ceil(high / step) - std::floor(low / step) > most) step = NiceStep(step * 1.01);
+        bool whole = step >= 1;
+        double from = std::floor(low / step) * step;
+        double to = std::ceil(high / step) * step;
+        if (values->tickInterval() == step && values->min() == from && values->max() == to)
+            continue;
+        values->setTickType(QValueAxis::TicksDynamic);
+        values->setTickAnchor(0);
+        values->setTickInterval(step);
+        values->setRange(from, to);
+        values->setMinorTickCount(0);
+        values->setLabelFormat(whole ? QStringLiteral("%d") : QStringLiteral("%.1f"));
+    }
 }
 
 }  // namespace gridtally::gui

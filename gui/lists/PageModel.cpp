@@ -28,6 +28,10 @@ QVariant PageModel::headerData(int section, Qt::Orientation orientation, int rol
         std::string_view header = Columns()[static_cast<std::size_t>(section)].header;
         return QString::fromLatin1(header.data(), static_cast<qsizetype>(header.size()));
     }
+    if (role == Qt::ToolTipRole) {
+        std::string tip = ColumnTip(Columns()[static_cast<std::size_t>(section)]);
+        return tip.empty() ? QVariant() : QVariant(QString::fromLatin1(tip.c_str()));
+    }
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     return {};
 }

@@ -22,6 +22,7 @@ PageTableView::PageTableView(std::unique_ptr<PageModel> model, QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);  // nothing to edit: Tab leaves the list as it does a field
     setAlternatingRowColors(true);
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);

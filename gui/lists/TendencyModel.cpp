@@ -14,6 +14,10 @@ std::span<const ListColumn> TendencyModel::Columns() const { return TendencyColu
 
 CsvTable TendencyModel::Table() const { return TendencyTable(model_.FindTeamTotals(club_())); }
 
-void TendencyModel::CollectRows() { rows_ = TendencyRows(model_.FindTeamTotals(club_())); }
+void TendencyModel::CollectRows() {
+    const TeamTotals* totals = model_.FindTeamTotals(club_());
+    rows_ = TendencyRows(totals);
+    bars_ = TendencyBars(totals);
+}
 
 }  // namespace gridtally::gui

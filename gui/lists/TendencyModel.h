@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "core/lists/ChartBars.h"
 #include "gui/lists/PageModel.h"
 
 namespace gridtally {
@@ -24,6 +25,8 @@ public:
     std::string Title() const override;
     std::span<const ListColumn> Columns() const override;
     CsvTable Table() const override;
+    // The rows as the chart beside them draws them, made with the rows.
+    const std::vector<ChartBar>& Bars() const { return bars_; }
 
 protected:
     void CollectRows() override;
@@ -35,6 +38,7 @@ private:
     PlayModel& model_;
     Club club_;
     std::vector<std::vector<std::string>> rows_;
+    std::vector<ChartBar> bars_;
 };
 
 }  // namespace gridtally::gui

@@ -4,9 +4,14 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QMenu>
+#include <QPainter>
+#include <QScrollBar>
+#include <QToolTip>
 
 #include "core/game/GameLog.h"
+#include "core/reports/PlayerReports.h"
 #include "core/text/Latin1.h"
 #include "gui/framework/PagePainter.h"
 #include "gui/lists/CsvExport.h"
@@ -73,6 +78,45 @@ void ReportView::contextMenuEvent(QContextMenuEvent* event) {
                    [this] { QApplication::clipboard()->setText(CopiedText()); });
     menu.addAction(QObject::tr("&Export CSV..."), [this] { ExportCsv(); });
     menu.exec(event->globalPos());
+}
+
+QString ReportView::HeaderTipAt(QPoint point) const {
+    // The lines as OnDraw lays them out: the bold font's line height, one character cell
+    // per column of the monospaced text.
+    QImage probe(1, 1, QImage::Format_ARGB32);
+    probe.setDotsPerMeterX(static_cast<int>(std::lround(viewport()->logicalDpiX() / 0.0254)));
+    probe.setDotsPerMeterY(static_cast<int>(std::lround(viewport()->logicalDpiY() / 0.0254)));
+    QPainter painter(&probe);
+    DeviceContext dc(painter, viewport()->logicalDpiX(), viewport()->logicalDpiY());
+    dc.SetMapMode(MapMode::Text);
+    dc.SelectFont(dc.PointFont(100, QStringLiteral("Courier New Bold")));
+    TextMetrics metrics = dc.GetTextMetrics();
+    int lineHeight = metrics.height + metrics.externalLeading;
+    double cell = QFontMetricsF(painter.font(), &probe).horizontalAdvance(QLatin1Char('0'));
+    int y = point.y() + verticalScrollBar()->value() - FirstLineY(lineHeight);
+    double x = point.x() + horizontalScrollBar()->value();
+    if (lineHeight <= 0 || cell <= 0 || y < 0 || x < 0) return {};
+    ReportLines lines = Lines();
+    auto row = static_cast<std::size_t>(y / lineHeight);
+    if (row >= lines.size()) return {};
+    auto column = static_cast<std::size_t>(x / cell);
+    for (const HeaderTip& tip : ReportHeaderTips(lines[row])) {
+        if (column >= tip.begin && column < tip.end) return QString::fromLatin1(tip.tip.c_str());
+    }
+    return {};
+}
+
+bool ReportView::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return ScrollView::viewportEvent(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    QString tip = HeaderTipAt(help->pos());
+    if (tip.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), tip, viewport());
+    }
+    return true;
 }
 
 void ReportView::OnDraw(DeviceContext& dc) {

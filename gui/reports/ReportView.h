@@ -18,6 +18,7 @@ namespace gridtally::gui {
 // and as one page of the printout. The lines are built from the document on every paint
 // and every print; a "[B]" line is drawn bold with the marker shown as blanks. Copy puts
 // the report's text on the clipboard; Export CSV... writes its sections as one table.
+// Each label of a bold header line says in a tooltip what it counts.
 class ReportView : public ScrollView, public CommandTarget {
 public:
     ReportView(const GameLog& game, std::string club, QWidget* parent = nullptr);
@@ -35,6 +36,9 @@ public:
     // The report's sections as one table, as Export CSV... writes it.
     CsvTable Table() const;
     bool ExportCsv();
+    // What the header label at `point` of the viewport means ("KO: kick-offs"), or
+    // nothing where there is no such label.
+    QString HeaderTipAt(QPoint point) const;
 
 protected:
     virtual void BuildReport(const GameLog& game, std::string_view team,
@@ -44,6 +48,8 @@ protected:
     // Where the first line stands on screen, given the line height.
     virtual int FirstLineY(int lineHeight) const = 0;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // A header label under the mouse tells its meaning.
+    bool viewportEvent(QEvent* event) override;
 
 private:
     // The scrollable size: every line, whole.

@@ -239,5 +239,14 @@ TEST(PlayTable, TwoLogsReadAtOnceGiveWhatEachGivesAlone) {
     }
 }
 
+// Every column says in words what it holds, for the header's tooltip.
+TEST(PlayTable, EveryColumnHasAMeaning) {
+    for (const DataColumn& column : EmptyPlayTable().columns) {
+        EXPECT_FALSE(PlayColumnMeaning(column.name).empty()) << column.name;
+    }
+    EXPECT_EQ(PlayColumnMeaning("to_go"), "yards to go for a first down");
+    EXPECT_TRUE(PlayColumnMeaning("no_such_column").empty());
+}
+
 }  // namespace
 }  // namespace gridtally

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "core/lists/PlayListContent.h"
+#include "core/lists/Tendencies.h"
+#include "core/reports/DefensivePlayerList.h"
 
 namespace gridtally {
 namespace {
@@ -214,6 +216,23 @@ TEST(SortPlayListRows, SortsStablyAndTheSameOnEveryClick) {
     // their order.
     SortPlayListRows(PlayListKind::Run, 3, rows);
     EXPECT_EQ(Names(rows), (std::vector<std::string>{"Option", "Dive", "Draw", "Sweep", "Trap"}));
+}
+
+// Every header of every list says in words what it counts, as "Int: interceptions".
+TEST(ListColumns, EveryHeaderTellsItsMeaning) {
+    for (std::span<const ListColumn> columns :
+         {PlayListColumns(PlayListKind::Run), PlayListColumns(PlayListKind::Pass),
+          PlayListColumns(PlayListKind::Defense), TendencyColumns(), DPlayerColumnsWithGames()}) {
+        for (const ListColumn& column : columns) {
+            std::string tip = ColumnTip(column);
+            SCOPED_TRACE(tip);
+            EXPECT_EQ(tip.substr(0, column.header.size() + 2), std::string(column.header) + ": ");
+            EXPECT_GT(tip.size(), column.header.size() + 2);
+        }
+    }
+    EXPECT_EQ(ColumnTip(PlayListColumns(PlayListKind::Run)[ColumnIndex(RunColumn::Touchdowns)]),
+              "TD: touchdowns");
+    EXPECT_EQ(ColumnTip(ListColumn{"Text", 100, ColumnAlign::Left, 0, {}}), "");
 }
 
 }  // namespace

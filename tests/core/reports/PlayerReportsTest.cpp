@@ -323,5 +323,63 @@ TEST(ReportLines, BoldLinesKeepTheirColumnsWhenShown) {
     EXPECT_EQ(ShownLine("plain [B]"), "plain [B]");
 }
 
+// Each label of a header line, a game's or a season's, tells what it counts where it
+// stands; other lines tell nothing.
+TEST_F(ReportTest, HeaderLabelsTellTheirMeaning) {
+    PlayerRec& kicker = Add("K #5 Dex Kovprawit");
+    kicker.kickoffs = 865;
+    kicker.fieldGoalAttempts = 1319;
+    Add("QB #7 Pat Varprasan").passAttempts = 3;
+    GamesPlayed games = [](const PlayerRec&) { return 12; };
+    ReportLines seasonOffense, seasonSpecial;
+    BuildOffenseReport(roster, "Otters", seasonOffense, &games);
+    BuildSpecialTeamsReport(roster, "Otters", seasonSpecial, &games);
+    struct Case {
+        std::string line;
+        std::vector<std::string> tips;
+    };
+    const std::vector<std::string> kicking{"KO: kick-offs",
+                                           "Tbs: touchbacks",
+                                           "PATs: extra points made/tried",
+                                           "blk: extra points blocked",
+                                           "FGs: field goals made/tried, lng: longest",
+                                           "Blk: field goals blocked"};
+    std::vector<std::string> seasonKicking = kicking;
+    seasonKicking.push_back("G: games played");
+    for (const Case& c : std::vector<Case>{
+             {Special()[0], kicking},
+             {seasonSpecial[0], seasonKicking},
+             {Special()[3],
+              {"Punts: punts", "Gr: gross yards", "Avg: gross yards per punt", "Net: net yards",
+               "Avg: net yards per punt", "Tbs: touchbacks", "Blk: punts blocked"}},
+             {Offense()[0],
+              {"Com: completions", "Att: attempts", "Yds: yards passing",
+               "Pct: completion percentage", "TDs: touchdown passes", "Ints: interceptions thrown",
+               "Fmbls: fumbles"}},
+             {seasonOffense[3],
+              {"Car: carries", "Yds: yards rushing", "Avg: yards per carry",
+               "TDs: rushing touchdowns", "Fumbles: fumbles", "G: games played"}},
+             {Offense()[1], {}},  // a player's row
+             {"", {}},
+         }) {
+        SCOPED_TRACE(c.line);
+        std::vector<std::string> tips;
+        for (const HeaderTip& tip : ReportHeaderTips(c.line)) {
+            std::string word = c.line.substr(tip.begin, tip.end - tip.begin);
+            EXPECT_EQ(tip.tip.substr(0, word.size() + 2), word + ": ");
+            tips.push_back(tip.tip);
+        }
+        EXPECT_EQ(tips, c.tips);
+    }
+    // Every section of both reports has its tips.
+    for (const ReportLines* lines : {&seasonOffense, &seasonSpecial}) {
+        for (const std::string& line : *lines) {
+            if (IsBoldLine(line)) {
+                EXPECT_FALSE(ReportHeaderTips(line).empty()) << line;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace gridtally

@@ -11,10 +11,12 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <set>
 #include <tuple>
 
 #include "GuiTestSupport.h"
 #include "core/reports/GamePrintout.h"
+#include "core/reports/PlayerReports.h"
 #include "gui/app/FindDialog.h"
 #include "gui/app/LogView.h"
 #include "gui/app/TabFrame.h"
@@ -29,6 +31,7 @@
 #include "gui/playdb/PlayAdjustDlg.h"
 #include "gui/reports/DPlayerList.h"
 #include "gui/reports/OPlyrStatsView.h"
+#include "gui/reports/ReportView.h"
 #include "gui/reports/SpecialTeamsView.h"
 
 using namespace gridtally;
@@ -382,6 +385,53 @@ private slots:
         QVERIFY(!game.frame);
         Game missing(dir.filePath("no-such.log"));
         QVERIFY(!missing.frame);
+    }
+
+    // Every header says in words what it counts: a list's in its header's tooltip, a
+    // report's label by label where the mouse rests, and nowhere else on a report.
+    void everyHeaderTellsWhatItCounts() {
+        Game game;
+        for (int club = 0; club < 2; ++club) {
+            game.window->gameTabs->ActivateTab(1 + club);
+            TabWindow* tabs = club == 0 ? game.window->team1Tabs : game.window->team2Tabs;
+            for (int tab = 0; tab < tabs->count(); ++tab) {
+                tabs->ActivateTab(tab);
+                QApplication::processEvents();
+                QString where = QStringLiteral("club %1, tab %2").arg(club).arg(tab);
+                if (auto* list = game.ClubView<PageTableView>(club, tab)) {
+                    QAbstractItemModel* model = list->horizontalHeader()->model();
+                    for (int column = 0; column < model->columnCount(); ++column) {
+                        QString tip =
+                            model->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString();
+                        std::string expected = ColumnTip(
+                            list->pageModel().Columns()[static_cast<std::size_t>(column)]);
+                        QVERIFY2(!tip.isEmpty() && tip == QString::fromLatin1(expected.c_str()),
+                                 qPrintable(where + ": " + tip));
+                    }
+                    continue;
+                }
+                auto* report = game.ClubView<ReportView>(club, tab);
+                QVERIFY2(report, qPrintable(where));
+                std::set<QString> expected, found;
+                for (const std::string& line : report->Lines()) {
+                    for (const HeaderTip& tip : ReportHeaderTips(line)) {
+                        expected.insert(QString::fromLatin1(tip.tip.c_str()));
+                    }
+                }
+                QVERIFY(!expected.empty());
+                // Over the report's text, in steps smaller than a character: every label
+                // shows its tip somewhere, and nothing shows any other.
+                QWidget* viewport = report->viewport();
+                int right = std::min(viewport->width(), 640);
+                for (int y = 0; y < viewport->height(); y += 4) {
+                    for (int x = 0; x < right; x += 3) {
+                        QString tip = report->HeaderTipAt(QPoint(x, y));
+                        if (!tip.isEmpty()) found.insert(tip);
+                    }
+                }
+                QVERIFY2(found == expected, qPrintable(where));
+            }
+        }
     }
 
     void nextAndPreviousTabWrapAround() {

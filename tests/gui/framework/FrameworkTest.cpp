@@ -242,8 +242,8 @@ private slots:
         for (const Case& c : cases) {
             std::vector<std::vector<std::string>> rows(static_cast<std::size_t>(c.rows),
                                                        {"Play " + std::to_string(page), c.cell});
-            static const ListColumn kColumns[] = {{"Play", 100, ColumnAlign::Left, 0},
-                                                  {"Text", 100, ColumnAlign::Left, 3000}};
+            static const ListColumn kColumns[] = {{"Play", 100, ColumnAlign::Left, 0, {}},
+                                                  {"Text", 100, ColumnAlign::Left, 3000, {}}};
             PrintoutPage printout = ListPrintoutPage("Big", kColumns, rows);
             if (page++ > 0) writer.newPage();
             double scale = PaintPage(painter, area, printout, {"big.log", page, 3});

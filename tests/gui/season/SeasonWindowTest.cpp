@@ -17,9 +17,11 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QValueAxis>
 #include <QtTest>
 
 #include "GuiTestSupport.h"
+#include "core/lists/PlayListContent.h"
 #include "core/playdb/PlayDB.h"
 #include "core/playdb/PlayDBFile.h"
 #include "core/playdb/Season.h"
@@ -138,9 +140,27 @@ void CompareChartWithTable(const ChartedPage& page) {
         emit series->hovered(false, static_cast<int>(names.size() - 1), sets.front());
         QVERIFY(page.chart()->toolTip().isEmpty());
     }
+    // A label writes its figure as the table writes it: a run share as the lists' whole
+    // percent (2 of 3 is 66, as Cmp/Att has it), yards per call as the run list's "Avg".
+    auto* calls = dynamic_cast<const PlayCallModel*>(&page.table()->pageModel());
+    std::vector<std::string> shown;
+    for (const auto& row : cells) {
+        if (row[0] == " ") continue;
+        int first = Number(row[1].substr(0, row[1].find('/')));
+        if (!calls) {
+            int plays = first + Number(row[2]);
+            shown.push_back(
+                plays ? row[0] + " (" + std::to_string(Percent(first, plays)) + " % run)" : row[0]);
+        } else if (calls->listKind() == PlayListKind::Run) {
+            shown.push_back(row[0] + " (" + row[ColumnIndex(RunColumn::Average)] + ")");
+        } else {
+            std::string times = row[1].substr(row[1].find('/') + 1);
+            double perCall = Number(times) ? 1.0 * Number(row[2]) / Number(times) : 0.0;
+            shown.push_back(row[0] + " (" + AverageText(perCall) + ")");
+        }
+    }
     for (std::size_t i = 0; i < names.size(); ++i) {
-        QVERIFY2(labels[static_cast<int>(i)].startsWith(QString::fromStdString(names[i])),
-                 qPrintable(labels[static_cast<int>(i)]));
+        QCOMPARE(labels[static_cast<int>(i)], QString::fromLatin1(shown[i].c_str()));
         for (int set = 0; set < sets.size(); ++set) {
             QCOMPARE(sets[set]->at(static_cast<int>(names.size() - 1 - i)), expected[set][i]);
         }
@@ -489,6 +509,122 @@ private slots:
         QString error;
         QVERIFY(!chart.WriteChart(dir.filePath(QStringLiteral("no/such/chart.png")), &error));
         QVERIFY(error.contains(QStringLiteral("chart.png")));
+    }
+
+    // Every header of the season's lists says what it counts: the games, the plays, the
+    // club's lists.
+    void everyHeaderTellsWhatItCounts() {
+        QTemporaryDir dir;
+        CYardbookApp app;
+        QVERIFY(app.InitInstance());
+        auto* frame =
+            dynamic_cast<SeasonFrame*>(app.mainFrame()->OpenDocumentFile(MakeSeasonFolder(dir)));
+        QVERIFY(frame);
+        std::vector<QTableView*> tables{frame->gamesView, frame->playsView->table};
+        for (int tab = 0; tab < frame->clubTabs->count(); ++tab) {
+            if (auto* list = dynamic_cast<PageTableView*>(ViewOnPage(frame->clubTabs->widget(tab))))
+                tables.push_back(list);
+        }
+        QCOMPARE(tables.size(), std::size_t(2 + 5));
+        for (QTableView* table : tables) {
+            QAbstractItemModel* model = table->horizontalHeader()->model();
+            for (int column = 0; column < model->columnCount(); ++column) {
+                QString header = model->headerData(column, Qt::Horizontal).toString();
+                QString tip = model->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString();
+                QVERIFY2(
+                    tip.startsWith(header + QStringLiteral(": ")) && tip.size() > header.size() + 2,
+                    qPrintable(header));
+            }
+        }
+    }
+
+    // A charted page opens with its table as wide as its columns and the chart the rest,
+    // never less than 40 % of the page, at any size of window; the value axis's numbers
+    // never run together and are whole where the step is; a picture of a squeezed chart
+    // is laid out at a readable size, not scaled from the squeezed one.
+    void chartsAreLaidOutToBeRead() {
+        QTemporaryDir dir;
+        QString folder = MakeSeasonFolder(dir);
+        CYardbookApp app;
+        QVERIFY(app.InitInstance());
+        CMainFrame& main = *app.mainFrame();
+        main.resize(1700, 1150);
+        main.show();
+        auto* season = dynamic_cast<SeasonFrame*>(main.OpenDocumentFile(folder));
+        QVERIFY(season);
+        int down = 0;
+        for (QSize size : {QSize(1500, 1000), QSize(1000, 700), QSize(760, 560)}) {
+            season->resize(size);
+            // The pages are made anew for the filter, and open at this size.
+            for (const auto& [criterion, combo] : season->criterionChoices) {
+                if (criterion == static_cast<int>(FilterCriterion::Down))
+                    combo->setCurrentIndex(down++);
+            }
+            for (int tab : {3, 4, 6}) {
+                season->clubTabs->ActivateTab(tab);
+                QApplication::processEvents();
+                auto* page = qobject_cast<ChartedPage*>(season->clubTabs->widget(tab));
+                QVERIFY(page && page->isVisible());
+                QList<int> sizes = page->sizes();
+                int room = sizes[0] + sizes[1];
+                int columns = page->table()->horizontalHeader()->length();
+                QString where = QStringLiteral("%1 wide, tab %2: %3 + %4, columns %5")
+                                    .arg(size.width())
+                                    .arg(tab)
+                                    .arg(sizes[0])
+                                    .arg(sizes[1])
+                                    .arg(columns);
+                QVERIFY2(sizes[1] * 100 >= room * 40 - 100, qPrintable(where));
+                // As wide as its columns, or as wide as the chart's share leaves it.
+                QVERIFY2(sizes[0] >= columns || sizes[1] * 100 <= room * 40 + 100,
+                         qPrintable(where));
+                QVERIFY2(sizes[0] <= columns + 60, qPrintable(where));
+
+                auto* axis = qobject_cast<QValueAxis*>(page->chart()->axes(Qt::Horizontal)[0]);
+                QVERIFY(axis && axis->tickType() == QValueAxis::TicksDynamic);
+                double step = axis->tickInterval();
+                bool whole = axis->labelFormat() == QLatin1String("%d");
+                QCOMPARE(whole, step >= 1);
+                if (whole) QCOMPARE(step, std::round(step));
+                if (tab == 6) QVERIFY(whole);  // counts of plays
+                QFontMetrics metrics(axis->labelsFont());
+                int widest = 0;
+                for (double at = axis->min(); at <= axis->max() + step / 2; at += step) {
+                    QString label =
+                        whole ? QString::number(std::lround(at)) : QString::number(at, 'f', 1);
+                    widest = std::max(widest, metrics.horizontalAdvance(label));
+                }
+                double intervals = (axis->max() - axis->min()) / step;
+                QVERIFY2((intervals + 1) * (widest + metrics.averageCharWidth()) <=
+                             page->chart()->plotArea().width() + widest,
+                         qPrintable(where + QStringLiteral(": %1 ticks").arg(intervals)));
+            }
+        }
+
+        // The pass plays' chart, squeezed beside its table, exported.
+        ChartedPage& pass = *qobject_cast<ChartedPage*>(season->clubTabs->widget(4));
+        season->clubTabs->ActivateTab(4);
+        QApplication::processEvents();
+        QSizeF onScreen = pass.chart()->size();
+        QVERIFY(onScreen.width() < 1200);
+        QString png = dir.filePath(QStringLiteral("pass.png"));
+        QString svg = dir.filePath(QStringLiteral("pass.svg"));
+        QString error;
+        QVERIFY(pass.WriteChart(png, &error));
+        QVERIFY(pass.WriteChart(svg, &error));
+        QCOMPARE(pass.chart()->size(), onScreen);
+        QImage picture(png);
+        QCOMPARE(picture.size(), QSize(1200, 800));
+        int rightmost = 0;  // of what is drawn: laid out over the width, not scaled into it
+        for (int x = 0; x < picture.width(); ++x) {
+            for (int y = 0; y < picture.height(); ++y) {
+                if (picture.pixel(x, y) != picture.pixel(2, 2)) rightmost = x;
+            }
+        }
+        QVERIFY2(rightmost > picture.width() * 9 / 10, qPrintable(QString::number(rightmost)));
+        QFile file(svg);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("viewBox=\"0 0 1200 800\""));
     }
 
     // Stop ends the reading between two logs; what was read stays.
