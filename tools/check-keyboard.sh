@@ -111,7 +111,7 @@ expect_title "$club" Up
 # From the bar's last field to the row of tabs (Left shows "Plays"), back to the club,
 # into its row of pages, on to "Run Plays", into its list (Down selects a row).
 xdotool key --delay 80 alt+o Tab Left
-expect_copy $'game\tseq\t' 0
+expect_copy $'Game\tPlay no.\t' 0
 xdotool key --delay 80 Right Tab Right Right Right Tab Down
 expect_copy $'Play\tCalls\tYards\tAvg' 2
 
