@@ -6,45 +6,12 @@
 set -u
 program=$1
 game=$2
-for tool in Xvfb xwininfo; do
-    command -v "$tool" > /dev/null || { echo "check-handover: no $tool, skipped"; exit 77; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2> /dev/null; done
-    wait 2> /dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "check-handover: $*"
-    exit 1
-}
-
-# Waits up to $1 seconds for the command after it to succeed.
-within() {
-    local seconds=$1
-    shift
-    for ((i = 0; i < seconds * 4; ++i)); do
-        "$@" && return 0
-        sleep 0.25
-    done
-    return 1
-}
-
-# A display of its own: Xvfb chooses a free number and tells it when it is ready.
-start_display() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$work/display-$1" \
-        > /dev/null 2>&1 &
-    pids+=($!)
-    within 20 test -s "$work/display-$1" || fail "Xvfb did not start"
-}
-start_display a
-start_display b
-a=:$(head -1 "$work/display-a")
-b=:$(head -1 "$work/display-b")
+name=check-handover
+. "$(dirname "$0")/xvfb-check.sh" xwininfo
+start_display a 1024x768x24
+start_display b 1024x768x24
+a=$(head -1 "$work/display-a")
+b=$(head -1 "$work/display-b")
 
 mkdir -m 700 "$work/runtime"
 cp "$game" "$work/first.log"

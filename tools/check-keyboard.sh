@@ -9,39 +9,10 @@
 set -u
 program=$1
 shift
-for tool in Xvfb xdotool xclip; do
-    command -v "$tool" > /dev/null || { echo "check-keyboard: no $tool, skipped"; exit 77; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2> /dev/null; done
-    wait 2> /dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "check-keyboard: $*"
-    [ -s "$work/out" ] && sed 's/^/  program: /' "$work/out"
-    exit 1
-}
-
-# Waits up to $1 seconds for the command after it to succeed.
-within() {
-    local seconds=$1
-    shift
-    for ((i = 0; i < seconds * 4; ++i)); do
-        "$@" && return 0
-        sleep 0.25
-    done
-    return 1
-}
-
-Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3> "$work/display" > /dev/null 2>&1 &
-pids+=($!)
-within 20 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=:$(head -1 "$work/display")
+name=check-keyboard
+. "$(dirname "$0")/xvfb-check.sh" xdotool xclip
+start_display main 1600x1000x24
+export DISPLAY=$(head -1 "$work/display-main")
 
 mkdir -p "$work/season" "$work/home"
 for log in "$@"; do cp "$log" "$work/season/"; done
