@@ -204,6 +204,21 @@ def main():
                     "< 100 ms", f["filter"] < 100)
                 row("(o) a log written into the open season's folder shows",
                     f"{f['follow']:.0f} ms", "< 2000 ms", f["follow"] < 2000)
+        follower = build / "bench/follow_large_bench"
+        if follower.exists():
+            large = concatenated(season, build / "two-hundred-megabytes.log", 200 << 20)
+            out = subprocess.run([str(follower), str(build / "season"), str(large)],
+                                 capture_output=True, text=True, check=False).stdout
+            f = {k: float(v) for k, v in (line.split() for line in out.splitlines())}
+            if "rss_after" in f:
+                worst = max(f["late_club"], f["late_plays"])
+                row("(q) longest wait of the window while a 200 MB log joins, club / Plays page",
+                    f"{f['late_club']:.0f} / {f['late_plays']:.0f} ms", "< 100 ms", worst < 100)
+                grown = f["rss_after"] / f["rss_before"] - 1
+                row("(r) resident memory before it joined / after it left",
+                    f"{f['rss_before']:.0f} / {f['rss_after']:.0f} MB", "within 20 %", grown <= 0.2)
+            else:
+                row("(q) a 200 MB log joining an open season", "failed", "< 100 ms", False)
         for name in ("BM_ParseSituation", "BM_ParseRun", "BM_ParsePass", "BM_ParsePunt"):
             entry = core.get(name)
             if entry:

@@ -274,7 +274,7 @@ void WriteSeason(Database& db, const Season& season, const PlayFilter& filter) {
             };
 
             PlayCallTable calls;
-            for (const Play& play : game.plays.plays) {
+            for (const Play& play : game.plays->plays) {
                 if (!filter.Empty() && !filter.Accepts(play)) continue;
                 ++playId;
                 plays.Int(playId)
@@ -290,7 +290,7 @@ void WriteSeason(Database& db, const Season& season, const PlayFilter& filter) {
                     .Int(play.offenseScore)
                     .Int(play.defenseScore)
                     .Text(PlayTypeName(play.type));
-                const CallEntry* call = game.plays.ShownCall(play);
+                const CallEntry* call = game.plays->ShownCall(play);
                 if (call) {
                     plays.Latin1(call->offensePlay)
                         .IntIf(call->offenseNumber, call->offenseNumber >= 0);
@@ -324,14 +324,14 @@ void WriteSeason(Database& db, const Season& season, const PlayFilter& filter) {
                     .Run();
 
                 for (std::uint32_t i = 0; i < play.creditCount; ++i) {
-                    const PlayerCredit& credit = game.plays.credits[play.firstCredit + i];
+                    const PlayerCredit& credit = game.plays->credits[play.firstCredit + i];
                     credits.Int(playId)
                         .Int(static_cast<std::int64_t>(game.players[credit.player]) + 1)
                         .Text(kPlayerCounterFields[credit.counter].name)
                         .Int(credit.delta)
                         .Run();
                 }
-                AddPlayCalls(game.plays, play, calls);
+                AddPlayCalls(*game.plays, play, calls);
             }
 
             // The table's order means nothing; the key's gives the same file every time.

@@ -60,9 +60,9 @@ void EachRow(const Season& season, const PlayFilter& filter, StatementTexts& tex
             return season.players()[game.players[static_cast<std::size_t>(place)]].name;
         };
         texts.Open(game.file);
-        for (const Play& play : game.plays.plays) {
+        for (const Play& play : game.plays->plays) {
             if (!filter.Empty() && !filter.Accepts(play)) continue;
-            take(PlayRowCells(name, game.plays, play, playerName, texts.Text(play)));
+            take(PlayRowCells(name, *game.plays, play, playerName, texts.Text(play)));
         }
     }
 }

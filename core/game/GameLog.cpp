@@ -65,6 +65,27 @@ void GameLog::ParseAndName(std::string& statement, LogParse& parse) {
     if (team2Name.empty()) team2Name = teamTotals[1].name;
 }
 
+int HomeClub(std::string_view fileBytes, std::size_t firstStatement,
+             const std::array<std::string, 2>& clubs) {
+    if (clubs[0].empty() || clubs[1].empty() || clubs[0] == clubs[1]) return -1;
+    std::string_view head = fileBytes.substr(0, std::min(firstStatement, fileBytes.size()));
+    constexpr std::string_view kAt = " at ";
+    while (!head.empty()) {
+        std::size_t end = head.find('\n');
+        std::string_view line = head.substr(0, end);
+        head = end == std::string_view::npos ? std::string_view() : head.substr(end + 1);
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.remove_suffix(1);
+        for (std::size_t at = line.find(kAt); at != std::string_view::npos;
+             at = line.find(kAt, at + 1)) {
+            std::string_view away = line.substr(0, at), home = line.substr(at + kAt.size());
+            for (int club : {0, 1}) {
+                if (away == clubs[1 - club] && home == clubs[club]) return club;
+            }
+        }
+    }
+    return -1;
+}
+
 bool IsBinaryFile(std::string_view fileBytes) {
     constexpr std::size_t kLooked = 4096;
     return fileBytes.substr(0, kLooked).find('\0') != std::string_view::npos;

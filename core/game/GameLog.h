@@ -33,6 +33,13 @@ inline constexpr std::string_view kBinaryNotAGameLog =
     "not a game log (a binary file: a NUL byte in its first 4 KB)";
 bool IsBinaryFile(std::string_view fileBytes);
 
+// Which of a game's two clubs is at home, from the log's "AWAY at HOME" line: a line
+// before the first statement (at `firstStatement`) that splits at one of its " at "
+// into the two clubs' names, so a club named "Stand at Bay" still reads. 0 or 1 for
+// that club of `clubs`; -1 when no line says it.
+int HomeClub(std::string_view fileBytes, std::size_t firstStatement,
+             const std::array<std::string, 2>& clubs);
+
 // The model of one game read from its log: the lines, the players and the club totals.
 // The game window's document extends it; the command-line dump uses it alone.
 class GameLog : public PlayModel {

@@ -27,8 +27,17 @@ std::vector<ChartBar> TendencyBars(const TeamTotals* totals) {
     return bars;
 }
 
-std::string TendencyChartTitle(std::string_view team) {
-    return std::string(team) + " - runs and passes";
+namespace {
+
+std::string WithFilter(std::string title, std::string_view filter) {
+    if (!filter.empty()) (title += " - ") += filter;
+    return title;
+}
+
+}  // namespace
+
+std::string TendencyChartTitle(std::string_view team, std::string_view filter) {
+    return WithFilter(std::string(team) + " - runs and passes", filter);
 }
 
 ChartBar YardsPerCallBar(const PlayRec& play) {
@@ -42,8 +51,8 @@ ChartBar YardsPerCallBar(const PlayRec& play) {
                 " calls, " + shown + " per call"};
 }
 
-std::string YardsPerCallChartTitle(std::string_view listTitle) {
-    return std::string(listTitle) + " - yards per call";
+std::string YardsPerCallChartTitle(std::string_view listTitle, std::string_view filter) {
+    return WithFilter(std::string(listTitle) + " - yards per call", filter);
 }
 
 }  // namespace gridtally

@@ -23,12 +23,14 @@ struct ChartBar {
 // whole percent ("First and 2-5 (66 % run)"), a situation without plays none. No totals
 // give the sixteen labels with no plays.
 std::vector<ChartBar> TendencyBars(const TeamTotals* totals);
-std::string TendencyChartTitle(std::string_view team);
+// Under a filter a chart's title ends with it in words ("down 3; zone red-zone"), so a
+// chart exported keeps what it counts.
+std::string TendencyChartTitle(std::string_view team, std::string_view filter = {});
 
 // A play call's yards per call (its yards over the times it was called, 0 when never
 // called), labelled with the call's name and the figure as the run list's "Avg" shows it.
 ChartBar YardsPerCallBar(const PlayRec& play);
 // `listTitle` is the list's printed title ("Blizzard - Running Plays").
-std::string YardsPerCallChartTitle(std::string_view listTitle);
+std::string YardsPerCallChartTitle(std::string_view listTitle, std::string_view filter = {});
 
 }  // namespace gridtally

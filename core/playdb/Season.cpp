@@ -43,11 +43,13 @@ Parsed ParseBytes(const std::string& file, std::string_view bytes) {
     game.file = file;
     game.clubs = {log.team1Name.str(), log.team2Name.str()};
     game.tallyClubs = {log.teamTotals[0].name.str(), log.teamTotals[1].name.str()};
-    game.plays = std::move(log.plays);
-    for (int i : {0, 1}) game.finalScore[i] = game.plays.FinalScoreOf(game.clubs[i]);
+    game.home = HomeClub(
+        bytes, log.plays.plays.empty() ? bytes.size() : log.plays.plays[0].textOffset, game.clubs);
+    for (int i : {0, 1}) game.finalScore[i] = log.plays.FinalScoreOf(game.clubs[i]);
     game.scoreMismatches = static_cast<std::int32_t>(
-        std::count_if(game.plays.plays.begin(), game.plays.plays.end(),
+        std::count_if(log.plays.plays.begin(), log.plays.plays.end(),
                       [](const Play& play) { return play.scoreMismatch; }));
+    game.plays = std::make_shared<const GamePlays>(std::move(log.plays));
     for (const auto& player : log.roster) {
         parsed.roster.push_back(
             {player->team.str(), player->name.str(), player->position.str(), player->number});
@@ -55,7 +57,16 @@ Parsed ParseBytes(const std::string& file, std::string_view bytes) {
     return parsed;
 }
 
-Parsed ParseOne(const LogPath& file) {
+// The bytes go with the game only when kept; otherwise they go with the parse.
+Parsed ParseKeeping(const std::string& file, std::string bytes, bool keep) {
+    Parsed parsed = ParseBytes(file, bytes);
+    if (keep && parsed.gameLog) {
+        parsed.game.fileBytes = std::make_shared<const std::string>(std::move(bytes));
+    }
+    return parsed;
+}
+
+Parsed ParseOne(const LogPath& file, bool keep) {
     Parsed parsed;
     if (!file.error.empty()) {
         parsed.error = file.error;
@@ -63,7 +74,7 @@ Parsed ParseOne(const LogPath& file) {
     }
     std::string bytes;
     if (!ReadFileBytes(file.path, bytes, &parsed.error)) return parsed;
-    return ParseBytes(file.path, bytes);
+    return ParseKeeping(file.path, std::move(bytes), keep);
 }
 
 std::string Number(std::int64_t value) { return std::to_string(value); }
@@ -78,7 +89,7 @@ bool IsKickCounter(std::uint8_t counter) {
 void MarkKickers(const SeasonGame& game, const Play& play, const std::vector<std::int32_t>& placeOf,
                  std::vector<bool>& kicked) {
     for (std::uint32_t i = 0; i < play.creditCount; ++i) {
-        const PlayerCredit& credit = game.plays.credits[play.firstCredit + i];
+        const PlayerCredit& credit = game.plays->credits[play.firstCredit + i];
         std::int32_t place = placeOf[game.players[credit.player]];
         if (place >= 0 && credit.delta != 0 && IsKickCounter(credit.counter)) {
             kicked[static_cast<std::size_t>(place)] = true;
@@ -95,7 +106,7 @@ Season::ReadResult Season::Read(
 
     ReadResult result;
     MakeInOrder<Parsed>(
-        jobs.size(), threads, [&](std::size_t i) { return ParseOne(jobs[i]); },
+        jobs.size(), threads, [&](std::size_t i) { return ParseOne(jobs[i], keepFileBytes); },
         [&](std::size_t i, Parsed& parsed) {
             ++result.read;
             if (!parsed.readable) {
@@ -115,7 +126,8 @@ Season::ReadResult Season::Read(
 }
 
 bool Season::AddLog(const std::string& file, std::string_view bytes) {
-    Parsed parsed = ParseBytes(file, bytes);
+    Parsed parsed =
+        keepFileBytes ? ParseKeeping(file, std::string(bytes), true) : ParseBytes(file, bytes);
     if (parsed.gameLog) Join(std::move(parsed.game), std::move(parsed.roster));
     return parsed.gameLog;
 }
@@ -144,9 +156,9 @@ void Season::Rejoin() {
     }
 }
 
-Season::Change Season::Follow(const std::string& file, std::string_view bytes) {
+Season::Change Season::Follow(const std::string& file, std::string bytes) {
     if (!IsGameLogName(fs::path(file).filename().string())) return Remove(file);
-    Parsed parsed = ParseBytes(file, bytes);
+    Parsed parsed = ParseKeeping(file, std::move(bytes), keepFileBytes);
     if (!parsed.gameLog) return Remove(file);
     auto at = std::find_if(games_.begin(), games_.end(),
                            [&](const SeasonGame& game) { return game.file >= file; });
@@ -196,9 +208,9 @@ bool Season::HasClub(std::string_view club) const {
 }
 
 std::int32_t Season::PlaysChosen(const SeasonGame& game, const PlayFilter& filter) const {
-    if (filter.Empty()) return static_cast<std::int32_t>(game.plays.plays.size());
+    if (filter.Empty()) return static_cast<std::int32_t>(game.plays->plays.size());
     return static_cast<std::int32_t>(
-        std::count_if(game.plays.plays.begin(), game.plays.plays.end(),
+        std::count_if(game.plays->plays.begin(), game.plays->plays.end(),
                       [&](const Play& play) { return filter.Accepts(play); }));
 }
 
@@ -227,14 +239,14 @@ std::unique_ptr<SeasonClub> Season::Club(std::string_view club, const PlayFilter
     for (const SeasonGame& game : games_) {
         bool anyChosen = false;
         std::vector<PlayerCounters> gameSums;
-        for (const Play& play : game.plays.plays) {
+        for (const Play& play : game.plays->plays) {
             if (!filter.Empty() && !filter.Accepts(play)) {
                 MarkKickers(game, play, placeOf, kicked);
                 continue;
             }
             anyChosen = true;
             for (std::uint32_t i = 0; i < play.creditCount; ++i) {
-                const PlayerCredit& credit = game.plays.credits[play.firstCredit + i];
+                const PlayerCredit& credit = game.plays->credits[play.firstCredit + i];
                 std::int32_t place = placeOf[game.players[credit.player]];
                 if (place < 0) continue;
                 std::int32_t& counter = sums[static_cast<std::size_t>(place)][credit.counter];
@@ -245,7 +257,7 @@ std::unique_ptr<SeasonClub> Season::Club(std::string_view club, const PlayFilter
                 }
             }
             for (std::uint32_t i = 0; i < play.callCount; ++i) {
-                const CallEntry& entry = game.plays.calls[play.firstCall + i];
+                const CallEntry& entry = game.plays->calls[play.firstCall + i];
                 if (entry.offenseTeam != club && !(entry.hasDefense && entry.defenseTeam == club)) {
                     continue;
                 }
@@ -290,8 +302,8 @@ bool Season::PlayOfClub(const Play& play, std::string_view club) {
 Season::Count Season::Counted(const PlayFilter& filter, std::string_view club) const {
     Count count;
     for (const SeasonGame& game : games_) {
-        auto plays =
-            std::count_if(game.plays.plays.begin(), game.plays.plays.end(), [&](const Play& play) {
+        auto plays = std::count_if(
+            game.plays->plays.begin(), game.plays->plays.end(), [&](const Play& play) {
                 return PlayOfClub(play, club) && (filter.Empty() || filter.Accepts(play));
             });
         count.plays += plays;
@@ -315,13 +327,17 @@ PrintoutPage Season::GamesPage(const PlayFilter& filter, std::string_view club) 
     ExportPage games = GamesExport(filter, club);
     PrintoutPage page;
     page.title = games.title;
-    page.headers = {"File", "Club", "Club", "Score", "Plays", "Mismatches"};
-    page.printX = {0, 4200, 6700, 9200, 10400, 11300};
+    page.headers = {"File", "Away", "Home", "Score", "Result", "Plays", "Mismatches"};
+    page.printX = {0, 3600, 5400, 7200, 7900, 10300, 11000};
     for (auto [game, plays] : GamesListed(filter, club)) {
-        page.rows.push_back({FileNameCell(fs::path(game->file).filename().string()), game->clubs[0],
-                             game->clubs[1],
-                             Number(game->finalScore[0]) + "-" + Number(game->finalScore[1]),
-                             Number(plays), Number(game->scoreMismatches)});
+        // Away first; a log that does not say keeps its own order, and the result says so.
+        std::size_t first = game->home == 0 ? 1 : 0, second = 1 - first;
+        std::int32_t a = game->finalScore[first], b = game->finalScore[second];
+        std::string result = a == b ? "Tie" : game->clubs[a > b ? first : second] + " won";
+        if (game->home < 0) result += "; home not told";
+        page.rows.push_back({FileNameCell(fs::path(game->file).filename().string()),
+                             game->clubs[first], game->clubs[second], Number(a) + "-" + Number(b),
+                             result, Number(plays), Number(game->scoreMismatches)});
     }
     return page;
 }

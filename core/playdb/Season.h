@@ -33,8 +33,12 @@ struct SeasonGame {
     std::string file;                          // as it was named or found
     std::array<std::string, 2> clubs;          // as the log names them; empty if it does not
     std::array<std::int32_t, 2> finalScore{};  // the clubs' in that order
-    std::array<std::string, 2> tallyClubs;     // the names its TeamTotals counted under
-    GamePlays plays;
+    std::int32_t home = -1;  // which of the clubs is at home; -1 when the log does not say
+    std::array<std::string, 2> tallyClubs;  // the names its TeamTotals counted under
+    // Never changed once read, so copies of a season share it.
+    std::shared_ptr<const GamePlays> plays;
+    // The bytes it was read from (the statements' text), when the season keeps them.
+    std::shared_ptr<const std::string> fileBytes;
     std::vector<std::uint32_t> players;  // the game's roster places: season players
     std::int32_t scoreMismatches = 0;
 };
@@ -64,9 +68,15 @@ private:
     std::string club_;
 };
 
-// Any number of game logs read as one: their plays, and per club its players.
+// Any number of game logs read as one: their plays, and per club its players. A copy
+// is cheap: the games' play tables are shared, so a reader may change a copy while
+// another thread reads the original.
 class Season {
 public:
+    // Keep each game's file bytes with it (for a window that shows the plays' text);
+    // set before reading.
+    bool keepFileBytes = false;
+
     struct Failure {
         std::string path;
         std::string reason;
@@ -95,7 +105,7 @@ public:
     // would: a game log joins among the games in name order, or takes the place of what
     // was read from that file before; a file that is no (longer a) game log leaves, and
     // one without a game log name is never one.
-    Change Follow(const std::string& file, std::string_view bytes);
+    Change Follow(const std::string& file, std::string bytes);
     // A file that is gone: its game leaves the season.
     Change Remove(const std::string& file);
 

@@ -14,8 +14,9 @@ namespace gridtally::gui {
 
 std::vector<View*> AddClubViews(TabWindow& tabs, GameLog& log, PlayModel& calls,
                                 const std::string& label, const CreateContext& context,
-                                bool yardsCharts) {
+                                bool yardsCharts, std::function<std::string()> filter) {
     PlayCallModel::Club fixed = [label] { return label; };
+    if (!filter) filter = [] { return std::string(); };
     auto add = [&](const TabWindow::ViewFactory& make, const char* tab) {
         return tabs.AddViewTab(make, QObject::tr(tab), context, -1);
     };
@@ -25,9 +26,9 @@ std::vector<View*> AddClubViews(TabWindow& tabs, GameLog& log, PlayModel& calls,
         tabs.AddWindowTab(new ChartedPage(table, std::move(plot), &tabs), QObject::tr(tab), -1);
         return table;
     };
-    auto perCall = [](PlayCallList* list) {
-        return [list](QChart& chart) {
-            PlotYardsPerCall(chart, static_cast<const PlayCallModel&>(list->pageModel()));
+    auto perCall = [filter](PlayCallList* list) {
+        return [list, filter](QChart& chart) {
+            PlotYardsPerCall(chart, static_cast<const PlayCallModel&>(list->pageModel()), filter());
         };
     };
     std::vector<View*> views{
@@ -50,8 +51,9 @@ std::vector<View*> AddClubViews(TabWindow& tabs, GameLog& log, PlayModel& calls,
     auto* tendencies = new TendLstView(calls, fixed);
     views.push_back(charted(
         tendencies,
-        [tendencies](QChart& chart) {
-            PlotTendencies(chart, static_cast<const TendencyModel&>(tendencies->pageModel()));
+        [tendencies, filter](QChart& chart) {
+            PlotTendencies(chart, static_cast<const TendencyModel&>(tendencies->pageModel()),
+                           filter());
         },
         "Play Calling"));
     return views;

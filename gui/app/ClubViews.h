@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,9 +19,10 @@ class View;
 // special-teams players from `log`, then the run, pass and defensive play calls and the
 // tendencies from `calls`, all of the club labelled `label`. The tendencies have a chart
 // of runs and passes beside them; with `yardsCharts` (a season's pages) the run and pass
-// lists have one of yards per call. Returns the views made.
+// lists have one of yards per call, and `filter` (when given) tells the charts' titles
+// the filter in force, in words. Returns the views made.
 std::vector<View*> AddClubViews(TabWindow& tabs, GameLog& log, PlayModel& calls,
                                 const std::string& label, const CreateContext& context,
-                                bool yardsCharts = false);
+                                bool yardsCharts = false, std::function<std::string()> filter = {});
 
 }  // namespace gridtally::gui

@@ -1,21 +1,22 @@
 #include "gui/app/SeasonDoc.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QProgressDialog>
-#include <atomic>
-#include <filesystem>
-#include <thread>
 
-#include "core/game/PlayTable.h"
 #include "core/text/FileBytes.h"
 #include "core/text/Latin1.h"
 #include "gui/framework/ParserMessages.h"
 
 namespace gridtally::gui {
 
-SeasonDoc::SeasonDoc() { diagnostics = &ParserMessages(); }
+SeasonDoc::SeasonDoc() : season_(std::make_shared<const Season>()) {
+    diagnostics = &ParserMessages();
+}
+
+SeasonDoc::~SeasonDoc() { stop_ = true; }
 
 bool SeasonDoc::OnOpenDocument(const QString& path, QString* error) {
     QFileInfo info(path);
@@ -24,86 +25,87 @@ bool SeasonDoc::OnOpenDocument(const QString& path, QString* error) {
     return ReadLogs({QFile::encodeName(info.absoluteFilePath()).toStdString()}, error);
 }
 
-std::vector<std::pair<QString, Season::Change>> SeasonDoc::Follow(const QStringList& settled,
-                                                                  const QStringList& removed) {
-    std::vector<std::pair<QString, Season::Change>> changes;
-    auto keep = [&](const QString& path, Season::Change change) {
-        if (change != Season::Change::None) changes.emplace_back(path, change);
-    };
-    for (const QString& path : settled) {
-        // The name as the file system has it, whatever its encoding.
-        std::string file = QFile::encodeName(path).toStdString();
-        std::string bytes, why;
-        if (ReadFileBytes(file, bytes, &why)) keep(path, season_.Follow(file, bytes));
-    }
-    for (const QString& path : removed) {
-        keep(path, season_.Remove(QFile::encodeName(path).toStdString()));
-    }
-    if (changes.empty()) return changes;
-    playRows_.reset();
-    playOfRow_.clear();
-    Refill();
-    UpdateAllViews(nullptr, UpdateHint::Follow);
-    return changes;
+void SeasonDoc::Follow(const QStringList& settled, const QStringList& removed) {
+    // The names as the file system has them, whatever their encoding.
+    std::vector<std::string> files, gone;
+    for (const QString& path : settled) files.push_back(QFile::encodeName(path).toStdString());
+    for (const QString& path : removed) gone.push_back(QFile::encodeName(path).toStdString());
+    worker_.Run([this, settled, removed, files, gone, club = club_,
+                 filter = filter_]() -> std::function<void()> {
+        auto next = std::make_shared<Season>(*latest_);
+        Changes changes;
+        auto keep = [&](const QString& path, Season::Change change) {
+            if (change != Season::Change::None) changes.emplace_back(path, change);
+        };
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            std::string bytes, why;
+            if (ReadFileBytes(files[i], bytes, &why)) {
+                keep(settled[static_cast<qsizetype>(i)], next->Follow(files[i], std::move(bytes)));
+            }
+        }
+        for (std::size_t i = 0; i < gone.size(); ++i) {
+            keep(removed[static_cast<qsizetype>(i)], next->Remove(gone[i]));
+        }
+        if (changes.empty()) return {};
+        latest_ = next;
+        auto figures = std::shared_ptr<SeasonClub>(next->Club(club, filter));
+        std::string count = next->CountText(filter, club);
+        return [this, next, changes, club, filter, figures, count] {
+            Replace(next);
+            // The user may have chosen another club or filter meanwhile.
+            if (club == club_ && filter.Describe() == filter_.Describe()) {
+                countText_ = count;
+                Refill(*figures);
+            } else {
+                Refill();
+            }
+            UpdateAllViews(nullptr, UpdateHint::Follow);
+            if (followed) followed(changes);
+        };
+    });
 }
 
 bool SeasonDoc::ReadLogs(const std::vector<std::string>& paths, QString* error) {
-    // The reading is the core's, on threads of its own; this thread keeps the progress
-    // window alive and answers its Stop.
+    // The core reads on threads of its own, started from the worker; this thread keeps
+    // the progress window alive and answers its Stop.
     QProgressDialog progress(QObject::tr("Reading the season's game logs..."), QObject::tr("Stop"),
                              0, 0, QApplication::activeWindow());
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
-    std::atomic<std::size_t> done{0};
-    std::atomic<std::size_t> total{0};
-    std::atomic<bool> stop{false};
-    std::atomic<bool> finished{false};
-    Season::ReadResult result;
-    std::thread reader([&] {
-        result = season_.Read(paths, 0, [&](std::size_t files, std::size_t of) {
-            done = files;
-            total = of;
-            return !stop.load();
-        });
-        finished = true;
+    QEventLoop waiting;
+    QObject* window = &progress;
+    stop_ = false;
+    worker_.Run([this, paths, window, &progress, &waiting]() -> std::function<void()> {
+        auto season = std::make_shared<Season>();
+        season->keepFileBytes = true;
+        Season::ReadResult result =
+            season->Read(paths, 0, [&](std::size_t done, std::size_t total) {
+                QMetaObject::invokeMethod(
+                    window,
+                    [this, &progress, done, total] {
+                        if (progress.wasCanceled()) stop_ = true;
+                        progress.setMaximum(static_cast<int>(total));
+                        progress.setValue(static_cast<int>(done));
+                    },
+                    Qt::QueuedConnection);
+                return !stop_.load();
+            });
+        latest_ = season;
+        return [this, season, result, &waiting] {
+            Replace(season);
+            read_ = result;
+            waiting.quit();
+        };
     });
-    while (!finished) {
-        if (progress.wasCanceled()) stop = true;
-        progress.setMaximum(static_cast<int>(total.load()));
-        progress.setValue(static_cast<int>(done.load()));
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-        if (!finished) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    reader.join();
-    read_ = result;
-    if (season_.games().empty()) {
+    waiting.exec();
+    if (season_->games().empty()) {
         if (error) *error = QObject::tr("no game log in it");
         return false;
     }
-    std::vector<std::string> clubs = season_.Clubs();
+    std::vector<std::string> clubs = season_->Clubs();
     club_ = clubs.empty() ? std::string() : clubs.front();
     Refill();
     return true;
-}
-
-const DataTable& SeasonDoc::PlayRows() {
-    if (playRows_) return *playRows_;
-    playRows_ = EmptyPlayTable();
-    for (const SeasonGame& game : season_.games()) {
-        std::string bytes, why;
-        ReadFileBytes(game.file, bytes, &why);  // without it the text stays empty
-        auto name = [&](std::int32_t place) {
-            if (place < 0 || static_cast<std::size_t>(place) >= game.players.size()) {
-                return std::string();
-            }
-            return season_.players()[game.players[static_cast<std::size_t>(place)]].name;
-        };
-        AppendPlayRows(*playRows_,
-                       FileNameCell(std::filesystem::path(game.file).filename().string()),
-                       game.plays, name, bytes);
-        for (const Play& play : game.plays.plays) playOfRow_.push_back(&play);
-    }
-    return *playRows_;
 }
 
 void SeasonDoc::SetClub(const std::string& club) {
@@ -128,13 +130,26 @@ QString SeasonDoc::Described() const {
     return text;
 }
 
+void SeasonDoc::Replace(std::shared_ptr<const Season> season) {
+    std::shared_ptr<const Season> old = std::move(season_);
+    season_ = std::move(season);
+    worker_.Run([old = std::move(old)]() mutable -> std::function<void()> {
+        old.reset();
+        return {};
+    });
+}
+
 void SeasonDoc::Refill() {
-    std::unique_ptr<SeasonClub> figures = season_.Club(club_, filter_);
+    countText_ = season_->CountText(filter_, club_);
+    Refill(*season_->Club(club_, filter_));
+}
+
+void SeasonDoc::Refill(SeasonClub& figures) {
     roster.Clear();
-    for (const auto& player : figures->roster) roster.Append(std::make_unique<PlayerRec>(*player));
-    games_ = figures->games;
-    playCalls = std::move(figures->playCalls);
-    teamTotals = {figures->totals, TeamTotals()};
+    for (const auto& player : figures.roster) roster.Append(std::make_unique<PlayerRec>(*player));
+    games_ = figures.games;
+    playCalls = std::move(figures.playCalls);
+    teamTotals = {figures.totals, TeamTotals()};
     team1Name = club_;
     team2Name.Clear();
     gamesPlayed = [this](const PlayerRec& player) { return games_[roster.IndexOf(&player)]; };

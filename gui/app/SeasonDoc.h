@@ -3,15 +3,16 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <atomic>
+#include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/game/GameLog.h"
 #include "core/game/PlayFilter.h"
 #include "core/playdb/Season.h"
-#include "core/text/DataTable.h"
+#include "gui/app/SeasonWorker.h"
 #include "gui/framework/Document.h"
 
 namespace gridtally::gui {
@@ -19,9 +20,12 @@ namespace gridtally::gui {
 // A season opened in a window: the games of a folder (or of several logs), and, as the
 // game model its pages read, one club's figures summed over the plays the filter
 // chooses. Choosing another club or filter refills that model and the views follow.
+// Files are read on a worker: the window answers while a log is read, however large,
+// and a file that is no regular file is passed over unopened.
 class SeasonDoc : public GameLog, public Document {
 public:
     SeasonDoc();
+    ~SeasonDoc() override;
 
     // Reads every game log of the folder `path` on the core's threads, with a progress
     // window that can stop the reading (what was read stays). No game at all is refused.
@@ -34,41 +38,52 @@ public:
     // When its reading began: a file changed since may have been read half-written.
     const QDateTime& readFrom() const { return readFrom_; }
     // Takes files of the folder as they are now (a game log joins or is read again, a
-    // file that is no game log leaves or is passed over) and files that are gone, then
-    // refills once; the views follow, keeping their order and place. Returns what
-    // happened to each file that changed the season. A file that cannot be read now is
-    // passed over.
-    std::vector<std::pair<QString, Season::Change>> Follow(const QStringList& settled,
-                                                           const QStringList& removed);
+    // file that is no game log leaves or is passed over) and files that are gone. They
+    // are read and the club's figures summed on the worker; then, on this thread, the
+    // views follow, keeping their order and place, and `followed` hears what happened
+    // to each file that changed the season. A file that cannot be read is passed over.
+    void Follow(const QStringList& settled, const QStringList& removed);
+    using Changes = std::vector<std::pair<QString, Season::Change>>;
+    std::function<void(const Changes&)> followed;
+    // Whether files handed to Follow are still being read.
+    bool following() const { return worker_.pending() > 0; }
 
-    const Season& season() const { return season_; }
+    const Season& season() const { return *season_; }
+    // The season as it stands, to be held by what must outlive a change of it.
+    std::shared_ptr<const Season> sharedSeason() const { return season_; }
     const std::string& club() const { return club_; }
     const PlayFilter& filter() const { return filter_; }
     void SetClub(const std::string& club);
     void SetFilter(const PlayFilter& filter);
     // The folder, the club and the filter in force, for titles and printed footers.
     QString Described() const;
-    // Every play of the season as the play-by-play table shows it (read again from the
-    // logs for the statements' text when first asked), and the play of each row.
-    const DataTable& PlayRows();
-    const std::vector<const Play*>& PlayOfRow() const { return playOfRow_; }
+    // The plays, games and filter in words, as the line above the pages says them.
+    const std::string& countText() const { return countText_; }
 
     // How many logs the last reading looked at, and whether it was stopped.
     std::size_t logsRead() const { return read_.read; }
     bool stopped() const { return read_.stopped; }
 
 private:
+    // Takes the club's figures into the game model the pages read.
     void Refill();
+    void Refill(SeasonClub& figures);
+    // Takes a new state of the season; the old one is let go on the worker, as freeing
+    // a large game takes time.
+    void Replace(std::shared_ptr<const Season> season);
 
-    Season season_;
+    std::shared_ptr<const Season> season_;
     QString folder_;
     QDateTime readFrom_;
     Season::ReadResult read_;
     std::string club_;
     PlayFilter filter_;
     std::vector<std::int32_t> games_;  // per roster place
-    std::optional<DataTable> playRows_;
-    std::vector<const Play*> playOfRow_;
+    std::string countText_;
+    std::atomic<bool> stop_{false};  // the reading is to stop
+    // The season as the jobs given so far leave it: the worker's alone.
+    std::shared_ptr<const Season> latest_;
+    SeasonWorker worker_;  // last: it stops before what its jobs use goes
 };
 
 }  // namespace gridtally::gui

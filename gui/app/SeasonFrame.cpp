@@ -113,13 +113,14 @@ bool SeasonFrame::OnCreateClient(const CreateContext& context) {
             new FolderWatch(season_->folder(), season_->readFrom(), std::chrono::seconds(1), this);
         connect(watch, &FolderWatch::changed, this,
                 [this](const QStringList& settled, const QStringList& removed) {
-                    Followed(season_->Follow(settled, removed));
+                    season_->Follow(settled, removed);
                 });
+        season_->followed = [this](const SeasonDoc::Changes& changes) { Followed(changes); };
     }
     return true;
 }
 
-void SeasonFrame::Followed(const std::vector<std::pair<QString, Season::Change>>& changes) {
+void SeasonFrame::Followed(const SeasonDoc::Changes& changes) {
     if (changes.empty()) return;
     ListClubs();
     playsView->Refill(UpdateHint::Follow);
@@ -186,7 +187,8 @@ void SeasonFrame::MakeClubTabs() {
     clubTabs = new TabWindow(tabs);
     clubTabs->setTabPosition(QTabWidget::South);
     std::string label = season_->club();
-    std::vector<View*> made = AddClubViews(*clubTabs, *season_, *season_, label, context_, true);
+    std::vector<View*> made = AddClubViews(*clubTabs, *season_, *season_, label, context_, true,
+                                           [this] { return season_->filter().Describe(); });
     int at = tabs->count();
     tabs->AddWindowTab(clubTabs, Shown(label));
     // Views made after the window first showed get their first update here.
@@ -224,8 +226,7 @@ void SeasonFrame::ApplyChoices() {
 
 void SeasonFrame::ShowWhatIsCounted() {
     setWindowTitle(season_->Described());
-    counted->setText(QString::fromStdString(
-        Latin1ToUtf8(season_->season().CountText(season_->filter(), season_->club()))));
+    counted->setText(QString::fromStdString(Latin1ToUtf8(season_->countText())));
 }
 
 }  // namespace gridtally::gui

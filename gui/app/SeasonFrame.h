@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "core/playdb/Season.h"
+#include "gui/app/SeasonDoc.h"
 #include "gui/framework/ChildFrame.h"
 #include "gui/framework/TabWindow.h"
 
 namespace gridtally::gui {
 
 class FolderWatch;
-class SeasonDoc;
 class SeasonGamesView;
 class SeasonPlaysView;
 
@@ -50,7 +50,7 @@ private:
     void ShowWhatIsCounted();
     // Shows games that joined, changed or left: the pages follow, the user's choices and
     // places stay, and the status bar says what happened.
-    void Followed(const std::vector<std::pair<QString, Season::Change>>& changes);
+    void Followed(const SeasonDoc::Changes& changes);
     // Lists the season's clubs in the bar's club and opponent choices, keeping the ones
     // chosen.
     void ListClubs();

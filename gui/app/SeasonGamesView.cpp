@@ -12,13 +12,15 @@
 namespace gridtally::gui {
 namespace {
 
-constexpr std::array<ListColumn, 6> kGameColumns{{
+constexpr std::array<ListColumn, 7> kGameColumns{{
     {"File", 200, ColumnAlign::Left, 0, "the game's log"},
-    {"Club", 130, ColumnAlign::Left, 4200, "the first club named in the log"},
-    {"Club", 130, ColumnAlign::Left, 6700, "the second club named in the log"},
-    {"Score", 60, ColumnAlign::Left, 9200, "the final score, first club first"},
-    {"Plays", 50, ColumnAlign::Left, 10400, "plays read"},
-    {"Mismatches", 80, ColumnAlign::Left, 11300,
+    {"Away", 130, ColumnAlign::Left, 3600,
+     "the visiting club (the first club named when the log does not say)"},
+    {"Home", 130, ColumnAlign::Left, 5400, "the home club (else the second club named)"},
+    {"Score", 60, ColumnAlign::Left, 7200, "the final score, away first"},
+    {"Result", 130, ColumnAlign::Left, 7900, "who won"},
+    {"Plays", 50, ColumnAlign::Left, 10300, "plays read"},
+    {"Mismatches", 80, ColumnAlign::Left, 11000,
      "scores the log announced that differ from the points counted"},
 }};
 
@@ -50,7 +52,7 @@ protected:
     std::vector<std::string> CellsOfRow(std::size_t row) const override {
         return page_.rows[order_[row]];
     }
-    bool IsTextColumn(int column) const override { return column <= 3; }
+    bool IsTextColumn(int column) const override { return column <= 4; }
     bool SortRows(int column) override {
         if (column < 0 || column >= static_cast<int>(kGameColumns.size())) return false;
         bool text = IsTextColumn(column);

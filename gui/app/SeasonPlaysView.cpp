@@ -5,9 +5,11 @@
 #include <QPlainTextEdit>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <filesystem>
 
 #include "core/game/PlayTable.h"
 #include "core/lists/StableSort.h"
+#include "core/model/LogReader.h"
 #include "core/text/Latin1.h"
 #include "gui/app/SeasonDoc.h"
 #include "gui/lists/PageModel.h"
@@ -15,12 +17,15 @@
 
 namespace gridtally::gui {
 
+// Rows are places of plays in the season as it stood at the last refill (held, so a
+// change of the season on the worker never pulls a row away); their cells are made as
+// they are shown, since a season may hold hundreds of thousands of plays.
 class SeasonPlaysView::PlaysModel : public PageModel {
 public:
-    explicit PlaysModel(SeasonDoc& season) : season_(season) {
-        for (const DataColumn& column : season_.PlayRows().columns) {
+    explicit PlaysModel(SeasonDoc& season) : doc_(season), season_(season.sharedSeason()) {
+        for (const DataColumn& column : EmptyPlayTable().columns) {
             if (column.name == "clock") clock_ = columns_.size();
-            if (column.name == "text") text_ = columns_.size();
+            textColumns_.push_back(column.type == ColumnType::Text);
             columns_.push_back({PlayColumnWords(column.name), column.name == "text" ? 600 : 90,
                                 ColumnAlign::Left, static_cast<int>(columns_.size()) * 1200,
                                 PlayColumnMeaning(column.name)});
@@ -30,8 +35,7 @@ public:
     // The play's text, whole, for the tooltip of its row and the pane below.
     QString TextOfRow(int row) const {
         if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) return {};
-        return QString::fromStdString(
-            CellToUtf8(season_.PlayRows().rows[rows_[static_cast<std::size_t>(row)]][text_]));
+        return QString::fromStdString(CellToUtf8(Text(rows_[static_cast<std::size_t>(row)])));
     }
     QVariant data(const QModelIndex& index, int role) const override {
         if (role == Qt::ToolTipRole && index.isValid()) return TextOfRow(index.row());
@@ -41,44 +45,53 @@ public:
     std::string Title() const override { return "Plays"; }
     std::span<const ListColumn> Columns() const override { return columns_; }
     CsvTable Table() const override {
-        CsvTable shown = season_.PlayRows().ToCsv();
-        shown.rows.clear();
-        for (std::size_t row : rows_) shown.rows.push_back(season_.PlayRows().rows[row]);
+        CsvTable shown = EmptyPlayTable().ToCsv();
+        for (Place place : rows_) shown.rows.push_back(Cells(place));
         return shown;
+    }
+    std::string RowKey(std::size_t row) const override {
+        const SeasonGame& game = season_->games()[rows_[row].game];
+        return game.file + '#' + std::to_string(game.plays->plays[rows_[row].play].seq);
     }
     void SetSearch(const QString& text) { search_ = text; }
 
 protected:
+    bool CellsOnDemand() const override { return true; }
     void CollectRows() override {
+        season_ = doc_.sharedSeason();
         rows_.clear();
-        const DataTable& table = season_.PlayRows();
-        const PlayFilter& filter = season_.filter();
-        for (std::size_t i = 0; i < table.rows.size(); ++i) {
-            const Play& play = *season_.PlayOfRow()[i];
-            if (!Season::PlayOfClub(play, season_.club())) continue;
-            if (!filter.Empty() && !filter.Accepts(play)) continue;
-            if (!search_.isEmpty() && !Matches(table.rows[i])) continue;
-            rows_.push_back(i);
+        const PlayFilter& filter = doc_.filter();
+        const auto& games = season_->games();
+        for (std::uint32_t g = 0; g < games.size(); ++g) {
+            const auto& plays = games[g].plays->plays;
+            for (std::uint32_t p = 0; p < plays.size(); ++p) {
+                if (!Season::PlayOfClub(plays[p], doc_.club())) continue;
+                if (!filter.Empty() && !filter.Accepts(plays[p])) continue;
+                if (!search_.isEmpty() && !Matches({g, p})) continue;
+                rows_.push_back({g, p});
+            }
         }
     }
     std::size_t RowCount() const override { return rows_.size(); }
     std::vector<std::string> CellsOfRow(std::size_t row) const override {
-        std::vector<std::string> cells = season_.PlayRows().rows[rows_[row]];
+        std::vector<std::string> cells = Cells(rows_[row]);
         cells[clock_] = ClockText(cells[clock_]);
         return cells;
     }
     bool IsTextColumn(int column) const override {
-        return season_.PlayRows().columns[static_cast<std::size_t>(column)].type ==
-               ColumnType::Text;
+        return textColumns_[static_cast<std::size_t>(column)];
     }
     bool SortRows(int column) override {
         if (column < 0 || column >= static_cast<int>(columns_.size())) return false;
-        const auto& rows = season_.PlayRows().rows;
         auto at = static_cast<std::size_t>(column);
+        std::vector<std::string> keys(rows_.size());
+        for (std::size_t i = 0; i < rows_.size(); ++i) keys[i] = std::move(Cells(rows_[i])[at]);
+        std::vector<std::size_t> order(rows_.size());
+        for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
         bool text = IsTextColumn(column);
-        StableSort(std::span<std::size_t>(rows_), [&](std::size_t a, std::size_t b) {
-            const std::string& x = rows[a][at];
-            const std::string& y = rows[b][at];
+        StableSort(std::span<std::size_t>(order), [&](std::size_t a, std::size_t b) {
+            const std::string& x = keys[a];
+            const std::string& y = keys[b];
             if (text || x.empty() || y.empty()) {
                 if (x.empty() != y.empty()) return x.empty() ? 1 : -1;  // no value last
                 return CompareCells(x, y);
@@ -86,23 +99,47 @@ protected:
             long long p = std::stoll(x), q = std::stoll(y);
             return p == q ? 0 : p > q ? -1 : 1;
         });
+        std::vector<Place> sorted;
+        sorted.reserve(rows_.size());
+        for (std::size_t i : order) sorted.push_back(rows_[i]);
+        rows_ = std::move(sorted);
         return true;
     }
 
 private:
-    bool Matches(const std::vector<std::string>& row) const {
-        for (const std::string& cell : row) {
-            if (QString::fromStdString(CellToUtf8(cell)).contains(search_, Qt::CaseInsensitive))
-                return true;
-        }
-        return false;
+    struct Place {
+        std::uint32_t game = 0;
+        std::uint32_t play = 0;
+    };
+
+    std::string Text(Place place) const {
+        const SeasonGame& game = season_->games()[place.game];
+        if (!game.fileBytes) return {};
+        const Play& play = game.plays->plays[place.play];
+        return StatementText(*game.fileBytes, {play.textOffset, play.textLength});
+    }
+    // The row as the core's play table has it.
+    std::vector<std::string> Cells(Place place) const {
+        const SeasonGame& game = season_->games()[place.game];
+        auto name = [&](std::int32_t at) {
+            if (at < 0 || static_cast<std::size_t>(at) >= game.players.size()) return std::string();
+            return season_->players()[game.players[static_cast<std::size_t>(at)]].name;
+        };
+        return PlayRowCells(FileNameCell(std::filesystem::path(game.file).filename().string()),
+                            *game.plays, game.plays->plays[place.play], name, Text(place));
+    }
+    bool Matches(Place place) const {
+        std::string joined;
+        for (const std::string& cell : Cells(place)) (joined += cell) += '\t';
+        return QString::fromStdString(CellToUtf8(joined)).contains(search_, Qt::CaseInsensitive);
     }
 
-    SeasonDoc& season_;
+    SeasonDoc& doc_;
+    std::shared_ptr<const Season> season_;
     std::vector<ListColumn> columns_;
+    std::vector<bool> textColumns_;
     std::size_t clock_ = 0;
-    std::size_t text_ = 0;
-    std::vector<std::size_t> rows_;
+    std::vector<Place> rows_;
     QString search_;
 };
 

@@ -77,7 +77,7 @@ double NiceStep(double rough) {
 
 }  // namespace
 
-void PlotTendencies(QChart& chart, const TendencyModel& model) {
+void PlotTendencies(QChart& chart, const TendencyModel& model, std::string_view filter) {
     auto* runs = new QBarSet(QObject::tr("Runs"));
     auto* passes = new QBarSet(QObject::tr("Passes"));
     QStringList categories, tips;
@@ -92,12 +92,12 @@ void PlotTendencies(QChart& chart, const TendencyModel& model) {
     auto* series = new QHorizontalStackedBarSeries;
     series->append(runs);
     series->append(passes);
-    chart.setTitle(Shown(TendencyChartTitle(model.club())));
+    chart.setTitle(Shown(TendencyChartTitle(model.club(), filter)));
     AddAxes(chart, *series, categories, 0, widest, QObject::tr("Plays called"));
     AddTips(*series, std::move(tips));
 }
 
-void PlotYardsPerCall(QChart& chart, const PlayCallModel& model) {
+void PlotYardsPerCall(QChart& chart, const PlayCallModel& model, std::string_view filter) {
     auto* perCall = new QBarSet(QObject::tr("Yards per call"));
     QStringList categories, tips;
     double low = 0, high = 0;
@@ -113,7 +113,7 @@ void PlotYardsPerCall(QChart& chart, const PlayCallModel& model) {
     }
     auto* series = new QHorizontalBarSeries;
     series->append(perCall);
-    chart.setTitle(Shown(YardsPerCallChartTitle(model.Title())));
+    chart.setTitle(Shown(YardsPerCallChartTitle(model.Title(), filter)));
     chart.legend()->hide();
     AddAxes(chart, *series, categories, low, high, QObject::tr("Yards per call"));
     AddTips(*series, std::move(tips));

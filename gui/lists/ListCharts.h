@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 class QChart;
 
 namespace gridtally::gui {
@@ -12,12 +14,13 @@ class TendencyModel;
 // categories hold the rows from the last up); each row's label carries its run share.
 // A bar hovered shows its row's figures in a tooltip, here and below. The texts are the
 // core's, written as the lists write their figures.
-void PlotTendencies(QChart& chart, const TendencyModel& model);
+// Under a filter (`filter` in words) the title says it.
+void PlotTendencies(QChart& chart, const TendencyModel& model, std::string_view filter = {});
 
 // Yards per call of each call the run or pass list shows, in the list's order (held from
 // the last up, as above): the call's yards over the times it was called, also written
 // in its label.
-void PlotYardsPerCall(QChart& chart, const PlayCallModel& model);
+void PlotYardsPerCall(QChart& chart, const PlayCallModel& model, std::string_view filter = {});
 
 // Spaces the value axis's ticks for the width the chart now has: as many as fit with room
 // between their numbers, on whole numbers where the step allows, the range widened to

@@ -5,7 +5,8 @@
 namespace gridtally::gui {
 
 int PageModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(cells_.size());
+    if (parent.isValid()) return 0;
+    return static_cast<int>(CellsOnDemand() ? RowCount() : cells_.size());
 }
 
 int PageModel::columnCount(const QModelIndex& parent) const {
@@ -14,7 +15,12 @@ int PageModel::columnCount(const QModelIndex& parent) const {
 
 QVariant PageModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role != Qt::DisplayRole) return {};
-    const auto& row = cells_[static_cast<std::size_t>(index.row())];
+    auto at = static_cast<std::size_t>(index.row());
+    if (CellsOnDemand() && at != lastRow_) {
+        lastCells_ = CellsOfRow(at);
+        lastRow_ = at;
+    }
+    const auto& row = CellsOnDemand() ? lastCells_ : cells_[at];
     auto column = static_cast<std::size_t>(index.column());
     return column < row.size() ? QString::fromStdString(CellToUtf8(row[column])) : QString();
 }
@@ -55,10 +61,25 @@ void PageModel::Refill() {
     endResetModel();
 }
 
-PrintoutPage PageModel::Page() const { return ListPrintoutPage(Title(), Columns(), cells_); }
+PrintoutPage PageModel::Page() const {
+    if (!CellsOnDemand()) return ListPrintoutPage(Title(), Columns(), cells_);
+    std::vector<std::vector<std::string>> cells;
+    for (std::size_t row = 0; row < RowCount(); ++row) cells.push_back(CellsOfRow(row));
+    return ListPrintoutPage(Title(), Columns(), cells);
+}
+
+std::vector<std::string> PageModel::RowCells(std::size_t row) const {
+    return CellsOnDemand() ? CellsOfRow(row) : cells_[row];
+}
+
+std::string PageModel::RowKey(std::size_t row) const {
+    return CellsOnDemand() ? CellsOfRow(row).front() : cells_[row].front();
+}
 
 void PageModel::ComputeCells() {
+    lastRow_ = static_cast<std::size_t>(-1);
     cells_.clear();
+    if (CellsOnDemand()) return;
     cells_.reserve(RowCount());
     for (std::size_t row = 0; row < RowCount(); ++row) cells_.push_back(CellsOfRow(row));
 }

@@ -40,8 +40,12 @@ public:
 
     virtual std::string Title() const = 0;
     virtual std::span<const ListColumn> Columns() const = 0;
-    // The shown rows' cells, in the order shown.
+    // The shown rows' cells, in the order shown (none for a page making them on demand).
     const std::vector<std::vector<std::string>>& Cells() const { return cells_; }
+    // One shown row's cells.
+    std::vector<std::string> RowCells(std::size_t row) const;
+    // What tells a row from others, for keeping the user's place: its first cell.
+    virtual std::string RowKey(std::size_t row) const;
     // The page as printed, with its rows in the order shown.
     PrintoutPage Page() const;
     // The page as a spreadsheet table, rows in the order shown.
@@ -58,9 +62,14 @@ protected:
     virtual bool IsTextColumn(int column) const { return column == 0; }
     // Makes the cells of the rows as they stand now; call it inside a model reset.
     void ComputeCells();
+    // A page of very many rows makes a row's cells when it is shown, not all at once.
+    virtual bool CellsOnDemand() const { return false; }
 
 private:
     std::vector<std::vector<std::string>> cells_;
+    // On demand, the row asked for last: a view asks for its cells one after another.
+    mutable std::size_t lastRow_ = static_cast<std::size_t>(-1);
+    mutable std::vector<std::string> lastCells_;
 };
 
 }  // namespace gridtally::gui

@@ -49,17 +49,14 @@ void PageTableView::OnUpdate(View* /*sender*/, UpdateHint hint, PrintHint* print
     if (HandlePrintUpdate(hint, printHint)) return;
     int sortedBy = sortedBy_;
     QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
-    // The row at the top, by its first cell and how many rows above have the same one:
-    // rows that join above it must not move what the user was looking at.
-    auto occurrence = [this](int row) {
-        const auto& cells = model_->Cells();
-        return static_cast<int>(std::count_if(cells.begin(), cells.begin() + row, [&](auto& r) {
-            return r.front() == cells[static_cast<std::size_t>(row)].front();
-        }));
-    };
+    // The row at the top, by its key and how many rows above have the same one: rows
+    // that join above it must not move what the user was looking at.
     int top = indexAt(QPoint(0, 0)).row();
-    std::string topName = top >= 0 ? model_->Cells()[static_cast<std::size_t>(top)].front() : "";
-    int topOccurrence = top >= 0 ? occurrence(top) : 0;
+    std::string topKey = top >= 0 ? model_->RowKey(static_cast<std::size_t>(top)) : "";
+    int topOccurrence = 0;
+    for (int row = 0; row < top; ++row) {
+        topOccurrence += model_->RowKey(static_cast<std::size_t>(row)) == topKey ? 1 : 0;
+    }
     model_->Refill();
     horizontalHeader()->setSortIndicatorShown(false);
     sortedBy_ = -1;
@@ -69,9 +66,8 @@ void PageTableView::OnUpdate(View* /*sender*/, UpdateHint hint, PrintHint* print
     updateGeometries();  // the scroll bars' ranges for the rows there are now
     horizontalScrollBar()->setValue(scrolled.x());
     verticalScrollBar()->setValue(scrolled.y());
-    const auto& cells = model_->Cells();
-    for (int row = 0, seen = 0; top > 0 && row < static_cast<int>(cells.size()); ++row) {
-        if (cells[static_cast<std::size_t>(row)].front() != topName || seen++ != topOccurrence) {
+    for (int row = 0, seen = 0; top > 0 && row < RowCount(); ++row) {
+        if (model_->RowKey(static_cast<std::size_t>(row)) != topKey || seen++ != topOccurrence) {
             continue;
         }
         scrollTo(model_->index(row, 0), QAbstractItemView::PositionAtTop);
@@ -115,7 +111,7 @@ QString PageTableView::CopiedText() const {
     std::vector<std::string> header;
     for (const ListColumn& column : model_->Columns()) header.emplace_back(column.header);
     lines.push_back(std::move(header));
-    for (int row : rows) lines.push_back(model_->Cells()[static_cast<std::size_t>(row)]);
+    for (int row : rows) lines.push_back(model_->RowCells(static_cast<std::size_t>(row)));
     return QString::fromStdString(FormatTabSeparated(lines));
 }
 

@@ -366,7 +366,7 @@ TEST_F(ExportCommand, FileNamesAreTheTextTheyAre) {
     ASSERT_EQ(text.size(), 5u);
     ASSERT_EQ(files.size(), 3u);
     ASSERT_EQ(plays["rows"].size(), 3 * 162u);
-    const auto clubAt = characters(aligned[1].substr(0, aligned[1].find("Club")));
+    const auto clubAt = characters(aligned[1].substr(0, aligned[1].find("Away")));
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::string path = folder + "/" + shown[i];
         EXPECT_TRUE(text[2 + i].starts_with(shown[i] + "\tRiverside Otters\t")) << text[2 + i];

@@ -42,8 +42,11 @@ std::size_t Pages(const std::string& text) {
 TEST_F(SeasonCommand, PrintsTheGamesAndEachClubsPages) {
     std::string all = Run({"season", kExamples, kData});
     EXPECT_TRUE(
-        all.starts_with("Games\nFile\tClub\tClub\tScore\tPlays\tMismatches\n"
-                        "riverside-at-hillcrest.log\tRiverside Otters\tHillcrest\t26-35\t162\t0\n"))
+        all.starts_with("Games\nFile\tAway\tHome\tScore\tResult\tPlays\tMismatches\n"
+                        "riverside-at-hillcrest.log\tRiverside Otters\tHillcrest\t26-35\t"
+                        "Hillcrest won\t162\t0\n"
+                        // The log names Comets first; its "AWAY at HOME" line puts them home.
+                        "comets-vs-prairie-dogs.log\tPrairie Dogs\tComets\t43-58\tComets won\t"))
         << all.substr(0, 200);
     EXPECT_EQ(Pages(all), 1u + 6 * 7);
     std::string one = Run({"season", kExamples, "--team", "Hillcrest"});

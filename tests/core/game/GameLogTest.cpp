@@ -151,6 +151,31 @@ TEST(GameLog, ReadsWholeGamesWithEitherLineEnd) {
 
 // A NUL byte in the first 4 KB makes a file binary: no game log for any reader of logs,
 // for the reason that says so. Past them a NUL is one more byte of the text.
+// The "AWAY at HOME" line: split at the " at " that leaves both clubs, before the first
+// statement only.
+TEST(HomeClub, ReadsTheLineThatNamesBothClubs) {
+    struct Case {
+        std::string_view head;
+        std::array<std::string, 2> clubs;
+        int home;
+    } cases[] = {
+        {"Turfa Football Game Log\n\nRiverside Otters at Hillcrest\n",
+         {"Riverside Otters", "Hillcrest"},
+         1},
+        {"Prairie Dogs at Comets\r\n", {"Comets", "Prairie Dogs"}, 0},
+        {"Stand at Bay at Comets  \n", {"Comets", "Stand at Bay"}, 0},
+        {"Comets at Stand at Bay\n", {"Comets", "Stand at Bay"}, 1},
+        {"Otters at Hillcrest Bay\n", {"Otters", "Hillcrest"}, -1},
+        {"Weather at the stadium\n", {"Otters", "Hillcrest"}, -1},
+        {"", {"Otters", "Hillcrest"}, -1},
+        {"Otters at Otters\n", {"Otters", "Otters"}, -1},
+    };
+    for (const Case& c : cases) {
+        std::string log = std::string(c.head) + "1st and 10\nHillcrest at Otters\n";
+        EXPECT_EQ(HomeClub(log, c.head.size(), c.clubs), c.home) << c.head;
+    }
+}
+
 TEST(GameLogLoad, ABinaryFileIsNoGameLogForAnyReader) {
     std::string log, error;
     ASSERT_TRUE(ReadFileBytes(GRIDTALLY_TEST_DATA_DIR "/harbor-city-vs-ironmen.log", log, &error));

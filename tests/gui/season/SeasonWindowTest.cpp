@@ -216,11 +216,18 @@ private slots:
             QCOMPARE(frame->counted->text().toStdString(), season.CountText(filter, club));
             QCOMPARE(frame->playsView->table->RowCount(),
                      static_cast<int>(season.Counted(filter, club).plays));
+            // Every chart's title carries the filter, so an exported chart keeps it.
+            const auto charts = frame->findChildren<ChartedPage*>();
+            QCOMPARE(charts.size(), 3);
+            for (ChartedPage* page : charts) {
+                QCOMPARE(page->chart()->title().endsWith(QStringLiteral(" - down 3")),
+                         !filter.Empty());
+            }
         }
         QVERIFY(frame->counted->text().startsWith(QStringLiteral("Hillcrest - down 3 - ")));
         int thirdDowns = 0;
         for (const SeasonGame& game : season.games()) {
-            for (const Play& play : game.plays.plays) {
+            for (const Play& play : game.plays->plays) {
                 thirdDowns += play.down == 3 && Season::PlayOfClub(play, "Hillcrest");
             }
         }
