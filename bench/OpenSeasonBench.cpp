@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "gui/app/SeasonDoc.h"
 #include "gui/app/SeasonFrame.h"
 #include "gui/app/SeasonGamesView.h"
 #include "gui/app/YardbookApp.h"
@@ -74,9 +75,12 @@ int main(int argc, char** argv) {
         seasonTemplate->OpenDocumentFile(copy.path(), &error);
     auto* season = dynamic_cast<gridtally::gui::SeasonFrame*>(frame.get());
     if (!season || logs.isEmpty()) return 1;
+    // The season's games: the Games page lists only the club's.
+    auto& doc = *static_cast<gridtally::gui::SeasonDoc*>(season->document());
+    auto gamesRead = [&] { return doc.season().games().size(); };
     std::vector<double> follows;
     for (int i = 0; i < std::min(runs, 3); ++i) {
-        int games = season->gamesView->RowCount();
+        std::size_t games = gamesRead();
         QFile log(copy.filePath(QStringLiteral("zz-new-%1.log").arg(i)));
         QFile from(source.filePath(logs[i % logs.size()]));
         if (!from.open(QIODevice::ReadOnly) || !log.open(QIODevice::WriteOnly)) return 1;
@@ -84,7 +88,7 @@ int main(int argc, char** argv) {
         log.close();
         QElapsedTimer timer;
         timer.start();
-        while (season->gamesView->RowCount() == games && timer.elapsed() < 10000) {
+        while (gamesRead() == games && timer.elapsed() < 10000) {
             QApplication::processEvents(QEventLoop::AllEvents, 5);
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }

@@ -1,3 +1,6 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -632,6 +635,34 @@ private slots:
         QFile file(svg);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains("viewBox=\"0 0 1200 800\""));
+    }
+
+    // Files handed over are read on the worker: Follow returns before anything is read,
+    // and what is no regular file (a FIFO no one writes, a link to /dev/zero, a folder
+    // with a log's name) is passed over without a wait, while a log beside them joins.
+    void followsOnItsWorkerPassingOverWhatIsNoFile() {
+        QTemporaryDir dir;
+        QString folder = MakeSeasonFolder(dir);
+        SeasonDoc season;
+        QVERIFY(season.OnOpenDocument(folder, nullptr));
+        QStringList handed;
+        for (const char* name : {"/fifo.log", "/zero.log", "/folder.log", "/zz-game.log"})
+            handed.append(folder + QLatin1String(name));
+        QCOMPARE(mkfifo(QFile::encodeName(handed[0]).constData(), 0600), 0);
+        QCOMPARE(symlink("/dev/zero", QFile::encodeName(handed[1]).constData()), 0);
+        QVERIFY(QDir().mkpath(handed[2]));
+        QVERIFY(QFile::copy(GRIDTALLY_EXAMPLES_DIR "/riverside-at-hillcrest.log", handed[3]));
+        SeasonDoc::Changes told;
+        season.followed = [&](const SeasonDoc::Changes& changes) { told = changes; };
+        season.Follow(handed, {});
+        QVERIFY(season.following());
+        QCOMPARE(season.season().games().size(), 3u);
+        QTRY_VERIFY_WITH_TIMEOUT(!season.following(), 10000);
+        QCOMPARE(season.season().games().size(), 4u);
+        QCOMPARE(told.size(), 1u);
+        QCOMPARE(told.front().first, handed[3]);
+        season.Follow({}, {handed[3]});
+        QTRY_COMPARE_WITH_TIMEOUT(season.season().games().size(), 3u, 10000);
     }
 
     // Stop ends the reading between two logs; what was read stays.
