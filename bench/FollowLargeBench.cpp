@@ -1,9 +1,9 @@
 // Opens a copy of a season folder in the desktop program's season window (offscreen),
 // then drops into the folder a FIFO, a link to /dev/zero and a large log, and takes the
 // large log away again. A timer that fires every 10 ms records how late it came: the
-// longest time the window did not answer. Prints, per page shown (a club's page, the
-// Plays page): "late_club MS", "join_club MS" (how long until the large game showed),
-// then "rss_before MB" and "rss_after MB" (resident size after malloc_trim, before the
+// longest time the window did not answer while the log joined and left. Prints, per page shown (a
+// club's page, the Plays page): "late_club MS", "join_club MS" (how long until the large game
+// showed), then "rss_before MB" and "rss_after MB" (resident size after malloc_trim, before the
 // large log came and after it left).
 #include <malloc.h>
 #include <sys/stat.h>
@@ -113,14 +113,14 @@ int main(int argc, char** argv) {
         bool joined = RunUntil([&] { return games() == before + 1; }, 300);
         double joinMs = static_cast<double>(joining.elapsed());
         writer.join();
+        if (!joined) return 1;
+        RunUntil([] { return false; }, 1);
+        unlink(target.c_str());
+        if (!RunUntil([&] { return games() == before && !doc.following(); }, 60)) return 1;
         RunUntil([] { return false; }, 1);
         ticks.stop();
         out << "late_" << page << ' ' << late << '\n' << "join_" << page << ' ' << joinMs << '\n';
         out.flush();
-        if (!joined) return 1;
-        unlink(target.c_str());
-        if (!RunUntil([&] { return games() == before && !doc.following(); }, 60)) return 1;
-        RunUntil([] { return false; }, 1);
         rssAfter = ResidentMegabytes();
     }
     out << "rss_before " << rssBefore << '\n' << "rss_after " << rssAfter << '\n';

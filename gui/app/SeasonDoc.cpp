@@ -32,7 +32,7 @@ void SeasonDoc::Follow(const QStringList& settled, const QStringList& removed) {
     for (const QString& path : removed) gone.push_back(QFile::encodeName(path).toStdString());
     worker_.Run([this, settled, removed, files, gone, club = club_,
                  filter = filter_]() -> std::function<void()> {
-        auto next = std::make_shared<Season>(*latest_);
+        auto next = latest_ ? std::make_shared<Season>(*latest_) : std::make_shared<Season>();
         Changes changes;
         auto keep = [&](const QString& path, Season::Change change) {
             if (change != Season::Change::None) changes.emplace_back(path, change);
@@ -51,7 +51,7 @@ void SeasonDoc::Follow(const QStringList& settled, const QStringList& removed) {
         auto figures = std::shared_ptr<SeasonClub>(next->Club(club, filter));
         std::string count = next->CountText(filter, club);
         return [this, next, changes, club, filter, figures, count] {
-            Replace(next);
+            std::shared_ptr<const Season> old = Replace(next);
             // The user may have chosen another club or filter meanwhile.
             if (club == club_ && filter.Describe() == filter_.Describe()) {
                 countText_ = count;
@@ -61,6 +61,7 @@ void SeasonDoc::Follow(const QStringList& settled, const QStringList& removed) {
             }
             UpdateAllViews(nullptr, UpdateHint::Follow);
             if (followed) followed(changes);
+            Release(std::move(old));  // now that no page holds it
         };
     });
 }
@@ -92,7 +93,7 @@ bool SeasonDoc::ReadLogs(const std::vector<std::string>& paths, QString* error) 
             });
         latest_ = season;
         return [this, season, result, &waiting] {
-            Replace(season);
+            Release(Replace(season));
             read_ = result;
             waiting.quit();
         };
@@ -130,9 +131,12 @@ QString SeasonDoc::Described() const {
     return text;
 }
 
-void SeasonDoc::Replace(std::shared_ptr<const Season> season) {
-    std::shared_ptr<const Season> old = std::move(season_);
-    season_ = std::move(season);
+std::shared_ptr<const Season> SeasonDoc::Replace(std::shared_ptr<const Season> season) {
+    std::swap(season_, season);
+    return season;
+}
+
+void SeasonDoc::Release(std::shared_ptr<const Season> old) {
     worker_.Run([old = std::move(old)]() mutable -> std::function<void()> {
         old.reset();
         return {};

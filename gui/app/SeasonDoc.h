@@ -68,9 +68,10 @@ private:
     // Takes the club's figures into the game model the pages read.
     void Refill();
     void Refill(SeasonClub& figures);
-    // Takes a new state of the season; the old one is let go on the worker, as freeing
-    // a large game takes time.
-    void Replace(std::shared_ptr<const Season> season);
+    // Takes a new state of the season and gives back the old one, which Release lets go
+    // on the worker once no page holds it: freeing a large game takes time.
+    std::shared_ptr<const Season> Replace(std::shared_ptr<const Season> season);
+    void Release(std::shared_ptr<const Season> old);
 
     std::shared_ptr<const Season> season_;
     QString folder_;
