@@ -36,10 +36,10 @@ QString ValueLabel(FilterCriterion criterion, std::string_view value) {
 SeasonFrame::SeasonFrame(QWidget* parent) : ChildFrame(parent) {
     OnCommand(
         command::kFilePrint, [this] { PrintWithDialog(*gamesView, this); },
-        [this] { return gamesView != nullptr; });
+        [this] { return HasClubPages(); });
     OnCommand(
         command::kFilePrintPreview, [this] { PrintPreview(*gamesView, this); },
-        [this] { return gamesView != nullptr; });
+        [this] { return HasClubPages(); });
 }
 
 bool SeasonFrame::OnCreateClient(const CreateContext& context) {
@@ -164,18 +164,20 @@ void SeasonFrame::Followed(const SeasonDoc::Changes& changes) {
 
 void SeasonFrame::ListClubs() {
     std::vector<std::string> clubs = season_->season().Clubs();
-    // The user's choices stay, even of a club whose games have all left.
-    auto relist = [&](QComboBox* combo, bool withAll) {
+    // The user's choices stay, even of a club whose games have all left. At first the
+    // club is the first club, the opponent "All".
+    auto relist = [&](QComboBox* combo, int first) {
+        int index = combo->currentIndex();
         QString chosen = combo->currentText();
         QSignalBlocker quiet(combo);
         combo->clear();
-        if (withAll) combo->addItem(tr("All"));
+        combo->addItem(tr("All"));
         for (const std::string& club : clubs) combo->addItem(Shown(club));
-        if (!chosen.isEmpty() && combo->findText(chosen) < 0) combo->addItem(chosen);
-        combo->setCurrentIndex(std::max(0, combo->findText(chosen)));  // at first, the first
+        if (index > 0 && combo->findText(chosen, Qt::MatchExactly) < 1) combo->addItem(chosen);
+        combo->setCurrentIndex(index < 0 ? first : index == 0 ? 0 : combo->findText(chosen));
     };
-    relist(clubChoice, false);
-    relist(opponentChoice, true);
+    relist(clubChoice, clubs.empty() ? 0 : 1);
+    relist(opponentChoice, 0);
 }
 
 void SeasonFrame::MakeClubTabs() {
@@ -184,9 +186,15 @@ void SeasonFrame::MakeClubTabs() {
         tabs->removeTab(tabs->indexOf(clubTabs));
         delete clubTabs;  // its views leave the document with it
     }
+    clubTabs = nullptr;
+    // "All" clubs have no pages of a club's own: the Games and Plays pages remain.
+    std::string label = season_->club();
+    if (label.empty()) {
+        tabs->ActivateTab(0);
+        return;
+    }
     clubTabs = new TabWindow(tabs);
     clubTabs->setTabPosition(QTabWidget::South);
-    std::string label = season_->club();
     std::vector<View*> made = AddClubViews(*clubTabs, *season_, *season_, label, context_, true,
                                            [this] { return season_->filter().Describe(); });
     int at = tabs->count();
@@ -216,7 +224,8 @@ void SeasonFrame::ApplyChoices() {
     if (opponentChoice->currentIndex() > 0) {
         filter.opponent.push_back(opponentChoice->currentText().toLatin1().toStdString());
     }
-    std::string club = clubChoice->currentText().toLatin1().toStdString();
+    std::string club =
+        clubChoice->currentIndex() > 0 ? clubChoice->currentText().toLatin1().toStdString() : "";
     season_->SetFilter(filter);
     if (club != season_->club()) season_->SetClub(club);
     MakeClubTabs();

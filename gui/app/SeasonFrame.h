@@ -15,10 +15,10 @@ class FolderWatch;
 class SeasonGamesView;
 class SeasonPlaysView;
 
-// The window of a season: a bar choosing the club and the situation (quarter, down,
-// distance, zone, score, opponent) over the tabs "Games" and the club's seven pages,
-// the same views as a game window's, summed over the plays chosen. The title says what
-// is counted. Print prints the club's seven pages.
+// The window of a season: a bar choosing the club (or "All") and the situation (quarter,
+// down, distance, zone, score, opponent) over the tabs "Games", "Plays" and the club's
+// seven pages, the same views as a game window's, summed over the plays chosen. The
+// title says what is counted. Print prints the club's seven pages.
 class SeasonFrame : public ChildFrame {
     Q_OBJECT
 
@@ -45,6 +45,8 @@ public:
     FolderWatch* watch = nullptr;
 
 private:
+    // The club's pages, which are what Print prints; none when the club is "All".
+    bool HasClubPages() const { return clubTabs != nullptr; }
     void MakeClubTabs();
     // The window's title and the line above the pages say what the pages count.
     void ShowWhatIsCounted();

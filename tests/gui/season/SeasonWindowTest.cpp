@@ -194,7 +194,7 @@ private slots:
         Season season;
         season.Read({folder.toStdString()});
         QCOMPARE(season.games().size(), 3u);
-        QCOMPARE(frame->clubChoice->count(), 6);
+        QCOMPARE(frame->clubChoice->count(), 7);  // "All" and six clubs
         QCOMPARE(frame->clubChoice->currentText(), QStringLiteral("Comets"));
         CompareWithTheCore(*frame, folder, "Comets", {});
 
@@ -210,10 +210,18 @@ private slots:
         // Every page follows the club and the filter, and the line above them says what
         // they count: the Games page the club's games holding a third down, the Plays
         // page the club's third downs.
-        for (const auto& [club, filter] : {std::pair{std::string("Comets"), PlayFilter{}},
-                                           std::pair{std::string("Hillcrest"), third}}) {
-            frame->clubChoice->setCurrentText(QString::fromStdString(club));
+        // "All" (no club) lists every game and play, and has no club's pages to print.
+        for (const auto& [club, filter] :
+             {std::pair{std::string("Comets"), PlayFilter{}}, std::pair{std::string(), third},
+              std::pair{std::string("Hillcrest"), third}}) {
+            if (club.empty()) {
+                frame->clubChoice->setCurrentIndex(0);
+            } else {
+                frame->clubChoice->setCurrentText(QString::fromStdString(club));
+            }
             ChooseDown(*frame, filter.Empty() ? 0 : 3);
+            QCOMPARE(frame->tabs->count(), club.empty() ? 2 : 3);
+            QCOMPARE(frame->CanHandle(command::kFilePrint), !club.empty());
             QCOMPARE(frame->gamesView->RowCount(),
                      static_cast<int>(season.GamesPage(filter, club).rows.size()));
             QCOMPARE(frame->counted->text().toStdString(), season.CountText(filter, club));
@@ -221,7 +229,7 @@ private slots:
                      static_cast<int>(season.Counted(filter, club).plays));
             // Every chart's title carries the filter, so an exported chart keeps it.
             const auto charts = frame->findChildren<ChartedPage*>();
-            QCOMPARE(charts.size(), 3);
+            QCOMPARE(charts.size(), club.empty() ? 0 : 3);
             for (ChartedPage* page : charts) {
                 QCOMPARE(page->chart()->title().endsWith(QStringLiteral(" - down 3")),
                          !filter.Empty());
@@ -329,7 +337,7 @@ private slots:
         QVERIFY2(statusSays("Game joined the season: 000-a-harbor.log, Harbor City"),
                  qPrintable(main.statusBar()->currentMessage()));
         QCOMPARE(frame->clubChoice->currentText(), QStringLiteral("Comets"));
-        QCOMPARE(frame->clubChoice->count(), 6);
+        QCOMPARE(frame->clubChoice->count(), 7);  // "All" and six clubs
         QCOMPARE(frame->opponentChoice->count(), 7);
         CompareWithTheCore(*frame, folder, "Comets", third);
         QCOMPARE(frame->gamesView->horizontalHeader()->sortIndicatorSection(), 4);
