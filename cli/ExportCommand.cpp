@@ -84,7 +84,17 @@ CREATE TABLE credits(
 
 // Created once the rows are in: building an index at the end is cheaper than keeping
 // it up to date row by row.
-constexpr std::string_view kIndexesAndViews = R"sql(
+// A counter's total over credits, as the season sums it: the largest value for a
+// maximum counter, else the sum.
+std::string CounterTotal() {
+    std::string sql = "CASE c.counter";
+    for (const PlayerCounterField& field : kPlayerCounterFields) {
+        if (field.maximum) sql += " WHEN '" + std::string(field.name) + "' THEN MAX(c.delta)";
+    }
+    return sql + " ELSE SUM(c.delta) END";
+}
+
+constexpr std::string_view kIndexes = R"sql(
 CREATE INDEX plays_game ON plays(game_id);
 CREATE INDEX plays_offense ON plays(offense);
 CREATE INDEX plays_defense ON plays(defense);
@@ -93,17 +103,22 @@ CREATE INDEX plays_passer ON plays(passer_id);
 CREATE INDEX credits_play ON credits(play_id);
 CREATE INDEX credits_player ON credits(player_id);
 CREATE INDEX play_calls_game ON play_calls(game_id);
-CREATE VIEW player_season(player_id, club, name, counter, total) AS
-    SELECT p.id, p.club, p.name, c.counter,
-           CASE c.counter WHEN 'longestFieldGoal' THEN MAX(c.delta) ELSE SUM(c.delta) END
-    FROM credits c JOIN players p ON p.id = c.player_id
-    GROUP BY p.id, c.counter;
-CREATE VIEW player_games(player_id, game_id, counter, total) AS
-    SELECT c.player_id, pl.game_id, c.counter,
-           CASE c.counter WHEN 'longestFieldGoal' THEN MAX(c.delta) ELSE SUM(c.delta) END
-    FROM credits c JOIN plays pl ON pl.id = c.play_id
-    GROUP BY c.player_id, pl.game_id, c.counter;
 )sql";
+
+std::string Views() {
+    return "CREATE VIEW player_season(player_id, club, name, counter, total) AS\n"
+           "    SELECT p.id, p.club, p.name, c.counter, " +
+           CounterTotal() +
+           "\n"
+           "    FROM credits c JOIN players p ON p.id = c.player_id\n"
+           "    GROUP BY p.id, c.counter;\n"
+           "CREATE VIEW player_games(player_id, game_id, counter, total) AS\n"
+           "    SELECT c.player_id, pl.game_id, c.counter, " +
+           CounterTotal() +
+           "\n"
+           "    FROM credits c JOIN plays pl ON pl.id = c.play_id\n"
+           "    GROUP BY c.player_id, pl.game_id, c.counter;\n";
+}
 
 std::string PlayCallsTable() {
     std::string sql =
@@ -353,7 +368,8 @@ void WriteSeason(Database& db, const Season& season, const PlayFilter& filter) {
             }
         }
     }
-    db.Run(kIndexesAndViews);
+    db.Run(kIndexes);
+    db.Run(Views());
     db.Run("COMMIT");
 }
 

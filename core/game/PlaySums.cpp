@@ -7,27 +7,30 @@
 #include "core/playcalls/PlayRec.h"
 
 namespace gridtally {
-namespace {
 
-constexpr std::size_t kLongestFieldGoal = [] {
-    for (std::size_t i = 0; i < kPlayerCounterFields.size(); ++i) {
-        if (kPlayerCounterFields[i].name == "longestFieldGoal") return i;
+void AddCredit(std::int32_t& counter, const PlayerCredit& credit) {
+    if (kPlayerCounterFields[credit.counter].maximum) {
+        counter = std::max(counter, credit.delta);
+    } else {
+        AddTo(counter, credit.delta);
     }
-    return kPlayerCounterFields.size();
-}();
-
-}  // namespace
+}
 
 void AddCredits(const GamePlays& game, const Play& play, std::vector<PlayerCounters>& sums) {
     for (std::uint32_t i = 0; i < play.creditCount; ++i) {
         const PlayerCredit& credit = game.credits[play.firstCredit + i];
         if (credit.player >= sums.size()) sums.resize(credit.player + 1, PlayerCounters{});
-        std::int32_t& counter = sums[credit.player][credit.counter];
-        if (credit.counter == kLongestFieldGoal) {
-            counter = std::max(counter, credit.delta);
-        } else {
-            AddTo(counter, credit.delta);
-        }
+        AddCredit(sums[credit.player][credit.counter], credit);
+    }
+}
+
+void AddCredits(const GamePlays& game, const Play& play,
+                const std::function<std::int32_t(std::uint32_t)>& placeOf,
+                std::vector<PlayerCounters>& sums) {
+    for (std::uint32_t i = 0; i < play.creditCount; ++i) {
+        const PlayerCredit& credit = game.credits[play.firstCredit + i];
+        std::int32_t place = placeOf(credit.player);
+        if (place >= 0) AddCredit(sums[static_cast<std::size_t>(place)][credit.counter], credit);
     }
 }
 
@@ -56,9 +59,14 @@ void AddCallEntry(const CallEntry& entry, PlayCallTable& table) {
     table.AddPlayCall(rec);
 }
 
-void AddPlayCalls(const GamePlays& game, const Play& play, PlayCallTable& table) {
+void AddPlayCalls(const GamePlays& game, const Play& play, PlayCallTable& table,
+                  std::string_view club) {
     for (std::uint32_t i = 0; i < play.callCount; ++i) {
-        AddCallEntry(game.calls[play.firstCall + i], table);
+        const CallEntry& entry = game.calls[play.firstCall + i];
+        if (club.empty() || entry.offenseTeam == club ||
+            (entry.hasDefense && entry.defenseTeam == club)) {
+            AddCallEntry(entry, table);
+        }
     }
 }
 
@@ -70,10 +78,13 @@ PlayCallTable SumPlayCalls(const GamePlays& game, const PlaySelection& select) {
     return table;
 }
 
+void CountInTotals(const Play& play, TeamTotals& totals) {
+    ++totals.counts[play.down - 1][distanceBucket(play.toGo)][static_cast<int>(play.parsedKind)];
+}
+
 void AddToTeamTotals(const Play& play, std::array<TeamTotals, 2>& totals) {
-    if (play.tallyRecord < 0) return;
-    ++totals[play.tallyRecord]
-          .counts[play.down - 1][distanceBucket(play.toGo)][static_cast<int>(play.parsedKind)];
+    if (play.tallyRecord >= 0)
+        CountInTotals(play, totals[static_cast<std::size_t>(play.tallyRecord)]);
 }
 
 PlayerCounters CountersOf(const PlayerRec& player) {

@@ -65,6 +65,8 @@ struct PlayerRec {
 struct PlayerCounterField {
     std::string_view name;
     std::int32_t PlayerRec::*member;
+    // Over several plays the largest value counts, not the sum (the longest kick made).
+    bool maximum = false;
 };
 
 // The 40 counters in record order, under their names, for code that walks them all.
@@ -104,7 +106,7 @@ inline constexpr std::array<PlayerCounterField, 40> kPlayerCounterFields{{
     {"puntsBlocked", &PlayerRec::puntsBlocked},
     {"fieldGoalsMade", &PlayerRec::fieldGoalsMade},
     {"fieldGoalAttempts", &PlayerRec::fieldGoalAttempts},
-    {"longestFieldGoal", &PlayerRec::longestFieldGoal},
+    {"longestFieldGoal", &PlayerRec::longestFieldGoal, true},
     {"fieldGoalsBlocked", &PlayerRec::fieldGoalsBlocked},
     {"extraPointsMade", &PlayerRec::extraPointsMade},
     {"extraPointAttempts", &PlayerRec::extraPointAttempts},

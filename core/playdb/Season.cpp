@@ -218,6 +218,7 @@ std::unique_ptr<SeasonClub> Season::Club(std::string_view club, const PlayFilter
     auto made = std::make_unique<SeasonClub>(std::string(club));
     SeasonClub& figures = *made;
     figures.totals.name = club;
+    if (club.empty()) return made;  // no club: nothing of one to sum
     // A player's record carries his club in fewer bytes than a game names it.
     std::string_view playersClub = decltype(PlayerRec::team)::Fit(club);
     std::vector<std::int32_t> placeOf(players_.size(), -1);
@@ -238,35 +239,18 @@ std::unique_ptr<SeasonClub> Season::Club(std::string_view club, const PlayFilter
 
     for (const SeasonGame& game : games_) {
         bool anyChosen = false;
-        std::vector<PlayerCounters> gameSums;
+        auto placeInClub = [&](std::uint32_t place) { return placeOf[game.players[place]]; };
         for (const Play& play : game.plays->plays) {
             if (!filter.Empty() && !filter.Accepts(play)) {
                 MarkKickers(game, play, placeOf, kicked);
                 continue;
             }
             anyChosen = true;
-            for (std::uint32_t i = 0; i < play.creditCount; ++i) {
-                const PlayerCredit& credit = game.plays->credits[play.firstCredit + i];
-                std::int32_t place = placeOf[game.players[credit.player]];
-                if (place < 0) continue;
-                std::int32_t& counter = sums[static_cast<std::size_t>(place)][credit.counter];
-                if (kPlayerCounterFields[credit.counter].member == &PlayerRec::longestFieldGoal) {
-                    counter = std::max(counter, credit.delta);
-                } else {
-                    AddTo(counter, credit.delta);
-                }
-            }
-            for (std::uint32_t i = 0; i < play.callCount; ++i) {
-                const CallEntry& entry = game.plays->calls[play.firstCall + i];
-                if (entry.offenseTeam != club && !(entry.hasDefense && entry.defenseTeam == club)) {
-                    continue;
-                }
-                AddCallEntry(entry, figures.playCalls);
-            }
+            AddCredits(*game.plays, play, placeInClub, sums);
+            AddPlayCalls(*game.plays, play, figures.playCalls, club);
             if (play.tallyRecord >= 0 &&
                 game.tallyClubs[static_cast<std::size_t>(play.tallyRecord)] == club) {
-                ++figures.totals.counts[play.down - 1][distanceBucket(play.toGo)]
-                                       [static_cast<int>(play.parsedKind)];
+                CountInTotals(play, figures.totals);
             }
         }
         if (!anyChosen) continue;

@@ -32,8 +32,8 @@ void CLogView::OnInitialUpdate() {
         frame = dynamic_cast<CTabFrame*>(w);
     }
     if (frame && game) {
-        frame->gameTabs->RelabelTab(1, QString::fromLatin1(game->team1Name.c_str()));
-        frame->gameTabs->RelabelTab(2, QString::fromLatin1(game->team2Name.c_str()));
+        frame->gameTabs->setTabText(1, QString::fromLatin1(game->team1Name.c_str()));
+        frame->gameTabs->setTabText(2, QString::fromLatin1(game->team2Name.c_str()));
     }
     if (frame) frame->logView = this;
     setReadOnly(true);

@@ -29,6 +29,8 @@ struct MenuItem {
     const char* text;  // empty: a separator
     int id;
     const char* help;  // shown in the status bar while the item is hovered
+    // The key the item shows; the window's accelerators are what answer it.
+    QKeySequence keys = {};
 };
 
 }  // namespace
@@ -73,15 +75,17 @@ QList<QMenu*> CMainFrame::BuildMenus(int resourceId) {
                                                                 : command::kFilePrint;
     const std::vector<std::pair<const char*, std::vector<MenuItem>>> layout = {
         {"&File",
-         {{"&Open...\tCtrl+O", command::kFileOpen, "Open a game log or a Play DB"},
+         {{"&Open...", command::kFileOpen, "Open a game log or a Play DB", QKeySequence::Open},
           {"Open &Season...", CYardbookApp::kOpenSeason,
            "Open a folder of game logs as a season: every club's pages summed, in any situation"},
-          {"&New DB...\tCtrl+N", CYardbookApp::kNewPlayDB, "Make a new, empty Play DB"},
-          {"&Save\tCtrl+S", command::kFileSave, "Save the Play DB"},
+          {"&New DB...", CYardbookApp::kNewPlayDB, "Make a new, empty Play DB", QKeySequence::New},
+          {"&Save", command::kFileSave, "Save the Play DB", QKeySequence::Save},
           {"Save &As...", command::kFileSaveAs, "Save the Play DB under a new name"},
-          {"&Close\tCtrl+W", command::kFileClose, "Close the active window"},
+          {"&Close", command::kFileClose, "Close the active window",
+           QKeySequence(Qt::CTRL | Qt::Key_W)},
           {"", 0, ""},
-          {"&Print...\tCtrl+P", printItem, "Print the whole game or the club's Play DB pages"},
+          {"&Print...", printItem, "Print the whole game or the club's Play DB pages",
+           QKeySequence::Print},
           {"Print Pre&view", command::kFilePrintPreview, "Show the pages as they will print"},
           {"P&rint Setup...", command::kFilePrintSetup, "Choose the printer and the paper"},
           {"", 0, ""},
@@ -89,24 +93,26 @@ QList<QMenu*> CMainFrame::BuildMenus(int resourceId) {
           {"", 0, ""},
           {"E&xit", command::kAppExit, "Quit the program; it asks about unsaved changes"}}},
         {"&Edit",
-         {{"&Undo\tCtrl+Z", command::kEditUndo, "Undo the last change"},
+         {{"&Undo", command::kEditUndo, "Undo the last change", QKeySequence::Undo},
           {"", 0, ""},
-          {"Cu&t\tCtrl+X", command::kEditCut, "Cut the selection to the clipboard"},
-          {"&Copy\tCtrl+C", command::kEditCopy, "Copy the selection to the clipboard"},
+          {"Cu&t", command::kEditCut, "Cut the selection to the clipboard", QKeySequence::Cut},
+          {"&Copy", command::kEditCopy, "Copy the selection to the clipboard", QKeySequence::Copy},
           {"&Export CSV...", command::kEditExportCsv,
            "Write the page as a CSV file that spreadsheets open"},
           {"Export C&hart...", command::kEditExportChart,
            "Write the chart beside the page as a PNG or SVG picture"},
-          {"&Paste\tCtrl+V", command::kEditPaste, "Insert the clipboard"},
-          {"&Search\tCtrl+F", command::kEditFind, "Find text in the log"}}},
+          {"&Paste", command::kEditPaste, "Insert the clipboard", QKeySequence::Paste},
+          {"&Search", command::kEditFind, "Find text in the log", QKeySequence::Find}}},
         {"&View",
          {{"&Toolbar", command::kViewToolbar, "Show or hide the toolbar"},
           {"&Status Bar", command::kViewStatusBar, "Show or hide the status bar"}}},
         {"&Window",
          {{"&Cascade", command::kWindowCascade, "Arrange the windows so they overlap"},
           {"&Tile", command::kWindowTile, "Arrange the windows side by side"},
-          {"Ne&xt\tCtrl+Tab", command::kWindowNext, "Go to the next window"},
-          {"Pre&vious\tCtrl+Shift+Tab", command::kWindowPrevious, "Go to the previous window"}}},
+          {"Ne&xt", command::kWindowNext, "Go to the next window",
+           QKeySequence(Qt::CTRL | Qt::Key_Tab)},
+          {"Pre&vious", command::kWindowPrevious, "Go to the previous window",
+           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)}}},
         {"&Help",
          {{"&About Gridtally...", command::kAppAbout, "The program, its version, its terms"}}},
     };
@@ -120,6 +126,10 @@ QList<QMenu*> CMainFrame::BuildMenus(int resourceId) {
             }
             QAction* action = AddMenuCommand(menu, tr(item.text), item.id);
             action->setStatusTip(tr(item.help));
+            // Shown beside the item; answered only inside the open menu, so that it never
+            // competes with the accelerator of the same key.
+            action->setShortcut(item.keys);
+            action->setShortcutContext(Qt::WidgetShortcut);
             if (item.id == command::kViewToolbar || item.id == command::kViewStatusBar) {
                 action->setCheckable(true);
                 action->setChecked(true);

@@ -105,7 +105,7 @@ bool SeasonFrame::OnCreateClient(const CreateContext& context) {
     playsView = new SeasonPlaysView(*season_, tabs);
     tabs->AddWindowTab(playsView, tr("Plays"));
     MakeClubTabs();
-    tabs->ActivateTab(2);
+    tabs->setCurrentIndex(2);
     ShowWhatIsCounted();
     made_ = true;
     if (!season_->folder().isEmpty()) {
@@ -181,7 +181,7 @@ void SeasonFrame::ListClubs() {
 }
 
 void SeasonFrame::MakeClubTabs() {
-    int shown = clubTabs ? clubTabs->GetActiveTab() : 0;
+    int shown = clubTabs ? clubTabs->currentIndex() : 0;
     if (clubTabs) {
         tabs->removeTab(tabs->indexOf(clubTabs));
         delete clubTabs;  // its views leave the document with it
@@ -190,7 +190,7 @@ void SeasonFrame::MakeClubTabs() {
     // "All" clubs have no pages of a club's own: the Games and Plays pages remain.
     std::string label = season_->club();
     if (label.empty()) {
-        tabs->ActivateTab(0);
+        tabs->setCurrentIndex(0);
         return;
     }
     clubTabs = new TabWindow(tabs);
@@ -205,8 +205,8 @@ void SeasonFrame::MakeClubTabs() {
             if (view) view->OnInitialUpdate();
         }
     }
-    clubTabs->ActivateTab(std::max(0, shown));
-    tabs->ActivateTab(at);
+    clubTabs->setCurrentIndex(std::max(0, shown));
+    tabs->setCurrentIndex(at);
 }
 
 void SeasonFrame::ApplyChoices() {

@@ -38,24 +38,24 @@ bool CTabFrame::OnCreateClient(const CreateContext& context) {
     team2Tabs = MakeTeamTabs(context, 1);
     gameTabs->AddWindowTab(team1Tabs, QStringLiteral("Team 1"));
     gameTabs->AddWindowTab(team2Tabs, QStringLiteral("Team 2"));
-    gameTabs->ActivateTab(0);
-    team1Tabs->ActivateTab(0);
-    team2Tabs->ActivateTab(0);
+    gameTabs->setCurrentIndex(0);
+    team1Tabs->setCurrentIndex(0);
+    team2Tabs->setCurrentIndex(0);
     return true;
 }
 
 void CTabFrame::NextTab() {
-    int count = gameTabs->GetTabCount();
-    int active = gameTabs->GetActiveTab();
+    int count = gameTabs->count();
+    int active = gameTabs->currentIndex();
     if (active < 0 || count == 0) return;
-    gameTabs->ActivateTab((active + count + 1) % count);
+    gameTabs->setCurrentIndex((active + count + 1) % count);
 }
 
 void CTabFrame::PreviousTab() {
-    int count = gameTabs->GetTabCount();
-    int active = gameTabs->GetActiveTab();
+    int count = gameTabs->count();
+    int active = gameTabs->currentIndex();
     if (active < 0 || count == 0) return;
-    gameTabs->ActivateTab((count + active - 1) % count);
+    gameTabs->setCurrentIndex((count + active - 1) % count);
 }
 
 }  // namespace gridtally::gui

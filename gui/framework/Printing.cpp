@@ -52,18 +52,15 @@ bool RunPrintJob(View& view, QPagedPaintDevice& device, double resolution, PageR
     if (!painter.begin(&device)) return false;
     info.printableArea = QRect(0, 0, device.width(), device.height());
     DeviceContext dc(painter, resolution, resolution);
-    view.OnBeginPrinting(dc, info);
     for (int page = info.minPage; page <= info.maxPage; ++page) {
         if (page > info.minPage) device.newPage();
         info.currentPage = page;
         int saved = dc.SaveDC();
         painter.save();
-        view.OnPrepareDC(dc, &info);
         view.OnPrint(dc, info);
         painter.restore();
         dc.RestoreDC(saved);
     }
-    view.OnEndPrinting(dc, info);
     return painter.end();
 }
 

@@ -32,13 +32,8 @@ public:
     // The window told when the active tab changes (after the change).
     void SetNotifyWindow(std::function<void(int index)> notify) { notify_ = std::move(notify); }
 
-    void ActivateTab(int index) { setCurrentIndex(index); }
-    void RelabelTab(int index, const QString& label) { setTabText(index, label); }
-    int GetTabCount() const { return count(); }
-    int GetActiveTab() const { return currentIndex(); }
     // The index of the tab that holds `window` (directly), or -1.
     int FindTab(const QWidget* window) const;
-    QString GetTabLabel(int index) const { return tabText(index); }
     int GetTabId(int index) const;
 
     // Gives the focus to the first widget of the shown page that takes it by Tab (a tab

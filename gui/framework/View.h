@@ -49,12 +49,10 @@ public:
     virtual void OnUpdate(View* /*sender*/, UpdateHint /*hint*/, PrintHint* /*printHint*/) {}
     virtual void OnDraw(DeviceContext& /*dc*/) {}
 
-    // The printing hooks, in the order a print run calls them.
+    // The printing hooks, in the order a print run calls them: the pages there are,
+    // then each page.
     virtual bool OnPreparePrinting(PrintInfo& /*info*/) { return true; }
-    virtual void OnBeginPrinting(DeviceContext& /*dc*/, PrintInfo& /*info*/) {}
-    virtual void OnPrepareDC(DeviceContext& /*dc*/, PrintInfo* /*info*/) {}
     virtual void OnPrint(DeviceContext& dc, PrintInfo& /*info*/) { OnDraw(dc); }
-    virtual void OnEndPrinting(DeviceContext& /*dc*/, PrintInfo& /*info*/) {}
     // The document a printout of this view shows, as its pages' footers and the printed
     // file's title name it.
     virtual QString PrintedDocumentName() const;

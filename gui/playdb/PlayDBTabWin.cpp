@@ -47,7 +47,7 @@ bool PlayDBTabWin::OnCreateClient(const CreateContext& context) {
     addPage(tendencies, tr("Tendencies"), new ChartedPage(tendencies, [tendencies](QChart& chart) {
                 PlotTendencies(chart, static_cast<const TendencyModel&>(tendencies->pageModel()));
             }));
-    tabs->ActivateTab(0);
+    tabs->setCurrentIndex(0);
     return form != nullptr;
 }
 

@@ -131,10 +131,10 @@ private slots:
             QVERIFY(dynamic_cast<DefPlayList*>(views[first + 5]));
             QVERIFY(dynamic_cast<TendLstView*>(views[first + 6]));
         }
-        QCOMPARE(game.window->gameTabs->GetTabLabel(0), QStringLiteral("Log File Source"));
-        QCOMPARE(game.window->gameTabs->GetTabLabel(1), QStringLiteral("Riverside Otters"));
-        QCOMPARE(game.window->gameTabs->GetTabLabel(2), QStringLiteral("Hillcrest"));
-        QCOMPARE(game.window->gameTabs->GetActiveTab(), 0);
+        QCOMPARE(game.window->gameTabs->tabText(0), QStringLiteral("Log File Source"));
+        QCOMPARE(game.window->gameTabs->tabText(1), QStringLiteral("Riverside Otters"));
+        QCOMPARE(game.window->gameTabs->tabText(2), QStringLiteral("Hillcrest"));
+        QCOMPARE(game.window->gameTabs->currentIndex(), 0);
     }
 
     void everyClubPageShowsWhatTheCorePrints() {
@@ -213,8 +213,8 @@ private slots:
 
         // The page on the shown tab gets the commands, whatever had the focus before.
         game.window->logView->selectAll();
-        game.window->gameTabs->ActivateTab(1);
-        game.window->team1Tabs->ActivateTab(4);
+        game.window->gameTabs->setCurrentIndex(1);
+        game.window->team1Tabs->setCurrentIndex(4);
         QCOMPARE(game.window->GetActiveView(), static_cast<View*>(passes));
         QVERIFY(passes->Handle(command::kEditCopy));
         QCOMPARE(QApplication::clipboard()->text(), passes->CopiedText());
@@ -369,8 +369,8 @@ private slots:
         file.close();
         Game game(path);
         QVERIFY(game.window);
-        QCOMPARE(game.window->gameTabs->GetTabLabel(1), QString());
-        QCOMPARE(game.window->gameTabs->GetTabLabel(2), QString());
+        QCOMPARE(game.window->gameTabs->tabText(1), QString());
+        QCOMPARE(game.window->gameTabs->tabText(2), QString());
         QVERIFY(PrintViewToPdf(*game.window->logView, dir.filePath("nameless.pdf")));
         QVERIFY(PdfText(dir.filePath("nameless.pdf")).contains(" - Tendencies"));
     }
@@ -392,10 +392,10 @@ private slots:
     void everyHeaderTellsWhatItCounts() {
         Game game;
         for (int club = 0; club < 2; ++club) {
-            game.window->gameTabs->ActivateTab(1 + club);
+            game.window->gameTabs->setCurrentIndex(1 + club);
             TabWindow* tabs = club == 0 ? game.window->team1Tabs : game.window->team2Tabs;
             for (int tab = 0; tab < tabs->count(); ++tab) {
-                tabs->ActivateTab(tab);
+                tabs->setCurrentIndex(tab);
                 QApplication::processEvents();
                 QString where = QStringLiteral("club %1, tab %2").arg(club).arg(tab);
                 if (auto* list = game.ClubView<PageTableView>(club, tab)) {
@@ -438,13 +438,13 @@ private slots:
         Game game;
         TabWindow* tabs = game.window->gameTabs;
         game.window->PreviousTab();
-        QCOMPARE(tabs->GetActiveTab(), 2);
+        QCOMPARE(tabs->currentIndex(), 2);
         game.window->NextTab();
-        QCOMPARE(tabs->GetActiveTab(), 0);
+        QCOMPARE(tabs->currentIndex(), 0);
         game.window->NextTab();
-        QCOMPARE(tabs->GetActiveTab(), 1);
+        QCOMPARE(tabs->currentIndex(), 1);
         QVERIFY(game.window->Handle(command::kNextTab));
-        QCOMPARE(tabs->GetActiveTab(), 2);
+        QCOMPARE(tabs->currentIndex(), 2);
     }
 
     void theLogViewShowsTheTextAsReadAndRefusesChanges() {

@@ -164,9 +164,9 @@ private slots:
     void aNewDBShowsAnEmptyFormAndEmptyPages() {
         DBWindow dbWindow;
         QVERIFY(dbWindow.window);
-        QCOMPARE(dbWindow.window->tabs->GetTabCount(), 5);
-        QCOMPARE(dbWindow.window->tabs->GetTabLabel(0), QStringLiteral("Play DB"));
-        QCOMPARE(dbWindow.window->tabs->GetTabLabel(4), QStringLiteral("Tendencies"));
+        QCOMPARE(dbWindow.window->tabs->count(), 5);
+        QCOMPARE(dbWindow.window->tabs->tabText(0), QStringLiteral("Play DB"));
+        QCOMPARE(dbWindow.window->tabs->tabText(4), QStringLiteral("Tendencies"));
         QCOMPARE(dbWindow.db().title(), QStringLiteral("Untitled"));
         QVERIFY(dbWindow.Listed().isEmpty());
         QCOMPARE(dbWindow.form->saveButton()->text(), PDBView::kSaveCaption);
@@ -257,7 +257,7 @@ private slots:
         QVERIFY(!dbWindow.db().IsModified());
         dbWindow.Choose("Hillcrest");
         PlayCallList* runs = dbWindow.list(1);
-        dbWindow.window->tabs->ActivateTab(1);
+        dbWindow.window->tabs->setCurrentIndex(1);
         int before = runs->RowCount();
         runs->AdjustPlayAt(runs->visualRect(runs->model()->index(0, 0)).center());
         QCOMPARE(runs->RowCount(), before - 1);
@@ -493,10 +493,10 @@ private slots:
         for (int page = 0; page < 4; ++page)
             QVERIFY(pages[page].trimmed().startsWith(titles[page]));
 
-        dbWindow.window->tabs->ActivateTab(1);
+        dbWindow.window->tabs->setCurrentIndex(1);
         QVERIFY(dbWindow.main.router().Execute(command::kFilePrint));  // taken by the window
         QCOMPARE(answers.dialogs, 0);                                  // and dropped
-        dbWindow.window->tabs->ActivateTab(0);
+        dbWindow.window->tabs->setCurrentIndex(0);
         dbWindow.main.router().Execute(command::kFilePrint);
         QCOMPARE(answers.dialogs, 1);  // the print dialog, from the form
     }

@@ -321,7 +321,7 @@ private slots:
         PlayFilter third;
         third.downs = {3};
         frame->gamesView->SortByColumn(4);
-        frame->tabs->ActivateTab(1);
+        frame->tabs->setCurrentIndex(1);
         PageTableView& plays = *frame->playsView->table;
         plays.verticalScrollBar()->setValue(5);
         auto topRow = [&] {
@@ -348,7 +348,7 @@ private slots:
         }));
         // The game that joined is not the club's: the Plays page keeps its rows.
         QCOMPARE(topRow(), top);
-        QCOMPARE(frame->tabs->GetActiveTab(), 1);
+        QCOMPARE(frame->tabs->currentIndex(), 1);
 
         QFile(dir.filePath(QStringLiteral("season/notes.txt"))).open(QIODevice::WriteOnly);
         QVERIFY(QFile::remove(comets));
@@ -479,17 +479,17 @@ private slots:
 
         // The Edit menu's commands reach the list of the page shown, whether the focus is
         // on the bar, on a chart or in the Plays page's search.
-        season->tabs->ActivateTab(2);
-        season->clubTabs->ActivateTab(6);
+        season->tabs->setCurrentIndex(2);
+        season->clubTabs->setCurrentIndex(6);
         auto* tendencies = qobject_cast<ChartedPage*>(season->clubTabs->widget(6));
         season->clubChoice->setFocus();
         QCOMPARE(season->GetActiveView(), static_cast<View*>(tendencies->table()));
         tendencies->chartView()->setFocus();
         QCOMPARE(season->GetActiveView(), static_cast<View*>(tendencies->table()));
-        season->tabs->ActivateTab(1);
+        season->tabs->setCurrentIndex(1);
         season->playsView->findChild<QLineEdit*>()->setFocus();
         QCOMPARE(season->GetActiveView(), static_cast<View*>(season->playsView->table));
-        season->tabs->ActivateTab(2);
+        season->tabs->setCurrentIndex(2);
 
         // Export Chart... writes the picture chosen, also of a chart never shown.
         ChartedPage& chart = *qobject_cast<ChartedPage*>(season->clubTabs->widget(3));
@@ -579,7 +579,7 @@ private slots:
                     combo->setCurrentIndex(down++);
             }
             for (int tab : {3, 4, 6}) {
-                season->clubTabs->ActivateTab(tab);
+                season->clubTabs->setCurrentIndex(tab);
                 QApplication::processEvents();
                 auto* page = qobject_cast<ChartedPage*>(season->clubTabs->widget(tab));
                 QVERIFY(page && page->isVisible());
@@ -621,7 +621,7 @@ private slots:
 
         // The pass plays' chart, squeezed beside its table, exported.
         ChartedPage& pass = *qobject_cast<ChartedPage*>(season->clubTabs->widget(4));
-        season->clubTabs->ActivateTab(4);
+        season->clubTabs->setCurrentIndex(4);
         QApplication::processEvents();
         QSizeF onScreen = pass.chart()->size();
         QVERIFY(onScreen.width() < 1200);

@@ -87,11 +87,15 @@ struct Environment {
     std::vector<std::tuple<const char*, QByteArray, bool>> saved;
 };
 
+// The items as the menu shows them: the label, and its key after a tab.
 QStringList Items(const QMenu& menu) {
     QStringList items;
     for (QAction* action : menu.actions()) {
-        if (action->isVisible())
-            items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        if (!action->isVisible()) continue;
+        QString key = action->shortcut().toString();
+        items << (action->isSeparator() ? QStringLiteral("-")
+                  : key.isEmpty()       ? action->text()
+                                        : action->text() + '\t' + key);
     }
     return items;
 }
@@ -129,6 +133,9 @@ private slots:
             QStringList({"&Open...\tCtrl+O", "Open &Season...", "&New DB...\tCtrl+N",
                          "&Save\tCtrl+S", "Save &As...", "&Close\tCtrl+W", "-", "&Print...\tCtrl+P",
                          "Print Pre&view", "P&rint Setup...", "-", "Recent File", "-", "E&xit"}));
+        for (QAction* item : main.menusOf(0)[0]->actions()) {
+            QVERIFY2(!item->text().contains('\t'), qPrintable(item->text()));  // a key sequence
+        }
         // The keys the menus show are keys indeed.
         QStringList keys;
         for (QAction* action : main.actions()) keys << action->shortcut().toString();
@@ -175,7 +182,7 @@ private slots:
         auto* window = dynamic_cast<PlayDBTabWin*>(main.ActiveChild());
         QVERIFY(window);
         QCOMPARE(window->document()->title(), QStringLiteral("Untitled"));
-        QCOMPARE(window->tabs->GetActiveTab(), 0);
+        QCOMPARE(window->tabs->currentIndex(), 0);
         QTRY_COMPARE(main.windowTitle(), QStringLiteral("Gridtally - Untitled"));
     }
 
@@ -195,7 +202,7 @@ private slots:
         // Print command (Ctrl+P) prints from the form page.
         QMenu* file = main.menusOf(CYardbookApp::kPlayDBResource)[0];
         QAction* printItem = file->actions()[7];
-        QCOMPARE(printItem->text(), QStringLiteral("&Print...\tCtrl+P"));
+        QCOMPARE(Items(*file)[7], QStringLiteral("&Print...\tCtrl+P"));
         printItem->trigger();
         main.router().Execute(command::kFilePrint);
         QCOMPARE(dialogs.shown, QStringList({"QPageSetupDialog", "QPrintDialog"}));
