@@ -34,23 +34,32 @@ void SeasonDoc::Follow(const QStringList& settled, const QStringList& removed) {
                  filter = filter_]() -> std::function<void()> {
         auto next = latest_ ? std::make_shared<Season>(*latest_) : std::make_shared<Season>();
         Changes changes;
+        PassedOver passed;
         auto keep = [&](const QString& path, Season::Change change) {
             if (change != Season::Change::None) changes.emplace_back(path, change);
         };
         for (std::size_t i = 0; i < files.size(); ++i) {
             std::string bytes, why;
+            const QString& path = settled[static_cast<qsizetype>(i)];
             if (ReadFileBytes(files[i], bytes, &why)) {
-                keep(settled[static_cast<qsizetype>(i)], next->Follow(files[i], std::move(bytes)));
+                keep(path, next->Follow(files[i], std::move(bytes)));
+            } else {
+                passed.emplace_back(path, QString::fromLocal8Bit(why.c_str()));
             }
         }
         for (std::size_t i = 0; i < gone.size(); ++i) {
             keep(removed[static_cast<qsizetype>(i)], next->Remove(gone[i]));
         }
-        if (changes.empty()) return {};
+        if (changes.empty()) {
+            if (passed.empty()) return {};
+            return [this, passed] {
+                if (followed) followed({}, passed);
+            };
+        }
         latest_ = next;
         auto figures = std::shared_ptr<SeasonClub>(next->Club(club, filter));
         std::string count = next->CountText(filter, club);
-        return [this, next, changes, club, filter, figures, count] {
+        return [this, next, changes, passed, club, filter, figures, count] {
             std::shared_ptr<const Season> old = Replace(next);
             // The user may have chosen another club or filter meanwhile.
             if (club == club_ && filter.Describe() == filter_.Describe()) {
@@ -60,7 +69,7 @@ void SeasonDoc::Follow(const QStringList& settled, const QStringList& removed) {
                 Refill();
             }
             UpdateAllViews(nullptr, UpdateHint::Follow);
-            if (followed) followed(changes);
+            if (followed) followed(changes, passed);
             Release(std::move(old));  // now that no page holds it
         };
     });

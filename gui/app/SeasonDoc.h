@@ -41,10 +41,12 @@ public:
     // file that is no game log leaves or is passed over) and files that are gone. They
     // are read and the club's figures summed on the worker; then, on this thread, the
     // views follow, keeping their order and place, and `followed` hears what happened
-    // to each file that changed the season. A file that cannot be read is passed over.
+    // to each file that changed the season, and why each file that could not be read
+    // (a FIFO, a device, one unreadable) was passed over.
     void Follow(const QStringList& settled, const QStringList& removed);
     using Changes = std::vector<std::pair<QString, Season::Change>>;
-    std::function<void(const Changes&)> followed;
+    using PassedOver = std::vector<std::pair<QString, QString>>;  // file, why
+    std::function<void(const Changes&, const PassedOver&)> followed;
     // Whether files handed to Follow are still being read.
     bool following() const { return worker_.pending() > 0; }
 

@@ -115,13 +115,23 @@ bool SeasonFrame::OnCreateClient(const CreateContext& context) {
                 [this](const QStringList& settled, const QStringList& removed) {
                     season_->Follow(settled, removed);
                 });
-        season_->followed = [this](const SeasonDoc::Changes& changes) { Followed(changes); };
+        season_->followed = [this](const SeasonDoc::Changes& changes,
+                                   const SeasonDoc::PassedOver& passed) {
+            Followed(changes, passed);
+        };
     }
     return true;
 }
 
-void SeasonFrame::Followed(const SeasonDoc::Changes& changes) {
-    if (changes.empty()) return;
+void SeasonFrame::Followed(const SeasonDoc::Changes& changes, const SeasonDoc::PassedOver& passed) {
+    QStringList unread;
+    for (const auto& [path, why] : passed) unread << QFileInfo(path).fileName() + ": " + why;
+    QString passedOver = unread.isEmpty() ? QString() : tr("Passed over %1").arg(unread.join("; "));
+    auto* main = qobject_cast<QMainWindow*>(window());
+    if (changes.empty()) {
+        if (main && !passedOver.isEmpty()) main->statusBar()->showMessage(passedOver);
+        return;
+    }
     ListClubs();
     playsView->Refill(UpdateHint::Follow);
     ShowWhatIsCounted();
@@ -159,7 +169,8 @@ void SeasonFrame::Followed(const SeasonDoc::Changes& changes) {
         }
         message = parts.join(QStringLiteral("; "));
     }
-    if (auto* main = qobject_cast<QMainWindow*>(window())) main->statusBar()->showMessage(message);
+    if (!passedOver.isEmpty()) message += QStringLiteral("; ") + passedOver;
+    if (main) main->statusBar()->showMessage(message);
 }
 
 void SeasonFrame::ListClubs() {

@@ -52,7 +52,7 @@ private:
     void ShowWhatIsCounted();
     // Shows games that joined, changed or left: the pages follow, the user's choices and
     // places stay, and the status bar says what happened.
-    void Followed(const SeasonDoc::Changes& changes);
+    void Followed(const SeasonDoc::Changes& changes, const SeasonDoc::PassedOver& passed);
     // Lists the season's clubs in the bar's club and opponent choices, keeping the ones
     // chosen.
     void ListClubs();

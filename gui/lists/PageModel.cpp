@@ -1,5 +1,7 @@
 #include "gui/lists/PageModel.h"
 
+#include <map>
+
 #include "core/text/Latin1.h"
 
 namespace gridtally::gui {
@@ -44,9 +46,41 @@ QVariant PageModel::headerData(int section, Qt::Orientation orientation, int rol
 
 void PageModel::sort(int column, Qt::SortOrder /*order*/) {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    // The current and selected rows stay with their rows: each is found again by what
+    // it holds (rows that hold the same are the same to the eye).
+    const QModelIndexList before = persistentIndexList();
+    std::map<int, std::string> held;  // per row held, what it holds
+    for (const QModelIndex& index : before)
+        held.emplace(index.row(), Identity(static_cast<std::size_t>(index.row())));
     bool sorted = SortRows(column);
-    if (sorted) ComputeCells();
+    if (sorted) {
+        ComputeCells();
+        std::vector<bool> taken(static_cast<std::size_t>(rowCount()), false);
+        std::map<int, int> rowNow;
+        for (const auto& [row, identity] : held) {
+            for (int now = 0; now < rowCount(); ++now) {
+                auto at = static_cast<std::size_t>(now);
+                if (taken[at] || Identity(at) != identity) continue;
+                taken[at] = true;
+                rowNow[row] = now;
+                break;
+            }
+        }
+        QModelIndexList after;
+        for (const QModelIndex& was : before) {
+            auto found = rowNow.find(was.row());
+            after << (found == rowNow.end() ? QModelIndex() : index(found->second, was.column()));
+        }
+        changePersistentIndexList(before, after);
+    }
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+std::string PageModel::Identity(std::size_t row) const {
+    if (CellsOnDemand()) return RowKey(row);
+    std::string joined;
+    for (const std::string& cell : cells_[row]) (joined += cell) += '\t';
+    return joined;
 }
 
 std::optional<Qt::SortOrder> PageModel::SortDirection(int column) const {

@@ -64,6 +64,8 @@ protected:
     void ComputeCells();
     // A page of very many rows makes a row's cells when it is shown, not all at once.
     virtual bool CellsOnDemand() const { return false; }
+    // What a row holds, to find it again after a sort.
+    std::string Identity(std::size_t row) const;
 
 private:
     std::vector<std::vector<std::string>> cells_;

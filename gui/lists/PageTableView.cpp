@@ -91,7 +91,6 @@ void PageTableView::FitColumns() {
 
 void PageTableView::SortByColumn(int column) {
     std::optional<Qt::SortOrder> direction = model_->SortDirection(column);
-    clearSelection();
     model_->sort(column);
     sortedBy_ = direction ? column : -1;
     QHeaderView* header = horizontalHeader();

@@ -193,6 +193,14 @@ private slots:
         QCOMPARE(passes->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
         passes->SortByColumn(2);
         std::vector<std::vector<std::string>> shown = Rows(*passes);
+        // The current and selected rows stay on their calls through a sort.
+        passes->setCurrentIndex(passes->model()->index(1, 0));
+        passes->SortByColumn(0);
+        QCOMPARE(Rows(*passes)[static_cast<std::size_t>(passes->currentIndex().row())], shown[1]);
+        QCOMPARE(passes->selectionModel()->selectedRows().size(), 1);
+        passes->SortByColumn(2);
+        QCOMPARE(passes->currentIndex().row(), 1);
+        passes->clearSelection();
 
         auto tabbed = [](const std::vector<std::string>& cells) {
             QStringList fields;

@@ -661,7 +661,12 @@ private slots:
         QVERIFY(QDir().mkpath(handed[2]));
         QVERIFY(QFile::copy(GRIDTALLY_EXAMPLES_DIR "/riverside-at-hillcrest.log", handed[3]));
         SeasonDoc::Changes told;
-        season.followed = [&](const SeasonDoc::Changes& changes) { told = changes; };
+        SeasonDoc::PassedOver passed;
+        season.followed = [&](const SeasonDoc::Changes& changes,
+                              const SeasonDoc::PassedOver& unread) {
+            told = changes;
+            passed = unread;
+        };
         season.Follow(handed, {});
         QVERIFY(season.following());
         QCOMPARE(season.season().games().size(), 3u);
@@ -669,6 +674,9 @@ private slots:
         QCOMPARE(season.season().games().size(), 4u);
         QCOMPARE(told.size(), 1u);
         QCOMPARE(told.front().first, handed[3]);
+        // Each passed over with its reason, none dropped.
+        QCOMPARE(passed.size(), 3u);
+        for (const auto& [path, why] : passed) QVERIFY2(!why.isEmpty(), qPrintable(path));
         season.Follow({}, {handed[3]});
         QTRY_COMPARE_WITH_TIMEOUT(season.season().games().size(), 3u, 10000);
     }
