@@ -3,8 +3,11 @@
 #include <functional>
 
 #include "gui/lists/ChartedPage.h"
+#include "gui/lists/DefPlayList.h"
 #include "gui/lists/ListCharts.h"
+#include "gui/lists/PassPlayList.h"
 #include "gui/lists/PlayCallList.h"
+#include "gui/lists/RunPlayList.h"
 #include "gui/lists/TendLstView.h"
 #include "gui/reports/DPlayerList.h"
 #include "gui/reports/OPlyrStatsView.h"

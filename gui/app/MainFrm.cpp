@@ -35,14 +35,14 @@ struct MenuItem {
 
 }  // namespace
 
-CMainFrame::CMainFrame(QWidget* parent) : MainFrame(parent) {
+CMainFrame::CMainFrame(QWidget* parent) : MdiMainWindow(parent) {
     setWindowTitle(QStringLiteral("Gridtally"));
     setWindowIcon(AppIcon());
     resize(980, 720);
     setAcceptDrops(true);
     mdiArea()->setViewMode(QMdiArea::SubWindowView);
     connect(mdiArea(), &QMdiArea::subWindowActivated, this, [this] { UpdateFrameTitle(); });
-    connect(this, &MainFrame::recentFilesChanged, this, [this] {
+    connect(this, &MdiMainWindow::recentFilesChanged, this, [this] {
         std::unique_ptr<QSettings> settings = ProgramSettings();
         recentFiles().WriteList(*settings);
         FillRecentFiles();
@@ -50,7 +50,7 @@ CMainFrame::CMainFrame(QWidget* parent) : MainFrame(parent) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    MainFrame::closeEvent(event);
+    MdiMainWindow::closeEvent(event);
     if (event->isAccepted()) ProgramSettings()->setValue(kGeometryKey, saveGeometry());
 }
 

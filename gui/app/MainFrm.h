@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "gui/framework/MainFrame.h"
+#include "gui/framework/MdiMainWindow.h"
 
 class QLabel;
 class QToolBar;
@@ -12,7 +12,7 @@ namespace gridtally::gui {
 // The program's main window, titled "Gridtally" and then the active document's title:
 // the menus of the active document type, the "File" toolbar, the status bar, the
 // recent files, and files dropped on it.
-class CMainFrame : public MainFrame {
+class CMainFrame : public MdiMainWindow {
     Q_OBJECT
 
 public:

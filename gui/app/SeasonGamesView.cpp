@@ -5,7 +5,7 @@
 #include "core/lists/StableSort.h"
 #include "core/text/Latin1.h"
 #include "gui/app/SeasonDoc.h"
-#include "gui/framework/MainFrame.h"
+#include "gui/framework/MdiMainWindow.h"
 #include "gui/framework/Printing.h"
 #include "gui/lists/PageModel.h"
 
@@ -78,7 +78,7 @@ private:
 SeasonGamesView::SeasonGamesView(const SeasonDoc& season, QWidget* parent)
     : PageTableView(std::make_unique<GamesModel>(season), parent) {
     connect(this, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-        auto* main = dynamic_cast<MainFrame*>(window());
+        auto* main = dynamic_cast<MdiMainWindow*>(window());
         QString file = FileOfRow(index.row());
         if (main && !file.isEmpty()) main->OpenDocumentFile(file);
     });

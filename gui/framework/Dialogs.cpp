@@ -10,7 +10,7 @@
 
 #include "gui/framework/ChildFrame.h"
 #include "gui/framework/Document.h"
-#include "gui/framework/MainFrame.h"
+#include "gui/framework/MdiMainWindow.h"
 #include "gui/framework/RecentFileList.h"
 
 namespace gridtally::gui {
@@ -35,7 +35,7 @@ QString ConvertFilter(const QString& filter) {
 
 QString DialogFolder(QWidget* parent) {
     QWidget* top = parent ? parent->window() : QApplication::activeWindow();
-    auto* main = dynamic_cast<MainFrame*>(top);
+    auto* main = dynamic_cast<MdiMainWindow*>(top);
     ChildFrame* child = main ? main->ActiveChild() : nullptr;
     QString path = child && child->document() ? child->document()->pathName() : QString();
     if (!path.isEmpty()) {

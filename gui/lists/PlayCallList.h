@@ -25,31 +25,4 @@ public:
     PlayRec* RecordOfRow(int row) const { return calls().Record(row); }
 };
 
-// "Run Plays": a club's run plays.
-class RunPlayList : public PlayCallList {
-    Q_OBJECT
-
-public:
-    RunPlayList(PlayModel& model, PlayCallModel::Club club, QWidget* parent = nullptr)
-        : PlayCallList(model, PlayListKind::Run, std::move(club), parent) {}
-};
-
-// "Pass Plays": a club's pass plays.
-class PassPlayList : public PlayCallList {
-    Q_OBJECT
-
-public:
-    PassPlayList(PlayModel& model, PlayCallModel::Club club, QWidget* parent = nullptr)
-        : PlayCallList(model, PlayListKind::Pass, std::move(club), parent) {}
-};
-
-// "Def Plays": a club's defensive calls; a double-click does nothing.
-class DefPlayList : public PlayCallList {
-    Q_OBJECT
-
-public:
-    DefPlayList(PlayModel& model, PlayCallModel::Club club, QWidget* parent = nullptr)
-        : PlayCallList(model, PlayListKind::Defense, std::move(club), parent) {}
-};
-
 }  // namespace gridtally::gui

@@ -16,7 +16,7 @@
 #include "core/text/FileBytes.h"
 #include "gui/framework/ChildFrame.h"
 #include "gui/framework/Dialogs.h"
-#include "gui/framework/MainFrame.h"
+#include "gui/framework/MdiMainWindow.h"
 #include "gui/framework/Printing.h"
 #include "gui/playdb/PlayDBDoc.h"
 
@@ -262,7 +262,7 @@ bool PDBView::SaveTo(const QString& path) {
     db->SetModifiedFlag(false);
     db->SavedAs(path);
     ShowStatus(tr("Saved %1").arg(QFileInfo(path).fileName()));
-    if (auto* main = dynamic_cast<MainFrame*>(window())) {
+    if (auto* main = dynamic_cast<MdiMainWindow*>(window())) {
         for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
             if (auto* frame = dynamic_cast<ChildFrame*>(w)) {
                 main->DocumentSaved(*frame);

@@ -4,8 +4,10 @@
 
 #include "gui/lists/CaptionedPage.h"
 #include "gui/lists/ChartedPage.h"
+#include "gui/lists/DefPlayList.h"
 #include "gui/lists/ListCharts.h"
-#include "gui/lists/PlayCallList.h"
+#include "gui/lists/PassPlayList.h"
+#include "gui/lists/RunPlayList.h"
 #include "gui/lists/TendLstView.h"
 #include "gui/playdb/PDBView.h"
 #include "gui/playdb/PlayDBDoc.h"

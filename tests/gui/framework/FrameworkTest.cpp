@@ -20,7 +20,7 @@
 #include "gui/framework/DeviceContext.h"
 #include "gui/framework/Dialogs.h"
 #include "gui/framework/Document.h"
-#include "gui/framework/MainFrame.h"
+#include "gui/framework/MdiMainWindow.h"
 #include "gui/framework/PagePainter.h"
 #include "gui/framework/PdfPrinter.h"
 #include "gui/framework/Printing.h"
@@ -377,7 +377,7 @@ private slots:
     void templatesOpenFilesByExtensionIntoFramesOnTheRoute() {
         SilentRunner runner;
         ScopedDialogRunner scoped(runner);
-        MainFrame main;
+        MdiMainWindow main;
         std::vector<QString> made;
         auto makeTemplate = [&](const char* strings, const char* kind, bool clientWorks) {
             return std::make_unique<DocTemplate>(

@@ -28,7 +28,7 @@
 #include "gui/framework/ChildFrame.h"
 #include "gui/framework/Dialogs.h"
 #include "gui/framework/DocTemplate.h"
-#include "gui/framework/MainFrame.h"
+#include "gui/framework/MdiMainWindow.h"
 #include "gui/framework/PagePainter.h"
 #include "gui/framework/Printing.h"
 #include "gui/lists/CaptionedPage.h"
@@ -117,7 +117,7 @@ struct DBWindow {
         if (found.isEmpty()) return;
         form->teamList()->setCurrentItem(found.front());  // a click: caret and selection
     }
-    MainFrame main;
+    MdiMainWindow main;
     DocTemplate* dbTemplate = nullptr;
     PlayDBTabWin* window = nullptr;
     PDBView* form = nullptr;

@@ -1,4 +1,4 @@
-#include "gui/framework/MainFrame.h"
+#include "gui/framework/MdiMainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +16,7 @@
 
 namespace gridtally::gui {
 
-MainFrame::MainFrame(QWidget* parent)
+MdiMainWindow::MdiMainWindow(QWidget* parent)
     : QMainWindow(parent), mdiArea_(new QMdiArea(this)), router_([this] { return Route(); }) {
     setCentralWidget(mdiArea_);
     // Next and Previous go through the windows in the order they opened, every one in turn.
@@ -41,7 +41,7 @@ MainFrame::MainFrame(QWidget* parent)
     });
 }
 
-MainFrame::~MainFrame() {
+MdiMainWindow::~MdiMainWindow() {
     // The document windows go first, and tell nothing on their way: what derives from
     // this window is gone already.
     disconnect(mdiArea_, nullptr, this, nullptr);
@@ -52,7 +52,7 @@ MainFrame::~MainFrame() {
     }
 }
 
-void MainFrame::SetMenus(int resourceId, const QList<QMenu*>& menus) {
+void MdiMainWindow::SetMenus(int resourceId, const QList<QMenu*>& menus) {
     for (QMenu* menu : menus) {
         menu->setParent(this, menu->windowFlags());
         connect(menu, &QMenu::aboutToShow, this, [this] { router_.UpdateActions(); });
@@ -62,7 +62,7 @@ void MainFrame::SetMenus(int resourceId, const QList<QMenu*>& menus) {
     ShowMenusOfActiveDocument();
 }
 
-void MainFrame::ShowMenusOfActiveDocument() {
+void MdiMainWindow::ShowMenusOfActiveDocument() {
     ChildFrame* child = ActiveChild();
     int resource = child && child->docTemplate() ? child->docTemplate()->resourceId() : 0;
     if (!menus_.count(resource)) resource = 0;
@@ -72,7 +72,7 @@ void MainFrame::ShowMenusOfActiveDocument() {
     shownMenus_ = resource;
 }
 
-QAction* MainFrame::AddAccelerator(const QKeySequence& keys, int id) {
+QAction* MdiMainWindow::AddAccelerator(const QKeySequence& keys, int id) {
     auto* action = new QAction(this);
     action->setShortcut(keys);
     action->setShortcutContext(Qt::WindowShortcut);
@@ -81,30 +81,30 @@ QAction* MainFrame::AddAccelerator(const QKeySequence& keys, int id) {
     return action;
 }
 
-QAction* MainFrame::AddMenuCommand(QMenu* menu, const QString& text, int id) {
+QAction* MdiMainWindow::AddMenuCommand(QMenu* menu, const QString& text, int id) {
     QAction* action = menu->addAction(text);
     router_.Bind(action, id);
     return action;
 }
 
-DocTemplate& MainFrame::AddDocTemplate(std::unique_ptr<DocTemplate> docTemplate) {
+DocTemplate& MdiMainWindow::AddDocTemplate(std::unique_ptr<DocTemplate> docTemplate) {
     templates_.push_back(std::move(docTemplate));
     return *templates_.back();
 }
 
-QString MainFrame::OpenFilter() const {
+QString MdiMainWindow::OpenFilter() const {
     QString filter;
     for (const auto& docTemplate : templates_) filter += docTemplate->FilterEntry();
     return filter + QStringLiteral("All Files (*.*)|*.*||");
 }
 
-void MainFrame::OnFileOpen() {
+void MdiMainWindow::OnFileOpen() {
     QStringList files =
         CurrentDialogRunner().GetOpenFileNames(this, tr("Open"), OpenFilter(), true);
     for (const QString& file : files) OpenDocumentFile(file);
 }
 
-ChildFrame* MainFrame::OpenDocumentFile(const QString& path) {
+ChildFrame* MdiMainWindow::OpenDocumentFile(const QString& path) {
     if (templates_.empty()) return nullptr;
     const DocTemplate* chosen = templates_.front().get();
     bool folder = QFileInfo(path).isDir();
@@ -126,7 +126,7 @@ ChildFrame* MainFrame::OpenDocumentFile(const QString& path) {
     return Show(std::move(frame));
 }
 
-void MainFrame::DocumentSaved(ChildFrame& frame) {
+void MdiMainWindow::DocumentSaved(ChildFrame& frame) {
     Document* document = frame.document();
     if (!document) return;
     if (!frame.isMaximized()) frame.setWindowTitle(document->title());
@@ -137,7 +137,7 @@ void MainFrame::DocumentSaved(ChildFrame& frame) {
     }
 }
 
-ChildFrame* MainFrame::OpenRecentFile(int index) {
+ChildFrame* MdiMainWindow::OpenRecentFile(int index) {
     if (index < 0 || index >= recent_.files().size()) return nullptr;
     QString path = recent_.files()[index];
     ChildFrame* frame = OpenDocumentFile(path);
@@ -149,7 +149,7 @@ ChildFrame* MainFrame::OpenRecentFile(int index) {
     return frame;
 }
 
-ChildFrame* MainFrame::NewDocument(const DocTemplate& docTemplate) {
+ChildFrame* MdiMainWindow::NewDocument(const DocTemplate& docTemplate) {
     QString error;
     std::unique_ptr<ChildFrame> frame = docTemplate.OpenDocumentFile({}, &error);
     if (!frame) {
@@ -159,7 +159,7 @@ ChildFrame* MainFrame::NewDocument(const DocTemplate& docTemplate) {
     return Show(std::move(frame));
 }
 
-ChildFrame* MainFrame::Show(std::unique_ptr<ChildFrame> owned) {
+ChildFrame* MdiMainWindow::Show(std::unique_ptr<ChildFrame> owned) {
     ChildFrame* frame = owned.release();
     // Maximized, a document window shows no title bar and Qt would add its title to the
     // main window's as " - [title]"; the main window names the document itself, so the
@@ -183,7 +183,7 @@ ChildFrame* MainFrame::Show(std::unique_ptr<ChildFrame> owned) {
     return frame;
 }
 
-void MainFrame::closeEvent(QCloseEvent* event) {
+void MdiMainWindow::closeEvent(QCloseEvent* event) {
     for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
         if (!window->close()) {
             event->ignore();
@@ -193,11 +193,11 @@ void MainFrame::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
-ChildFrame* MainFrame::ActiveChild() const {
+ChildFrame* MdiMainWindow::ActiveChild() const {
     return dynamic_cast<ChildFrame*>(mdiArea_->activeSubWindow());
 }
 
-std::vector<CommandTarget*> MainFrame::Route() const {
+std::vector<CommandTarget*> MdiMainWindow::Route() const {
     std::vector<CommandTarget*> route;
     if (ChildFrame* child = ActiveChild()) {
         if (auto* view = dynamic_cast<CommandTarget*>(child->GetActiveView()))
@@ -207,7 +207,7 @@ std::vector<CommandTarget*> MainFrame::Route() const {
         }
         route.push_back(child);
     }
-    route.push_back(const_cast<MainFrame*>(this));
+    route.push_back(const_cast<MdiMainWindow*>(this));
     if (application_) route.push_back(application_);
     return route;
 }

@@ -21,12 +21,12 @@ class ChildFrame;
 
 // The main window: documents in MDI child frames, the document types it knows, the
 // recent files, and the route of commands through the active window.
-class MainFrame : public QMainWindow, public CommandTarget {
+class MdiMainWindow : public QMainWindow, public CommandTarget {
     Q_OBJECT
 
 public:
-    explicit MainFrame(QWidget* parent = nullptr);
-    ~MainFrame() override;
+    explicit MdiMainWindow(QWidget* parent = nullptr);
+    ~MdiMainWindow() override;
 
     DocTemplate& AddDocTemplate(std::unique_ptr<DocTemplate> docTemplate);
     const std::vector<std::unique_ptr<DocTemplate>>& templates() const { return templates_; }
