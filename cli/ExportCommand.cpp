@@ -12,6 +12,7 @@
 
 #include "cli/SeasonCommand.h"
 #include "core/game/PlaySums.h"
+#include "core/game/PlayTable.h"
 #include "core/model/LogReader.h"
 #include "core/model/PlayerRec.h"
 #include "core/playcalls/PlayCallKey.h"
@@ -29,8 +30,6 @@ struct WriteFailure : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// The plays columns keep the names and meanings of the play-by-play table, so that a
-// query reads like a script over `plays` output.
 constexpr std::string_view kTables = R"sql(
 CREATE TABLE games(
     id INTEGER PRIMARY KEY,
@@ -45,36 +44,6 @@ CREATE TABLE players(
     name TEXT,
     position TEXT,
     number INTEGER);
-CREATE TABLE plays(
-    id INTEGER PRIMARY KEY,
-    game_id INTEGER NOT NULL REFERENCES games,
-    seq INTEGER NOT NULL,
-    quarter INTEGER,
-    clock INTEGER,
-    offense TEXT,
-    defense TEXT,
-    down INTEGER,
-    to_go INTEGER,
-    yard_line INTEGER,
-    offense_score INTEGER,
-    defense_score INTEGER,
-    kind TEXT,
-    offense_call TEXT,
-    offense_call_number INTEGER,
-    defense_call TEXT,
-    defense_call_number INTEGER,
-    yards INTEGER,
-    points INTEGER,
-    touchdown INTEGER,
-    turnover INTEGER,
-    safety INTEGER,
-    ball_handler TEXT,
-    passer TEXT,
-    score_mismatch INTEGER,
-    text TEXT,
-    scoring_side TEXT,
-    ball_handler_id INTEGER REFERENCES players,
-    passer_id INTEGER REFERENCES players);
 CREATE TABLE credits(
     play_id INTEGER NOT NULL REFERENCES plays,
     player_id INTEGER NOT NULL REFERENCES players,
@@ -118,6 +87,22 @@ std::string Views() {
            "\n"
            "    FROM credits c JOIN plays pl ON pl.id = c.play_id\n"
            "    GROUP BY c.player_id, pl.game_id, c.counter;\n";
+}
+
+// The plays table has the columns of the play-by-play table, so that a query reads like
+// a script over `plays` output: its game as a game's id, and its players' ids beside.
+std::string PlaysTable() {
+    std::string sql =
+        "CREATE TABLE plays(\n    id INTEGER PRIMARY KEY,\n"
+        "    game_id INTEGER NOT NULL REFERENCES games";
+    for (const DataColumn& column : EmptyPlayTable().columns) {
+        if (column.name == "game") continue;
+        sql +=
+            ",\n    " + column.name + (column.type == ColumnType::Integer ? " INTEGER" : " TEXT");
+    }
+    return sql +
+           ",\n    ball_handler_id INTEGER REFERENCES players,\n"
+           "    passer_id INTEGER REFERENCES players);\n";
 }
 
 std::string PlayCallsTable() {
@@ -243,11 +228,13 @@ void WriteSeason(Database& db, const Season& season, const PlayFilter& filter) {
     db.Run("PRAGMA journal_mode=MEMORY");
     db.Run("BEGIN");
     db.Run(kTables);
+    db.Run(PlaysTable());
     db.Run(PlayCallsTable());
     {
         Insert games(db, InsertInto("games", 6));
         Insert players(db, InsertInto("players", 5));
-        Insert plays(db, InsertInto("plays", 29));
+        const std::vector<DataColumn> playColumns = EmptyPlayTable().columns;
+        Insert plays(db, InsertInto("plays", playColumns.size() + 3));
         Insert credits(db, InsertInto("credits", 4));
         Insert playCalls(db, InsertInto("play_calls", 4 + kPlayCallCounterFields.size()));
 
@@ -292,49 +279,28 @@ void WriteSeason(Database& db, const Season& season, const PlayFilter& filter) {
             for (const Play& play : game.plays->plays) {
                 if (!filter.Empty() && !filter.Accepts(play)) continue;
                 ++playId;
-                plays.Int(playId)
-                    .Int(gameId)
-                    .Int(play.seq)
-                    .IntIf(play.quarter, play.quarter > 0)
-                    .IntIf(play.clock, play.clock >= 0)
-                    .Latin1(play.offense)
-                    .Latin1(play.defense)
-                    .IntIf(play.down, play.down >= 1 && play.down <= 4)
-                    .Int(play.toGo)
-                    .IntIf(play.yardLine, play.yardLine >= 0)
-                    .Int(play.offenseScore)
-                    .Int(play.defenseScore)
-                    .Text(PlayTypeName(play.type));
-                const CallEntry* call = game.plays->ShownCall(play);
-                if (call) {
-                    plays.Latin1(call->offensePlay)
-                        .IntIf(call->offenseNumber, call->offenseNumber >= 0);
-                } else {
-                    plays.Null().Null();
-                }
-                if (call && call->hasDefense) {
-                    plays.Latin1(call->defensePlay)
-                        .IntIf(call->defenseNumber, call->defenseNumber >= 0);
-                } else {
-                    plays.Null().Null();
+                plays.Int(playId).Int(gameId);
+                const std::vector<std::string> cells = PlayRowCells(
+                    "", *game.plays, play,
+                    [&](std::int32_t place) {
+                        const SeasonPlayer* named = player(place);
+                        return named ? named->name : std::string();
+                    },
+                    haveText ? StatementText(bytes, {play.textOffset, play.textLength})
+                             : std::string());
+                // Empty cells are NULL, as a value that was not read.
+                for (std::size_t i = 1; i < cells.size(); ++i) {
+                    if (cells[i].empty()) {
+                        plays.Null();
+                    } else if (playColumns[i].type == ColumnType::Integer) {
+                        plays.Int(std::stoll(cells[i]));
+                    } else {
+                        plays.Latin1(cells[i]);
+                    }
                 }
                 const SeasonPlayer* ballHandler = player(play.ballHandler);
                 const SeasonPlayer* passer = player(play.passer);
-                plays.Int(play.results.yards)
-                    .Int(play.points)
-                    .Int(play.touchdown)
-                    .Int(play.turnover)
-                    .Int(play.safety)
-                    .Latin1(ballHandler ? std::string_view(ballHandler->name) : "")
-                    .Latin1(passer ? std::string_view(passer->name) : "")
-                    .Int(play.scoreMismatch);
-                if (haveText) {
-                    plays.Latin1(StatementText(bytes, {play.textOffset, play.textLength}));
-                } else {
-                    plays.Null();
-                }
-                plays.Text(ScoringSideName(play.scoringSide))
-                    .IntIf(playerId(play.ballHandler), ballHandler != nullptr)
+                plays.IntIf(playerId(play.ballHandler), ballHandler != nullptr)
                     .IntIf(playerId(play.passer), passer != nullptr)
                     .Run();
 
