@@ -118,16 +118,12 @@ bool SeasonDoc::ReadLogs(const std::vector<std::string>& paths, QString* error) 
     return true;
 }
 
-void SeasonDoc::SetClub(const std::string& club) {
+void SeasonDoc::Choose(const std::string& club, const PlayFilter& filter) {
+    bool sameClub = club == club_;
     club_ = club;
-    Refill();
-    UpdateAllViews(nullptr);
-}
-
-void SeasonDoc::SetFilter(const PlayFilter& filter) {
     filter_ = filter;
     Refill();
-    UpdateAllViews(nullptr);
+    UpdateAllViews(nullptr, sameClub ? UpdateHint::Follow : UpdateHint::Refill);
 }
 
 QString SeasonDoc::Described() const {

@@ -55,8 +55,9 @@ public:
     std::shared_ptr<const Season> sharedSeason() const { return season_; }
     const std::string& club() const { return club_; }
     const PlayFilter& filter() const { return filter_; }
-    void SetClub(const std::string& club);
-    void SetFilter(const PlayFilter& filter);
+    // Sums the club's figures over the filter's plays once and refills the views; under
+    // the same club the lists keep their order and place.
+    void Choose(const std::string& club, const PlayFilter& filter);
     // The folder, the club and the filter in force, for titles and printed footers.
     QString Described() const;
     // The plays, games and filter in words, as the line above the pages says them.

@@ -237,10 +237,12 @@ void SeasonFrame::ApplyChoices() {
     }
     std::string club =
         clubChoice->currentIndex() > 0 ? clubChoice->currentText().toLatin1().toStdString() : "";
-    season_->SetFilter(filter);
-    if (club != season_->club()) season_->SetClub(club);
-    MakeClubTabs();
-    playsView->Refill();
+    // The club's pages are made for their club: another club makes them anew, another
+    // filter refills them.
+    bool otherClub = club != season_->club();
+    season_->Choose(club, filter);
+    if (otherClub) MakeClubTabs();
+    playsView->Refill(otherClub ? UpdateHint::Refill : UpdateHint::Follow);
     ShowWhatIsCounted();
 }
 

@@ -206,6 +206,16 @@ private slots:
         QVERIFY2(frame->windowTitle().contains(QStringLiteral("Hillcrest - down 3")),
                  qPrintable(frame->windowTitle()));
         QCOMPARE(frame->tabs->tabText(2), QStringLiteral("Hillcrest"));
+        // Another filter refills the club's pages where they are: a sorted list stays
+        // sorted, by the same column.
+        auto* runs = dynamic_cast<PageTableView*>(ViewOnPage(frame->clubTabs->widget(3)));
+        QVERIFY(runs);
+        runs->SortByColumn(1);
+        ChooseDown(*frame, 0);
+        QCOMPARE(ViewOnPage(frame->clubTabs->widget(3)), static_cast<View*>(runs));
+        QVERIFY(runs->horizontalHeader()->isSortIndicatorShown());
+        QCOMPARE(runs->horizontalHeader()->sortIndicatorSection(), 1);
+        ChooseThirdDown(*frame);
 
         // Every page follows the club and the filter, and the line above them says what
         // they count: the Games page the club's games holding a third down, the Plays
