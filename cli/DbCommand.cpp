@@ -160,7 +160,7 @@ int RunDbAdd(const std::string& dbPath, const std::vector<std::string>& logs, St
         result = db.AddLogFiles(logs, names, onFile);
         db.diagnostics = &StandardStreams();
     }
-    for (const PlayDB::LogFailure& failure : result.failures) {
+    for (const Failure& failure : result.failures) {
         io.err << kProgram << (failure.unreadable ? "cannot read " : "")
                << FileNameText(failure.path) << ": " << failure.reason << '\n';
     }

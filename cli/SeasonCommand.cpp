@@ -8,8 +8,9 @@ namespace gridtally {
 std::optional<PlayFilter> MakeFilter(const FilterArguments& arguments, std::ostream& err) {
     PlayFilter filter;
     for (const auto& [criterion, list] : arguments.lists) {
-        if (auto problem = AddFilterValues(filter, criterion, list)) {
-            err << kProgram << *problem << '\n';
+        Failure problem;
+        if (!AddFilterValues(filter, criterion, list, &problem)) {
+            err << kProgram << problem.reason << '\n';
             return std::nullopt;
         }
     }
@@ -52,7 +53,7 @@ void TitleWithFilter(OutputPage& page, const PlayFilter& filter) {
 
 SeasonRead ReadSeason(Season& season, const std::vector<std::string>& paths, std::ostream& err) {
     Season::ReadResult read = season.Read(paths);
-    for (const Season::Failure& failure : read.failures) {
+    for (const Failure& failure : read.failures) {
         if (failure.unreadable) {
             ReportUnreadable(failure.path, failure.reason, err);
         } else {

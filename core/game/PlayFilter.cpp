@@ -119,8 +119,8 @@ const std::vector<FilterValues>& FilterCriteria() {
     return criteria;
 }
 
-std::optional<std::string> AddFilterValues(PlayFilter& filter, FilterCriterion criterion,
-                                           std::string_view commaList) {
+bool AddFilterValues(PlayFilter& filter, FilterCriterion criterion, std::string_view commaList,
+                     Failure* failure) {
     const FilterValues& values =
         *std::find_if(FilterCriteria().begin(), FilterCriteria().end(),
                       [&](const FilterValues& entry) { return entry.criterion == criterion; });
@@ -130,8 +130,11 @@ std::optional<std::string> AddFilterValues(PlayFilter& filter, FilterCriterion c
         std::string_view value = commaList.substr(0, comma);
         auto at = std::find(values.allowed.begin(), values.allowed.end(), value);
         if (at == values.allowed.end()) {
-            return std::string(values.option) + ": \"" + std::string(value) + "\" is not one of " +
-                   Joined(values.allowed);
+            if (failure) {
+                failure->reason = std::string(values.option) + ": \"" + std::string(value) +
+                                  "\" is not one of " + Joined(values.allowed);
+            }
+            return false;
         }
         chosen.push_back(static_cast<std::int32_t>(at - values.allowed.begin()));
         if (comma == std::string_view::npos) break;
@@ -159,7 +162,7 @@ std::optional<std::string> AddFilterValues(PlayFilter& filter, FilterCriterion c
                 break;
         }
     }
-    return std::nullopt;
+    return true;
 }
 
 }  // namespace gridtally

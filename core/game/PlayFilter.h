@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/parsers/Play.h"
+#include "core/text/Failure.h"
 
 namespace gridtally {
 
@@ -45,9 +46,10 @@ struct FilterValues {
 };
 const std::vector<FilterValues>& FilterCriteria();
 
-// Adds a comma list of values of one criterion to the filter; on a value it does not
-// know, returns a message naming the values allowed and adds nothing.
-std::optional<std::string> AddFilterValues(PlayFilter& filter, FilterCriterion criterion,
-                                           std::string_view commaList);
+// Adds a comma list of values of one criterion to the filter. On a value it does not
+// know it adds nothing and returns false, the failure's reason naming the values
+// allowed.
+bool AddFilterValues(PlayFilter& filter, FilterCriterion criterion, std::string_view commaList,
+                     Failure* failure = nullptr);
 
 }  // namespace gridtally

@@ -15,6 +15,7 @@
 #include "core/model/TeamTotals.h"
 #include "core/playcalls/PlayCallTable.h"
 #include "core/playcalls/PlayModel.h"
+#include "core/text/Failure.h"
 
 namespace gridtally {
 
@@ -49,19 +50,13 @@ public:
     // its two empty-named records. Returns whether the text was a game log.
     bool AddLog(const std::string* logBytes, std::set<std::string>& names);
 
-    // A log that could not be added as a game log.
-    struct LogFailure {
-        std::string path;
-        std::string reason;       // the system's reason, or why it is not a game log
-        bool unreadable = false;  // the file could not be read at all
-    };
     static constexpr std::string_view kNotAGameLog = gridtally::kNotAGameLog;
 
     // Reads log files and adds them in order, as AddLog does. `progress` hears of each
     // file done; when it answers false, no file after that one is added.
     struct AddResult {
         int added = 0;
-        std::vector<LogFailure> failures;
+        std::vector<Failure> failures;  // the logs that could not be added as game logs
     };
     //
     // The files are parsed on `threads` threads (0: every core), each into tables of its

@@ -16,6 +16,7 @@
 #include "core/playcalls/PlayCallTable.h"
 #include "core/playcalls/PlayModel.h"
 #include "core/reports/GamePrintout.h"
+#include "core/text/Failure.h"
 
 namespace gridtally {
 
@@ -77,11 +78,6 @@ public:
     // set before reading.
     bool keepFileBytes = false;
 
-    struct Failure {
-        std::string path;
-        std::string reason;
-        bool unreadable = false;
-    };
     struct ReadResult {
         std::size_t read = 0;  // files looked at
         std::vector<Failure> failures;

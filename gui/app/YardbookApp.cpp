@@ -309,8 +309,9 @@ int PrintSeasonToPdf(const QString& folder, const QString& pdfPath, const QStrin
                                     static_cast<int>(criterion.option.size())) != "--" + option) {
                 continue;
             }
-            if (auto problem = AddFilterValues(filter, criterion.criterion, *values)) {
-                err << "gridtally: " << QString::fromStdString(*problem) << '\n';
+            Failure problem;
+            if (!AddFilterValues(filter, criterion.criterion, *values, &problem)) {
+                err << "gridtally: " << QString::fromStdString(problem.reason) << '\n';
                 return 2;
             }
         }

@@ -177,7 +177,7 @@ void PDBView::AddLogFiles(const QStringList& paths) {
         tr("Adding %1 (1 of %2)").arg(QFileInfo(paths[0]).fileName()).arg(paths.size()));
     PlayDB::AddResult result = db->AddLogFiles(files, names, onFile);
     QStringList failures;
-    for (const PlayDB::LogFailure& failure : result.failures) {
+    for (const Failure& failure : result.failures) {
         QString reason = failure.unreadable ? QString::fromLocal8Bit(failure.reason.c_str())
                                             : FromLatin1(failure.reason);
         failures << tr("%1: %2").arg(QString::fromStdString(failure.path), reason);

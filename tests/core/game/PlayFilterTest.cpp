@@ -26,7 +26,7 @@ Play MakePlay(int down, int toGo, int yardLine, int offenseScore, int defenseSco
 
 PlayFilter Filter(FilterCriterion criterion, const std::string& values) {
     PlayFilter filter;
-    EXPECT_EQ(AddFilterValues(filter, criterion, values), std::nullopt) << values;
+    EXPECT_TRUE(AddFilterValues(filter, criterion, values)) << values;
     return filter;
 }
 
@@ -88,11 +88,13 @@ TEST(PlayFilter, ClubsCriteriaCombineAndUnknownValuesAreNamed) {
     EXPECT_TRUE(PlayFilter{}.Empty());
 
     PlayFilter untouched;
-    EXPECT_EQ(AddFilterValues(untouched, FilterCriterion::Zone, "own,redzone"),
+    Failure why;
+    EXPECT_FALSE(AddFilterValues(untouched, FilterCriterion::Zone, "own,redzone", &why));
+    EXPECT_EQ(why.reason,
               "--zone: \"redzone\" is not one of own, midfield, opponent, red-zone or goal-to-go");
     EXPECT_TRUE(untouched.Empty());  // nothing of a bad list is taken
-    EXPECT_EQ(AddFilterValues(untouched, FilterCriterion::Down, ""),
-              "--down: \"\" is not one of 1, 2, 3 or 4");
+    EXPECT_FALSE(AddFilterValues(untouched, FilterCriterion::Down, "", &why));
+    EXPECT_EQ(why.reason, "--down: \"\" is not one of 1, 2, 3 or 4");
 }
 
 }  // namespace
