@@ -16,6 +16,7 @@
 #include "gui/app/SeasonDoc.h"
 #include "gui/app/SeasonGamesView.h"
 #include "gui/app/SeasonPlaysView.h"
+#include "gui/framework/MdiMainWindow.h"
 #include "gui/framework/Printing.h"
 
 namespace gridtally::gui {
@@ -242,6 +243,8 @@ void SeasonFrame::ApplyChoices() {
     bool otherClub = club != season_->club();
     season_->Choose(club, filter);
     if (otherClub) MakeClubTabs();
+    // Print follows whether there are club's pages: the toolbar says so at once.
+    if (auto* main = dynamic_cast<MdiMainWindow*>(window())) main->router().UpdateActions();
     playsView->Refill(otherClub ? UpdateHint::Refill : UpdateHint::Follow);
     ShowWhatIsCounted();
 }

@@ -20,6 +20,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <QValueAxis>
 #include <QtTest>
 
@@ -232,6 +233,9 @@ private slots:
             ChooseDown(*frame, filter.Empty() ? 0 : 3);
             QCOMPARE(frame->tabs->count(), club.empty() ? 2 : 3);
             QCOMPARE(frame->CanHandle(command::kFilePrint), !club.empty());
+            for (QAction* action : main.toolBar()->actions()) {
+                if (action->text() == "Print") QCOMPARE(action->isEnabled(), !club.empty());
+            }
             QCOMPARE(frame->gamesView->RowCount(),
                      static_cast<int>(season.GamesPage(filter, club).rows.size()));
             QCOMPARE(frame->counted->text().toStdString(), season.CountText(filter, club));
