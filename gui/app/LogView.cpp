@@ -16,11 +16,21 @@ namespace gridtally::gui {
 CLogView::CLogView(QWidget* parent) : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setReadOnly(true);
-    OnCommand(
-        command::kEditCopy, [this] { copy(); }, [this] { return textCursor().hasSelection(); });
-    OnCommand(command::kEditFind, [this] { ShowFindDialog(); });
-    OnCommand(command::kFilePrint, [this] { PrintWithDialog(*this, window()); });
-    OnCommand(command::kFilePrintPreview, [this] { PrintPreview(*this, window()); });
+}
+
+bool CLogView::TakeCommand(int id, bool run) {
+    switch (id) {
+        case command::kEditCopy:
+            return textCursor().hasSelection() && Take(run, [this] { copy(); });
+        case command::kEditFind:
+            return Take(run, [this] { ShowFindDialog(); });
+        case command::kFilePrint:
+            return Take(run, [this] { PrintWithDialog(*this, window()); });
+        case command::kFilePrintPreview:
+            return Take(run, [this] { PrintPreview(*this, window()); });
+        default:
+            return false;
+    }
 }
 
 CLogView::~CLogView() = default;
@@ -47,8 +57,8 @@ bool CLogView::OnPreparePrinting(PrintInfo& info) {
     return true;
 }
 
-void CLogView::OnPrint(DeviceContext& dc, PrintInfo& info) {
-    PrintPageThroughViews(*this, dc, info);
+void CLogView::OnPrint(QPainter& painter, PrintInfo& info) {
+    PrintPageThroughViews(*this, painter, info);
 }
 
 QString CLogView::PrintedDocumentName() const {

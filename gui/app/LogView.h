@@ -3,7 +3,7 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
-#include "gui/framework/CommandRouting.h"
+#include "gui/framework/Commands.h"
 #include "gui/framework/View.h"
 
 namespace gridtally::gui {
@@ -24,8 +24,10 @@ public:
     ~CLogView() override;
 
     void OnInitialUpdate() override;
+    // Copy, Search, Print and Print Preview.
+    bool TakeCommand(int id, bool run) override;
     bool OnPreparePrinting(PrintInfo& info) override;
-    void OnPrint(DeviceContext& dc, PrintInfo& info) override;
+    void OnPrint(QPainter& painter, PrintInfo& info) override;
     // The log's file name and its two clubs.
     QString PrintedDocumentName() const override;
 

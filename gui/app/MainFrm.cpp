@@ -231,7 +231,7 @@ void CMainFrame::BuildToolBar() {
         if (icon.isNull()) icon = style->standardIcon(button.fallback);
         QAction* action = toolBar_->addAction(icon, tr(button.text));
         action->setStatusTip(tr(button.text));
-        router().Bind(action, button.id);
+        BindCommand(action, button.id);
     }
     addToolBar(Qt::TopToolBarArea, toolBar_);
 }
@@ -264,12 +264,17 @@ void CMainFrame::LoadFrame() {
     AddAccelerators();
     BuildToolBar();
     BuildStatusBar();
-    OnCommand(command::kViewToolbar, [this] { toolBar_->setVisible(!toolBar_->isVisible()); });
-    OnCommand(command::kViewStatusBar,
-              [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
-    OnCommand(
-        command::kFileMruFirst, [] {}, [] { return false; });
     FillRecentFiles();
+}
+
+bool CMainFrame::TakeCommand(int id, bool run) {
+    if (id == command::kViewToolbar) {
+        return Take(run, [this] { toolBar_->setVisible(!toolBar_->isVisible()); });
+    }
+    if (id == command::kViewStatusBar) {
+        return Take(run, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
+    }
+    return MdiMainWindow::TakeCommand(id, run);
 }
 
 void CMainFrame::FillWindowMenu(QMenu& menu) {

@@ -25,6 +25,9 @@ public:
     // The menus of a document type: 128 game logs (and no document), 129 Play DBs.
     const QList<QMenu*>& menusOf(int resourceId) const;
 
+    // Showing and hiding the toolbar and the status bar, then the main window's commands.
+    bool TakeCommand(int id, bool run) override;
+
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

@@ -34,13 +34,17 @@ QString ValueLabel(FilterCriterion criterion, std::string_view value) {
 
 }  // namespace
 
-SeasonFrame::SeasonFrame(QWidget* parent) : ChildFrame(parent) {
-    OnCommand(
-        command::kFilePrint, [this] { PrintWithDialog(*gamesView, this); },
-        [this] { return HasClubPages(); });
-    OnCommand(
-        command::kFilePrintPreview, [this] { PrintPreview(*gamesView, this); },
-        [this] { return HasClubPages(); });
+SeasonFrame::SeasonFrame(QWidget* parent) : ChildFrame(parent) {}
+
+bool SeasonFrame::TakeCommand(int id, bool run) {
+    switch (id) {
+        case command::kFilePrint:
+            return HasClubPages() && Take(run, [this] { PrintWithDialog(*gamesView, this); });
+        case command::kFilePrintPreview:
+            return HasClubPages() && Take(run, [this] { PrintPreview(*gamesView, this); });
+        default:
+            return ChildFrame::TakeCommand(id, run);
+    }
 }
 
 bool SeasonFrame::OnCreateClient(const CreateContext& context) {
@@ -244,7 +248,7 @@ void SeasonFrame::ApplyChoices() {
     season_->Choose(club, filter);
     if (otherClub) MakeClubTabs();
     // Print follows whether there are club's pages: the toolbar says so at once.
-    if (auto* main = dynamic_cast<MdiMainWindow*>(window())) main->router().UpdateActions();
+    if (auto* main = dynamic_cast<MdiMainWindow*>(window())) main->UpdateActions();
     playsView->Refill(otherClub ? UpdateHint::Refill : UpdateHint::Follow);
     ShowWhatIsCounted();
 }

@@ -26,6 +26,8 @@ public:
     explicit SeasonFrame(QWidget* parent = nullptr);
 
     bool OnCreateClient(const CreateContext& context) override;
+    // Printing the club's pages.
+    bool TakeCommand(int id, bool run) override;
 
     // The filter bar's choices: the club, then per criterion a combo whose first entry is
     // "All".

@@ -96,8 +96,8 @@ bool SeasonGamesView::OnPreparePrinting(PrintInfo& info) {
     return true;
 }
 
-void SeasonGamesView::OnPrint(DeviceContext& dc, PrintInfo& info) {
-    PrintPageThroughViews(*this, dc, info);
+void SeasonGamesView::OnPrint(QPainter& painter, PrintInfo& info) {
+    PrintPageThroughViews(*this, painter, info);
 }
 
 QString SeasonGamesView::PrintedDocumentName() const {

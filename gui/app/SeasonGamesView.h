@@ -16,7 +16,7 @@ public:
     explicit SeasonGamesView(const SeasonDoc& season, QWidget* parent = nullptr);
 
     bool OnPreparePrinting(PrintInfo& info) override;
-    void OnPrint(DeviceContext& dc, PrintInfo& info) override;
+    void OnPrint(QPainter& painter, PrintInfo& info) override;
     QString PrintedDocumentName() const override;
 
     // The file of the game a row shows, as shown now.

@@ -8,15 +8,21 @@
 #include "gui/framework/Printing.h"
 
 namespace gridtally::gui {
-CTabFrame::CTabFrame(QWidget* parent) : ChildFrame(parent) {
-    OnCommand(command::kNextTab, [this] { NextTab(); });
-    OnCommand(command::kPreviousTab, [this] { PreviousTab(); });
-    OnCommand(
-        command::kFilePrint, [this] { PrintWithDialog(*logView, this); },
-        [this] { return logView != nullptr; });
-    OnCommand(
-        command::kFilePrintPreview, [this] { PrintPreview(*logView, this); },
-        [this] { return logView != nullptr; });
+CTabFrame::CTabFrame(QWidget* parent) : ChildFrame(parent) {}
+
+bool CTabFrame::TakeCommand(int id, bool run) {
+    switch (id) {
+        case command::kNextTab:
+            return Take(run, [this] { NextTab(); });
+        case command::kPreviousTab:
+            return Take(run, [this] { PreviousTab(); });
+        case command::kFilePrint:
+            return logView && Take(run, [this] { PrintWithDialog(*logView, this); });
+        case command::kFilePrintPreview:
+            return logView && Take(run, [this] { PrintPreview(*logView, this); });
+        default:
+            return ChildFrame::TakeCommand(id, run);
+    }
 }
 
 TabWindow* CTabFrame::MakeTeamTabs(const CreateContext& context, int club) {

@@ -17,6 +17,8 @@ public:
     explicit CTabFrame(QWidget* parent = nullptr);
 
     bool OnCreateClient(const CreateContext& context) override;
+    // Its own tabs, and printing the game through the log view.
+    bool TakeCommand(int id, bool run) override;
 
     // Wrapping from the last top tab to the first, and back.
     void NextTab();

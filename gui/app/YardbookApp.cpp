@@ -70,16 +70,26 @@ const QString CYardbookApp::kPlayDBDocStrings = QStringLiteral(
 const QString CYardbookApp::kSeasonDocStrings =
     QStringLiteral("Gridtally\n\nSeason\n\n\nSeason.Document\nSeason");
 
-CYardbookApp::CYardbookApp() {
-    OnCommand(kNewPlayDB, [this] { OnNewPlayDB(); });
-    OnCommand(kOpenSeason, [this] { OnOpenSeason(); });
-    OnCommand(command::kFilePrintSetup,
-              [this] { PrinterSetup(ProgramPrinter(), mainFrame_.get()); });
-    OnCommand(command::kAppExit, [this] { mainFrame_->close(); });
-    OnCommand(command::kAppAbout, [this] {
-        AboutBox about(mainFrame_.get());
-        CurrentDialogRunner().Exec(about);
-    });
+CYardbookApp::CYardbookApp() = default;
+
+bool CYardbookApp::TakeCommand(int id, bool run) {
+    switch (id) {
+        case kNewPlayDB:
+            return Take(run, [this] { OnNewPlayDB(); });
+        case kOpenSeason:
+            return Take(run, [this] { OnOpenSeason(); });
+        case command::kFilePrintSetup:
+            return Take(run, [this] { PrinterSetup(ProgramPrinter(), mainFrame_.get()); });
+        case command::kAppExit:
+            return Take(run, [this] { mainFrame_->close(); });
+        case command::kAppAbout:
+            return Take(run, [this] {
+                AboutBox about(mainFrame_.get());
+                CurrentDialogRunner().Exec(about);
+            });
+        default:
+            return false;
+    }
 }
 
 CYardbookApp::~CYardbookApp() = default;
@@ -104,7 +114,7 @@ bool CYardbookApp::InitInstance(const QStringList& files) {
         mainFrame_->resize(mainFrame_->size().boundedTo(available.size()));
     }
     mainFrame_->show();
-    mainFrame_->router().UpdateActions();
+    mainFrame_->UpdateActions();
     OfferRecovery();
     for (const QString& file : files) mainFrame_->OpenDocumentFile(file);
     ListenForFiles();
@@ -333,9 +343,9 @@ int PrintSeasonToPdf(const QString& folder, const QString& pdfPath, const QStrin
     QString error;
     bool printed = PrintToPdf(
         pdfPath, static_cast<int>(pages.size()),
-        [&](DeviceContext& dc, PrintInfo& info) {
+        [&](QPainter& painter, PrintInfo& info) {
             info.documentName = document;
-            PrintPage(dc, info, pages[static_cast<std::size_t>(info.currentPage - 1)]);
+            PrintPage(painter, info, pages[static_cast<std::size_t>(info.currentPage - 1)]);
         },
         &error);
     if (!printed) {

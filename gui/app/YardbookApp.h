@@ -6,7 +6,7 @@
 
 class QLocalServer;
 
-#include "gui/framework/CommandRouting.h"
+#include "gui/framework/Commands.h"
 
 namespace gridtally::gui {
 
@@ -30,6 +30,9 @@ public:
 
     CYardbookApp();
     ~CYardbookApp() override;
+
+    // New DB, Open Season, Print Setup, Exit and About.
+    bool TakeCommand(int id, bool run) override;
 
     // Start-up: the recent files from the settings, the two document types, the main
     // window with its menus and bars, shown with `files` opened in it (none unless the

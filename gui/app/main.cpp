@@ -9,7 +9,7 @@
 
 #include "gui/app/CommandLine.h"
 #include "gui/app/YardbookApp.h"
-#include "gui/framework/DeviceContext.h"
+#include "gui/framework/PagePainter.h"
 
 namespace {
 

@@ -14,9 +14,19 @@ namespace gridtally::gui {
 
 ChildFrame::ChildFrame(QWidget* parent) : QMdiSubWindow(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
-    OnCommand(command::kFileClose, [this] { close(); });
-    OnCommand(command::kNextTab, [this] { StepTab(1); });
-    OnCommand(command::kPreviousTab, [this] { StepTab(-1); });
+}
+
+bool ChildFrame::TakeCommand(int id, bool run) {
+    switch (id) {
+        case command::kFileClose:
+            return Take(run, [this] { close(); });
+        case command::kNextTab:
+            return Take(run, [this] { StepTab(1); });
+        case command::kPreviousTab:
+            return Take(run, [this] { StepTab(-1); });
+        default:
+            return false;
+    }
 }
 
 void ChildFrame::StepTab(int step) {

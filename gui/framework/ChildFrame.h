@@ -3,7 +3,7 @@
 #include <QMdiSubWindow>
 #include <memory>
 
-#include "gui/framework/CommandRouting.h"
+#include "gui/framework/Commands.h"
 #include "gui/framework/TabWindow.h"
 
 namespace gridtally::gui {
@@ -28,6 +28,8 @@ public:
     const DocTemplate* docTemplate() const { return template_; }
     // The view that has the focus, else the first view of the document.
     virtual View* GetActiveView() const;
+    // Close, and the next and previous tab.
+    bool TakeCommand(int id, bool run) override;
     // Shows the next (1) or previous (-1) tab of the row around the focus, wrapping; what
     // Ctrl+PgDn and Ctrl+PgUp do unless the window has tabs of its own to go through.
     void StepTab(int step);

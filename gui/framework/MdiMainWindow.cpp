@@ -16,34 +16,79 @@
 
 namespace gridtally::gui {
 
-MdiMainWindow::MdiMainWindow(QWidget* parent)
-    : QMainWindow(parent), mdiArea_(new QMdiArea(this)), router_([this] { return Route(); }) {
+MdiMainWindow::MdiMainWindow(QWidget* parent) : QMainWindow(parent), mdiArea_(new QMdiArea(this)) {
     setCentralWidget(mdiArea_);
     // Next and Previous go through the windows in the order they opened, every one in turn.
     mdiArea_->setActivationOrder(QMdiArea::CreationOrder);
-    OnCommand(command::kFileOpen, [this] { OnFileOpen(); });
-    auto anyWindow = [this] { return !mdiArea_->subWindowList().isEmpty(); };
-    auto severalWindows = [this] { return mdiArea_->subWindowList().size() > 1; };
-    OnCommand(
-        command::kWindowCascade, [this] { mdiArea_->cascadeSubWindows(); }, anyWindow);
-    OnCommand(
-        command::kWindowTile, [this] { mdiArea_->tileSubWindows(); }, anyWindow);
-    OnCommand(
-        command::kWindowNext, [this] { mdiArea_->activateNextSubWindow(); }, severalWindows);
-    OnCommand(
-        command::kWindowPrevious, [this] { mdiArea_->activatePreviousSubWindow(); },
-        severalWindows);
     // What can act depends on the focused view: the toolbar and the keys follow it.
-    connect(qApp, &QApplication::focusChanged, this, [this] { router_.UpdateActions(); });
+    connect(qApp, &QApplication::focusChanged, this, [this] { UpdateActions(); });
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
         ShowMenusOfActiveDocument();
-        router_.UpdateActions();
+        UpdateActions();
     });
+}
+
+bool MdiMainWindow::TakeCommand(int id, bool run) {
+    qsizetype windows = mdiArea_->subWindowList().size();
+    switch (id) {
+        case command::kFileOpen:
+            return Take(run, [this] { OnFileOpen(); });
+        case command::kWindowCascade:
+            return windows > 0 && Take(run, [this] { mdiArea_->cascadeSubWindows(); });
+        case command::kWindowTile:
+            return windows > 0 && Take(run, [this] { mdiArea_->tileSubWindows(); });
+        case command::kWindowNext:
+            return windows > 1 && Take(run, [this] { mdiArea_->activateNextSubWindow(); });
+        case command::kWindowPrevious:
+            return windows > 1 && Take(run, [this] { mdiArea_->activatePreviousSubWindow(); });
+        default:
+            return application_ && application_->TakeCommand(id, run);
+    }
+}
+
+std::vector<CommandTarget*> MdiMainWindow::Targets() {
+    std::vector<CommandTarget*> targets;
+    if (ChildFrame* child = ActiveChild()) {
+        if (auto* view = dynamic_cast<CommandTarget*>(child->GetActiveView())) {
+            targets.push_back(view);
+        }
+        targets.push_back(child);
+    }
+    targets.push_back(this);
+    return targets;
+}
+
+bool MdiMainWindow::RunCommand(int id) {
+    for (CommandTarget* target : Targets()) {
+        if (target->TakeCommand(id, true)) return true;
+    }
+    return false;
+}
+
+bool MdiMainWindow::CanRunCommand(int id) {
+    for (CommandTarget* target : Targets()) {
+        if (target->TakeCommand(id, false)) return true;
+    }
+    return false;
+}
+
+void MdiMainWindow::BindCommand(QAction* action, int id) {
+    action->setData(id);
+    actions_.push_back(action);
+    connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+    connect(action, &QObject::destroyed, this, [this, action] { std::erase(actions_, action); });
+}
+
+void MdiMainWindow::UpdateActions() {
+    for (QAction* action : actions_) action->setEnabled(CanRunCommand(action->data().toInt()));
 }
 
 MdiMainWindow::~MdiMainWindow() {
     // The document windows go first, and tell nothing on their way: what derives from
-    // this window is gone already.
+    // this window is gone already. Nor do the actions, which outlive the list of them.
+    disconnect(qApp, nullptr, this, nullptr);
+    for (QAction* action : actions_) action->disconnect(this);
+    actions_.clear();
     disconnect(mdiArea_, nullptr, this, nullptr);
     for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
         disconnect(window, nullptr, this, nullptr);
@@ -55,7 +100,7 @@ MdiMainWindow::~MdiMainWindow() {
 void MdiMainWindow::SetMenus(int resourceId, const QList<QMenu*>& menus) {
     for (QMenu* menu : menus) {
         menu->setParent(this, menu->windowFlags());
-        connect(menu, &QMenu::aboutToShow, this, [this] { router_.UpdateActions(); });
+        connect(menu, &QMenu::aboutToShow, this, [this] { UpdateActions(); });
     }
     menus_[resourceId] = menus;
     shownMenus_ = -1;
@@ -77,13 +122,13 @@ QAction* MdiMainWindow::AddAccelerator(const QKeySequence& keys, int id) {
     action->setShortcut(keys);
     action->setShortcutContext(Qt::WindowShortcut);
     addAction(action);
-    router_.Bind(action, id);
+    BindCommand(action, id);
     return action;
 }
 
 QAction* MdiMainWindow::AddMenuCommand(QMenu* menu, const QString& text, int id) {
     QAction* action = menu->addAction(text);
-    router_.Bind(action, id);
+    BindCommand(action, id);
     return action;
 }
 
@@ -179,7 +224,7 @@ ChildFrame* MdiMainWindow::Show(std::unique_ptr<ChildFrame> owned) {
     frame->showMaximized();
     mdiArea_->setActiveSubWindow(frame);
     ShowMenusOfActiveDocument();
-    router_.UpdateActions();
+    UpdateActions();
     return frame;
 }
 
@@ -195,21 +240,6 @@ void MdiMainWindow::closeEvent(QCloseEvent* event) {
 
 ChildFrame* MdiMainWindow::ActiveChild() const {
     return dynamic_cast<ChildFrame*>(mdiArea_->activeSubWindow());
-}
-
-std::vector<CommandTarget*> MdiMainWindow::Route() const {
-    std::vector<CommandTarget*> route;
-    if (ChildFrame* child = ActiveChild()) {
-        if (auto* view = dynamic_cast<CommandTarget*>(child->GetActiveView()))
-            route.push_back(view);
-        if (auto* document = dynamic_cast<CommandTarget*>(child->document())) {
-            route.push_back(document);
-        }
-        route.push_back(child);
-    }
-    route.push_back(const_cast<MdiMainWindow*>(this));
-    if (application_) route.push_back(application_);
-    return route;
 }
 
 }  // namespace gridtally::gui

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "gui/framework/CommandRouting.h"
+#include "gui/framework/Commands.h"
 #include "gui/framework/DocTemplate.h"
 #include "gui/framework/RecentFileList.h"
 
@@ -20,7 +20,8 @@ namespace gridtally::gui {
 class ChildFrame;
 
 // The main window: documents in MDI child frames, the document types it knows, the
-// recent files, and the route of commands through the active window.
+// recent files, and the actions of the menus and keys, each issuing a command that the
+// active view, its window, this window or the program takes.
 class MdiMainWindow : public QMainWindow, public CommandTarget {
     Q_OBJECT
 
@@ -48,7 +49,6 @@ public:
 
     ChildFrame* ActiveChild() const;
     QMdiArea* mdiArea() const { return mdiArea_; }
-    CommandRouter& router() { return router_; }
     RecentFileList& recentFiles() { return recent_; }
 
     // The menus shown while a document of the template with `resourceId` is active;
@@ -57,11 +57,20 @@ public:
     int shownMenuResource() const { return shownMenus_; }
     // A key that issues `id` wherever the focus is in this window.
     QAction* AddAccelerator(const QKeySequence& keys, int id);
-    // A menu item that issues `id`, enabled by the command route.
+    // A menu item that issues `id`.
     QAction* AddMenuCommand(QMenu* menu, const QString& text, int id);
+    // The action issues `id` when triggered and is enabled while something takes it.
+    void BindCommand(QAction* action, int id);
 
-    // Active view, its document, its frame, this window, then `application`.
-    std::vector<CommandTarget*> Route() const;
+    // Runs `id` in the first of the active view, its window and this window that takes
+    // it; false when none does now.
+    bool RunCommand(int id);
+    bool CanRunCommand(int id);
+    // Enables each bound action by whether its command can run now.
+    void UpdateActions();
+
+    // Open and the Window menu's commands, then the program's.
+    bool TakeCommand(int id, bool run) override;
     void SetApplicationTarget(CommandTarget* application) { application_ = application; }
 
 signals:
@@ -79,12 +88,14 @@ private:
     // Hands the frame to the MDI area, which owns it from then on.
     ChildFrame* Show(std::unique_ptr<ChildFrame> frame);
     void ShowMenusOfActiveDocument();
+    // What may take a command now, in the order it is asked.
+    std::vector<CommandTarget*> Targets();
 
     std::map<int, QList<QMenu*>> menus_;
     int shownMenus_ = -1;
     QMdiArea* mdiArea_;
     std::vector<std::unique_ptr<DocTemplate>> templates_;
-    CommandRouter router_;
+    std::vector<QAction*> actions_;
     RecentFileList recent_{4};
     CommandTarget* application_ = nullptr;
 };

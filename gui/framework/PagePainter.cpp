@@ -6,10 +6,19 @@
 #include <algorithm>
 
 #include "core/text/Latin1.h"
-#include "gui/framework/DeviceContext.h"
 #include "gui/framework/View.h"
 
 namespace gridtally::gui {
+
+void InstallFontSubstitutions() {
+    static const bool installed = [] {
+        QFont::insertSubstitutions("Courier New", {"Liberation Mono", "DejaVu Sans Mono"});
+        QFont::insertSubstitutions("Verdana", {"DejaVu Sans", "Liberation Sans"});
+        return true;
+    }();
+    (void)installed;
+}
+
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
@@ -196,8 +205,8 @@ double PaintPage(QPainter& painter, const QRectF& area, const PrintoutPage& page
     return scale;
 }
 
-void PrintPage(DeviceContext& dc, const PrintInfo& info, const PrintoutPage& page) {
-    PaintPage(dc.painter(), info.printableArea, page,
+void PrintPage(QPainter& painter, const PrintInfo& info, const PrintoutPage& page) {
+    PaintPage(painter, info.printableArea, page,
               {info.documentName, info.currentPage, info.pageCount});
 }
 

@@ -45,11 +45,14 @@ QSizeF ContentSize(const PrintoutPage& page, const PageFonts& fonts);
 double PaintPage(QPainter& painter, const QRectF& area, const PrintoutPage& page,
                  const PageFooter& footer);
 
-class DeviceContext;
 struct PrintInfo;
 
 // A view's page of a print run: painted into the run's printable area, with the footer
 // of the run's document and page.
-void PrintPage(DeviceContext& dc, const PrintInfo& info, const PrintoutPage& page);
+void PrintPage(QPainter& painter, const PrintInfo& info, const PrintoutPage& page);
+
+// The faces the pages and reports name, mapped onto what a Linux desktop has: "Courier
+// New" onto its metric twin Liberation Mono, "Verdana" onto a sans face. Idempotent.
+void InstallFontSubstitutions();
 
 }  // namespace gridtally::gui

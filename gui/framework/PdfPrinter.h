@@ -3,17 +3,18 @@
 #include <QString>
 #include <functional>
 
+class QPainter;
+
 namespace gridtally::gui {
 
-class DeviceContext;
 struct PrintInfo;
 
 // Prints pages straight to a PDF file, with no dialog: for tests and for printing from
-// the command line. `printPage` draws page info.currentPage; the context starts in
-// pixels with its twips origin at the top-left of the printable area (a quarter inch
-// inside a Letter page). Returns false with `error` set when the file cannot be made.
+// the command line. `printPage` paints page info.currentPage in device pixels into
+// info.printableArea (a quarter inch inside the paper). Returns false with `error` set when the
+// file cannot be made.
 bool PrintToPdf(const QString& path, int pageCount,
-                const std::function<void(DeviceContext&, PrintInfo&)>& printPage,
+                const std::function<void(QPainter&, PrintInfo&)>& printPage,
                 QString* error = nullptr);
 
 }  // namespace gridtally::gui

@@ -15,7 +15,6 @@
 #include <clocale>
 #include <cstdint>
 
-#include "gui/framework/DeviceContext.h"
 #include "gui/framework/Dialogs.h"
 #include "gui/framework/Document.h"
 #include "gui/framework/View.h"
@@ -37,7 +36,7 @@ QPageSize DefaultPageSize() {
     return QPageSize(QPageSize::A4);
 }
 
-bool RunPrintJob(View& view, QPagedPaintDevice& device, double resolution, PageRange pages) {
+bool RunPrintJob(View& view, QPagedPaintDevice& device, PageRange pages) {
     PrintInfo info;
     if (!view.OnPreparePrinting(info)) return false;
     info.pageCount = info.maxPage;
@@ -51,22 +50,19 @@ bool RunPrintJob(View& view, QPagedPaintDevice& device, double resolution, PageR
     QPainter painter;
     if (!painter.begin(&device)) return false;
     info.printableArea = QRect(0, 0, device.width(), device.height());
-    DeviceContext dc(painter, resolution, resolution);
     for (int page = info.minPage; page <= info.maxPage; ++page) {
         if (page > info.minPage) device.newPage();
         info.currentPage = page;
-        int saved = dc.SaveDC();
         painter.save();
-        view.OnPrint(dc, info);
+        view.OnPrint(painter, info);
         painter.restore();
-        dc.RestoreDC(saved);
     }
     return painter.end();
 }
 
-void PrintPageThroughViews(View& driver, DeviceContext& dc, PrintInfo& info) {
+void PrintPageThroughViews(View& driver, QPainter& painter, PrintInfo& info) {
     if (!driver.document()) return;
-    PrintHint hint{&dc, &info, nullptr};
+    PrintHint hint{&painter, &info, nullptr};
     int count = 0;
     for (View* view : driver.document()->views()) {
         if (view == &driver) continue;
@@ -98,15 +94,14 @@ bool PrintWithDialog(View& view, QWidget* parent) {
     if (CurrentDialogRunner().Exec(dialog) != QDialog::Accepted) return false;
     PageRange range;
     if (printer.printRange() == QPrinter::PageRange) range = {printer.fromPage(), printer.toPage()};
-    return RunPrintJob(view, printer, printer.resolution(), range);
+    return RunPrintJob(view, printer, range);
 }
 
 void PrintPreview(View& view, QWidget* parent) {
     QPrintPreviewDialog preview(&ProgramPrinter(), parent);
     preview.setWindowTitle(QObject::tr("Print Preview"));
-    QObject::connect(
-        &preview, &QPrintPreviewDialog::paintRequested, &preview,
-        [&view](QPrinter* target) { RunPrintJob(view, *target, target->resolution()); });
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&view](QPrinter* target) { RunPrintJob(view, *target); });
     CurrentDialogRunner().Exec(preview);
 }
 
@@ -120,7 +115,7 @@ bool PrintViewToPdf(View& view, const QString& path, QString* error, PageRange p
     writer.setResolution(1200);
     writer.setPageLayout(QPageLayout(DefaultPageSize(), QPageLayout::Portrait,
                                      QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
-    if (RunPrintJob(view, writer, writer.resolution(), pages)) return true;
+    if (RunPrintJob(view, writer, pages)) return true;
     if (error) *error = QStringLiteral("cannot write %1").arg(path);
     return false;
 }

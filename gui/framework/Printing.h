@@ -3,13 +3,13 @@
 #include <QString>
 
 class QPageSize;
+class QPainter;
 class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
 namespace gridtally::gui {
 
-class DeviceContext;
 class View;
 struct PrintInfo;
 
@@ -19,11 +19,10 @@ struct PageRange {
     int to = 0;
 };
 
-// One print run of a view on a paged device: prepare printing (the page range), begin,
-// then per page of `pages` within the view's range prepare the context and print the
-// page, then end. Returns false when the view declined or the device could not be
-// painted on.
-bool RunPrintJob(View& view, QPagedPaintDevice& device, double resolution, PageRange pages = {});
+// One print run of a view on a paged device: prepare printing (the page range), then
+// print each page of `pages` within the view's range. Returns false when the view
+// declined or the device could not be painted on.
+bool RunPrintJob(View& view, QPagedPaintDevice& device, PageRange pages = {});
 
 // The paper printouts start on: the default printer's, else the locale's (LC_PAPER),
 // else A4. Print, Print Preview and printing to a PDF file all use it.
@@ -35,7 +34,7 @@ QPrinter& ProgramPrinter();
 // Prints page N of a document through its views: the N-th view other than `driver`,
 // in the document's order, gets a Print update aimed at it. Without one the page
 // stays blank.
-void PrintPageThroughViews(View& driver, DeviceContext& dc, PrintInfo& info);
+void PrintPageThroughViews(View& driver, QPainter& painter, PrintInfo& info);
 
 // The print dialog, then the job; false when cancelled.
 bool PrintWithDialog(View& view, QWidget* parent);

@@ -3,9 +3,10 @@
 #include <QRect>
 #include <QString>
 
+class QPainter;
+
 namespace gridtally::gui {
 
-class DeviceContext;
 class Document;
 
 // What one printed run knows: the page range and the page being printed.
@@ -27,10 +28,10 @@ enum class UpdateHint : int {
 
 class View;
 
-// The object of a Print update: the page's device context and print information, and
-// the one view that is to print it.
+// The object of a Print update: the page's painter and print information, and the one
+// view that is to print it.
 struct PrintHint {
-    DeviceContext* dc = nullptr;
+    QPainter* painter = nullptr;
     PrintInfo* info = nullptr;
     View* target = nullptr;
 };
@@ -47,12 +48,11 @@ public:
     virtual void OnInitialUpdate() { OnUpdate(nullptr, UpdateHint::Refill, nullptr); }
     // `printHint` is set only with UpdateHint::Print.
     virtual void OnUpdate(View* /*sender*/, UpdateHint /*hint*/, PrintHint* /*printHint*/) {}
-    virtual void OnDraw(DeviceContext& /*dc*/) {}
 
     // The printing hooks, in the order a print run calls them: the pages there are,
-    // then each page.
+    // then each page, painted in device pixels into `info.printableArea`.
     virtual bool OnPreparePrinting(PrintInfo& /*info*/) { return true; }
-    virtual void OnPrint(DeviceContext& dc, PrintInfo& /*info*/) { OnDraw(dc); }
+    virtual void OnPrint(QPainter& /*painter*/, PrintInfo& /*info*/) {}
     // The document a printout of this view shows, as its pages' footers and the printed
     // file's title name it.
     virtual QString PrintedDocumentName() const;
@@ -63,8 +63,8 @@ protected:
     // so that the caller does nothing else with one.
     bool HandlePrintUpdate(UpdateHint hint, PrintHint* printHint) {
         if (hint != UpdateHint::Print) return false;
-        if (printHint && printHint->target == this && printHint->dc && printHint->info) {
-            OnPrint(*printHint->dc, *printHint->info);
+        if (printHint && printHint->target == this && printHint->painter && printHint->info) {
+            OnPrint(*printHint->painter, *printHint->info);
         }
         return true;
     }

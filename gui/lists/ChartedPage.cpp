@@ -13,7 +13,7 @@
 #include <QScrollBar>
 #include <QSvgGenerator>
 
-#include "gui/framework/CommandRouting.h"
+#include "gui/framework/Commands.h"
 #include "gui/framework/Dialogs.h"
 #include "gui/lists/ListCharts.h"
 #include "gui/lists/PageModel.h"
@@ -62,7 +62,7 @@ ChartedPage::ChartedPage(PageTableView* table, Plot plot, QWidget* parent)
     PageModel& model = table_->pageModel();
     connect(&model, &QAbstractItemModel::modelReset, this, &ChartedPage::Replot);
     connect(&model, &QAbstractItemModel::layoutChanged, this, &ChartedPage::Replot);
-    table_->OnCommand(command::kEditExportChart, [this] { ExportChart(); });
+    table_->SetChartExport([this] { ExportChart(); });
     Replot();
 }
 

@@ -35,10 +35,19 @@ PageTableView::PageTableView(std::unique_ptr<PageModel> model, QWidget* parent)
     header->setSortIndicatorShown(false);
     header->setResizeContentsPrecision(-1);  // every row, not a sample
     connect(header, &QHeaderView::sectionClicked, this, &PageTableView::SortByColumn);
+}
 
-    OnCommand(
-        command::kEditCopy, [this] { Copy(); }, [this] { return RowCount() > 0; });
-    OnCommand(command::kEditExportCsv, [this] { ExportCsv(); });
+bool PageTableView::TakeCommand(int id, bool run) {
+    switch (id) {
+        case command::kEditCopy:
+            return RowCount() > 0 && Take(run, [this] { Copy(); });
+        case command::kEditExportCsv:
+            return Take(run, [this] { ExportCsv(); });
+        case command::kEditExportChart:
+            return exportChart_ && Take(run, exportChart_);
+        default:
+            return false;
+    }
 }
 
 PageTableView::~PageTableView() { setModel(nullptr); }
@@ -75,8 +84,8 @@ void PageTableView::OnUpdate(View* /*sender*/, UpdateHint hint, PrintHint* print
     }
 }
 
-void PageTableView::OnPrint(DeviceContext& dc, PrintInfo& info) {
-    PrintPage(dc, info, model_->Page());
+void PageTableView::OnPrint(QPainter& painter, PrintInfo& info) {
+    PrintPage(painter, info, model_->Page());
 }
 
 void PageTableView::FitColumns() {

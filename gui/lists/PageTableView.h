@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QTableView>
+#include <functional>
 #include <memory>
 
-#include "gui/framework/CommandRouting.h"
+#include "gui/framework/Commands.h"
 #include "gui/framework/View.h"
 
 namespace gridtally::gui {
@@ -29,7 +30,13 @@ public:
     int RowCount() const;
 
     void OnUpdate(View* sender, UpdateHint hint, PrintHint* printHint) override;
-    void OnPrint(DeviceContext& dc, PrintInfo& info) override;
+    void OnPrint(QPainter& painter, PrintInfo& info) override;
+    // Copy, Export CSV... and, beside a chart, Export Chart...
+    bool TakeCommand(int id, bool run) override;
+    // What Export Chart... does for the chart beside this list.
+    void SetChartExport(std::function<void()> exportChart) {
+        exportChart_ = std::move(exportChart);
+    }
 
     // The selected rows, or every row when none is selected, as the clipboard gets them.
     QString CopiedText() const;
@@ -48,6 +55,7 @@ protected:
 
 private:
     std::unique_ptr<PageModel> model_;
+    std::function<void()> exportChart_;
     int sortedBy_ = -1;  // the column of the last sort, kept when more data follows
 };
 

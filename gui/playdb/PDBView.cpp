@@ -57,9 +57,13 @@ PDBView::PDBView(QWidget* parent)
     connect(deleteTeams_, &QPushButton::clicked, this, &PDBView::DeleteSelectedTeams);
     connect(save_, &QPushButton::clicked, this, [this] { Save(); });
     connect(teamList_, &QListWidget::itemSelectionChanged, this, &PDBView::ChooseCurrentTeam);
+}
 
-    OnCommand(command::kFilePrint, [this] { PrintWithDialog(*this, window()); });
-    OnCommand(command::kFilePrintPreview, [this] { PrintPreview(*this, window()); });
+bool PDBView::TakeCommand(int id, bool run) {
+    if (id == command::kFilePrint) return Take(run, [this] { PrintWithDialog(*this, window()); });
+    if (id == command::kFilePrintPreview)
+        return Take(run, [this] { PrintPreview(*this, window()); });
+    return false;
 }
 
 void PDBView::PlaceControls() {
@@ -288,8 +292,8 @@ bool PDBView::OnPreparePrinting(PrintInfo& info) {
     return true;
 }
 
-void PDBView::OnPrint(DeviceContext& dc, PrintInfo& info) {
-    PrintPageThroughViews(*this, dc, info);
+void PDBView::OnPrint(QPainter& painter, PrintInfo& info) {
+    PrintPageThroughViews(*this, painter, info);
 }
 
 QString PDBView::PrintedDocumentName() const {

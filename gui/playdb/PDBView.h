@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "gui/framework/CommandRouting.h"
+#include "gui/framework/Commands.h"
 #include "gui/framework/View.h"
 
 class QLabel;
@@ -40,9 +40,11 @@ public:
     explicit PDBView(QWidget* parent = nullptr);
 
     void OnInitialUpdate() override;
+    // Print and Print Preview.
+    bool TakeCommand(int id, bool run) override;
     void OnUpdate(View* sender, UpdateHint hint, PrintHint* printHint) override;
     bool OnPreparePrinting(PrintInfo& info) override;
-    void OnPrint(DeviceContext& dc, PrintInfo& info) override;
+    void OnPrint(QPainter& painter, PrintInfo& info) override;
     // The DB's file name and the club its pages show.
     QString PrintedDocumentName() const override;
 

@@ -13,17 +13,27 @@
 #include "gui/playdb/PlayDBDoc.h"
 
 namespace gridtally::gui {
-PlayDBTabWin::PlayDBTabWin(QWidget* parent) : ChildFrame(parent) {
-    // Taken and dropped here, so that only the form prints.
-    OnCommand(command::kFilePrint, [] {});
-    OnCommand(command::kFilePrintPreview, [] {});
-    OnCommand(command::kFileSave, [this] { SaveInPlace(); });
-    OnCommand(command::kFileSaveAs, [this] { form->Save(); });
-    OnCommand(command::kNextTab,
-              [this] { tabs->setCurrentIndex((tabs->currentIndex() + 1) % tabs->count()); });
-    OnCommand(command::kPreviousTab, [this] {
-        tabs->setCurrentIndex((tabs->currentIndex() + tabs->count() - 1) % tabs->count());
-    });
+PlayDBTabWin::PlayDBTabWin(QWidget* parent) : ChildFrame(parent) {}
+
+bool PlayDBTabWin::TakeCommand(int id, bool run) {
+    switch (id) {
+        case command::kFilePrint:  // taken and dropped here, so that only the form prints
+        case command::kFilePrintPreview:
+            return true;
+        case command::kFileSave:
+            return Take(run, [this] { SaveInPlace(); });
+        case command::kFileSaveAs:
+            return Take(run, [this] { form->Save(); });
+        case command::kNextTab:
+        case command::kPreviousTab: {
+            int step = id == command::kNextTab ? 1 : tabs->count() - 1;
+            return Take(run, [=, this] {
+                tabs->setCurrentIndex((tabs->currentIndex() + step) % tabs->count());
+            });
+        }
+        default:
+            return ChildFrame::TakeCommand(id, run);
+    }
 }
 
 bool PlayDBTabWin::OnCreateClient(const CreateContext& context) {

@@ -19,31 +19,58 @@
 namespace gridtally::gui {
 
 ReportView::ReportView(const GameLog& game, std::string club, QWidget* parent)
-    : ScrollView(parent), game_(game), club_(std::move(club)) {
-    OnCommand(command::kEditCopy, [this] { QApplication::clipboard()->setText(CopiedText()); });
-    OnCommand(command::kEditExportCsv, [this] { ExportCsv(); });
+    : QAbstractScrollArea(parent), game_(game), club_(std::move(club)) {
+    viewport()->setAutoFillBackground(true);
+    viewport()->setBackgroundRole(QPalette::Base);
+}
+
+bool ReportView::TakeCommand(int id, bool run) {
+    if (id == command::kEditCopy) {
+        return Take(run, [this] { QApplication::clipboard()->setText(CopiedText()); });
+    }
+    if (id == command::kEditExportCsv) return Take(run, [this] { ExportCsv(); });
+    return false;
 }
 
 void ReportView::OnInitialUpdate() {
-    ScrollView::OnInitialUpdate();
+    View::OnInitialUpdate();
     FitScrollSize();
 }
 
-void ReportView::FitScrollSize() {
+QFont ReportView::ScreenFont(bool bold) const {
     QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPointSize(10);
-    font.setBold(true);  // the wider of the two
-    QFontMetrics metrics(font, viewport());
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(viewport()->logicalDpiY() / 7.2))));
+    font.setBold(bold);
+    return font;
+}
+
+int ReportView::LineHeight() const {
+    QFontMetricsF metrics(ScreenFont(true), viewport());
+    return static_cast<int>(std::lround(metrics.ascent() + metrics.descent())) +
+           static_cast<int>(std::lround(std::max(0.0, metrics.leading())));
+}
+
+void ReportView::FitScrollSize() {
+    QFontMetrics metrics(ScreenFont(true), viewport());  // the wider of the two
     int widest = 0;
     ReportLines lines = Lines();
     for (const std::string& line : lines) {
         widest = std::max(widest, metrics.horizontalAdvance(QString::fromLatin1(ShownLine(line))));
     }
-    int lineHeight = metrics.height() + metrics.leading();
+    int lineHeight = LineHeight();
     int height = FirstLineY(lineHeight) + lineHeight * (static_cast<int>(lines.size()) + 1);
-    SetScrollSizes(MapMode::Text, QSize(widest + lineHeight, height), QSize(100, lineHeight * 10),
-                   QSize(metrics.averageCharWidth(), lineHeight));
+    QSize visible = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, widest + lineHeight - visible.width()));
+    verticalScrollBar()->setRange(0, std::max(0, height - visible.height()));
+    horizontalScrollBar()->setPageStep(100);
+    verticalScrollBar()->setPageStep(lineHeight * 10);
+    horizontalScrollBar()->setSingleStep(std::max(1, metrics.averageCharWidth()));
+    verticalScrollBar()->setSingleStep(std::max(1, lineHeight));
+}
+
+void ReportView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    FitScrollSize();
 }
 
 void ReportView::OnUpdate(View* /*sender*/, UpdateHint hint, PrintHint* printHint) {
@@ -81,18 +108,10 @@ void ReportView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 QString ReportView::HeaderTipAt(QPoint point) const {
-    // The lines as OnDraw lays them out: the bold font's line height, one character cell
-    // per column of the monospaced text.
-    QImage probe(1, 1, QImage::Format_ARGB32);
-    probe.setDotsPerMeterX(static_cast<int>(std::lround(viewport()->logicalDpiX() / 0.0254)));
-    probe.setDotsPerMeterY(static_cast<int>(std::lround(viewport()->logicalDpiY() / 0.0254)));
-    QPainter painter(&probe);
-    DeviceContext dc(painter, viewport()->logicalDpiX(), viewport()->logicalDpiY());
-    dc.SetMapMode(MapMode::Text);
-    dc.SelectFont(dc.PointFont(100, QStringLiteral("Courier New Bold")));
-    TextMetrics metrics = dc.GetTextMetrics();
-    int lineHeight = metrics.height + metrics.externalLeading;
-    double cell = QFontMetricsF(painter.font(), &probe).horizontalAdvance(QLatin1Char('0'));
+    // The lines as paintEvent lays them out: one character cell per column of the
+    // monospaced text.
+    int lineHeight = LineHeight();
+    double cell = QFontMetricsF(ScreenFont(true), viewport()).horizontalAdvance(QLatin1Char('0'));
     int y = point.y() + verticalScrollBar()->value() - FirstLineY(lineHeight);
     double x = point.x() + horizontalScrollBar()->value();
     if (lineHeight <= 0 || cell <= 0 || y < 0 || x < 0) return {};
@@ -107,7 +126,7 @@ QString ReportView::HeaderTipAt(QPoint point) const {
 }
 
 bool ReportView::viewportEvent(QEvent* event) {
-    if (event->type() != QEvent::ToolTip) return ScrollView::viewportEvent(event);
+    if (event->type() != QEvent::ToolTip) return QAbstractScrollArea::viewportEvent(event);
     auto* help = static_cast<QHelpEvent*>(event);
     QString tip = HeaderTipAt(help->pos());
     if (tip.isEmpty()) {
@@ -119,27 +138,27 @@ bool ReportView::viewportEvent(QEvent* event) {
     return true;
 }
 
-void ReportView::OnDraw(DeviceContext& dc) {
-    FontRequest regular = dc.PointFont(100, QStringLiteral("Courier New"));
-    FontRequest bold = dc.PointFont(100, QStringLiteral("Courier New Bold"));
-    FontRequest previous = dc.SelectFont(bold);
-    TextMetrics metrics = dc.GetTextMetrics();
-    int lineHeight = metrics.height + metrics.externalLeading;
+void ReportView::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(viewport());
+    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    QFont regular = ScreenFont(false);
+    QFont bold = ScreenFont(true);
+    int lineHeight = LineHeight();
     int y = FirstLineY(lineHeight);
     for (const std::string& line : Lines()) {
-        dc.SelectFont(IsBoldLine(line) ? bold : regular);
-        dc.TextOut(0, y, QString::fromLatin1(ShownLine(line)));
+        painter.setFont(IsBoldLine(line) ? bold : regular);
+        QFontMetricsF metrics(painter.font(), viewport());
+        painter.drawText(QPointF(0, y + metrics.ascent()), QString::fromLatin1(ShownLine(line)));
         y += lineHeight;
     }
-    dc.SelectFont(previous);
 }
 
-void ReportView::OnPrint(DeviceContext& dc, PrintInfo& info) {
+void ReportView::OnPrint(QPainter& painter, PrintInfo& info) {
     PrintoutPage page;
     page.title = Title(club_);
     page.isReport = true;
     page.report = Lines();
-    PrintPage(dc, info, page);
+    PrintPage(painter, info, page);
 }
 
 }  // namespace gridtally::gui

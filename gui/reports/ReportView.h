@@ -1,12 +1,14 @@
 #pragma once
 
+#include <QAbstractScrollArea>
+#include <QFont>
 #include <string>
 #include <string_view>
 
 #include "core/reports/ReportLines.h"
 #include "core/text/Csv.h"
-#include "gui/framework/CommandRouting.h"
-#include "gui/framework/ScrollView.h"
+#include "gui/framework/Commands.h"
+#include "gui/framework/View.h"
 
 namespace gridtally {
 class GameLog;
@@ -19,14 +21,15 @@ namespace gridtally::gui {
 // and every print; a "[B]" line is drawn bold with the marker shown as blanks. Copy puts
 // the report's text on the clipboard; Export CSV... writes its sections as one table.
 // Each label of a bold header line says in a tooltip what it counts.
-class ReportView : public ScrollView, public CommandTarget {
+class ReportView : public QAbstractScrollArea, public View, public CommandTarget {
 public:
     ReportView(const GameLog& game, std::string club, QWidget* parent = nullptr);
 
     void OnInitialUpdate() override;
     void OnUpdate(View* sender, UpdateHint hint, PrintHint* printHint) override;
-    void OnDraw(DeviceContext& dc) override;
-    void OnPrint(DeviceContext& dc, PrintInfo& info) override;
+    void OnPrint(QPainter& painter, PrintInfo& info) override;
+    // Copy and Export CSV...
+    bool TakeCommand(int id, bool run) override;
 
     const std::string& teamName() const { return club_; }
     // The report as it is drawn now, built afresh from the document.
@@ -48,11 +51,17 @@ protected:
     // Where the first line stands on screen, given the line height.
     virtual int FirstLineY(int lineHeight) const = 0;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // A header label under the mouse tells its meaning.
     bool viewportEvent(QEvent* event) override;
 
 private:
-    // The scrollable size: every line, whole.
+    // "Courier New" of 10 points on this screen, the regular or the bold face.
+    QFont ScreenFont(bool bold) const;
+    // The lines' step down the screen: the bold font's height and leading.
+    int LineHeight() const;
+    // The scroll bars' ranges and steps: every line, whole.
     void FitScrollSize();
 
     const GameLog& game_;

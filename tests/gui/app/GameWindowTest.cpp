@@ -227,14 +227,14 @@ private slots:
         game.window->gameTabs->setCurrentIndex(1);
         game.window->team1Tabs->setCurrentIndex(4);
         QCOMPARE(game.window->GetActiveView(), static_cast<View*>(passes));
-        QVERIFY(passes->Handle(command::kEditCopy));
+        QVERIFY(passes->TakeCommand(command::kEditCopy, true));
         QCOMPARE(QApplication::clipboard()->text(), passes->CopiedText());
 
         QTemporaryDir dir;
         SaveAs answer;
         ScopedDialogRunner scope(answer);
         answer.path = dir.filePath("passes.csv");
-        QVERIFY(passes->Handle(command::kEditExportCsv));
+        QVERIFY(passes->TakeCommand(command::kEditExportCsv, true));
         QStringList csv = QString::fromUtf8(Bytes(answer.path)).split("\r\n", Qt::SkipEmptyParts);
         QCOMPARE(csv[0], QStringLiteral("Play,Cmp,Att,Pct,Yards,Avg,Fumbles,Int,Sacks,TD,Pts"));
         QCOMPARE(csv.size(), static_cast<qsizetype>(shown.size() + 1));
@@ -244,7 +244,7 @@ private slots:
             QCOMPARE(fields[4], QString::fromLatin1(shown[row][2]));  // Yards, as a number
         }
         answer.path = dir.filePath("offense.csv");
-        QVERIFY(game.ClubView<OPlyrStatsView>(0, 0)->Handle(command::kEditExportCsv));
+        QVERIFY(game.ClubView<OPlyrStatsView>(0, 0)->TakeCommand(command::kEditExportCsv, true));
         QVERIFY(QString::fromUtf8(Bytes(answer.path)).startsWith("section,Pos,No,Name,"));
 
         // No cell or header is wider than its column in the font the table uses.
@@ -363,7 +363,7 @@ private slots:
         Game game;
         PreviewAnswer preview;
         ScopedDialogRunner scope(preview);
-        QVERIFY(game.window->Handle(command::kFilePrintPreview));
+        QVERIFY(game.window->TakeCommand(command::kFilePrintPreview, true));
         QCOMPARE(preview.pages, 14);
         QCOMPARE(preview.title, QStringLiteral("Print Preview"));
         QVERIFY(preview.topLevel);
@@ -454,7 +454,7 @@ private slots:
         QCOMPARE(tabs->currentIndex(), 0);
         game.window->NextTab();
         QCOMPARE(tabs->currentIndex(), 1);
-        QVERIFY(game.window->Handle(command::kNextTab));
+        QVERIFY(game.window->TakeCommand(command::kNextTab, true));
         QCOMPARE(tabs->currentIndex(), 2);
     }
 
@@ -471,12 +471,12 @@ private slots:
 
         QVERIFY(log->FindNext(QStringLiteral("Bjørn")));
         QCOMPARE(log->textCursor().selectedText(), QStringLiteral("Bjørn"));
-        QVERIFY(log->Handle(command::kEditCopy));
+        QVERIFY(log->TakeCommand(command::kEditCopy, true));
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Bjørn"));
         QVERIFY(!log->FindNext(QStringLiteral("no such words")));
 
         // The Find window says when the text is not there, and stands beside the text.
-        QVERIFY(log->Handle(command::kEditFind));
+        QVERIFY(log->TakeCommand(command::kEditFind, true));
         auto* find = log->findChild<FindDialog*>();
         QVERIFY(find && find->isVisible());
         find->findChild<QLineEdit*>()->setText(QStringLiteral("no such words"));

@@ -16,8 +16,7 @@
 #include <QtTest>
 
 #include "gui/framework/ChildFrame.h"
-#include "gui/framework/CommandRouting.h"
-#include "gui/framework/DeviceContext.h"
+#include "gui/framework/Commands.h"
 #include "gui/framework/Dialogs.h"
 #include "gui/framework/Document.h"
 #include "gui/framework/MdiMainWindow.h"
@@ -25,7 +24,6 @@
 #include "gui/framework/PdfPrinter.h"
 #include "gui/framework/Printing.h"
 #include "gui/framework/RecentFileList.h"
-#include "gui/framework/ScrollView.h"
 #include "gui/framework/TabWindow.h"
 #include "gui/framework/View.h"
 
@@ -34,10 +32,15 @@ using namespace gridtally::gui;
 
 namespace {
 
-// A view that records what reached it.
-class RecordingView : public QWidget, public View {
+// A view that records what reached it, and takes Save while `takesSave` is set.
+class RecordingView : public QWidget, public View, public CommandTarget {
 public:
     explicit RecordingView(QWidget* parent = nullptr) : QWidget(parent) {}
+    bool TakeCommand(int id, bool run) override {
+        return id == command::kFileSave && takesSave && Take(run, [this] { ++saves; });
+    }
+    bool takesSave = false;
+    int saves = 0;
     void OnUpdate(View* sender, UpdateHint hint, PrintHint* printHint) override {
         updates.push_back({sender, hint, printHint});
     }
@@ -57,7 +60,7 @@ QString RunTool(const QString& tool, const QStringList& arguments) {
 }
 
 // A document type for the frame tests: opening fails for paths containing "bad".
-class TestDocument : public Document, public CommandTarget {
+class TestDocument : public Document {
 public:
     bool OnOpenDocument(const QString& path, QString* error) override {
         if (path.contains("bad")) {
@@ -131,45 +134,6 @@ private slots:
         QVERIFY(document.IsModified());
     }
 
-    void twipsMapFromTheOriginWithYDecreasingDownThePage() {
-        QImage image(1440, 1440, QImage::Format_RGB32);
-        QPainter painter(&image);
-        DeviceContext dc(painter, 144, 144, QPointF(10, 20));
-        QCOMPARE(dc.ToDevice(5, 7), QPointF(5, 7));
-        dc.SetMapMode(MapMode::Twips);
-        QCOMPARE(dc.ToDevice(1440, -1440), QPointF(10 + 144, 20 + 144));
-        QCOMPARE(dc.ToDevice(0, -10), QPointF(10, 21));
-    }
-
-    void fontsByPointSizeAndByHeightGiveTheirMetrics() {
-        QImage image(200, 200, QImage::Format_RGB32);
-        QPainter painter(&image);
-        DeviceContext dc(painter, 96, 96);
-        FontRequest ten = dc.PointFont(100, "Courier New");
-        QCOMPARE(ten.height, -13);  // 10 points at 96 dpi
-        FontRequest before = dc.SelectFont(ten);
-        QVERIFY(before.face.isEmpty());
-        QCOMPARE(QFontInfo(painter.font()).pixelSize(), 13);
-        TextMetrics metrics = dc.GetTextMetrics();
-        QVERIFY(metrics.height >= 13);
-        QVERIFY(metrics.ascent > 0);
-        QCOMPARE(dc.SelectFont({"Verdana", -20, 700, true, 4, 0}).face,
-                 QStringLiteral("Courier New"));
-
-        // A bold face named by its face name is bold.
-        dc.SelectFont({"Courier New Bold", -13, 400, false, 0x31, 0});
-        QVERIFY(painter.font().bold());
-        QVERIFY(painter.font().fixedPitch());
-
-        int saved = dc.SaveDC();
-        dc.SetMapMode(MapMode::Twips);
-        dc.SelectFont({"Courier New", -200, 400, false, 0x31, 0});
-        QCOMPARE(QFontInfo(painter.font()).pixelSize(), 13);  // 200 twips at 96 dpi
-        dc.RestoreDC(saved);
-        QCOMPARE(dc.mapMode(), MapMode::Text);
-        QCOMPARE(dc.selectedFont().face, QStringLiteral("Courier New Bold"));
-    }
-
     void tabWindowsNestAndTabsKeepTheirLabelsAndIds() {
         Document document;
         TabWindow top;
@@ -201,15 +165,13 @@ private slots:
     void printsPagesToAPdfWithTheirTextsInOrder() {
         QTemporaryDir dir;
         QString path = dir.filePath("pages.pdf");
-        bool ok = PrintToPdf(path, 3, [](DeviceContext& dc, PrintInfo& info) {
-            dc.SetMapMode(MapMode::Twips);
-            dc.SelectFont({"Verdana", -400, 700, true, 4, 0});
-            dc.TextOut(0, -10, QStringLiteral("Page %1 title").arg(info.currentPage));
-            dc.SelectFont({"Courier New", -200, 400, false, 0x31, 0});
-            TextMetrics m = dc.GetTextMetrics();
-            dc.TextOut(0, -600, QStringLiteral("first line"));
-            dc.TextOut(0, -600 - 20 - (m.height + m.externalLeading),
-                       QStringLiteral("second line"));
+        bool ok = PrintToPdf(path, 3, [](QPainter& painter, PrintInfo& info) {
+            QPointF at = info.printableArea.topLeft() + QPointF(0, 200);
+            painter.setFont(QFont("Verdana", 20));
+            painter.drawText(at, QStringLiteral("Page %1 title").arg(info.currentPage));
+            painter.setFont(QFont("Courier New", 10));
+            painter.drawText(at + QPointF(0, 400), QStringLiteral("first line"));
+            painter.drawText(at + QPointF(0, 600), QStringLiteral("second line"));
         });
         QVERIFY(ok);
         QString info = RunTool("pdfinfo", {path});
@@ -314,66 +276,6 @@ private slots:
         QCOMPARE(again.files().size(), 3);
     }
 
-    void commandsReachTheFirstHandlerOnTheRoute() {
-        CommandTarget view, document, frame, application;
-        std::vector<QString> ran;
-        document.OnCommand(command::kFileSave, [&] { ran.push_back("document"); });
-        application.OnCommand(command::kFileSave, [&] { ran.push_back("application"); });
-        application.OnCommand(command::kFileOpen, [&] { ran.push_back("open"); });
-        bool canPrint = false;
-        frame.OnCommand(
-            command::kFilePrint, [&] { ran.push_back("print"); }, [&] { return canPrint; });
-
-        std::vector<CommandTarget*> route{&view, &document, &frame, &application};
-        CommandRouter router([&] { return route; });
-        QVERIFY(router.Execute(command::kFileSave));
-        QVERIFY(router.Execute(command::kFileOpen));
-        QCOMPARE(ran, (std::vector<QString>{"document", "open"}));
-
-        QAction save, print, close;
-        router.Bind(&save, command::kFileSave);
-        router.Bind(&print, command::kFilePrint);
-        router.Bind(&close, command::kFileClose);
-        router.UpdateActions();
-        QVERIFY(save.isEnabled());
-        QVERIFY(!print.isEnabled());  // its handler cannot run now
-        QVERIFY(!close.isEnabled());  // nobody handles it
-        QVERIFY(!router.Execute(command::kFilePrint));
-        canPrint = true;
-        router.UpdateActions();
-        QVERIFY(print.isEnabled());
-        print.trigger();
-        QCOMPARE(ran.back(), QStringLiteral("print"));
-
-        route = {&view, &application};  // another window became active
-        save.trigger();
-        QCOMPARE(ran.back(), QStringLiteral("application"));
-    }
-
-    void scrollViewsPaintThroughTheirDeviceContextAndScroll() {
-        struct Report : ScrollView {
-            void OnDraw(DeviceContext& dc) override {
-                ++draws;
-                dc.SelectFont(dc.PointFont(100, "Courier New"));
-                dc.TextOut(0, 30, "Passing Stats");
-            }
-            int draws = 0;
-        } view;
-        view.resize(300, 200);
-        view.SetScrollSizes(MapMode::Text, QSize(0, 1000), QSize(0, 100), QSize(0, 10));
-        view.show();
-        QImage shot = view.viewport()->grab().toImage();
-        QVERIFY(view.draws > 0);
-        bool inked = false;
-        for (int y = 28; y < 50 && !inked; ++y)
-            for (int x = 0; x < 100 && !inked; ++x) inked = shot.pixelColor(x, y).lightness() < 128;
-        QVERIFY(inked);
-        QCOMPARE(view.verticalScrollBar()->pageStep(), 100);
-        QCOMPARE(view.verticalScrollBar()->singleStep(), 10);
-        QCOMPARE(view.verticalScrollBar()->maximum(), 1000 - view.viewport()->height());
-        QCOMPARE(view.horizontalScrollBar()->maximum(), 0);
-    }
-
     void templatesOpenFilesByExtensionIntoFramesOnTheRoute() {
         SilentRunner runner;
         ScopedDialogRunner scoped(runner);
@@ -399,7 +301,7 @@ private slots:
             main.OpenFilter(),
             QStringLiteral("Game Logs (*.log)|*.log|Play DB (*.pdb)|*.pdb|All Files (*.*)|*.*||"));
 
-        main.router().Execute(command::kFileOpen);
+        QVERIFY(main.RunCommand(command::kFileOpen));
         QCOMPARE(runner.seenFilter, main.OpenFilter());
         QCOMPARE(made, (std::vector<QString>{"log", "db"}));
         QCOMPARE(main.mdiArea()->subWindowList().size(), 2);
@@ -412,10 +314,23 @@ private slots:
         auto* first = dynamic_cast<RecordingView*>(active->document()->views()[0]);
         QVERIFY(first && !first->updates.empty());  // had its initial update
 
-        // The route runs through the active frame's document before the main frame.
-        std::vector<CommandTarget*> route = main.Route();
-        QCOMPARE(route.size(), std::size_t(3));
-        QCOMPARE(route[0], dynamic_cast<CommandTarget*>(active->document()));
+        // A command goes to the active view, its window, the main window, the program, in
+        // turn; one that none takes now is disabled.
+        struct Program : CommandTarget {
+            bool TakeCommand(int id, bool run) override {
+                return id == command::kFileSave && Take(run, [this] { ++saves; });
+            }
+            int saves = 0;
+        } program;
+        main.SetApplicationTarget(&program);
+        first->setFocus();
+        QCOMPARE(active->GetActiveView(), first);
+        QVERIFY(main.RunCommand(command::kFileSave));
+        first->takesSave = true;
+        QVERIFY(main.RunCommand(command::kFileSave));
+        QCOMPARE(std::pair(program.saves, first->saves), std::pair(1, 1));
+        QVERIFY(main.CanRunCommand(command::kFileClose));  // the active window closes
+        QVERIFY(!main.CanRunCommand(command::kFilePrint));
 
         QVERIFY(!main.OpenDocumentFile("/games/bad.log"));
         QCOMPARE(runner.messages.size(), 1);
@@ -433,7 +348,7 @@ private slots:
         main.SetMenus(1, {fileMenu, new QMenu("&View")});
         QCOMPARE(main.shownMenuResource(), 1);
         QCOMPARE(main.menuBar()->actions().size(), 2);
-        main.router().UpdateActions();
+        main.UpdateActions();
         QVERIFY(open->isEnabled());
         QVERIFY(close->isEnabled());  // the active document's window closes
         QAction* accelerator = main.AddAccelerator(QKeySequence::Open, command::kFileOpen);
@@ -448,6 +363,9 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(main.shownMenuResource(), 0);
         QCOMPARE(main.menuBar()->actions().size(), 1);
+        main.UpdateActions();
+        QVERIFY(!close->isEnabled());  // no window to close
+        main.SetApplicationTarget(nullptr);
     }
 
     void aPrintRunCallsTheHooksInOrderAndDialogsGoThroughTheRunner() {
@@ -458,10 +376,10 @@ private slots:
                 info.maxPage = 2;
                 return true;
             }
-            void OnPrint(DeviceContext& dc, PrintInfo& info) override {
+            void OnPrint(QPainter& painter, PrintInfo& info) override {
                 calls << QStringLiteral("page%1").arg(info.currentPage);
-                dc.SelectFont(dc.PointFont(100, "Courier New"));
-                dc.TextOut(0, 0, QStringLiteral("page %1").arg(info.currentPage));
+                painter.drawText(info.printableArea.center(),
+                                 QStringLiteral("page %1").arg(info.currentPage));
             }
             QStringList calls;
         } view;
@@ -490,7 +408,7 @@ private slots:
     void aPdfThatCannotBeWrittenIsAnError() {
         QString error;
         QVERIFY(!PrintToPdf(
-            "/no/such/folder/x.pdf", 1, [](DeviceContext&, PrintInfo&) {}, &error));
+            "/no/such/folder/x.pdf", 1, [](QPainter&, PrintInfo&) {}, &error));
         QVERIFY(error.contains("/no/such/folder/x.pdf"));
     }
 };

@@ -494,10 +494,10 @@ private slots:
             QVERIFY(pages[page].trimmed().startsWith(titles[page]));
 
         dbWindow.window->tabs->setCurrentIndex(1);
-        QVERIFY(dbWindow.main.router().Execute(command::kFilePrint));  // taken by the window
-        QCOMPARE(answers.dialogs, 0);                                  // and dropped
+        QVERIFY(dbWindow.main.RunCommand(command::kFilePrint));  // taken by the window
+        QCOMPARE(answers.dialogs, 0);                            // and dropped
         dbWindow.window->tabs->setCurrentIndex(0);
-        dbWindow.main.router().Execute(command::kFilePrint);
+        dbWindow.main.RunCommand(command::kFilePrint);
         QCOMPARE(answers.dialogs, 1);  // the print dialog, from the form
     }
 
@@ -528,7 +528,7 @@ private slots:
         QVERIFY(dbWindow.form->teamList()->selectedItems().isEmpty());  // nothing to delete
         QVERIFY(dbWindow.list(1)->RowCount() > 0);
 
-        dbWindow.main.router().Execute(command::kFilePrintPreview);
+        dbWindow.main.RunCommand(command::kFilePrintPreview);
         QCOMPARE(preview.pages, 4);
 
         // No text on paper reaches into the column after it.
@@ -567,7 +567,7 @@ private slots:
         QVERIFY(answers.messages[0].contains("stray bytes"));
         QVERIFY(!dbWindow.form->Save());
         QCOMPARE(answers.offeredName, QString());
-        dbWindow.main.router().Execute(command::kFileSave);  // Ctrl+S asks for a name too
+        dbWindow.main.RunCommand(command::kFileSave);  // Ctrl+S asks for a name too
         QCOMPARE(answers.offeredName, QString());
         QCOMPARE(Bytes(path), before);
     }

@@ -232,7 +232,7 @@ private slots:
             }
             ChooseDown(*frame, filter.Empty() ? 0 : 3);
             QCOMPARE(frame->tabs->count(), club.empty() ? 2 : 3);
-            QCOMPARE(frame->CanHandle(command::kFilePrint), !club.empty());
+            QCOMPARE(frame->TakeCommand(command::kFilePrint, false), !club.empty());
             for (QAction* action : main.toolBar()->actions()) {
                 if (action->text() == "Print") QCOMPARE(action->isEnabled(), !club.empty());
             }
@@ -296,7 +296,7 @@ private slots:
         PreviewAnswer preview;
         {
             ScopedDialogRunner scope(preview);
-            QVERIFY(frame->Handle(command::kFilePrintPreview));
+            QVERIFY(frame->TakeCommand(command::kFilePrintPreview, true));
         }
         QCOMPARE(preview.pages, 7);
 
@@ -508,7 +508,7 @@ private slots:
         // Export Chart... writes the picture chosen, also of a chart never shown.
         ChartedPage& chart = *qobject_cast<ChartedPage*>(season->clubTabs->widget(3));
         QVERIFY(!chart.chartView()->isVisible());
-        QVERIFY(chart.table()->CanHandle(command::kEditExportChart));
+        QVERIFY(chart.table()->TakeCommand(command::kEditExportChart, false));
         for (const char* name : {"chart.png", "chart.svg"}) {
             struct SaveAs : DialogRunner {
                 QString path;
@@ -519,7 +519,7 @@ private slots:
             } answer;
             answer.path = dir.filePath(QLatin1String(name));
             ScopedDialogRunner scope(answer);
-            QVERIFY(chart.table()->Handle(command::kEditExportChart));
+            QVERIFY(chart.table()->TakeCommand(command::kEditExportChart, true));
             QFile file(answer.path);
             QVERIFY(file.open(QIODevice::ReadOnly));
             QByteArray bytes = file.readAll();

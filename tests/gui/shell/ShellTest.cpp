@@ -166,9 +166,9 @@ private slots:
         for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
             QVERIFY(main.statusBar()->findChild<QLabel*>(indicator));
         }
-        main.router().Execute(command::kViewToolbar);
+        main.RunCommand(command::kViewToolbar);
         QVERIFY(main.toolBar()->isHidden());
-        main.router().Execute(command::kViewToolbar);
+        main.RunCommand(command::kViewToolbar);
         QVERIFY(!main.toolBar()->isHidden());
     }
 
@@ -176,9 +176,9 @@ private slots:
         CYardbookApp app;
         app.InitInstance();
         CMainFrame& main = *app.mainFrame();
-        QVERIFY(!main.router().Execute(command::kFileNew));  // the key's command: no handler
+        QVERIFY(!main.RunCommand(command::kFileNew));  // the key's command: no handler
         QVERIFY(main.mdiArea()->subWindowList().isEmpty());
-        QVERIFY(main.router().Execute(CYardbookApp::kNewPlayDB));
+        QVERIFY(main.RunCommand(CYardbookApp::kNewPlayDB));
         auto* window = dynamic_cast<PlayDBTabWin*>(main.ActiveChild());
         QVERIFY(window);
         QCOMPARE(window->document()->title(), QStringLiteral("Untitled"));
@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(main.shownMenuResource(), 0);
         main.OpenDocumentFile(kSample);
         QCOMPARE(main.shownMenuResource(), CYardbookApp::kLogResource);
-        main.router().Execute(CYardbookApp::kNewPlayDB);
+        main.RunCommand(CYardbookApp::kNewPlayDB);
         QCOMPARE(main.shownMenuResource(), CYardbookApp::kPlayDBResource);
 
         // In a Play DB window the File menu's Print item sets up the printer, while the
@@ -204,10 +204,10 @@ private slots:
         QAction* printItem = file->actions()[7];
         QCOMPARE(Items(*file)[7], QStringLiteral("&Print...\tCtrl+P"));
         printItem->trigger();
-        main.router().Execute(command::kFilePrint);
+        main.RunCommand(command::kFilePrint);
         QCOMPARE(dialogs.shown, QStringList({"QPageSetupDialog", "QPrintDialog"}));
 
-        main.router().Execute(command::kAppAbout);
+        main.RunCommand(command::kAppAbout);
         QCOMPARE(dialogs.shown.last(), QStringLiteral("gridtally::gui::AboutBox"));
     }
 
@@ -220,7 +220,7 @@ private slots:
         Counting dialogs;
         ScopedDialogRunner scope(dialogs);
         main.OpenDocumentFile(kSample);
-        main.router().Execute(CYardbookApp::kNewPlayDB);
+        main.RunCommand(CYardbookApp::kNewPlayDB);
         QMenu* window = main.menusOf(CYardbookApp::kPlayDBResource)[3];
         QCOMPARE(window->title(), QStringLiteral("&Window"));
         emit window->aboutToShow();
@@ -232,9 +232,9 @@ private slots:
         window->actions()[items.size() - 2]->trigger();
         QCOMPARE(main.ActiveChild()->document()->title(),
                  QStringLiteral("riverside-at-hillcrest.log"));
-        QVERIFY(main.router().Execute(command::kWindowNext));
+        QVERIFY(main.RunCommand(command::kWindowNext));
         QCOMPARE(main.ActiveChild()->document()->title(), QStringLiteral("Untitled"));
-        QVERIFY(main.router().Execute(command::kFileClose));
+        QVERIFY(main.RunCommand(command::kFileClose));
         QTRY_COMPARE(main.mdiArea()->subWindowList().size(), 1);
         emit window->aboutToShow();
         QCOMPARE(Items(*window).last(), QStringLiteral("&1 riverside-at-hillcrest.log"));
@@ -409,7 +409,7 @@ private slots:
             CYardbookApp app;
             app.InitInstance();
             CMainFrame& main = *app.mainFrame();
-            auto open = [&] { main.router().Execute(command::kFileOpen); };
+            auto open = [&] { main.RunCommand(command::kFileOpen); };
             auto form = [&] { return dynamic_cast<PlayDBTabWin*>(main.ActiveChild())->form; };
             struct Step {
                 const char* what;
@@ -422,7 +422,7 @@ private slots:
                 {"Open over the game", open, {}, games.path()},
                 {"Add Files to a new DB",
                  [&] {
-                     main.router().Execute(CYardbookApp::kNewPlayDB);
+                     main.RunCommand(CYardbookApp::kNewPlayDB);
                      form()->AddFiles();
                  },
                  added, games.path()},
@@ -436,7 +436,7 @@ private slots:
                  {},
                  games.path()},
                 {"Open Season over the game",
-                 [&] { main.router().Execute(CYardbookApp::kOpenSeason); },
+                 [&] { main.RunCommand(CYardbookApp::kOpenSeason); },
                  {},
                  games.path()},
             };
@@ -455,7 +455,7 @@ private slots:
         CYardbookApp again;
         again.InitInstance();
         dialogs.openedIn.clear();
-        again.mainFrame()->router().Execute(command::kFileOpen);
+        again.mainFrame()->RunCommand(command::kFileOpen);
         QCOMPARE(dialogs.openedIn, QStringList({dbs.path()}));
     }
 
@@ -465,7 +465,7 @@ private slots:
         app.InitInstance();
         CMainFrame& main = *app.mainFrame();
         main.OpenDocumentFile(kSample);
-        main.router().Execute(CYardbookApp::kNewPlayDB);
+        main.RunCommand(CYardbookApp::kNewPlayDB);
         QImage program = AppIcon().pixmap(32, 32).toImage();
         for (QMdiSubWindow* window : main.mdiArea()->subWindowList()) {
             // Maximized, a document window shows its icon at the left of the menu bar.

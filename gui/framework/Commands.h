@@ -1,12 +1,5 @@
 #pragma once
 
-#include <QObject>
-#include <functional>
-#include <map>
-#include <vector>
-
-class QAction;
-
 namespace gridtally::gui {
 
 // The command ids of the menus, toolbar and accelerators.
@@ -42,50 +35,22 @@ inline constexpr int kWindowNext = 0x8022;
 inline constexpr int kWindowPrevious = 0x8023;
 }  // namespace command
 
-// Something that may handle commands: a view, a document, a frame, the application.
+// A view, a document window, the main window or the program, taking some of the
+// commands of the menus, the toolbar and the keys. The main window asks the active view,
+// then its window, then itself (which asks the program); the first that takes a command
+// runs it, and a command that none takes now is disabled.
 class CommandTarget {
 public:
     virtual ~CommandTarget() = default;
-    using Handler = std::function<void()>;
-    using Enabler = std::function<bool()>;
-
-    // Handles `id`; `enabled`, when given, says whether it can now.
-    void OnCommand(int id, Handler handler, Enabler enabled = {});
-    // True when this target handles `id` and can now.
-    bool CanHandle(int id) const;
-    // Runs the handler; false when this target does not handle `id` now.
-    bool Handle(int id) const;
-
-private:
-    struct Entry {
-        Handler handler;
-        Enabler enabled;
-    };
-    std::map<int, Entry> handlers_;
+    // Whether this target takes `id` now; with `run`, it also runs it.
+    virtual bool TakeCommand(int id, bool run) = 0;
 };
 
-// Sends a command along a route of targets (active view, its document, its frame, the
-// main frame, the application), to the first that handles it. An action for a command
-// is enabled only while some target on the route handles it.
-class CommandRouter : public QObject {
-    Q_OBJECT
-
-public:
-    using Route = std::function<std::vector<CommandTarget*>()>;
-    explicit CommandRouter(Route route, QObject* parent = nullptr)
-        : QObject(parent), route_(std::move(route)) {}
-
-    bool Execute(int id) const;
-    bool IsEnabled(int id) const;
-
-    // The action issues `id` when triggered.
-    void Bind(QAction* action, int id);
-    // Enables or disables every bound action by the current route.
-    void UpdateActions() const;
-
-private:
-    Route route_;
-    std::vector<std::pair<QAction*, int>> actions_;
-};
+// A case of TakeCommand: runs `action` when asked to, and takes the command.
+template <typename Action>
+bool Take(bool run, Action&& action) {
+    if (run) action();
+    return true;
+}
 
 }  // namespace gridtally::gui
