@@ -21,12 +21,12 @@ std::vector<View*> AddClubViews(TabWindow& tabs, GameLog& log, PlayModel& calls,
     PlayCallModel::Club fixed = [label] { return label; };
     if (!filter) filter = [] { return std::string(); };
     auto add = [&](const TabWindow::ViewFactory& make, const char* tab) {
-        return tabs.AddViewTab(make, QObject::tr(tab), context, -1);
+        return tabs.AddViewTab(make, QObject::tr(tab), context);
     };
     // A table with its chart beside it: the table is the view, the page holds both.
     auto charted = [&](PageTableView* table, ChartedPage::Plot plot, const char* tab) {
         if (context.document) table->AttachTo(context.document);
-        tabs.AddWindowTab(new ChartedPage(table, std::move(plot), &tabs), QObject::tr(tab), -1);
+        tabs.addTab(new ChartedPage(table, std::move(plot), &tabs), QObject::tr(tab));
         return table;
     };
     auto perCall = [filter](PlayCallList* list) {

@@ -105,10 +105,10 @@ bool SeasonFrame::OnCreateClient(const CreateContext& context) {
     layout->addWidget(tabs, 1);
     setWidget(client);
     gamesView = dynamic_cast<SeasonGamesView*>(
-        tabs->AddViewTab(MakeView<SeasonGamesView>(std::cref(*season_)), tr("Games"), context, -1));
+        tabs->AddViewTab(MakeView<SeasonGamesView>(std::cref(*season_)), tr("Games"), context));
     // Not a view of the document: it is no page of the club's printout.
     playsView = new SeasonPlaysView(*season_, tabs);
-    tabs->AddWindowTab(playsView, tr("Plays"));
+    tabs->addTab(playsView, tr("Plays"));
     MakeClubTabs();
     tabs->setCurrentIndex(2);
     ShowWhatIsCounted();
@@ -214,7 +214,7 @@ void SeasonFrame::MakeClubTabs() {
     std::vector<View*> made = AddClubViews(*clubTabs, *season_, *season_, label, context_, true,
                                            [this] { return season_->filter().Describe(); });
     int at = tabs->count();
-    tabs->AddWindowTab(clubTabs, Shown(label));
+    tabs->addTab(clubTabs, Shown(label));
     // Views made after the window first showed get their first update here.
     if (made_) {
         for (View* view : made) {

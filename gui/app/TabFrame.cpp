@@ -39,11 +39,11 @@ bool CTabFrame::OnCreateClient(const CreateContext& context) {
     // This order makes the document's order of views, which numbers the printed pages.
     gameTabs = new TabWindow(this);
     setWidget(gameTabs);
-    gameTabs->AddViewTab(MakeView<CLogView>(), tr("Log File Source"), context, -1);
+    gameTabs->AddViewTab(MakeView<CLogView>(), tr("Log File Source"), context);
     team1Tabs = MakeTeamTabs(context, 0);
     team2Tabs = MakeTeamTabs(context, 1);
-    gameTabs->AddWindowTab(team1Tabs, QStringLiteral("Team 1"));
-    gameTabs->AddWindowTab(team2Tabs, QStringLiteral("Team 2"));
+    gameTabs->addTab(team1Tabs, QStringLiteral("Team 1"));
+    gameTabs->addTab(team2Tabs, QStringLiteral("Team 2"));
     gameTabs->setCurrentIndex(0);
     team1Tabs->setCurrentIndex(0);
     team2Tabs->setCurrentIndex(0);

@@ -30,7 +30,6 @@
 #include "gui/framework/Dialogs.h"
 #include "gui/framework/DocTemplate.h"
 #include "gui/framework/PagePainter.h"
-#include "gui/framework/PdfPrinter.h"
 #include "gui/framework/Printing.h"
 #include "gui/framework/RecentFileList.h"
 #include "gui/playdb/PDBView.h"

@@ -6,30 +6,17 @@
 #include "gui/framework/View.h"
 
 namespace gridtally::gui {
-namespace {
-constexpr const char* kTabId = "gridtallyTabId";
-}
-
-TabWindow::TabWindow(QWidget* parent) : QTabWidget(parent) {
-    connect(this, &QTabWidget::currentChanged, this, [this](int index) {
-        if (notify_) notify_(index);
-    });
-}
+TabWindow::TabWindow(QWidget* parent) : QTabWidget(parent) {}
 
 View* TabWindow::AddViewTab(const ViewFactory& create, const QString& label,
-                            const CreateContext& context, int id) {
+                            const CreateContext& context) {
     View* view = create(this);
     if (!view) return nullptr;
     auto* widget = dynamic_cast<QWidget*>(view);
     if (!widget) return nullptr;
     if (context.document) view->AttachTo(context.document);
-    AddWindowTab(widget, label, id);
+    addTab(widget, label);
     return view;
-}
-
-void TabWindow::AddWindowTab(QWidget* window, const QString& label, int id) {
-    window->setProperty(kTabId, id);
-    addTab(window, label);
 }
 
 View* ViewOnPage(QWidget* page) {
@@ -47,13 +34,6 @@ View* ViewOnPage(QWidget* page) {
         }
     }
     return nullptr;
-}
-
-int TabWindow::FindTab(const QWidget* window) const {
-    for (int i = 0; i < count(); ++i) {
-        if (widget(i) == window) return i;
-    }
-    return -1;
 }
 
 bool TabWindow::FocusPage() {
@@ -76,11 +56,6 @@ bool TabWindow::FocusPage() {
 bool TabWindow::focusNextPrevChild(bool next) {
     if (next && tabBar()->hasFocus() && FocusPage()) return true;
     return QTabWidget::focusNextPrevChild(next);
-}
-
-int TabWindow::GetTabId(int index) const {
-    QWidget* page = widget(index);
-    return page ? page->property(kTabId).toInt() : 0;
 }
 
 }  // namespace gridtally::gui

@@ -15,7 +15,7 @@ struct CreateContext {
 };
 
 // A row of tabs, each holding a view or another tab window (a club's tab window sits
-// inside the game's). Tabs are addressed by index, in the order they were added.
+// inside the game's), that Tab and Ctrl+PgDn lead into.
 class TabWindow : public QTabWidget {
     Q_OBJECT
 
@@ -25,16 +25,7 @@ public:
     // Makes the view with `create`, attaches it to the context's document and adds it
     // under `label`. Returns the view, or nullptr when `create` made none.
     using ViewFactory = std::function<View*(QWidget* parent)>;
-    View* AddViewTab(const ViewFactory& create, const QString& label, const CreateContext& context,
-                     int id = 0);
-    void AddWindowTab(QWidget* window, const QString& label, int id = 0);
-
-    // The window told when the active tab changes (after the change).
-    void SetNotifyWindow(std::function<void(int index)> notify) { notify_ = std::move(notify); }
-
-    // The index of the tab that holds `window` (directly), or -1.
-    int FindTab(const QWidget* window) const;
-    int GetTabId(int index) const;
+    View* AddViewTab(const ViewFactory& create, const QString& label, const CreateContext& context);
 
     // Gives the focus to the first widget of the shown page that takes it by Tab (a tab
     // row inside it, or its list); false when there is none.
@@ -43,9 +34,6 @@ public:
 protected:
     // Tab from the row of tabs goes into the page shown, not past it.
     bool focusNextPrevChild(bool next) override;
-
-private:
-    std::function<void(int)> notify_;
 };
 
 // The view a tab's page is or holds among its own children (a list with a chart beside

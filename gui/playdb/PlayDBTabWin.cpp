@@ -24,13 +24,6 @@ bool PlayDBTabWin::TakeCommand(int id, bool run) {
             return Take(run, [this] { SaveInPlace(); });
         case command::kFileSaveAs:
             return Take(run, [this] { form->Save(); });
-        case command::kNextTab:
-        case command::kPreviousTab: {
-            int step = id == command::kNextTab ? 1 : tabs->count() - 1;
-            return Take(run, [=, this] {
-                tabs->setCurrentIndex((tabs->currentIndex() + step) % tabs->count());
-            });
-        }
         default:
             return ChildFrame::TakeCommand(id, run);
     }
@@ -40,8 +33,7 @@ bool PlayDBTabWin::OnCreateClient(const CreateContext& context) {
     // This order makes the document's order of views, which numbers the printed pages.
     tabs = new TabWindow(this);
     setWidget(tabs);
-    form =
-        dynamic_cast<PDBView*>(tabs->AddViewTab(MakeView<PDBView>(), tr("Play DB"), context, -1));
+    form = dynamic_cast<PDBView*>(tabs->AddViewTab(MakeView<PDBView>(), tr("Play DB"), context));
     auto* db = dynamic_cast<PlayDBDoc*>(context.document);
     if (!db) return false;
     // The pages show the DB's current club, whichever it is at their refill.
@@ -50,7 +42,7 @@ bool PlayDBTabWin::OnCreateClient(const CreateContext& context) {
     // Each data page names the club it shows above its list.
     auto addPage = [&](PageTableView* view, const QString& label, QWidget* body = nullptr) {
         view->AttachTo(db);
-        tabs->AddWindowTab(new CaptionedPage(view, tabs, body), label, -1);
+        tabs->addTab(new CaptionedPage(view, tabs, body), label);
     };
     addPage(new RunPlayList(calls, current), tr("Run Plays"));
     addPage(new PassPlayList(calls, current), tr("Pass Plays"));

@@ -16,7 +16,7 @@ public:
     explicit PlayDBTabWin(QWidget* parent = nullptr);
 
     bool OnCreateClient(const CreateContext& context) override;
-    // Save and Save As, its own tabs; Print and Print Preview are the form's alone.
+    // Save and Save As; Print and Print Preview are the form's alone.
     bool TakeCommand(int id, bool run) override;
     // The view of the tab shown: the commands of the page the user looks at.
     View* GetActiveView() const override;
