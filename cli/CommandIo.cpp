@@ -6,28 +6,13 @@
 #include "core/text/ClubNames.h"
 #include "core/text/FileBytes.h"
 #include "core/text/Latin1.h"
-#include "core/text/Printf.h"
 
 namespace gridtally {
-namespace {
-
-// The argument as typed, but with every byte that is no UTF-8 as \xHH, so that the
-// message itself stays readable text.
-std::string Shown(std::string_view utf8) {
-    std::string shown;
-    for (std::size_t i = 0; i < utf8.size();) {
-        std::optional<Utf8Char> c = DecodeUtf8(utf8, i);
-        if (c) {
-            shown.append(utf8.substr(i, c->length));
-            i += c->length;
-        } else {
-            shown += Printf("\\x%02X", static_cast<unsigned char>(utf8[i++]));
-        }
-    }
-    return shown;
+std::string Listed(const std::vector<std::string>& names) {
+    std::string listed;
+    for (const std::string& name : names) listed += (listed.empty() ? "" : ", ") + name;
+    return listed;
 }
-
-}  // namespace
 
 bool ReadInputFile(const std::string& path, std::string& bytes, std::ostream& err) {
     std::string error;
@@ -37,18 +22,18 @@ bool ReadInputFile(const std::string& path, std::string& bytes, std::ostream& er
 }
 
 void ReportUnreadable(const std::string& path, std::string_view reason, std::ostream& err) {
-    err << kProgram << "cannot read " << FileNameText(path) << ": " << reason << '\n';
+    Report(err, kFileFailed, "cannot read ", FileNameText(path), ": ", reason);
 }
 
 void ReportNotAGameLog(const std::string& path, std::ostream& err, std::string_view reason) {
-    err << kProgram << FileNameText(path) << ": " << reason << '\n';
+    Report(err, kFileFailed, FileNameText(path), ": ", reason);
 }
 
 std::optional<std::string> ClubArgument(std::string_view what, std::string_view utf8,
                                         std::ostream& err) {
-    std::string why;
-    std::optional<std::string> latin1 = Utf8ToLatin1(utf8, &why);
-    if (!latin1) err << kProgram << what << ": \"" << Shown(utf8) << "\" " << why << '\n';
+    Failure failure;
+    std::optional<std::string> latin1 = Latin1Argument(what, utf8, &failure);
+    if (!latin1) Report(err, kUsage, failure.reason);
     return latin1;
 }
 
@@ -56,17 +41,16 @@ std::optional<std::string> ResolveClub(std::string_view given,
                                        const std::vector<std::string>& clubs, std::ostream& err) {
     std::vector<std::string> named = ClubsNamed(given, clubs);
     if (named.size() == 1) return named.front();
-    const std::vector<std::string>& listed = named.empty() ? clubs : named;
-    err << kProgram;
+    std::vector<std::string> listed;
+    for (const std::string& club : named.empty() ? clubs : named) {
+        listed.push_back(Latin1ToUtf8(club));
+    }
     if (named.empty()) {
-        err << "no club named \"" << Latin1ToUtf8(given) << "\"; the clubs are: ";
+        Report(err, kUsage, "no club named \"", Latin1ToUtf8(given),
+               "\"; the clubs are: ", Listed(listed));
     } else {
-        err << '"' << Latin1ToUtf8(given) << "\" names several clubs: ";
+        Report(err, kUsage, '"', Latin1ToUtf8(given), "\" names several clubs: ", Listed(listed));
     }
-    for (std::size_t i = 0; i < listed.size(); ++i) {
-        err << (i > 0 ? ", " : "") << Latin1ToUtf8(listed[i]);
-    }
-    err << '\n';
     return std::nullopt;
 }
 

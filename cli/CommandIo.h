@@ -1,7 +1,7 @@
 #pragma once
 
-#include <iosfwd>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +26,23 @@ inline constexpr std::string_view kProgram = "gridtally-cli: ";
 inline constexpr int kDone = 0;
 inline constexpr int kFileFailed = 1;  // not read or written, or not what it should be
 inline constexpr int kUsage = 2;
+
+// Every message of the commands goes through here: one line on `err`, the program's
+// name and then the parts in turn. Returns `status`, the exit status the message means.
+template <typename... Parts>
+int Report(std::ostream& err, int status, const Parts&... parts) {
+    ((err << kProgram) << ... << parts) << '\n';
+    return status;
+}
+
+// A warning, which leaves the exit status as it is.
+template <typename... Parts>
+void Warn(std::ostream& err, const Parts&... parts) {
+    Report(err, kDone, "warning: ", parts...);
+}
+
+// "a, b, c": names in a message.
+std::string Listed(const std::vector<std::string>& names);
 
 // Reads a whole file, or says on `err` which file could not be read and why. Messages
 // name files as FileNameText shows them.

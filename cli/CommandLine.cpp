@@ -232,18 +232,17 @@ int RunCommandLine(int argc, const char* const* argv, Streams io) {
         }
         const CLI::App& deepest = Deepest(app);
         std::string command = CommandPath(deepest);
-        io.err << kProgram << (command.empty() ? "" : command + ": ")
-               << expect.Explain(deepest, error) << '\n'
-               << "Run \"gridtally-cli " << (command.empty() ? "" : command + " ")
+        Report(io.err, kUsage, command.empty() ? "" : command + ": ",
+               expect.Explain(deepest, error));
+        io.err << "Run \"gridtally-cli " << (command.empty() ? "" : command + " ")
                << "--help\" for the usage.\n";
         return kUsage;
     }
 
     std::optional<TableFormat> format = ParseTableFormat(formatName);
     if (!format) {
-        io.err << kProgram << "--format: expected " << kTableFormats << " (not \"" << formatName
-               << "\")\n";
-        return kUsage;
+        return Report(io.err, kUsage, "--format: expected ", kTableFormats, " (not \"", formatName,
+                      "\")");
     }
     PageOptions pageOptions{*format, outDir, pageLabel, bold || (!plain && io.outIsTerminal)};
     std::optional<PlayFilter> filter = MakeFilter(filterArguments, io.err);

@@ -41,18 +41,17 @@ bool Load(const std::string& path, PlayDB& db, Streams& io, Use use) {
     if (!ReadInputFile(path, bytes, io.err)) return false;
     PlayDBLoadReport report = LoadPlayDB(bytes, db);
     if (report.Clean()) return true;
-    io.err << kProgram << "warning: " << FileNameText(path)
-           << " is damaged or not a Play DB: " << DescribeLoadReport(report) << '\n';
+    Warn(io.err, FileNameText(path), " is damaged or not a Play DB: ", DescribeLoadReport(report));
     switch (use) {
         case Use::ForcePrint:
             return true;
         case Use::Print:
-            io.err << kProgram << "not printing " << FileNameText(path)
-                   << " (--force prints what could be read)\n";
+            Report(io.err, kFileFailed, "not printing ", FileNameText(path),
+                   " (--force prints what could be read)");
             return false;
         case Use::Change:
         case Use::ChangeOrNew:
-            io.err << kProgram << "not changing " << FileNameText(path) << '\n';
+            Report(io.err, kFileFailed, "not changing ", FileNameText(path));
             return false;
     }
     return false;
@@ -68,8 +67,8 @@ void WarnOfRepeatedLogs(const std::vector<std::string>& logs, Streams& io) {
                             ? !seen.insert({info.st_dev, info.st_ino}).second
                             : !named.insert(log).second;
         if (repeated) {
-            io.err << kProgram << "warning: " << FileNameText(log)
-                   << " is named more than once; its games are added each time\n";
+            Warn(io.err, FileNameText(log),
+                 " is named more than once; its games are added each time");
         }
     }
 }
@@ -79,14 +78,14 @@ std::unique_ptr<PlayDBLock> LockForChange(const std::string& path, PlayDBLock::M
                                           Streams& io) {
     std::string error;
     auto lock = PlayDBLock::Acquire(path, missing, PlayDBLockWait(), &error);
-    if (!lock) io.err << kProgram << FileNameText(error) << "; nothing was changed\n";
+    if (!lock) Report(io.err, kFileFailed, FileNameText(error), "; nothing was changed");
     return lock;
 }
 
 bool Save(const PlayDB& db, const std::string& path, Streams& io) {
     std::string error;
     if (SavePlayDBFile(db, path, &error)) return true;
-    io.err << kProgram << "cannot save " << FileNameText(error) << '\n';
+    Report(io.err, kFileFailed, "cannot save ", FileNameText(error));
     return false;
 }
 
@@ -130,7 +129,7 @@ private:
 };
 
 void ReportUnknownTeam(const std::string& team, const std::string& dbPath, Streams& io) {
-    io.err << kProgram << "no team named \"" << team << "\" in " << FileNameText(dbPath) << '\n';
+    Report(io.err, kFileFailed, "no team named \"", team, "\" in ", FileNameText(dbPath));
 }
 
 }  // namespace
@@ -161,13 +160,12 @@ int RunDbAdd(const std::string& dbPath, const std::vector<std::string>& logs, St
         db.diagnostics = &StandardStreams();
     }
     for (const Failure& failure : result.failures) {
-        io.err << kProgram << (failure.unreadable ? "cannot read " : "")
-               << FileNameText(failure.path) << ": " << failure.reason << '\n';
+        Report(io.err, kFileFailed, failure.unreadable ? "cannot read " : "",
+               FileNameText(failure.path), ": ", failure.reason);
     }
     if (!result.failures.empty() && !keepGoing) {
-        io.err << kProgram << "nothing added to " << FileNameText(dbPath)
-               << " (--keep-going adds the other files)\n";
-        return kFileFailed;
+        return Report(io.err, kFileFailed, "nothing added to ", FileNameText(dbPath),
+                      " (--keep-going adds the other files)");
     }
     if (!Save(db, dbPath, io)) return kFileFailed;
     return result.failures.empty() ? kDone : kFileFailed;
@@ -228,7 +226,7 @@ int RunDbDeleteTeams(const std::string& dbPath, const std::vector<std::string>& 
     std::vector<std::string> known;
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (names[i].empty()) {
-            io.err << kProgram << "an empty team name names no team\n";
+            Report(io.err, kFileFailed, "an empty team name names no team");
         } else if (!db.HasTeam(names[i])) {
             ReportUnknownTeam(teams[i], dbPath, io);
         } else {
@@ -237,9 +235,8 @@ int RunDbDeleteTeams(const std::string& dbPath, const std::vector<std::string>& 
     }
     bool allKnown = known.size() == names.size();
     if (!allKnown && !keepGoing) {
-        io.err << kProgram << "nothing deleted from " << FileNameText(dbPath)
-               << " (--keep-going deletes the other teams)\n";
-        return kFileFailed;
+        return Report(io.err, kFileFailed, "nothing deleted from ", FileNameText(dbPath),
+                      " (--keep-going deletes the other teams)");
     }
     for (const std::string& name : known) db.DeleteTeam(name);
     if (!known.empty() && !Save(db, dbPath, io)) return kFileFailed;

@@ -344,8 +344,7 @@ void WriteSeason(Database& db, const Season& season, const PlayFilter& filter) {
 int RunExport(const std::string& outPath, const std::vector<std::string>& paths,
               const PlayFilter& filter, Streams io) {
     auto refuse = [&](const std::string& why) {
-        io.err << kProgram << "cannot write " << FileNameText(why) << '\n';
-        return kFileFailed;
+        return Report(io.err, kFileFailed, "cannot write ", FileNameText(why));
     };
     // Before any log is read: what may not be replaced is said at once.
     std::string why;

@@ -102,13 +102,10 @@ int WritePages(std::vector<OutputPage> pages, const PageOptions& options, Stream
         std::erase_if(pages,
                       [&](const OutputPage& page) { return !PagePicked(page, *options.page); });
         if (pages.empty()) {
-            io.err << kProgram << "--page: no page is labelled \"" << *options.page
-                   << "\" (the labels: Games, ";
-            for (std::size_t i = 0; i < kClubPageLabels.size(); ++i) {
-                io.err << (i > 0 ? ", " : "") << kClubPageLabels[i];
-            }
-            io.err << ")\n";
-            return kUsage;
+            std::vector<std::string> labels{"Games"};
+            labels.insert(labels.end(), kClubPageLabels.begin(), kClubPageLabels.end());
+            return Report(io.err, kUsage, "--page: no page is labelled \"", *options.page,
+                          "\" (the labels: ", Listed(labels), ")");
         }
     }
     if (options.outDir) {
@@ -123,16 +120,14 @@ int WritePages(std::vector<OutputPage> pages, const PageOptions& options, Stream
             // A link already there is not followed out of the folder: the page replaces it.
             if (!WriteFileAtomically(path, Format({page}, options, false), &why, {},
                                      AtLink::Replace)) {
-                io.err << kProgram << "cannot write " << FileNameText(why) << '\n';
-                return kFileFailed;
+                return Report(io.err, kFileFailed, "cannot write ", FileNameText(why));
             }
         }
         return kDone;
     }
     if (options.format == TableFormat::Csv && pages.size() > 1) {
-        io.err << kProgram << "CSV holds one page, and this prints " << pages.size()
-               << ": pick one with --page LABEL, or write them all with --out DIR\n";
-        return kUsage;
+        return Report(io.err, kUsage, "CSV holds one page, and this prints ", pages.size(),
+                      ": pick one with --page LABEL, or write them all with --out DIR");
     }
     io.out << Format(pages, options, io.outIsTerminal);
     io.out.flush();

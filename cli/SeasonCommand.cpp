@@ -10,23 +10,20 @@ std::optional<PlayFilter> MakeFilter(const FilterArguments& arguments, std::ostr
     for (const auto& [criterion, list] : arguments.lists) {
         Failure problem;
         if (!AddFilterValues(filter, criterion, list, &problem)) {
-            err << kProgram << problem.reason << '\n';
+            Report(err, kUsage, problem.reason);
             return std::nullopt;
         }
     }
-    auto clubs = [&](const char* option, const std::vector<std::string>& names,
-                     std::vector<std::string>& into) {
-        for (const std::string& name : names) {
-            std::optional<std::string> club = ClubArgument(option, name, err);
-            if (!club) return false;
-            into.push_back(*club);
+    for (const auto& [option, names] : {std::pair{"--offense", &arguments.offense},
+                                        {"--defense", &arguments.defense},
+                                        {"--opponent", &arguments.opponent}}) {
+        for (const std::string& name : *names) {
+            Failure problem;
+            if (!AddFilterOption(filter, option, name, &problem)) {
+                Report(err, kUsage, problem.reason);
+                return std::nullopt;
+            }
         }
-        return true;
-    };
-    if (!clubs("--offense", arguments.offense, filter.offense) ||
-        !clubs("--defense", arguments.defense, filter.defense) ||
-        !clubs("--opponent", arguments.opponent, filter.opponent)) {
-        return std::nullopt;
     }
     return filter;
 }
@@ -62,9 +59,9 @@ SeasonRead ReadSeason(Season& season, const std::vector<std::string>& paths, std
     }
     if (season.games().empty()) {
         if (read.failures.empty()) {
-            err << kProgram << "no game log in";
-            for (const std::string& path : paths) err << ' ' << FileNameText(path);
-            err << '\n';
+            std::string named;
+            for (const std::string& path : paths) named += ' ' + FileNameText(path);
+            Report(err, kFileFailed, "no game log in", named);
         }
         return SeasonRead::NoGame;
     }

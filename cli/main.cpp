@@ -71,9 +71,8 @@ int main(int argc, char** argv) {
     // command thought of its own work.
     out.flush();
     if (buffer.failure() != 0) {
-        std::cerr << gridtally::kProgram
-                  << "cannot write the output: " << std::strerror(buffer.failure()) << '\n';
-        return gridtally::kFileFailed;
+        return gridtally::Report(std::cerr, gridtally::kFileFailed,
+                                 "cannot write the output: ", std::strerror(buffer.failure()));
     }
     return status;
 }

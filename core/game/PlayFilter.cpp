@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/model/TeamTotals.h"
+#include "core/text/Latin1.h"
 
 namespace gridtally {
 namespace {
@@ -163,6 +164,25 @@ bool AddFilterValues(PlayFilter& filter, FilterCriterion criterion, std::string_
         }
     }
     return true;
+}
+
+bool AddFilterOption(PlayFilter& filter, std::string_view option, std::string_view typed,
+                     Failure* failure) {
+    for (const FilterValues& values : FilterCriteria()) {
+        if (values.option == option)
+            return AddFilterValues(filter, values.criterion, typed, failure);
+    }
+    std::vector<std::string>* clubs = option == "--offense"    ? &filter.offense
+                                      : option == "--defense"  ? &filter.defense
+                                      : option == "--opponent" ? &filter.opponent
+                                                               : nullptr;
+    if (!clubs) {
+        if (failure) failure->reason = std::string(option) + ": no such filter";
+        return false;
+    }
+    std::optional<std::string> club = Latin1Argument(option, typed, failure);
+    if (club) clubs->push_back(*club);
+    return club.has_value();
 }
 
 }  // namespace gridtally

@@ -52,4 +52,11 @@ const std::vector<FilterValues>& FilterCriteria();
 bool AddFilterValues(PlayFilter& filter, FilterCriterion criterion, std::string_view commaList,
                      Failure* failure = nullptr);
 
+// Adds one option of a filter as typed: a criterion's ("--down", "3,4") or a club's
+// ("--offense", "--defense", "--opponent" with a name, UTF-8, kept as Latin-1). False,
+// with the failure's reason saying why, for a value it does not take or an option that
+// is none of a filter's. Every filter typed by a user is made through it.
+bool AddFilterOption(PlayFilter& filter, std::string_view option, std::string_view typed,
+                     Failure* failure = nullptr);
+
 }  // namespace gridtally

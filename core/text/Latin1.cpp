@@ -106,4 +106,23 @@ std::size_t CellWidth(std::string_view cell) {
     }));
 }
 
+std::optional<std::string> Latin1Argument(std::string_view option, std::string_view utf8,
+                                          Failure* failure) {
+    std::string why;
+    std::optional<std::string> latin1 = Utf8ToLatin1(utf8, &why);
+    if (latin1 || !failure) return latin1;
+    std::string shown;
+    for (std::size_t i = 0; i < utf8.size();) {
+        std::optional<Utf8Char> c = DecodeUtf8(utf8, i);
+        if (c) {
+            shown.append(utf8.substr(i, c->length));
+            i += c->length;
+        } else {
+            shown += Printf("\\x%02X", static_cast<unsigned char>(utf8[i++]));
+        }
+    }
+    failure->reason = std::string(option) + ": \"" + shown + "\" " + why;
+    return std::nullopt;
+}
+
 }  // namespace gridtally

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/text/Failure.h"
+
 namespace gridtally {
 
 // Logs are 8-bit text; every byte is taken as the Latin-1 code point of its value.
@@ -42,5 +44,12 @@ int CompareCells(std::string_view a, std::string_view b);
 // that is not valid UTF-8, or holds a character past U+00FF, has no such form: the
 // result is nothing and `why` (when given) says which, e.g. "is not valid UTF-8".
 std::optional<std::string> Utf8ToLatin1(std::string_view utf8, std::string* why = nullptr);
+
+// An option's argument as typed, in Latin-1 as Utf8ToLatin1 makes it; nothing when it
+// has no such form, the failure's reason then saying "OPTION: "VALUE" WHY" with each
+// byte that is no UTF-8 shown as \xHH, so that the message stays readable text. The
+// command line and the window take clubs' names and filter values through it.
+std::optional<std::string> Latin1Argument(std::string_view option, std::string_view utf8,
+                                          Failure* failure = nullptr);
 
 }  // namespace gridtally

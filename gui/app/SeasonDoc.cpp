@@ -109,7 +109,17 @@ bool SeasonDoc::ReadLogs(const std::vector<std::string>& paths, QString* error) 
     });
     waiting.exec();
     if (season_->games().empty()) {
-        if (error) *error = QObject::tr("no game log in it");
+        // What kept each log out, when there were logs.
+        QStringList reasons;
+        for (const Failure& failure : read_.failures) {
+            reasons << QStringLiteral("%1: %2").arg(QFile::decodeName(failure.path.c_str()),
+                                                    QString::fromLocal8Bit(failure.reason.c_str()));
+        }
+        if (error) {
+            *error = reasons.isEmpty() ? QObject::tr("no game log in it")
+                                       : QObject::tr("no game log could be read in it:\n\n%1")
+                                             .arg(reasons.join(QLatin1Char('\n')));
+        }
         return false;
     }
     std::vector<std::string> clubs = season_->Clubs();

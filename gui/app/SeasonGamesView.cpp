@@ -1,5 +1,6 @@
 #include "gui/app/SeasonGamesView.h"
 
+#include <QFile>
 #include <array>
 
 #include "core/lists/StableSort.h"
@@ -88,7 +89,7 @@ QString SeasonGamesView::FileOfRow(int row) const {
     auto* season = dynamic_cast<const SeasonDoc*>(document());
     auto& model = static_cast<GamesModel&>(pageModel());
     if (!season || row < 0 || row >= model.rowCount()) return {};
-    return QString::fromStdString(model.GameOfRow(static_cast<std::size_t>(row))->file);
+    return QFile::decodeName(model.GameOfRow(static_cast<std::size_t>(row))->file.c_str());
 }
 
 bool SeasonGamesView::OnPreparePrinting(PrintInfo& info) {

@@ -235,34 +235,36 @@ void CYardbookApp::OnNewPlayDB() {
     if (mainFrame_ && playDBDocTemplate) mainFrame_->NewDocument(*playDBDocTemplate);
 }
 
+namespace {
+
+// The printing jobs' one way to fail: "gridtally: MESSAGE" on `err`, and the exit status.
+int Refuse(QTextStream& err, const QString& message, int status = 1) {
+    err << "gridtally: " << message << '\n';
+    return status;
+}
+
+}  // namespace
+
 int PrintPlayDBToPdf(const QString& dbPath, const QString& pdfPath, const QString& team) {
     QTextStream err(stderr);
-    std::string why;
-    QByteArray typed = team.toUtf8();
-    std::optional<std::string> name = Utf8ToLatin1(
-        std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())), &why);
-    if (!name) {
-        err << "gridtally: --team: \"" << team << "\" " << QString::fromStdString(why) << '\n';
-        return 2;
-    }
+    Failure problem;
+    std::optional<std::string> name = Latin1Argument("--team", team.toStdString(), &problem);
+    if (!name) return Refuse(err, QString::fromStdString(problem.reason), 2);
     QString error;
     std::unique_ptr<DocTemplate> dbTemplate = MakePlayDBDocTemplate();
     std::unique_ptr<ChildFrame> frame = dbTemplate->OpenDocumentFile(dbPath, &error);
     auto* window = dynamic_cast<PlayDBTabWin*>(frame.get());
     auto* db = window ? dynamic_cast<PlayDBDoc*>(window->document()) : nullptr;
     if (!db || !window->form) {
-        err << "gridtally: cannot open " << dbPath << ": " << error << '\n';
-        return 1;
+        return Refuse(err, QStringLiteral("cannot open %1: %2").arg(dbPath, error));
     }
     if (!db->HasTeam(*name)) {
-        err << "gridtally: no team named \"" << team << "\" in " << dbPath << '\n';
-        return 1;
+        return Refuse(err, QStringLiteral("no team named \"%1\" in %2").arg(team, dbPath));
     }
     db->currentTeam = *name;
     db->UpdateAllViews(window->form);
     if (!PrintViewToPdf(*window->form, pdfPath, &error)) {
-        err << "gridtally: " << error << '\n';
-        return 1;
+        return Refuse(err, error);
     }
     return 0;
 }
@@ -274,66 +276,34 @@ int PrintGameToPdf(const QString& logPath, const QString& pdfPath) {
     std::unique_ptr<ChildFrame> frame = logTemplate->OpenDocumentFile(logPath, &error);
     auto* game = dynamic_cast<CTabFrame*>(frame.get());
     if (!game || !game->logView) {
-        err << "gridtally: cannot open " << logPath << ": " << error << '\n';
-        return 1;
+        return Refuse(err, QStringLiteral("cannot open %1: %2").arg(logPath, error));
     }
     if (!PrintViewToPdf(*game->logView, pdfPath, &error)) {
-        err << "gridtally: " << error << '\n';
-        return 1;
+        return Refuse(err, error);
     }
     return 0;
 }
 
-namespace {
-
-std::optional<std::string> Latin1Argument(QTextStream& err, const QString& option,
-                                          const QString& value) {
-    std::string why;
-    QByteArray typed = value.toUtf8();
-    std::optional<std::string> text = Utf8ToLatin1(
-        std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())), &why);
-    if (!text)
-        err << "gridtally: " << option << ": \"" << value << "\" " << QString::fromStdString(why)
-            << '\n';
-    return text;
-}
-
-}  // namespace
-
 int PrintSeasonToPdf(const QString& folder, const QString& pdfPath, const QString& team,
                      const QList<QPair<QString, QString>>& filters) {
     QTextStream err(stderr);
-    std::optional<std::string> club = Latin1Argument(err, QStringLiteral("--team"), team);
-    if (!club) return 2;
+    Failure problem;
+    std::optional<std::string> club = Latin1Argument("--team", team.toStdString(), &problem);
     PlayFilter filter;
-    for (const auto& [option, list] : filters) {
-        std::optional<std::string> values = Latin1Argument(err, "--" + option, list);
-        if (!values) return 2;
-        if (option == QStringLiteral("opponent")) {
-            filter.opponent.push_back(*values);
-            continue;
-        }
-        for (const FilterValues& criterion : FilterCriteria()) {
-            if (QString::fromLatin1(criterion.option.data(),
-                                    static_cast<int>(criterion.option.size())) != "--" + option) {
-                continue;
-            }
-            Failure problem;
-            if (!AddFilterValues(filter, criterion.criterion, *values, &problem)) {
-                err << "gridtally: " << QString::fromStdString(problem.reason) << '\n';
-                return 2;
-            }
-        }
+    bool typedWell = club.has_value();
+    for (auto typed = filters.begin(); typedWell && typed != filters.end(); ++typed) {
+        typedWell = AddFilterOption(filter, ("--" + typed->first).toStdString(),
+                                    typed->second.toStdString(), &problem);
     }
+    if (!typedWell) return Refuse(err, QString::fromStdString(problem.reason), 2);
     Season season;
-    season.Read({folder.toStdString()});
+    season.Read({QFile::encodeName(folder).toStdString()});
     if (season.games().empty()) {
-        err << "gridtally: no game log in " << folder << '\n';
-        return 1;
+        return Refuse(err, QStringLiteral("no game log in %1").arg(folder));
     }
     if (!season.HasClub(*club)) {
-        err << "gridtally: no club named \"" << team << "\" in the season of " << folder << '\n';
-        return 1;
+        return Refuse(err,
+                      QStringLiteral("no club named \"%1\" in the season of %2").arg(team, folder));
     }
     std::vector<PrintoutPage> pages = season.Club(*club, filter)->Pages();
     QString document = QFileInfo(folder).fileName();
@@ -348,8 +318,7 @@ int PrintSeasonToPdf(const QString& folder, const QString& pdfPath, const QStrin
         },
         &error);
     if (!printed) {
-        err << "gridtally: " << error << '\n';
-        return 1;
+        return Refuse(err, error);
     }
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "gui/app/YardbookDoc.h"
 
+#include <QFile>
+
 #include "core/text/FileBytes.h"
 #include "gui/framework/ParserMessages.h"
 
@@ -11,7 +13,7 @@ CYardbookDoc::~CYardbookDoc() = default;
 bool CYardbookDoc::OnOpenDocument(const QString& path, QString* error) {
     std::string bytes;
     std::string reason;
-    if (!ReadFileBytes(path.toStdString(), bytes, &reason)) {
+    if (!ReadFileBytes(QFile::encodeName(path).toStdString(), bytes, &reason)) {
         if (error) *error = QString::fromLocal8Bit(reason.c_str());
         return false;
     }

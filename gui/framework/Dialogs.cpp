@@ -19,20 +19,6 @@ DialogRunner standardRunner;
 DialogRunner* currentRunner = &standardRunner;
 }  // namespace
 
-QString ConvertFilter(const QString& filter) {
-    QStringList parts = filter.split('|');
-    QStringList entries;
-    for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString name = parts[i].trimmed();
-        QString patterns = parts[i + 1].trimmed();
-        if (name.isEmpty() && patterns.isEmpty()) break;  // the closing "||"
-        patterns.replace(';', ' ');
-        // Qt reads the patterns from the parentheses of the entry.
-        entries << (name.contains('(') ? name : QStringLiteral("%1 (%2)").arg(name, patterns));
-    }
-    return entries.join(QStringLiteral(";;"));
-}
-
 QString DialogFolder(QWidget* parent) {
     QWidget* top = parent ? parent->window() : QApplication::activeWindow();
     auto* main = dynamic_cast<MdiMainWindow*>(top);
@@ -58,7 +44,7 @@ int DialogRunner::Exec(QDialog& dialog) { return dialog.exec(); }
 
 QStringList DialogRunner::GetOpenFileNames(QWidget* parent, const QString& caption,
                                            const QString& filter, bool multiple) {
-    QFileDialog dialog(parent, caption, DialogFolder(parent), ConvertFilter(filter));
+    QFileDialog dialog(parent, caption, DialogFolder(parent), filter);
     dialog.setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     if (Exec(dialog) != QDialog::Accepted) return {};
     QStringList files = dialog.selectedFiles();
@@ -75,7 +61,7 @@ QString DialogRunner::GetSaveFileName(QWidget* parent, const QString& caption,
         if (!folder.isEmpty())
             initial = initial.isEmpty() ? folder : QDir(folder).filePath(initial);
     }
-    QFileDialog dialog(parent, caption, initial, ConvertFilter(filter));
+    QFileDialog dialog(parent, caption, initial, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultExtension);
     // A name typed without a type gets the type of the filter chosen ("*.svg" -> svg).
@@ -124,6 +110,10 @@ bool DialogRunner::Confirm(QWidget* parent, const QString& title, const QString&
     box.setDefaultButton(QMessageBox::No);
     Exec(box);
     return box.standardButton(box.clickedButton()) == QMessageBox::Yes;
+}
+
+void ShowFailure(QWidget* parent, const QString& text) {
+    CurrentDialogRunner().ShowMessage(parent, QApplication::applicationDisplayName(), text);
 }
 
 DialogRunner& CurrentDialogRunner() { return *currentRunner; }

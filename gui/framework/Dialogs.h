@@ -8,11 +8,6 @@ class QWidget;
 
 namespace gridtally::gui {
 
-// "Game Logs (*.log)|*.log|All Files (*.*)|*.*||" as Qt writes filters:
-// "Game Logs (*.log);;All Files (*.*)". Several patterns of one entry ("*.a;*.b")
-// become a space-separated list.
-QString ConvertFilter(const QString& filter);
-
 // Where a file dialog opens: the folder of the active document of `parent`'s main window
 // (a folder document's own), else the folder last chosen in a file dialog, kept in the
 // settings; empty when neither is known.
@@ -21,7 +16,8 @@ QString DialogFolder(QWidget* parent);
 void RememberDialogFolder(const QString& chosen);
 
 // Every modal dialog of the program runs through the current runner, so that tests
-// answer dialogs instead of blocking on them. The file dialogs open in DialogFolder.
+// answer dialogs instead of blocking on them. The file dialogs open in DialogFolder and
+// take filters as Qt writes them ("Game Logs (*.log);;All Files (*.*)").
 class DialogRunner {
 public:
     virtual ~DialogRunner() = default;
@@ -44,6 +40,10 @@ public:
     // A question with Yes and No, No the default; true for Yes.
     virtual bool Confirm(QWidget* parent, const QString& title, const QString& question);
 };
+
+// Tells the user that something failed, over `parent`'s window: every such message of
+// the program comes through here, captioned with the program's name.
+void ShowFailure(QWidget* parent, const QString& text);
 
 DialogRunner& CurrentDialogRunner();
 // nullptr restores the runner that shows real dialogs.

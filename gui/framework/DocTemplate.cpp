@@ -22,8 +22,7 @@ DocTemplate::DocTemplate(int resourceId, const QString& strings, DocumentFactory
       makeFrame_(std::move(frame)) {}
 
 QString DocTemplate::FilterEntry() const {
-    if (strings_.filterExt.isEmpty()) return {};
-    return strings_.filterName + '|' + '*' + strings_.filterExt + '|';
+    return strings_.filterExt.isEmpty() ? QString() : strings_.filterName;
 }
 
 bool DocTemplate::MatchesExtension(const QString& path) const {

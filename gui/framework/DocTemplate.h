@@ -32,7 +32,7 @@ public:
 
     int resourceId() const { return resourceId_; }
     const Strings& strings() const { return strings_; }
-    // "Name (*.ext)|*.ext|" for the open dialog.
+    // "Name (*.ext)", its entry in the open dialog's filters; empty without an extension.
     QString FilterEntry() const;
     bool MatchesExtension(const QString& path) const;
     // Whether its documents are read from folders (a season of logs).

@@ -138,9 +138,11 @@ DocTemplate& MdiMainWindow::AddDocTemplate(std::unique_ptr<DocTemplate> docTempl
 }
 
 QString MdiMainWindow::OpenFilter() const {
-    QString filter;
-    for (const auto& docTemplate : templates_) filter += docTemplate->FilterEntry();
-    return filter + QStringLiteral("All Files (*.*)|*.*||");
+    QStringList filters;
+    for (const auto& docTemplate : templates_) {
+        if (!docTemplate->FilterEntry().isEmpty()) filters << docTemplate->FilterEntry();
+    }
+    return (filters << QStringLiteral("All Files (*.*)")).join(QStringLiteral(";;"));
 }
 
 void MdiMainWindow::OnFileOpen() {
@@ -162,8 +164,7 @@ ChildFrame* MdiMainWindow::OpenDocumentFile(const QString& path) {
     QString error;
     std::unique_ptr<ChildFrame> frame = chosen->OpenDocumentFile(path, &error);
     if (!frame) {
-        CurrentDialogRunner().ShowMessage(this, windowTitle(),
-                                          tr("Cannot open %1: %2").arg(path, error));
+        ShowFailure(this, tr("Cannot open %1: %2").arg(path, error));
         return nullptr;
     }
     recent_.Add(path);
@@ -198,7 +199,7 @@ ChildFrame* MdiMainWindow::NewDocument(const DocTemplate& docTemplate) {
     QString error;
     std::unique_ptr<ChildFrame> frame = docTemplate.OpenDocumentFile({}, &error);
     if (!frame) {
-        CurrentDialogRunner().ShowMessage(this, windowTitle(), error);
+        ShowFailure(this, error);
         return nullptr;
     }
     return Show(std::move(frame));

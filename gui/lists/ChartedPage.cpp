@@ -124,13 +124,11 @@ bool ChartedPage::ExportChart() {
     QString suggested = QString::fromLatin1(table_->pageModel().Title()) + QStringLiteral(".png");
     QString path = CurrentDialogRunner().GetSaveFileName(
         window(), tr("Export Chart"), suggested,
-        QStringLiteral("PNG Pictures (*.png)|*.png|SVG Pictures (*.svg)|*.svg||"),
-        QStringLiteral("png"));
+        QStringLiteral("PNG Pictures (*.png);;SVG Pictures (*.svg)"), QStringLiteral("png"));
     if (path.isEmpty()) return false;
     QString error;
     if (WriteChart(path, &error)) return true;
-    CurrentDialogRunner().ShowMessage(window(), QApplication::applicationDisplayName(),
-                                      tr("Cannot export the chart.\n\n%1").arg(error));
+    ShowFailure(window(), tr("Cannot export the chart.\n\n%1").arg(error));
     return false;
 }
 

@@ -20,13 +20,12 @@ bool WriteCsvFile(const QString& path, const CsvTable& table, QString* error) {
 
 bool ExportCsv(QWidget* parent, const QString& suggestedName, const CsvTable& table) {
     QString path = CurrentDialogRunner().GetSaveFileName(
-        parent, QObject::tr("Export CSV"), suggestedName,
-        QStringLiteral("CSV Files (*.csv)|*.csv||"), QStringLiteral("csv"));
+        parent, QObject::tr("Export CSV"), suggestedName, QStringLiteral("CSV Files (*.csv)"),
+        QStringLiteral("csv"));
     if (path.isEmpty()) return false;
     QString error;
     if (WriteCsvFile(path, table, &error)) return true;
-    CurrentDialogRunner().ShowMessage(parent, QApplication::applicationDisplayName(),
-                                      QObject::tr("Cannot export the page.\n\n%1").arg(error));
+    ShowFailure(parent, QObject::tr("Cannot export the page.\n\n%1").arg(error));
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "gui/playdb/PDBView.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,8 +26,8 @@ namespace {
 
 constexpr int kPrintedPages = 4;            // one per data page of the window
 constexpr std::size_t kMostDeleted = 1024;  // selected entries deleted at one time
-const QString kLogFilter = QStringLiteral("Turfa Log Files (*.log)|*.log||");
-const QString kDBFilter = QStringLiteral("Play DB Files (*.pdb)|*.pdb||");
+const QString kLogFilter = QStringLiteral("Turfa Log Files (*.log)");
+const QString kDBFilter = QStringLiteral("Play DB Files (*.pdb)");
 
 QString FromLatin1(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -162,7 +163,7 @@ void PDBView::AddLogFiles(const QStringList& paths) {
     progress_ = &progress;
 
     std::vector<std::string> files;
-    for (const QString& path : paths) files.push_back(path.toStdString());
+    for (const QString& path : paths) files.push_back(QFile::encodeName(path).toStdString());
     std::set<std::string> names;
     auto onFile = [&](std::size_t done, std::size_t total) {
         progress.setValue(static_cast<int>(done));
@@ -184,7 +185,7 @@ void PDBView::AddLogFiles(const QStringList& paths) {
     for (const Failure& failure : result.failures) {
         QString reason = failure.unreadable ? QString::fromLocal8Bit(failure.reason.c_str())
                                             : FromLatin1(failure.reason);
-        failures << tr("%1: %2").arg(QString::fromStdString(failure.path), reason);
+        failures << tr("%1: %2").arg(QFile::decodeName(failure.path.c_str()), reason);
     }
     int processed = result.added;
     progress_ = nullptr;
@@ -195,9 +196,8 @@ void PDBView::AddLogFiles(const QStringList& paths) {
     int games = processed - static_cast<int>(result.failures.size());
     ShowStatus(games == 1 ? tr("1 game added") : tr("%1 games added").arg(games));
     if (!failures.isEmpty()) {
-        CurrentDialogRunner().ShowMessage(
-            window(), QApplication::applicationDisplayName(),
-            tr("These files added no game to the DB:\n\n%1").arg(failures.join('\n')));
+        ShowFailure(window(),
+                    tr("These files added no game to the DB:\n\n%1").arg(failures.join('\n')));
     }
 }
 
@@ -258,8 +258,7 @@ bool PDBView::SaveTo(const QString& path) {
     }
     QString error;
     if (!db->OnSaveDocument(path, &error)) {
-        CurrentDialogRunner().ShowMessage(window(), QApplication::applicationDisplayName(),
-                                          tr("Cannot save the Play DB.\n\n%1").arg(error));
+        ShowFailure(window(), tr("Cannot save the Play DB.\n\n%1").arg(error));
         return false;
     }
     save_->setText(kSavedCaption);

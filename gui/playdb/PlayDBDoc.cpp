@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <cerrno>
@@ -21,7 +22,7 @@ namespace gridtally::gui {
 bool PlayDBDoc::OnOpenDocument(const QString& path, QString* error) {
     std::string bytes;
     std::string reason;
-    if (!ReadFileBytes(path.toStdString(), bytes, &reason)) {
+    if (!ReadFileBytes(QFile::encodeName(path).toStdString(), bytes, &reason)) {
         if (error) *error = QString::fromLocal8Bit(reason.c_str());
         return false;
     }
@@ -29,8 +30,8 @@ bool PlayDBDoc::OnOpenDocument(const QString& path, QString* error) {
     file_ = IdentityOf(path);
     if (!report.Clean()) {
         damaged_ = true;
-        CurrentDialogRunner().ShowMessage(
-            nullptr, QApplication::applicationDisplayName(),
+        ShowFailure(
+            nullptr,
             QObject::tr("%1 is damaged or not a Play DB: %2.\n\nIt opens with what could be "
                         "read; saving asks for a new name, so that the file stays as it is.")
                 .arg(path, QString::fromStdString(DescribeLoadReport(report))));
@@ -40,7 +41,7 @@ bool PlayDBDoc::OnOpenDocument(const QString& path, QString* error) {
 
 PlayDBDoc::FileIdentity PlayDBDoc::IdentityOf(const QString& path) {
     struct stat info {};
-    if (stat(path.toLocal8Bit().constData(), &info) != 0) return {};
+    if (stat(QFile::encodeName(path).constData(), &info) != 0) return {};
     return {true,
             static_cast<unsigned long long>(info.st_dev),
             static_cast<unsigned long long>(info.st_ino),
@@ -58,9 +59,9 @@ bool PlayDBDoc::ChangedOnDisk() const {
 bool PlayDBDoc::OnSaveDocument(const QString& path, QString* error) {
     std::string reason;
     // Held only while saving: another writer (db add) waits for it, or it for them.
-    auto lock = PlayDBLock::Acquire(path.toStdString(), PlayDBLock::Missing::Create,
-                                    PlayDBLockWait(), &reason);
-    if (lock && SavePlayDBFile(*this, path.toStdString(), &reason)) return true;
+    auto lock = PlayDBLock::Acquire(QFile::encodeName(path).toStdString(),
+                                    PlayDBLock::Missing::Create, PlayDBLockWait(), &reason);
+    if (lock && SavePlayDBFile(*this, QFile::encodeName(path).toStdString(), &reason)) return true;
     if (error) *error = QString::fromLocal8Bit(reason.c_str());
     return false;
 }
@@ -97,7 +98,8 @@ void PlayDBDoc::WriteRecovery() {
         original.write(pathName().toUtf8());
         original.commit();
     }
-    SavePlayDBFile(*this, (recoveryPath_ + QStringLiteral(".pdb")).toStdString(), nullptr);
+    SavePlayDBFile(*this, QFile::encodeName(recoveryPath_ + QStringLiteral(".pdb")).toStdString(),
+                   nullptr);
 }
 
 void PlayDBDoc::RemoveRecovery() {

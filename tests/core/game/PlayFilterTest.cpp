@@ -97,5 +97,33 @@ TEST(PlayFilter, ClubsCriteriaCombineAndUnknownValuesAreNamed) {
     EXPECT_EQ(why.reason, "--down: \"\" is not one of 1, 2, 3 or 4");
 }
 
+// The command line and the window make filters from typed options through one function:
+// criteria by their options, clubs as Latin-1, and every refusal worded alike.
+TEST(PlayFilter, TypedOptionsMakeTheSameFilterWhoeverTypedThem) {
+    PlayFilter filter;
+    for (auto [option, typed] : {std::pair{"--down", "3,4"},
+                                 {"--zone", "red-zone"},
+                                 {"--offense", "Caf\xC3\xA9"},
+                                 {"--opponent", "Rams"}}) {
+        EXPECT_TRUE(AddFilterOption(filter, option, typed)) << option;
+    }
+    EXPECT_EQ(filter.Describe(), "offense Caf\xE9; opponent Rams; down 3,4; zone red-zone");
+
+    const std::pair<std::pair<const char*, const char*>, const char*> refused[] = {
+        {{"--down", "5"}, "--down: \"5\" is not one of 1, 2, 3 or 4"},
+        {{"--defense", "Caf\xE9"}, "--defense: \"Caf\\xE9\" is not valid UTF-8 (byte 4)"},
+        {{"--offense", "\xE2\x82\xAC"},
+         "--offense: \"\xE2\x82\xAC\" has characters outside Latin-1 (U+20AC)"},
+        {{"--team", "Rams"}, "--team: no such filter"},
+    };
+    for (const auto& [typed, reason] : refused) {
+        PlayFilter untouched;
+        Failure why;
+        EXPECT_FALSE(AddFilterOption(untouched, typed.first, typed.second, &why)) << typed.first;
+        EXPECT_EQ(why.reason, reason);
+        EXPECT_TRUE(untouched.Empty());
+    }
+}
+
 }  // namespace
 }  // namespace gridtally

@@ -207,14 +207,6 @@ private slots:
         QVERIFY(text.contains("Play 1"));
     }
 
-    void filtersConvertToQtsForm() {
-        QCOMPARE(
-            ConvertFilter("Game Logs (*.log)|*.log|Play DB (*.pdb)|*.pdb|All Files (*.*)|*.*||"),
-            QStringLiteral("Game Logs (*.log);;Play DB (*.pdb);;All Files (*.*)"));
-        QCOMPARE(ConvertFilter("Logs|*.log;*.txt||"), QStringLiteral("Logs (*.log *.txt)"));
-        QCOMPARE(ConvertFilter(""), QString());
-    }
-
     void testsAnswerDialogsThroughTheirOwnRunner() {
         struct Answering : DialogRunner {
             QStringList GetOpenFileNames(QWidget*, const QString&, const QString& filter,
@@ -228,9 +220,9 @@ private slots:
         {
             ScopedDialogRunner scoped(answering);
             QCOMPARE(
-                CurrentDialogRunner().GetOpenFileNames(nullptr, "Add", "Logs|*.log||", true).size(),
+                CurrentDialogRunner().GetOpenFileNames(nullptr, "Add", "Logs (*.log)", true).size(),
                 2);
-            QCOMPARE(answering.seenFilter, QStringLiteral("Logs|*.log||"));
+            QCOMPARE(answering.seenFilter, QStringLiteral("Logs (*.log)"));
             {
                 ScopedDialogRunner nested(inner);
                 QCOMPARE(&CurrentDialogRunner(), static_cast<DialogRunner*>(&inner));
@@ -283,9 +275,8 @@ private slots:
         main.AddDocTemplate(
             makeTemplate("\nPlayDB\nPlayDB\nPlay DB (*.pdb)\n.pdb\nDB\nDB", "db", true));
         QCOMPARE(main.templates()[1]->strings().filterExt, QStringLiteral(".pdb"));
-        QCOMPARE(
-            main.OpenFilter(),
-            QStringLiteral("Game Logs (*.log)|*.log|Play DB (*.pdb)|*.pdb|All Files (*.*)|*.*||"));
+        QCOMPARE(main.OpenFilter(),
+                 QStringLiteral("Game Logs (*.log);;Play DB (*.pdb);;All Files (*.*)"));
 
         QVERIFY(main.RunCommand(command::kFileOpen));
         QCOMPARE(runner.seenFilter, main.OpenFilter());

@@ -153,8 +153,8 @@ private slots:
         QCOMPARE(app.logDocTemplate->strings().filterName, QStringLiteral("Yardbk Files (*.log)"));
         QCOMPARE(app.playDBDocTemplate->strings().filterName,
                  QStringLiteral("PlayDB Files  (*.pdb)"));
-        QCOMPARE(main.OpenFilter(), QStringLiteral("Yardbk Files (*.log)|*.log|PlayDB Files  "
-                                                   "(*.pdb)|*.pdb|All Files (*.*)|*.*||"));
+        QCOMPARE(main.OpenFilter(), QStringLiteral("Yardbk Files (*.log);;PlayDB Files  "
+                                                   "(*.pdb);;All Files (*.*)"));
 
         QStringList toolbar;
         for (QAction* action : main.toolBar()->actions()) {
