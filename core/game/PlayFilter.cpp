@@ -40,7 +40,8 @@ ScoreState ScoreOf(const Play& play) {
 const std::vector<std::string_view> kZoneNames{"own", "midfield", "opponent", "red-zone",
                                                "goal-to-go"};
 const std::vector<std::string_view> kScoreNames{"leading", "tied", "trailing-1-8", "trailing-9+"};
-const std::vector<std::string_view> kDistanceNames{"0-1", "2-5", "6-10", "10+"};
+const std::vector<std::string_view> kDistanceNames(kDistanceBucketNames.begin(),
+                                                   kDistanceBucketNames.end());
 
 std::string Joined(const std::vector<std::string_view>& names) {
     std::string text;

@@ -1,9 +1,14 @@
 #pragma once
 
 #include <algorithm>
+#include <charconv>
 #include <cstddef>
+#include <optional>
 #include <span>
+#include <string>
 #include <vector>
+
+#include "core/text/Latin1.h"
 
 namespace gridtally {
 
@@ -31,6 +36,32 @@ void StableSort(std::span<T> items, Compare compare) {
         }
         std::copy(merged.begin(), merged.end(), items.begin());
     }
+}
+
+// The order a click on a column of cells puts its rows in, stable: text columns by
+// CompareCells, number columns from the largest down; an empty cell goes last, and a
+// cell that is no number sorts as text after the numbers. The pages made of cells (a
+// season's games and plays) sort through it.
+inline std::vector<std::size_t> SortedByCells(const std::vector<std::string>& cells, bool text) {
+    std::vector<std::size_t> order(cells.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    auto number = [](const std::string& cell) -> std::optional<long long> {
+        long long value = 0;
+        auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
+        if (error != std::errc() || end == cell.data()) return std::nullopt;
+        return value;
+    };
+    StableSort(std::span<std::size_t>(order), [&](std::size_t a, std::size_t b) {
+        const std::string& x = cells[a];
+        const std::string& y = cells[b];
+        if (x.empty() != y.empty()) return x.empty() ? 1 : -1;
+        std::optional<long long> p = text ? std::nullopt : number(x);
+        std::optional<long long> q = text ? std::nullopt : number(y);
+        if (p && q) return *p == *q ? 0 : *p > *q ? -1 : 1;
+        if (p || q) return p ? -1 : 1;
+        return CompareCells(x, y);
+    });
+    return order;
 }
 
 }  // namespace gridtally

@@ -15,7 +15,6 @@ constexpr std::array<ListColumn, ColumnIndex(TendencyColumn::Count)> kTendencyCo
 
 constexpr std::array<std::string_view, 4> kDownTexts{"First and ", "Second and ", "Third and ",
                                                      "Fourth and "};
-constexpr std::array<std::string_view, 4> kBucketTexts{"0-1", "2-5", "6-10", "10 +"};
 
 }  // namespace
 
@@ -29,10 +28,11 @@ std::vector<std::vector<std::string>> TendencyRows(const TeamTotals& totals) {
 
 std::vector<std::vector<std::string>> TendencyRows(const TeamTotals* totals) {
     std::vector<std::vector<std::string>> rows;
-    rows.reserve(kDownTexts.size() * (kBucketTexts.size() + 1));
+    rows.reserve(kDownTexts.size() * (kDistanceBucketLabels.size() + 1));
     for (std::size_t down = 0; down < kDownTexts.size(); ++down) {
-        for (std::size_t bucket = 0; bucket < kBucketTexts.size(); ++bucket) {
-            std::string label = std::string(kDownTexts[down]) + std::string(kBucketTexts[bucket]);
+        for (std::size_t bucket = 0; bucket < kDistanceBucketLabels.size(); ++bucket) {
+            std::string label =
+                std::string(kDownTexts[down]) + std::string(kDistanceBucketLabels[bucket]);
             if (totals == nullptr) {
                 rows.push_back({label, "", ""});
                 continue;
@@ -47,14 +47,14 @@ std::vector<std::vector<std::string>> TendencyRows(const TeamTotals* totals) {
 }
 
 CsvTable TendencyTable(const TeamTotals* totals) {
-    constexpr std::array<std::string_view, 4> kDistances{"0-1", "2-5", "6-10", "10+"};
     CsvTable table{{"Down", "Distance", "Runs", "Passes"}, {}};
     for (std::size_t down = 0; down < kDownTexts.size(); ++down) {
-        for (std::size_t bucket = 0; bucket < kDistances.size(); ++bucket) {
+        for (std::size_t bucket = 0; bucket < kDistanceBucketNames.size(); ++bucket) {
             std::int32_t runs = totals ? totals->counts[down][bucket][0] : 0;
             std::int32_t passes = totals ? totals->counts[down][bucket][1] : 0;
-            table.rows.push_back({std::to_string(down + 1), std::string(kDistances[bucket]),
-                                  std::to_string(runs), std::to_string(passes)});
+            table.rows.push_back({std::to_string(down + 1),
+                                  std::string(kDistanceBucketNames[bucket]), std::to_string(runs),
+                                  std::to_string(passes)});
         }
     }
     return table;

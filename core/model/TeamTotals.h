@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "core/model/SituationBuckets.h"
 #include "core/text/FixedText.h"
 
 namespace gridtally {
@@ -15,8 +16,5 @@ public:
     // Plays by down (1 to 4 at 0 to 3), by distanceBucket and by kind (0 run, 1 pass).
     std::int32_t counts[4][4][2] = {};
 };
-
-// 0 for less than 2 yards to go, 1 for 2 to 5, 2 for 6 to 10, 3 for more than 10.
-int distanceBucket(std::int32_t toGo);
 
 }  // namespace gridtally

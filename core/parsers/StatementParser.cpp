@@ -43,10 +43,8 @@ StatementKind ParseStatement(Statement& statement, LogParse& parse, PlayCallTabl
         play.trace = &parse.trace;
         PlayKind result = ParsePlayStatement(statement, state, playCalls, roster, play);
         if (result == PlayKind::None) {
-            parse.trace.diagnostics->Write(
-                DiagnosticStream::Err,
-                "ERROR parsing statement (line " + std::to_string(parse.statementCount) +
-                    "):  " + statement.substr(0, statement.find('\0')) + "\n");
+            parse.trace.diagnostics->UnreadStatement(parse.statementCount,
+                                                     statement.substr(0, statement.find('\0')));
         }
         if (parse.trace.callSentences > 1) parse.repeatedCalls = true;
         int tally = CountPlayInTeamTotals(teamTotals, state, result);

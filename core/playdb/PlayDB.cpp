@@ -96,18 +96,6 @@ void ParseAlone(const std::string& path, ParsedLog& parsed) {
     if (parsed.repeatedCalls) parsed.bytes = std::move(bytes);
 }
 
-// "ERROR parsing statement (line N)": N counted from `base`, as the DB's reading counts.
-std::string Renumbered(const std::string& message, std::int32_t base) {
-    constexpr std::string_view kError = "ERROR parsing statement (line ";
-    if (!message.starts_with(kError)) return message;
-    std::size_t close = message.find(')', kError.size());
-    if (close == std::string::npos) return message;
-    std::int64_t local = std::stoll(message.substr(kError.size(), close - kError.size()));
-    auto number = static_cast<std::int32_t>(static_cast<std::uint32_t>(local) +
-                                            static_cast<std::uint32_t>(base));
-    return std::string(kError) + std::to_string(number) + message.substr(close);
-}
-
 }  // namespace
 
 PlayDB::AddResult PlayDB::AddLogFiles(
@@ -130,11 +118,7 @@ PlayDB::AddResult PlayDB::AddLogFiles(
             // held before: only reading it into the DB itself gives them.
             gameLog = AddLog(&log->bytes, names);
         } else {
-            for (const auto& [stream, message] : log->messages.messages()) {
-                diagnostics->Write(stream, stream == DiagnosticStream::Err
-                                               ? Renumbered(message, statementCount)
-                                               : message);
-            }
+            log->messages.Replay(*diagnostics, statementCount);
             statementCount = static_cast<std::int32_t>(static_cast<std::uint32_t>(statementCount) +
                                                        static_cast<std::uint32_t>(log->statements));
             playCalls.AddTable(std::move(log->playCalls));

@@ -56,14 +56,13 @@ protected:
     bool IsTextColumn(int column) const override { return column <= 4; }
     bool SortRows(int column) override {
         if (column < 0 || column >= static_cast<int>(kGameColumns.size())) return false;
-        bool text = IsTextColumn(column);
-        StableSort(std::span<std::size_t>(order_), [&](std::size_t a, std::size_t b) {
-            const std::string& x = page_.rows[a][static_cast<std::size_t>(column)];
-            const std::string& y = page_.rows[b][static_cast<std::size_t>(column)];
-            if (text) return CompareCells(x, y);
-            long long p = std::stoll(x), q = std::stoll(y);
-            return p == q ? 0 : p > q ? -1 : 1;
-        });
+        std::vector<std::string> cells;
+        for (std::size_t row : order_)
+            cells.push_back(page_.rows[row][static_cast<std::size_t>(column)]);
+        std::vector<std::size_t> sorted;
+        for (std::size_t at : SortedByCells(cells, IsTextColumn(column)))
+            sorted.push_back(order_[at]);
+        order_ = std::move(sorted);
         return true;
     }
 

@@ -86,22 +86,9 @@ protected:
         auto at = static_cast<std::size_t>(column);
         std::vector<std::string> keys(rows_.size());
         for (std::size_t i = 0; i < rows_.size(); ++i) keys[i] = std::move(Cells(rows_[i])[at]);
-        std::vector<std::size_t> order(rows_.size());
-        for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-        bool text = IsTextColumn(column);
-        StableSort(std::span<std::size_t>(order), [&](std::size_t a, std::size_t b) {
-            const std::string& x = keys[a];
-            const std::string& y = keys[b];
-            if (text || x.empty() || y.empty()) {
-                if (x.empty() != y.empty()) return x.empty() ? 1 : -1;  // no value last
-                return CompareCells(x, y);
-            }
-            long long p = std::stoll(x), q = std::stoll(y);
-            return p == q ? 0 : p > q ? -1 : 1;
-        });
         std::vector<Place> sorted;
         sorted.reserve(rows_.size());
-        for (std::size_t i : order) sorted.push_back(rows_[i]);
+        for (std::size_t i : SortedByCells(keys, IsTextColumn(column))) sorted.push_back(rows_[i]);
         rows_ = std::move(sorted);
         return true;
     }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/lists/PlayListContent.h"
+#include "core/lists/StableSort.h"
 #include "core/lists/Tendencies.h"
 #include "core/reports/DefensivePlayerList.h"
 
@@ -216,6 +217,16 @@ TEST(SortPlayListRows, SortsStablyAndTheSameOnEveryClick) {
     // their order.
     SortPlayListRows(PlayListKind::Run, 3, rows);
     EXPECT_EQ(Names(rows), (std::vector<std::string>{"Option", "Dive", "Draw", "Sweep", "Trap"}));
+}
+
+// The season's pages of cells (games, plays) order a column alike: numbers from the
+// largest, text by its bytes, an empty cell last, and a cell that is no number never
+// stops the sort.
+TEST(SortedByCells, NumbersDownTextUpEmptyLastAndStable) {
+    const std::vector<std::string> numbers{"3", "", "-2", "12", "3", "1:05", "n/a"};
+    EXPECT_EQ(SortedByCells(numbers, false), (std::vector<std::size_t>{3, 0, 4, 5, 2, 6, 1}));
+    const std::vector<std::string> names{"b", "", "B", "a", "\xE9"};
+    EXPECT_EQ(SortedByCells(names, true), (std::vector<std::size_t>{2, 3, 0, 4, 1}));
 }
 
 // Every header of every list says in words what it counts, as "Int: interceptions".

@@ -1,4 +1,4 @@
-#include "core/model/TeamTotals.h"
+#include "core/model/SituationBuckets.h"
 
 namespace gridtally {
 
