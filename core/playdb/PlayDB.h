@@ -74,7 +74,8 @@ public:
     int DeleteTeam(std::string_view team);
 
     // The clubs a user can pick: non-empty names, one of each set of names equal but for
-    // case, ordered without regard to case.
+    // case, ordered without regard to case, as a Play DB's form has always listed them
+    // (a season's Clubs keeps such names apart, on purpose).
     std::vector<std::string> TeamNames() const;
 
     PlayCallTable playCalls;

@@ -5,11 +5,13 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/game/PlayFilter.h"
+#include "core/lists/ListColumn.h"
 #include "core/model/PlayerRoster.h"
 #include "core/model/TeamTotals.h"
 #include "core/parsers/Play.h"
@@ -107,7 +109,9 @@ public:
 
     const std::vector<SeasonGame>& games() const { return games_; }
     const std::vector<SeasonPlayer>& players() const { return players_; }
-    // The clubs of its games, ordered without regard to case.
+    // The clubs of its games, ordered without regard to case. Names that differ only in
+    // case stay two clubs here, unlike a Play DB's TeamNames: a season's games name
+    // their clubs exactly, and each name is a club of its own.
     std::vector<std::string> Clubs() const;
     bool HasClub(std::string_view club) const;
 
@@ -120,6 +124,10 @@ public:
     // mismatches. With a club, only its games; with a filter, only games holding a play
     // it chooses, and only those plays counted.
     PrintoutPage GamesPage(const PlayFilter& filter = {}, std::string_view club = {}) const;
+    // The Games page's columns, printed and on screen: File, Away, Home, Score, Result
+    // (text), Plays, Mismatches (numbers).
+    static std::span<const ListColumn> GamesColumns();
+    static constexpr int kGamesTextColumns = 5;
     ExportPage GamesExport(const PlayFilter& filter = {}, std::string_view club = {}) const;
 
     // The games the Games page lists, in its order, with the plays it counts in each.

@@ -1,6 +1,7 @@
 // The figures of a season, apart from its reading: a club's sums over the plays a filter
 // chooses, the Games page and the counts the season window states.
 #include <algorithm>
+#include <array>
 #include <filesystem>
 
 #include "core/game/PlaySums.h"
@@ -135,12 +136,32 @@ std::string Season::CountText(const PlayFilter& filter, std::string_view club) c
     return text;
 }
 
+namespace {
+
+constexpr std::array<ListColumn, 7> kGamesColumns{{
+    {"File", 200, ColumnAlign::Left, 0, "the game's log"},
+    {"Away", 130, ColumnAlign::Left, 3600,
+     "the visiting club (the first club named when the log does not say)"},
+    {"Home", 130, ColumnAlign::Left, 5400, "the home club (else the second club named)"},
+    {"Score", 60, ColumnAlign::Left, 7200, "the final score, away first"},
+    {"Result", 130, ColumnAlign::Left, 7900, "who won"},
+    {"Plays", 50, ColumnAlign::Left, 10300, "plays read"},
+    {"Mismatches", 80, ColumnAlign::Left, 11000,
+     "scores the log announced that differ from the points counted"},
+}};
+
+}  // namespace
+
+std::span<const ListColumn> Season::GamesColumns() { return kGamesColumns; }
+
 PrintoutPage Season::GamesPage(const PlayFilter& filter, std::string_view club) const {
     ExportPage games = GamesExport(filter, club);
     PrintoutPage page;
     page.title = games.title;
-    page.headers = {"File", "Away", "Home", "Score", "Result", "Plays", "Mismatches"};
-    page.printX = {0, 3600, 5400, 7200, 7900, 10300, 11000};
+    for (const ListColumn& column : kGamesColumns) {
+        page.headers.emplace_back(column.header);
+        page.printX.push_back(column.printX);
+    }
     for (auto [game, plays] : GamesListed(filter, club)) {
         // Away first; a log that does not say keeps its own order, and the result says so.
         std::size_t first = game->home == 0 ? 1 : 0, second = 1 - first;

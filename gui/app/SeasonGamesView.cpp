@@ -13,24 +13,12 @@
 namespace gridtally::gui {
 namespace {
 
-constexpr std::array<ListColumn, 7> kGameColumns{{
-    {"File", 200, ColumnAlign::Left, 0, "the game's log"},
-    {"Away", 130, ColumnAlign::Left, 3600,
-     "the visiting club (the first club named when the log does not say)"},
-    {"Home", 130, ColumnAlign::Left, 5400, "the home club (else the second club named)"},
-    {"Score", 60, ColumnAlign::Left, 7200, "the final score, away first"},
-    {"Result", 130, ColumnAlign::Left, 7900, "who won"},
-    {"Plays", 50, ColumnAlign::Left, 10300, "plays read"},
-    {"Mismatches", 80, ColumnAlign::Left, 11000,
-     "scores the log announced that differ from the points counted"},
-}};
-
 class GamesModel : public PageModel {
 public:
     explicit GamesModel(const SeasonDoc& season) : season_(season) {}
 
     std::string Title() const override { return "Games"; }
-    std::span<const ListColumn> Columns() const override { return kGameColumns; }
+    std::span<const ListColumn> Columns() const override { return Season::GamesColumns(); }
     CsvTable Table() const override {
         ExportPage all = season_.season().GamesExport(season_.filter(), season_.club());
         CsvTable shown{all.table.header, {}};
@@ -53,9 +41,9 @@ protected:
     std::vector<std::string> CellsOfRow(std::size_t row) const override {
         return page_.rows[order_[row]];
     }
-    bool IsTextColumn(int column) const override { return column <= 4; }
+    bool IsTextColumn(int column) const override { return column < Season::kGamesTextColumns; }
     bool SortRows(int column) override {
-        if (column < 0 || column >= static_cast<int>(kGameColumns.size())) return false;
+        if (column < 0 || column >= static_cast<int>(Season::GamesColumns().size())) return false;
         std::vector<std::string> cells;
         for (std::size_t row : order_)
             cells.push_back(page_.rows[row][static_cast<std::size_t>(column)]);
