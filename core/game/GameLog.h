@@ -67,7 +67,11 @@ public:
     std::optional<int> FindClub(std::string_view label) const;
     // The name the players' records carry for the club a label names; the label
     // itself when it names no club.
-    std::string_view ClubName(std::string_view label) const;
+    std::string_view ClubName(std::string_view label) const override;
+    const PlayerRoster* Players() const override { return &roster; }
+    const std::function<std::int32_t(const PlayerRec&)>* GamesPlayed() const override {
+        return gamesPlayed ? &gamesPlayed : nullptr;
+    }
 
     TeamTotals* FindTeamTotals(std::string_view team) override;
     // "Team 1" and "Team 2" stand for the clubs' real names.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,7 @@
 
 namespace gridtally {
 
+class PlayerRoster;
 class TeamTotals;
 
 // Which document a model is; a view that must tell them apart asks this.
@@ -17,9 +19,11 @@ enum class ModelKind : std::int32_t {
     PlayDB = 2,
 };
 struct PlayRec;
+struct PlayerRec;
 
-// What the play-calling lists read and adjust, implemented by both documents: the
-// game log and the Play DB. It is the first base of each. The base answers nothing.
+// What a club's pages read, and the play-calling lists adjust: a game log, a Play DB
+// and a season's club each are one. It is the first base of each. The base answers
+// nothing.
 class PlayModel {
 public:
     explicit PlayModel(ModelKind kind) : modelKind(kind) {}
@@ -36,6 +40,16 @@ public:
     virtual bool RemovePlayCall(PlayRec& /*play*/) { return false; }
     // Adds the record's counters under its own key and kind.
     virtual void AddPlayCall(PlayRec& /*play*/) {}
+
+    // The players the player pages list; nullptr where there are none (a Play DB).
+    virtual const PlayerRoster* Players() const { return nullptr; }
+    // The games each player played, where several games are summed (a season's club);
+    // the player pages then have a column of them.
+    virtual const std::function<std::int32_t(const PlayerRec&)>* GamesPlayed() const {
+        return nullptr;
+    }
+    // The name the records carry for the club a page's label names.
+    virtual std::string_view ClubName(std::string_view label) const { return label; }
 
     const ModelKind modelKind;
 };

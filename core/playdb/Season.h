@@ -56,6 +56,13 @@ public:
     TeamTotals* FindTeamTotals(std::string_view team) override;
     void CollectPlayCalls(PlayKind kind, std::string_view team,
                           std::vector<std::unique_ptr<PlayRec>>& list) override;
+    const PlayerRoster* Players() const override { return &roster; }
+    const std::function<std::int32_t(const PlayerRec&)>* GamesPlayed() const override {
+        return &gamesPlayed_;
+    }
+    // Becomes `figures` (of this club or another), which is left empty: the pages that
+    // read this club read those figures from then on.
+    void Take(SeasonClub&& figures);
 
     std::vector<PrintoutPage> Pages();
     std::vector<ExportPage> Export();
@@ -67,8 +74,10 @@ public:
     TeamTotals totals;
 
 private:
-    GamesPlayed GamesFn() const;
     std::string club_;
+    std::function<std::int32_t(const PlayerRec&)> gamesPlayed_ = [this](const PlayerRec& player) {
+        return games[roster.IndexOf(&player)];
+    };
 };
 
 // Any number of game logs read as one: their plays, and per club its players. A copy

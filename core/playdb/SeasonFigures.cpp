@@ -195,18 +195,20 @@ void SeasonClub::CollectPlayCalls(PlayKind kind, std::string_view team,
     playCalls.CollectPlayCalls(kind, FixedText<64>::Fit(team), list);
 }
 
-GamesPlayed SeasonClub::GamesFn() const {
-    return [this](const PlayerRec& player) { return games[roster.IndexOf(&player)]; };
+void SeasonClub::Take(SeasonClub&& figures) {
+    club_ = std::move(figures.club_);
+    roster = std::move(figures.roster);
+    games = std::move(figures.games);
+    playCalls = std::move(figures.playCalls);
+    totals = figures.totals;
 }
 
 std::vector<PrintoutPage> SeasonClub::Pages() {
-    GamesPlayed games = GamesFn();
-    return BuildClubPages(roster, *this, club_, club_, &games);
+    return BuildClubPages(roster, *this, club_, club_, &gamesPlayed_);
 }
 
 std::vector<ExportPage> SeasonClub::Export() {
-    GamesPlayed games = GamesFn();
-    return BuildClubExport(roster, *this, club_, club_, &games);
+    return BuildClubExport(roster, *this, club_, club_, &gamesPlayed_);
 }
 
 }  // namespace gridtally

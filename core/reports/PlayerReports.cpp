@@ -10,6 +10,11 @@
 #include "core/text/Printf.h"
 
 namespace gridtally {
+
+const PlayerRoster& PlayersOf(const PlayModel& model) {
+    static const PlayerRoster none;
+    return model.Players() ? *model.Players() : none;
+}
 namespace {
 
 // The bold header line of each section and what its labels mean, in their order.

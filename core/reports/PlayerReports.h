@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/playcalls/PlayModel.h"
 #include "core/reports/ReportLines.h"
 #include "core/text/Csv.h"
 
@@ -19,6 +20,9 @@ struct PlayerRec;
 // figures in the text, after Name in the tables), and the text becomes a table of each
 // section whose columns are as wide as their widest figure or label.
 using GamesPlayed = std::function<std::int32_t(const PlayerRec&)>;
+
+// The players a model's player pages list: its own, or none.
+const PlayerRoster& PlayersOf(const PlayModel& model);
 
 // The printed titles: "<team> - Offensive Player Stats", "<team> - Special Teams Stats".
 std::string OffenseReportTitle(std::string_view team);

@@ -15,9 +15,9 @@
 
 namespace gridtally::gui {
 
-std::vector<View*> AddClubViews(TabWindow& tabs, GameLog& log, PlayModel& calls,
-                                const std::string& label, const CreateContext& context,
-                                bool yardsCharts, std::function<std::string()> filter) {
+std::vector<View*> AddClubViews(TabWindow& tabs, PlayModel& figures, const std::string& label,
+                                const CreateContext& context, bool yardsCharts,
+                                std::function<std::string()> filter) {
     PlayCallModel::Club fixed = [label] { return label; };
     if (!filter) filter = [] { return std::string(); };
     auto add = [&](const TabWindow::ViewFactory& make, const char* tab) {
@@ -35,23 +35,23 @@ std::vector<View*> AddClubViews(TabWindow& tabs, GameLog& log, PlayModel& calls,
         };
     };
     std::vector<View*> views{
-        add(MakeView<OPlyrStatsView>(std::cref(log), label), "O Players"),
-        add(MakeView<DPlayerList>(std::cref(log), label), "D Players"),
-        add(MakeView<SpecialTeamsView>(std::cref(log), label), "Special"),
+        add(MakeView<OPlyrStatsView>(std::cref(figures), label), "O Players"),
+        add(MakeView<DPlayerList>(std::cref(figures), label), "D Players"),
+        add(MakeView<SpecialTeamsView>(std::cref(figures), label), "Special"),
     };
     for (bool run : {true, false}) {
         const char* tab = run ? "Run Plays" : "Pass Plays";
         if (!yardsCharts) {
-            views.push_back(run ? add(MakeView<RunPlayList>(std::ref(calls), fixed), tab)
-                                : add(MakeView<PassPlayList>(std::ref(calls), fixed), tab));
+            views.push_back(run ? add(MakeView<RunPlayList>(std::ref(figures), fixed), tab)
+                                : add(MakeView<PassPlayList>(std::ref(figures), fixed), tab));
             continue;
         }
-        PlayCallList* list = run ? static_cast<PlayCallList*>(new RunPlayList(calls, fixed))
-                                 : static_cast<PlayCallList*>(new PassPlayList(calls, fixed));
+        PlayCallList* list = run ? static_cast<PlayCallList*>(new RunPlayList(figures, fixed))
+                                 : static_cast<PlayCallList*>(new PassPlayList(figures, fixed));
         views.push_back(charted(list, perCall(list), tab));
     }
-    views.push_back(add(MakeView<DefPlayList>(std::ref(calls), fixed), "Def Plays"));
-    auto* tendencies = new TendLstView(calls, fixed);
+    views.push_back(add(MakeView<DefPlayList>(std::ref(figures), fixed), "Def Plays"));
+    auto* tendencies = new TendLstView(figures, fixed);
     views.push_back(charted(
         tendencies,
         [tendencies, filter](QChart& chart) {

@@ -8,13 +8,10 @@
 
 #include "core/text/FileBytes.h"
 #include "core/text/Latin1.h"
-#include "gui/framework/ParserMessages.h"
 
 namespace gridtally::gui {
 
-SeasonDoc::SeasonDoc() : season_(std::make_shared<const Season>()) {
-    diagnostics = &ParserMessages();
-}
+SeasonDoc::SeasonDoc() : season_(std::make_shared<const Season>()) {}
 
 SeasonDoc::~SeasonDoc() { stop_ = true; }
 
@@ -163,15 +160,6 @@ void SeasonDoc::Refill() {
     Refill(*season_->Club(club_, filter_));
 }
 
-void SeasonDoc::Refill(SeasonClub& figures) {
-    roster.Clear();
-    for (const auto& player : figures.roster) roster.Append(std::make_unique<PlayerRec>(*player));
-    games_ = figures.games;
-    playCalls = std::move(figures.playCalls);
-    teamTotals = {figures.totals, TeamTotals()};
-    team1Name = club_;
-    team2Name.Clear();
-    gamesPlayed = [this](const PlayerRec& player) { return games_[roster.IndexOf(&player)]; };
-}
+void SeasonDoc::Refill(SeasonClub& figures) { figures_.Take(std::move(figures)); }
 
 }  // namespace gridtally::gui

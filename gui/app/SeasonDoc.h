@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "core/game/GameLog.h"
 #include "core/game/PlayFilter.h"
 #include "core/playdb/Season.h"
 #include "gui/app/SeasonWorker.h"
@@ -17,12 +16,12 @@
 
 namespace gridtally::gui {
 
-// A season opened in a window: the games of a folder (or of several logs), and, as the
-// game model its pages read, one club's figures summed over the plays the filter
-// chooses. Choosing another club or filter refills that model and the views follow.
+// A season opened in a window: the games of a folder (or of several logs), and the
+// figures its club pages read, one club's summed over the plays the filter chooses.
+// Choosing another club or filter refills those figures and the views follow.
 // Files are read on a worker: the window answers while a log is read, however large,
 // and a file that is no regular file is passed over unopened.
-class SeasonDoc : public GameLog, public Document {
+class SeasonDoc : public Document {
 public:
     SeasonDoc();
     ~SeasonDoc() override;
@@ -54,6 +53,9 @@ public:
     // The season as it stands, to be held by what must outlive a change of it.
     std::shared_ptr<const Season> sharedSeason() const { return season_; }
     const std::string& club() const { return club_; }
+    // The club's figures under the filter, which the club's pages read; the same object
+    // for as long as the document lives.
+    SeasonClub& figures() { return figures_; }
     const PlayFilter& filter() const { return filter_; }
     // Sums the club's figures over the filter's plays once and refills the views; under
     // the same club the lists keep their order and place.
@@ -68,7 +70,7 @@ public:
     bool stopped() const { return read_.stopped; }
 
 private:
-    // Takes the club's figures into the game model the pages read.
+    // Takes the club's figures into those the pages read.
     void Refill();
     void Refill(SeasonClub& figures);
     // Takes a new state of the season and gives back the old one, which Release lets go
@@ -82,7 +84,7 @@ private:
     Season::ReadResult read_;
     std::string club_;
     PlayFilter filter_;
-    std::vector<std::int32_t> games_;  // per roster place
+    SeasonClub figures_{std::string()};
     std::string countText_;
     std::atomic<bool> stop_{false};  // the reading is to stop
     // The season as the jobs given so far leave it: the worker's alone.

@@ -211,7 +211,7 @@ void SeasonFrame::MakeClubTabs() {
     }
     clubTabs = new TabWindow(tabs);
     clubTabs->setTabPosition(QTabWidget::South);
-    std::vector<View*> made = AddClubViews(*clubTabs, *season_, *season_, label, context_, true,
+    std::vector<View*> made = AddClubViews(*clubTabs, season_->figures(), label, context_, true,
                                            [this] { return season_->filter().Describe(); });
     int at = tabs->count();
     tabs->addTab(clubTabs, Shown(label));

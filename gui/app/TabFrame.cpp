@@ -31,7 +31,7 @@ TabWindow* CTabFrame::MakeTeamTabs(const CreateContext& context, int club) {
     auto* game = dynamic_cast<CYardbookDoc*>(context.document);
     if (!game) return tabs;
     // Each page is made for its club: its name as the log gives it, or "Team 1"/"Team 2".
-    AddClubViews(*tabs, *game, *game, game->ClubLabel(club), context);
+    AddClubViews(*tabs, *game, game->ClubLabel(club), context);
     return tabs;
 }
 

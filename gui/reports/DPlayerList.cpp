@@ -4,7 +4,7 @@
 
 namespace gridtally::gui {
 
-DPlayerList::DPlayerList(const GameLog& game, const std::string& club, QWidget* parent)
+DPlayerList::DPlayerList(const PlayModel& game, const std::string& club, QWidget* parent)
     : PageTableView(std::make_unique<DefensivePlayersModel>(game, club), parent) {}
 
 void DPlayerList::OnUpdate(View* sender, UpdateHint hint, PrintHint* printHint) {

@@ -5,7 +5,7 @@
 #include "gui/lists/PageTableView.h"
 
 namespace gridtally {
-class GameLog;
+class PlayModel;
 }
 
 namespace gridtally::gui {
@@ -17,7 +17,7 @@ class DPlayerList : public PageTableView {
     Q_OBJECT
 
 public:
-    DPlayerList(const GameLog& game, const std::string& club, QWidget* parent = nullptr);
+    DPlayerList(const PlayModel& game, const std::string& club, QWidget* parent = nullptr);
 
     void OnUpdate(View* sender, UpdateHint hint, PrintHint* printHint) override;
 

@@ -6,7 +6,7 @@
 #include "gui/lists/PageModel.h"
 
 namespace gridtally {
-class GameLog;
+class PlayModel;
 }
 
 namespace gridtally::gui {
@@ -17,7 +17,7 @@ class DefensivePlayersModel : public PageModel {
     Q_OBJECT
 
 public:
-    DefensivePlayersModel(const GameLog& game, std::string club, QObject* parent = nullptr);
+    DefensivePlayersModel(const PlayModel& game, std::string club, QObject* parent = nullptr);
 
     const std::string& club() const { return club_; }
     std::string Title() const override;
@@ -32,7 +32,7 @@ protected:
     bool IsTextColumn(int column) const override { return column <= 1; }
 
 private:
-    const GameLog& game_;
+    const PlayModel& game_;
     std::string club_;
     PlayerSelection rows_;
 };

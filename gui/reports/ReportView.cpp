@@ -10,7 +10,7 @@
 #include <QScrollBar>
 #include <QToolTip>
 
-#include "core/game/GameLog.h"
+#include "core/playcalls/PlayModel.h"
 #include "core/reports/PlayerReports.h"
 #include "core/text/Latin1.h"
 #include "gui/framework/PagePainter.h"
@@ -18,7 +18,7 @@
 
 namespace gridtally::gui {
 
-ReportView::ReportView(const GameLog& game, std::string club, QWidget* parent)
+ReportView::ReportView(const PlayModel& game, std::string club, QWidget* parent)
     : QAbstractScrollArea(parent), game_(game), club_(std::move(club)) {
     viewport()->setAutoFillBackground(true);
     viewport()->setBackgroundRole(QPalette::Base);

@@ -11,7 +11,7 @@
 #include "gui/framework/View.h"
 
 namespace gridtally {
-class GameLog;
+class PlayModel;
 }
 
 namespace gridtally::gui {
@@ -23,7 +23,7 @@ namespace gridtally::gui {
 // Each label of a bold header line says in a tooltip what it counts.
 class ReportView : public QAbstractScrollArea, public View, public CommandTarget {
 public:
-    ReportView(const GameLog& game, std::string club, QWidget* parent = nullptr);
+    ReportView(const PlayModel& game, std::string club, QWidget* parent = nullptr);
 
     void OnInitialUpdate() override;
     void OnUpdate(View* sender, UpdateHint hint, PrintHint* printHint) override;
@@ -44,10 +44,10 @@ public:
     QString HeaderTipAt(QPoint point) const;
 
 protected:
-    virtual void BuildReport(const GameLog& game, std::string_view team,
+    virtual void BuildReport(const PlayModel& game, std::string_view team,
                              ReportLines& lines) const = 0;
     virtual std::string Title(std::string_view team) const = 0;
-    virtual CsvTable BuildTable(const GameLog& game, std::string_view team) const = 0;
+    virtual CsvTable BuildTable(const PlayModel& game, std::string_view team) const = 0;
     // Where the first line stands on screen, given the line height.
     virtual int FirstLineY(int lineHeight) const = 0;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -64,7 +64,7 @@ private:
     // The scroll bars' ranges and steps: every line, whole.
     void FitScrollSize();
 
-    const GameLog& game_;
+    const PlayModel& game_;
     std::string club_;
 };
 

@@ -1,23 +1,21 @@
 #include "gui/reports/SpecialTeamsView.h"
 
-#include "core/game/GameLog.h"
+#include "core/playcalls/PlayModel.h"
 #include "core/reports/PlayerReports.h"
 
 namespace gridtally::gui {
 
-void SpecialTeamsView::BuildReport(const GameLog& game, std::string_view team,
+void SpecialTeamsView::BuildReport(const PlayModel& game, std::string_view team,
                                    ReportLines& lines) const {
-    BuildSpecialTeamsReport(game.roster, team, lines,
-                            game.gamesPlayed ? &game.gamesPlayed : nullptr);
+    BuildSpecialTeamsReport(PlayersOf(game), team, lines, game.GamesPlayed());
 }
 
 std::string SpecialTeamsView::Title(std::string_view team) const {
     return SpecialTeamsReportTitle(team);
 }
 
-CsvTable SpecialTeamsView::BuildTable(const GameLog& game, std::string_view team) const {
-    return SpecialTeamsReportTable(game.roster, team,
-                                   game.gamesPlayed ? &game.gamesPlayed : nullptr);
+CsvTable SpecialTeamsView::BuildTable(const PlayModel& game, std::string_view team) const {
+    return SpecialTeamsReportTable(PlayersOf(game), team, game.GamesPlayed());
 }
 
 }  // namespace gridtally::gui

@@ -10,9 +10,10 @@ public:
     using ReportView::ReportView;
 
 protected:
-    void BuildReport(const GameLog& game, std::string_view team, ReportLines& lines) const override;
+    void BuildReport(const PlayModel& game, std::string_view team,
+                     ReportLines& lines) const override;
     std::string Title(std::string_view team) const override;
-    CsvTable BuildTable(const GameLog& game, std::string_view team) const override;
+    CsvTable BuildTable(const PlayModel& game, std::string_view team) const override;
     int FirstLineY(int /*lineHeight*/) const override { return 5; }
 };
 
