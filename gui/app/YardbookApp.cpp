@@ -243,6 +243,25 @@ int Refuse(QTextStream& err, const QString& message, int status = 1) {
     return status;
 }
 
+// Pages made without a window, printed as a view's would be.
+class PagesView : public View {
+public:
+    PagesView(std::vector<PrintoutPage> pages, QString document)
+        : pages_(std::move(pages)), document_(std::move(document)) {}
+    bool OnPreparePrinting(PrintInfo& info) override {
+        info.maxPage = static_cast<int>(pages_.size());
+        return !pages_.empty();
+    }
+    void OnPrint(QPainter& painter, PrintInfo& info) override {
+        PrintPage(painter, info, pages_[static_cast<std::size_t>(info.currentPage - 1)]);
+    }
+    QString PrintedDocumentName() const override { return document_; }
+
+private:
+    std::vector<PrintoutPage> pages_;
+    QString document_;
+};
+
 }  // namespace
 
 int PrintPlayDBToPdf(const QString& dbPath, const QString& pdfPath, const QString& team) {
@@ -310,14 +329,8 @@ int PrintSeasonToPdf(const QString& folder, const QString& pdfPath, const QStrin
     std::string described = filter.Describe();
     if (!described.empty()) document += " - " + QString::fromStdString(Latin1ToUtf8(described));
     QString error;
-    bool printed = PrintToPdf(
-        pdfPath, static_cast<int>(pages.size()),
-        [&](QPainter& painter, PrintInfo& info) {
-            info.documentName = document;
-            PrintPage(painter, info, pages[static_cast<std::size_t>(info.currentPage - 1)]);
-        },
-        &error);
-    if (!printed) {
+    PagesView printed(std::move(pages), document);
+    if (!PrintViewToPdf(printed, pdfPath, &error)) {
         return Refuse(err, error);
     }
     return 0;

@@ -58,16 +58,9 @@ std::vector<CommandTarget*> MdiMainWindow::Targets() {
     return targets;
 }
 
-bool MdiMainWindow::RunCommand(int id) {
+bool MdiMainWindow::RunCommand(int id, bool run) {
     for (CommandTarget* target : Targets()) {
-        if (target->TakeCommand(id, true)) return true;
-    }
-    return false;
-}
-
-bool MdiMainWindow::CanRunCommand(int id) {
-    for (CommandTarget* target : Targets()) {
-        if (target->TakeCommand(id, false)) return true;
+        if (target->TakeCommand(id, run)) return true;
     }
     return false;
 }
@@ -80,7 +73,7 @@ void MdiMainWindow::BindCommand(QAction* action, int id) {
 }
 
 void MdiMainWindow::UpdateActions() {
-    for (QAction* action : actions_) action->setEnabled(CanRunCommand(action->data().toInt()));
+    for (QAction* action : actions_) action->setEnabled(RunCommand(action->data().toInt(), false));
 }
 
 MdiMainWindow::~MdiMainWindow() {

@@ -63,9 +63,8 @@ public:
     void BindCommand(QAction* action, int id);
 
     // Runs `id` in the first of the active view, its window and this window that takes
-    // it; false when none does now.
-    bool RunCommand(int id);
-    bool CanRunCommand(int id);
+    // it (without `run`, only asks); false when none does now.
+    bool RunCommand(int id, bool run = true);
     // Enables each bound action by whether its command can run now.
     void UpdateActions();
 

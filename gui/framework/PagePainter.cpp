@@ -98,10 +98,11 @@ PageFonts::PageFonts()
     InstallFontSubstitutions();
 }
 
-std::vector<double> ColumnStarts(const PrintoutPage& page, const PageFonts& fonts) {
+std::vector<double> ColumnStarts(const PrintoutPage& page, const PageFonts& fonts, double* end) {
     double gap = kColumnGapChars * QFontMetricsF(fonts.text).horizontalAdvance(QLatin1Char('0'));
     std::vector<double> starts;
     double earliest = 0;
+    if (end) *end = 0;
     for (std::size_t column = 0; column < page.headers.size(); ++column) {
         double own = column < page.printX.size() ? page.printX[column] : 0;
         double start = std::max(own, earliest);
@@ -113,6 +114,7 @@ std::vector<double> ColumnStarts(const PrintoutPage& page, const PageFonts& font
             }
         }
         earliest = start + widest + gap;
+        if (end) *end = start + widest;
     }
     return starts;
 }
@@ -131,16 +133,9 @@ QSizeF ContentSize(const PrintoutPage& page, const PageFonts& fonts) {
         return {width, height};
     }
     ListRows rows = ListRowsOf(fonts);
-    std::vector<double> starts = ColumnStarts(page, fonts);
-    for (std::size_t column = 0; column < starts.size(); ++column) {
-        double widest = TextWidth(fonts.header, page.headers[column]);
-        for (const std::vector<std::string>& row : page.rows) {
-            if (column < row.size()) {
-                widest = std::max(widest, TextWidth(fonts.text, CellString(row[column])));
-            }
-        }
-        width = std::max(width, starts[column] + widest);
-    }
+    double end = 0;
+    ColumnStarts(page, fonts, &end);
+    width = std::max(width, end);
     height =
         std::max(height, rows.firstRowTop + static_cast<double>(page.rows.size()) * rows.rowHeight);
     return {width, height};

@@ -33,8 +33,9 @@ struct PageFooter {
 
 // Where the columns of a list page start, in twips from the left: at the column's own x
 // at the earliest, and at least two character widths past the widest text (header or
-// cell) of the column before.
-std::vector<double> ColumnStarts(const PrintoutPage& page, const PageFonts& fonts);
+// cell) of the column before. `end`, when given, is where the last column's widest ends.
+std::vector<double> ColumnStarts(const PrintoutPage& page, const PageFonts& fonts,
+                                 double* end = nullptr);
 
 // The size of a page's content in twips, before any scaling.
 QSizeF ContentSize(const PrintoutPage& page, const PageFonts& fonts);

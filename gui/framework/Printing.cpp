@@ -120,30 +120,4 @@ bool PrintViewToPdf(View& view, const QString& path, QString* error, PageRange p
     return false;
 }
 
-namespace {
-
-// Lends a page function the printing hooks of a view.
-class PageFunctionView : public View {
-public:
-    PageFunctionView(int pages, const std::function<void(QPainter&, PrintInfo&)>& print)
-        : pages_(pages), print_(print) {}
-    bool OnPreparePrinting(PrintInfo& info) override {
-        info.maxPage = pages_;
-        return pages_ > 0;
-    }
-    void OnPrint(QPainter& painter, PrintInfo& info) override { print_(painter, info); }
-
-private:
-    int pages_;
-    const std::function<void(QPainter&, PrintInfo&)>& print_;
-};
-
-}  // namespace
-
-bool PrintToPdf(const QString& path, int pageCount,
-                const std::function<void(QPainter&, PrintInfo&)>& printPage, QString* error) {
-    PageFunctionView view(pageCount, printPage);
-    return PrintViewToPdf(view, path, error);
-}
-
 }  // namespace gridtally::gui

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 class QPageSize;
 class QPainter;
@@ -47,12 +46,5 @@ bool PrinterSetup(QPrinter& printer, QWidget* parent);
 // The view's pages straight into a PDF file, with no dialog.
 bool PrintViewToPdf(View& view, const QString& path, QString* error = nullptr,
                     PageRange pages = {});
-
-// Pages straight into a PDF file, with no dialog, for the command line and tests:
-// `printPage` paints page info.currentPage in device pixels into info.printableArea (a
-// quarter inch inside the paper). False with `error` set when the file cannot be made.
-bool PrintToPdf(const QString& path, int pageCount,
-                const std::function<void(QPainter&, PrintInfo&)>& printPage,
-                QString* error = nullptr);
 
 }  // namespace gridtally::gui

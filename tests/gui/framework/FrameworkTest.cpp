@@ -51,6 +51,27 @@ public:
     std::vector<Update> updates;
 };
 
+// A view of `pages` pages, each a title and two lines, that records the hooks called.
+struct PagedView : View {
+    explicit PagedView(int pages) : pages(pages) {}
+    bool OnPreparePrinting(PrintInfo& info) override {
+        calls << "prepare";
+        info.maxPage = pages;
+        return true;
+    }
+    void OnPrint(QPainter& painter, PrintInfo& info) override {
+        calls << QStringLiteral("page%1").arg(info.currentPage);
+        QPointF at = info.printableArea.topLeft() + QPointF(0, 200);
+        painter.setFont(QFont("Verdana", 20));
+        painter.drawText(at, QStringLiteral("Page %1 title").arg(info.currentPage));
+        painter.setFont(QFont("Courier New", 10));
+        painter.drawText(at + QPointF(0, 400), QStringLiteral("first line"));
+        painter.drawText(at + QPointF(0, 600), QStringLiteral("second line"));
+    }
+    int pages;
+    QStringList calls;
+};
+
 QString RunTool(const QString& tool, const QStringList& arguments) {
     QProcess process;
     process.start(tool, arguments);
@@ -151,15 +172,8 @@ private slots:
     void printsPagesToAPdfWithTheirTextsInOrder() {
         QTemporaryDir dir;
         QString path = dir.filePath("pages.pdf");
-        bool ok = PrintToPdf(path, 3, [](QPainter& painter, PrintInfo& info) {
-            QPointF at = info.printableArea.topLeft() + QPointF(0, 200);
-            painter.setFont(QFont("Verdana", 20));
-            painter.drawText(at, QStringLiteral("Page %1 title").arg(info.currentPage));
-            painter.setFont(QFont("Courier New", 10));
-            painter.drawText(at + QPointF(0, 400), QStringLiteral("first line"));
-            painter.drawText(at + QPointF(0, 600), QStringLiteral("second line"));
-        });
-        QVERIFY(ok);
+        PagedView view(3);
+        QVERIFY(PrintViewToPdf(view, path));
         QString info = RunTool("pdfinfo", {path});
         QVERIFY2(info.contains(QRegularExpression("Pages:\\s+3")), qPrintable(info));
         QString text = RunTool("pdftotext", {"-layout", path, "-"});
@@ -306,8 +320,8 @@ private slots:
         first->takesSave = true;
         QVERIFY(main.RunCommand(command::kFileSave));
         QCOMPARE(std::pair(program.saves, first->saves), std::pair(1, 1));
-        QVERIFY(main.CanRunCommand(command::kFileClose));  // the active window closes
-        QVERIFY(!main.CanRunCommand(command::kFilePrint));
+        QVERIFY(main.RunCommand(command::kFileClose, false));  // the active window closes
+        QVERIFY(!main.RunCommand(command::kFilePrint, false));
 
         QVERIFY(!main.OpenDocumentFile("/games/bad.log"));
         QCOMPARE(runner.messages.size(), 1);
@@ -346,20 +360,7 @@ private slots:
     }
 
     void aPrintRunCallsTheHooksInOrderAndDialogsGoThroughTheRunner() {
-        struct Printed : View {
-            bool OnPreparePrinting(PrintInfo& info) override {
-                calls << "prepare";
-                info.minPage = 1;
-                info.maxPage = 2;
-                return true;
-            }
-            void OnPrint(QPainter& painter, PrintInfo& info) override {
-                calls << QStringLiteral("page%1").arg(info.currentPage);
-                painter.drawText(info.printableArea.center(),
-                                 QStringLiteral("page %1").arg(info.currentPage));
-            }
-            QStringList calls;
-        } view;
+        PagedView view(2);
         QTemporaryDir dir;
         QVERIFY(PrintViewToPdf(view, dir.filePath("v.pdf")));
         QCOMPARE(view.calls, QStringList({"prepare", "page1", "page2"}));
@@ -384,8 +385,8 @@ private slots:
 
     void aPdfThatCannotBeWrittenIsAnError() {
         QString error;
-        QVERIFY(!PrintToPdf(
-            "/no/such/folder/x.pdf", 1, [](QPainter&, PrintInfo&) {}, &error));
+        PagedView view(1);
+        QVERIFY(!PrintViewToPdf(view, "/no/such/folder/x.pdf", &error));
         QVERIFY(error.contains("/no/such/folder/x.pdf"));
     }
 };
