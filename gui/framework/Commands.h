@@ -1,5 +1,9 @@
 #pragma once
 
+// Commands: the ids the menus, the toolbar and the keys issue, and CommandTarget, what a
+// view or window implements to take some of them. Qt's actions have no notion of the
+// active view answering for them; this is the small interface the main window asks.
+
 namespace gridtally::gui {
 
 // The command ids of the menus, toolbar and accelerators.

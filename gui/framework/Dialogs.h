@@ -1,5 +1,9 @@
 #pragma once
 
+// The dialog runner: every modal dialog and message of the program goes through one
+// replaceable object, so that tests answer dialogs instead of blocking on them, and file
+// dialogs open where the user works. Qt has the dialogs, not the seam.
+
 #include <QString>
 #include <QStringList>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// Document: data shown by several views, which it tells of changes with a hint.
+
 #include <QString>
 #include <vector>
 

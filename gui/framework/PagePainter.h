@@ -1,5 +1,9 @@
 #pragma once
 
+// The page painter: lays out a printout page (a report's lines or a list's columns) in
+// twips, the unit of the printouts, scaled to fit its sheet with a footer. Qt paints;
+// the layout of these pages is what it lacks.
+
 #include <QFont>
 #include <QRectF>
 #include <QString>

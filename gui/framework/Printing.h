@@ -1,5 +1,9 @@
 #pragma once
 
+// A print run over a view: its page range, the print and preview dialogs, a PDF without
+// a dialog, and a printout whose pages are the document's other views. Qt prints a
+// device; the hooks that let a view print its pages are what it lacks.
+
 #include <QString>
 
 class QPageSize;

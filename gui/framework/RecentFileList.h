@@ -1,5 +1,7 @@
 #pragma once
 
+// The recent-file list of the File menu and the program's settings store it lives in.
+
 #include <QSettings>
 #include <QStringList>
 #include <memory>

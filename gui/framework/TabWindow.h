@@ -1,5 +1,8 @@
 #pragma once
 
+// TabWindow: a QTabWidget whose pages are views of a document, and into whose shown page
+// Tab and Ctrl+PgDn lead the focus.
+
 #include <QString>
 #include <QTabWidget>
 #include <functional>

@@ -1,5 +1,9 @@
 #pragma once
 
+// View: what a widget showing a document implements: its first update and later ones
+// (with hints: refill, follow, print a page), and its printing hooks. With Document it is
+// the update protocol Qt's widgets lack.
+
 #include <QRect>
 #include <QString>
 
