@@ -180,6 +180,9 @@ def main():
                 ">= 300 MB/s", rate >= 300)
             ms = f["club_pages_new_filter"]
             row("(k) a club's pages under a new filter", f"{ms:.1f} ms", "< 50 ms", ms < 50)
+            ms = f["season_measures"]
+            row(f"(s) drives, EP fit and EPA over {SEASON_GAMES} games, one thread", f"{ms:.1f} ms",
+                "< 30 ms", ms < 30)
             club = subprocess.run([cli, "season", str(build / "season"), "--format", "csv",
                                    "--page", "Games"], capture_output=True, text=True,
                                   check=True).stdout.splitlines()[1].split(",")[1]

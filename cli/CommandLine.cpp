@@ -128,7 +128,8 @@ int RunCommandLine(int argc, const char* const* argv, Streams io) {
     CLI::App app{"Gridtally: statistics from Turfa football game logs", "gridtally-cli"};
     app.set_version_flag("--version", "gridtally-cli " GRIDTALLY_VERSION);
     Expectations expect;
-    expect.Command(&app, "expected a command: dump, report, plays, season, export or db");
+    expect.Command(
+        &app, "expected a command: dump, report, plays, drives, ep-model, season, export or db");
     const std::string gameLog = "expected the path of a game log (GAME.log)";
     const std::string playDb = "expected the path of a Play DB (DB.pdb)";
 
@@ -161,6 +162,24 @@ int RunCommandLine(int argc, const char* const* argv, Streams io) {
                     "expected one or more game logs (GAME.log...)");
     AddOutputOptions(plays, formatName, nullptr, nullptr, expect);
     AddFilterOptions(plays, filterArguments, expect);
+
+    std::vector<std::string> drivePaths;
+    CLI::App* drives = app.add_subcommand(
+        "drives", "Print every drive of game logs with where it began and how it ended");
+    expect.Argument(
+        drives->add_option("PATH", drivePaths, "Game logs, or folders whose game logs are read"),
+        "expected one or more game logs or folders (PATH...)");
+    AddOutputOptions(drives, formatName, nullptr, nullptr, expect);
+    AddFilterOptions(drives, filterArguments, expect);
+
+    std::vector<std::string> modelPaths;
+    CLI::App* epModel = app.add_subcommand(
+        "ep-model",
+        "Print the expected points fitted from game logs, per down, distance and yard line");
+    expect.Argument(
+        epModel->add_option("PATH", modelPaths, "Game logs, or folders whose game logs are read"),
+        "expected one or more game logs or folders (PATH...)");
+    AddOutputOptions(epModel, formatName, nullptr, nullptr, expect);
 
     std::vector<std::string> seasonPaths;
     CLI::App* season = app.add_subcommand(
@@ -255,6 +274,8 @@ int RunCommandLine(int argc, const char* const* argv, Streams io) {
     if (dbDelete->parsed()) return RunDbDeleteTeams(dbPath, dbTeams, io, keepGoing);
     if (dump->parsed()) return RunDump(logPath, io);
     if (plays->parsed()) return RunPlays(playLogs, *filter, *format, io);
+    if (drives->parsed()) return RunDrives(drivePaths, *filter, *format, io);
+    if (epModel->parsed()) return RunEpModel(modelPaths, *format, io);
     if (season->parsed()) return RunSeason(seasonPaths, team, *filter, pageOptions, io);
     if (exportCommand->parsed()) return RunExport(exportPath, exportPaths, *filter, io);
     if (report->parsed()) return RunReport(logPath, team, *filter, pageOptions, io);

@@ -89,6 +89,17 @@ std::string Views() {
            "    GROUP BY c.player_id, pl.game_id, c.counter;\n";
 }
 
+const char* SqlType(ColumnType type) {
+    switch (type) {
+        case ColumnType::Integer:
+            return " INTEGER";
+        case ColumnType::Decimal:
+            return " REAL";
+        default:
+            return " TEXT";
+    }
+}
+
 // The plays table has the columns of the play-by-play table, so that a query reads like
 // a script over `plays` output: its game as a game's id, and its players' ids beside.
 std::string PlaysTable() {
@@ -97,8 +108,7 @@ std::string PlaysTable() {
         "    game_id INTEGER NOT NULL REFERENCES games";
     for (const DataColumn& column : EmptyPlayTable().columns) {
         if (column.name == "game") continue;
-        sql +=
-            ",\n    " + column.name + (column.type == ColumnType::Integer ? " INTEGER" : " TEXT");
+        sql += ",\n    " + column.name + SqlType(column.type);
     }
     return sql +
            ",\n    ball_handler_id INTEGER REFERENCES players,\n"
@@ -183,6 +193,17 @@ public:
     }
     // A value that was not read is NULL, as it is an empty cell in the table.
     Insert& IntIf(std::int64_t value, bool read) { return read ? Int(value) : Null(); }
+    Insert& Real(double value) {
+        Check(sqlite3_bind_double(statement_, next_++, value));
+        return *this;
+    }
+    // A cell of a table of the core's, by its column's type; an empty one is NULL.
+    Insert& Cell(const std::string& cell, ColumnType type) {
+        if (cell.empty()) return Null();
+        if (type == ColumnType::Integer) return Int(std::stoll(cell));
+        if (type == ColumnType::Decimal) return Real(std::stod(cell));
+        return Latin1(cell);
+    }
     Insert& Null() {
         Check(sqlite3_bind_null(statement_, next_++));
         return *this;
@@ -223,7 +244,24 @@ bool IsOneOf(const std::string& path, const std::vector<LogPath>& files) {
     });
 }
 
+// A table of the core's as it stands, its columns typed as the table types them.
+void WriteTable(Database& db, std::string_view name, const DataTable& table) {
+    std::string sql = "CREATE TABLE " + std::string(name) + "(";
+    for (std::size_t i = 0; i < table.columns.size(); ++i) {
+        sql +=
+            (i > 0 ? ",\n    " : "\n    ") + table.columns[i].name + SqlType(table.columns[i].type);
+    }
+    db.Run(sql + ");\n");
+    Insert rows(db, InsertInto(name, table.columns.size()));
+    for (const std::vector<std::string>& row : table.rows) {
+        for (std::size_t i = 0; i < row.size(); ++i) rows.Cell(row[i], table.columns[i].type);
+        rows.Run();
+    }
+}
+
 void WriteSeason(Database& db, const Season& season, const PlayFilter& filter) {
+    // Expected points are fitted from every play read, whatever the filter chooses.
+    SeasonMeasures measures = MeasureSeason(season);
     // The file is thrown away on any failure, so a rollback journal on disk buys nothing.
     db.Run("PRAGMA journal_mode=MEMORY");
     db.Run("BEGIN");
@@ -276,7 +314,8 @@ void WriteSeason(Database& db, const Season& season, const PlayFilter& filter) {
             };
 
             PlayCallTable calls;
-            for (const Play& play : game.plays->plays) {
+            for (std::size_t at = 0; at < game.plays->plays.size(); ++at) {
+                const Play& play = game.plays->plays[at];
                 if (!filter.Empty() && !filter.Accepts(play)) continue;
                 ++playId;
                 plays.Int(playId).Int(gameId);
@@ -287,17 +326,11 @@ void WriteSeason(Database& db, const Season& season, const PlayFilter& filter) {
                         return named ? named->name : std::string();
                     },
                     haveText ? StatementText(bytes, {play.textOffset, play.textLength})
-                             : std::string());
+                             : std::string(),
+                    &measures.games[g].plays[at]);
                 // Empty cells are NULL, as a value that was not read.
-                for (std::size_t i = 1; i < cells.size(); ++i) {
-                    if (cells[i].empty()) {
-                        plays.Null();
-                    } else if (playColumns[i].type == ColumnType::Integer) {
-                        plays.Int(std::stoll(cells[i]));
-                    } else {
-                        plays.Latin1(cells[i]);
-                    }
-                }
+                for (std::size_t i = 1; i < cells.size(); ++i)
+                    plays.Cell(cells[i], playColumns[i].type);
                 const SeasonPlayer* ballHandler = player(play.ballHandler);
                 const SeasonPlayer* passer = player(play.passer);
                 plays.IntIf(playerId(play.ballHandler), ballHandler != nullptr)
@@ -334,6 +367,8 @@ void WriteSeason(Database& db, const Season& season, const PlayFilter& filter) {
             }
         }
     }
+    WriteTable(db, "drives", DrivesTable(season, measures, filter));
+    WriteTable(db, "ep_model", EpModelTable(measures.model));
     db.Run(kIndexes);
     db.Run(Views());
     db.Run("COMMIT");

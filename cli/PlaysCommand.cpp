@@ -51,8 +51,10 @@ private:
 
 // Every row the filter chooses, in the games' order, made as it is handed on.
 template <typename Take>
-void EachRow(const Season& season, const PlayFilter& filter, StatementTexts& texts, Take take) {
-    for (const SeasonGame& game : season.games()) {
+void EachRow(const Season& season, const SeasonMeasures& measures, const PlayFilter& filter,
+             StatementTexts& texts, Take take) {
+    for (std::size_t g = 0; g < season.games().size(); ++g) {
+        const SeasonGame& game = season.games()[g];
         std::string name = FileNameCell(std::filesystem::path(game.file).filename().string());
         auto playerName = [&](std::int32_t place) {
             if (place < 0 || static_cast<std::size_t>(place) >= game.players.size())
@@ -60,9 +62,11 @@ void EachRow(const Season& season, const PlayFilter& filter, StatementTexts& tex
             return season.players()[game.players[static_cast<std::size_t>(place)]].name;
         };
         texts.Open(game.file);
-        for (const Play& play : game.plays->plays) {
+        for (std::size_t i = 0; i < game.plays->plays.size(); ++i) {
+            const Play& play = game.plays->plays[i];
             if (!filter.Empty() && !filter.Accepts(play)) continue;
-            take(PlayRowCells(name, *game.plays, play, playerName, texts.Text(play)));
+            take(PlayRowCells(name, *game.plays, play, playerName, texts.Text(play),
+                              &measures.games[g].plays[i]));
         }
     }
 }
@@ -76,6 +80,7 @@ int RunPlays(const std::vector<std::string>& paths, const PlayFilter& given, Tab
     PlayFilter filter = given;
     if (!ResolveFilterClubs(filter, season.Clubs(), io.err)) return kUsage;
 
+    SeasonMeasures measures = MeasureSeason(season);
     DataTable heading = EmptyPlayTable();
     StatementTexts texts;
     ColumnWidths widths;
@@ -84,14 +89,51 @@ int RunPlays(const std::vector<std::string>& paths, const PlayFilter& given, Tab
         std::vector<std::string> header;
         for (const DataColumn& column : heading.columns) header.push_back(column.name);
         MeasureRow(widths, header);
-        EachRow(season, filter, texts,
+        EachRow(season, measures, filter, texts,
                 [&](const std::vector<std::string>& row) { MeasureRow(widths, row); });
     }
     TableWriter writer(io.out, format, heading, aligned ? &widths : nullptr);
-    EachRow(season, filter, texts, [&](const std::vector<std::string>& row) { writer.Row(row); });
+    EachRow(season, measures, filter, texts,
+            [&](const std::vector<std::string>& row) { writer.Row(row); });
     writer.Finish();
     io.out.flush();
     return io.out.good() ? status : kFileFailed;
+}
+
+namespace {
+
+// A whole table on `out`, aligned for a person at a terminal.
+int WriteTable(const DataTable& table, TableFormat format, Streams io, int status) {
+    ColumnWidths widths;
+    bool aligned = format == TableFormat::Text && io.outIsTerminal;
+    if (aligned) {
+        std::vector<std::string> header;
+        for (const DataColumn& column : table.columns) header.push_back(column.name);
+        MeasureRow(widths, header);
+        for (const std::vector<std::string>& row : table.rows) MeasureRow(widths, row);
+    }
+    TableWriter writer(io.out, format, table, aligned ? &widths : nullptr);
+    for (const std::vector<std::string>& row : table.rows) writer.Row(row);
+    writer.Finish();
+    io.out.flush();
+    return io.out.good() ? status : kFileFailed;
+}
+
+}  // namespace
+
+int RunDrives(const std::vector<std::string>& paths, const PlayFilter& given, TableFormat format,
+              Streams io) {
+    Season season;
+    int status = ReadSeason(season, paths, io.err) == SeasonRead::Whole ? kDone : kFileFailed;
+    PlayFilter filter = given;
+    if (!ResolveFilterClubs(filter, season.Clubs(), io.err)) return kUsage;
+    return WriteTable(DrivesTable(season, MeasureSeason(season), filter), format, io, status);
+}
+
+int RunEpModel(const std::vector<std::string>& paths, TableFormat format, Streams io) {
+    Season season;
+    int status = ReadSeason(season, paths, io.err) == SeasonRead::Whole ? kDone : kFileFailed;
+    return WriteTable(EpModelTable(MeasureSeason(season).model), format, io, status);
 }
 
 }  // namespace gridtally

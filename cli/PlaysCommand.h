@@ -16,4 +16,12 @@ namespace gridtally {
 int RunPlays(const std::vector<std::string>& paths, const PlayFilter& filter, TableFormat format,
              Streams io);
 
+// Runs `drives`: one row per drive of the logs whose first play the filter chooses, read
+// and reported as `plays` does.
+int RunDrives(const std::vector<std::string>& paths, const PlayFilter& filter, TableFormat format,
+              Streams io);
+
+// Runs `ep-model`: the expected points fitted from every play of the logs, per cell.
+int RunEpModel(const std::vector<std::string>& paths, TableFormat format, Streams io);
+
 }  // namespace gridtally

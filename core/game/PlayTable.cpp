@@ -1,9 +1,11 @@
 #include "core/game/PlayTable.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "core/model/LogReader.h"
+#include "core/text/Printf.h"
 
 namespace gridtally {
 namespace {
@@ -35,6 +37,12 @@ enum PlayColumn {
     kScoreMismatch,
     kText,
     kScoringSide,
+    kDrive,
+    kYardsGained,
+    kFirstDown,
+    kSuccess,
+    kEp,
+    kEpa,
     kColumnCount
 };
 
@@ -45,6 +53,13 @@ std::string Number(std::int64_t value) { return std::to_string(value); }
 // A number that may be unread: empty then.
 std::string NumberOr(std::int64_t value, bool read) { return read ? Number(value) : std::string(); }
 std::string Flag(bool on) { return on ? "1" : "0"; }
+std::string FlagOr(const std::optional<bool>& on) { return on ? Flag(*on) : std::string(); }
+// Two decimals, and no "-0.00".
+std::string Points(const std::optional<double>& value) {
+    if (!value) return {};
+    std::string text = Printf("%.2f", *value);
+    return text == "-0.00" ? "0.00" : text;
+}
 
 }  // namespace
 
@@ -76,6 +91,12 @@ std::string_view PlayColumnWords(std::string_view name) {
         {"score_mismatch", "Score mismatch"},
         {"text", "Play"},
         {"scoring_side", "Scored by"},
+        {"drive", "Drive"},
+        {"yards_gained", "Yards gained"},
+        {"first_down", "First down"},
+        {"success", "Success"},
+        {"ep", "EP"},
+        {"epa", "EPA"},
     };
     for (auto [column, words] : kWords) {
         if (column == name) return words;
@@ -95,19 +116,38 @@ DataTable EmptyPlayTable() {
     DataTable table;
     table.title = "Plays";
     table.columns = {
-        {"game", kStr},          {"seq", kInt},
-        {"quarter", kInt},       {"clock", kInt},
-        {"offense", kStr},       {"defense", kStr},
-        {"down", kInt},          {"to_go", kInt},
-        {"yard_line", kInt},     {"offense_score", kInt},
-        {"defense_score", kInt}, {"kind", kStr},
-        {"offense_call", kStr},  {"offense_call_number", kInt},
-        {"defense_call", kStr},  {"defense_call_number", kInt},
-        {"yards", kInt},         {"points", kInt},
-        {"touchdown", kInt},     {"turnover", kInt},
-        {"safety", kInt},        {"ball_handler", kStr},
-        {"passer", kStr},        {"score_mismatch", kInt},
-        {"text", kStr},          {"scoring_side", kStr},
+        {"game", kStr},
+        {"seq", kInt},
+        {"quarter", kInt},
+        {"clock", kInt},
+        {"offense", kStr},
+        {"defense", kStr},
+        {"down", kInt},
+        {"to_go", kInt},
+        {"yard_line", kInt},
+        {"offense_score", kInt},
+        {"defense_score", kInt},
+        {"kind", kStr},
+        {"offense_call", kStr},
+        {"offense_call_number", kInt},
+        {"defense_call", kStr},
+        {"defense_call_number", kInt},
+        {"yards", kInt},
+        {"points", kInt},
+        {"touchdown", kInt},
+        {"turnover", kInt},
+        {"safety", kInt},
+        {"ball_handler", kStr},
+        {"passer", kStr},
+        {"score_mismatch", kInt},
+        {"text", kStr},
+        {"scoring_side", kStr},
+        {"drive", kInt},
+        {"yards_gained", kInt},
+        {"first_down", kInt},
+        {"success", kInt},
+        {"ep", ColumnType::Decimal},
+        {"epa", ColumnType::Decimal},
     };
     return table;
 }
@@ -140,6 +180,12 @@ std::string_view PlayColumnMeaning(std::string_view column) {
         {"score_mismatch", "1 when the next score read is not the score after the play"},
         {"text", "the play as the log tells it"},
         {"scoring_side", "the side that scored: offense or defense, empty for none"},
+        {"drive", "the offense's drive in its game, from 1; empty for kicks"},
+        {"yards_gained", "yards from this spot to the next of the drive"},
+        {"first_down", "1 when the play gained a first down"},
+        {"success", "1 when a run, pass or sack gained enough for its down"},
+        {"ep", "expected points before the play, by the next score of the half"},
+        {"epa", "expected points the play added"},
     };
     for (const auto& [name, meaning] : kMeanings) {
         if (name == column) return meaning;
@@ -162,16 +208,24 @@ void AppendPlayRows(DataTable& table, std::string_view game, const GameLog& log,
 void AppendPlayRows(DataTable& table, std::string_view game, const GamePlays& plays,
                     const std::function<std::string(std::int32_t place)>& playerName,
                     std::string_view fileBytes) {
-    for (const Play& play : plays.plays) {
+    // The plays read are this game's: its expected points are fitted from it alone.
+    EpModel model;
+    model.Add(plays);
+    model.Fit();
+    GameMeasures measures = MeasureGame(plays, &model);
+    for (std::size_t i = 0; i < plays.plays.size(); ++i) {
+        const Play& play = plays.plays[i];
         std::string text;
         if (!fileBytes.empty()) text = StatementText(fileBytes, {play.textOffset, play.textLength});
-        table.rows.push_back(PlayRowCells(game, plays, play, playerName, std::move(text)));
+        table.rows.push_back(
+            PlayRowCells(game, plays, play, playerName, std::move(text), &measures.plays[i]));
     }
 }
 
 std::vector<std::string> PlayRowCells(
     std::string_view game, const GamePlays& plays, const Play& play,
-    const std::function<std::string(std::int32_t place)>& playerName, std::string text) {
+    const std::function<std::string(std::int32_t place)>& playerName, std::string text,
+    const PlayMeasure* measure) {
     std::vector<std::string> row(kColumnCount);
     row[kGame] = game;
     row[kSeq] = Number(play.seq);
@@ -203,6 +257,14 @@ std::vector<std::string> PlayRowCells(
     row[kScoreMismatch] = Flag(play.scoreMismatch);
     row[kText] = std::move(text);
     row[kScoringSide] = ScoringSideName(play.scoringSide);
+    if (measure) {
+        row[kDrive] = NumberOr(measure->drive, measure->drive > 0);
+        if (measure->yardsGained) row[kYardsGained] = Number(*measure->yardsGained);
+        row[kFirstDown] = FlagOr(measure->firstDown);
+        row[kSuccess] = FlagOr(measure->success);
+        row[kEp] = Points(measure->ep);
+        row[kEpa] = Points(measure->epa);
+    }
     return row;
 }
 

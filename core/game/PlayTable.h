@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/game/GameLog.h"
+#include "core/game/PlayMeasures.h"
 #include "core/text/DataTable.h"
 
 namespace gridtally {
@@ -22,10 +23,12 @@ std::string ClockText(std::string_view seconds);
 // down"); empty for a name that is no column.
 std::string_view PlayColumnMeaning(std::string_view column);
 
-// One play's row; `text` is its statement's text, empty when the file is not at hand.
+// One play's row; `text` is its statement's text, empty when the file is not at hand,
+// and its measures (drive, yards gained, ..., EPA) are empty without `measure`.
 std::vector<std::string> PlayRowCells(
     std::string_view game, const GamePlays& plays, const Play& play,
-    const std::function<std::string(std::int32_t place)>& playerName, std::string text);
+    const std::function<std::string(std::int32_t place)>& playerName, std::string text,
+    const PlayMeasure* measure = nullptr);
 
 // Appends the plays of one game read with keepPlays. `game` names it in the first
 // column; `fileBytes` are the bytes it was read from, for the statements' text.

@@ -45,8 +45,8 @@ void StableSort(std::span<T> items, Compare compare) {
 inline std::vector<std::size_t> SortedByCells(const std::vector<std::string>& cells, bool text) {
     std::vector<std::size_t> order(cells.size());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-    auto number = [](const std::string& cell) -> std::optional<long long> {
-        long long value = 0;
+    auto number = [](const std::string& cell) -> std::optional<double> {
+        double value = 0;
         auto [end, error] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
         if (error != std::errc() || end == cell.data()) return std::nullopt;
         return value;
@@ -55,8 +55,8 @@ inline std::vector<std::size_t> SortedByCells(const std::vector<std::string>& ce
         const std::string& x = cells[a];
         const std::string& y = cells[b];
         if (x.empty() != y.empty()) return x.empty() ? 1 : -1;
-        std::optional<long long> p = text ? std::nullopt : number(x);
-        std::optional<long long> q = text ? std::nullopt : number(y);
+        std::optional<double> p = text ? std::nullopt : number(x);
+        std::optional<double> q = text ? std::nullopt : number(y);
         if (p && q) return *p == *q ? 0 : *p > *q ? -1 : 1;
         if (p || q) return p ? -1 : 1;
         return CompareCells(x, y);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -73,6 +74,7 @@ struct Play {
     bool turnover = false;  // an interception or a fumble the other side kept
     bool safety = false;
     bool scoreMismatch = false;     // the next score read is not the score after this play
+    std::int32_t sackLoss = -1;     // a sack's "for a loss of N yards"; -1 when not said
     std::int32_t ballHandler = -1;  // roster places; -1 for nobody
     std::int32_t passer = -1;
     std::int32_t tallyRecord = -1;  // which of the game's TeamTotals counted it; -1 none
@@ -83,6 +85,10 @@ struct Play {
     std::uint32_t firstCall = 0;  // its play-call entries (one per "That was " sentence)
     std::uint32_t callCount = 0;
 };
+
+// The yards a play's text says it lost ("for a loss of N yards"); nothing when it says
+// no such number.
+std::optional<std::int32_t> LossOfYards(std::string_view text);
 
 // The play-by-play table of one game: the plays in order, and the credits and play-call
 // entries they point into.

@@ -140,6 +140,20 @@ void PlayRecorder::Situation(const SituationReading& reading) {
     situation_ = reading;
 }
 
+std::optional<std::int32_t> LossOfYards(std::string_view text) {
+    constexpr std::string_view kLoss = "for a loss of ";
+    std::size_t at = text.find(kLoss);
+    if (at == std::string_view::npos) return std::nullopt;
+    std::size_t digits = at + kLoss.size();
+    std::int32_t yards = 0;
+    std::size_t end = digits;
+    while (end < text.size() && end - digits < 4 && text[end] >= '0' && text[end] <= '9') {
+        yards = yards * 10 + (text[end++] - '0');
+    }
+    if (end == digits || text.substr(end, 5) != " yard") return std::nullopt;
+    return yards;
+}
+
 void PlayRecorder::AddPlay(const ParsedPlay& parsed, PlayTrace& trace, const PlayerRoster& roster) {
     const PlayRec& play = parsed.play;
     Play& row = out_.plays.emplace_back();
@@ -165,6 +179,10 @@ void PlayRecorder::AddPlay(const ParsedPlay& parsed, PlayTrace& trace, const Pla
     row.ballHandler = PlaceOf(play.ballHandler, roster);
     row.passer = PlaceOf(play.passer, roster);
     row.tallyRecord = parsed.tallyRecord;
+    if (row.type == PlayType::Sack) {
+        std::string_view text = parsed.statement.substr(0, parsed.statement.find('\0'));
+        row.sackLoss = LossOfYards(text).value_or(-1);
+    }
     row.textOffset = parsed.span.offset;
     row.textLength = parsed.span.length;
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/game/PlayFilter.h"
+#include "core/game/PlayMeasures.h"
 #include "core/lists/ListColumn.h"
 #include "core/model/PlayerRoster.h"
 #include "core/model/TeamTotals.h"
@@ -18,6 +19,7 @@
 #include "core/playcalls/PlayCallTable.h"
 #include "core/playcalls/PlayModel.h"
 #include "core/reports/GamePrintout.h"
+#include "core/text/DataTable.h"
 #include "core/text/Failure.h"
 
 namespace gridtally {
@@ -164,5 +166,20 @@ private:
     std::vector<SeasonPlayer> players_;
     std::map<std::pair<std::string, std::string>, std::uint32_t> playerIds_;  // (club, name)
 };
+
+// The season's expected-points model, fitted from every play read whatever a filter
+// chooses, and each game's drives and measures under it.
+struct SeasonMeasures {
+    EpModel model;
+    std::vector<GameMeasures> games;  // one per game, in the season's order
+};
+SeasonMeasures MeasureSeason(const Season& season);
+
+// One row per drive whose first play the filter chooses: game, drive, offense, defense,
+// quarter, clock, start_yard_line, plays, yards, first_downs, result, points.
+DataTable DrivesTable(const Season& season, const SeasonMeasures& measures,
+                      const PlayFilter& filter = {});
+// The model's cells: down, to_go, yard_line, plays, mean_value, estimate.
+DataTable EpModelTable(const EpModel& model);
 
 }  // namespace gridtally

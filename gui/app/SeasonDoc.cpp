@@ -11,7 +11,9 @@
 
 namespace gridtally::gui {
 
-SeasonDoc::SeasonDoc() : season_(std::make_shared<const Season>()) {}
+SeasonDoc::SeasonDoc()
+    : season_(std::make_shared<const Season>()),
+      measures_(std::make_shared<const SeasonMeasures>()) {}
 
 SeasonDoc::~SeasonDoc() { stop_ = true; }
 
@@ -54,10 +56,11 @@ void SeasonDoc::Follow(const QStringList& settled, const QStringList& removed) {
             };
         }
         latest_ = next;
+        auto measures = std::make_shared<const SeasonMeasures>(MeasureSeason(*next));
         auto figures = std::shared_ptr<SeasonClub>(next->Club(club, filter));
         std::string count = next->CountText(filter, club);
-        return [this, next, changes, passed, club, filter, figures, count] {
-            std::shared_ptr<const Season> old = Replace(next);
+        return [this, next, measures, changes, passed, club, filter, figures, count] {
+            std::shared_ptr<const Season> old = Replace(next, measures);
             // The user may have chosen another club or filter meanwhile.
             if (club == club_ && filter.Describe() == filter_.Describe()) {
                 countText_ = count;
@@ -98,8 +101,9 @@ bool SeasonDoc::ReadLogs(const std::vector<std::string>& paths, QString* error) 
                 return !stop_.load();
             });
         latest_ = season;
-        return [this, season, result, &waiting] {
-            Release(Replace(season));
+        auto measures = std::make_shared<const SeasonMeasures>(MeasureSeason(*season));
+        return [this, season, measures, result, &waiting] {
+            Release(Replace(season, measures));
             read_ = result;
             waiting.quit();
         };
@@ -143,7 +147,9 @@ QString SeasonDoc::Described() const {
     return text;
 }
 
-std::shared_ptr<const Season> SeasonDoc::Replace(std::shared_ptr<const Season> season) {
+std::shared_ptr<const Season> SeasonDoc::Replace(std::shared_ptr<const Season> season,
+                                                 std::shared_ptr<const SeasonMeasures> measures) {
+    measures_ = std::move(measures);
     std::swap(season_, season);
     return season;
 }

@@ -52,6 +52,8 @@ public:
     const Season& season() const { return *season_; }
     // The season as it stands, to be held by what must outlive a change of it.
     std::shared_ptr<const Season> sharedSeason() const { return season_; }
+    // The season's drives and expected points, measured with it on the worker.
+    std::shared_ptr<const SeasonMeasures> sharedMeasures() const { return measures_; }
     const std::string& club() const { return club_; }
     // The club's figures under the filter, which the club's pages read; the same object
     // for as long as the document lives.
@@ -75,10 +77,12 @@ private:
     void Refill(SeasonClub& figures);
     // Takes a new state of the season and gives back the old one, which Release lets go
     // on the worker once no page holds it: freeing a large game takes time.
-    std::shared_ptr<const Season> Replace(std::shared_ptr<const Season> season);
+    std::shared_ptr<const Season> Replace(std::shared_ptr<const Season> season,
+                                          std::shared_ptr<const SeasonMeasures> measures);
     void Release(std::shared_ptr<const Season> old);
 
     std::shared_ptr<const Season> season_;
+    std::shared_ptr<const SeasonMeasures> measures_;
     QString folder_;
     QDateTime readFrom_;
     Season::ReadResult read_;

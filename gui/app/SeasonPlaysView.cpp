@@ -22,7 +22,8 @@ namespace gridtally::gui {
 // they are shown, since a season may hold hundreds of thousands of plays.
 class SeasonPlaysView::PlaysModel : public PageModel {
 public:
-    explicit PlaysModel(SeasonDoc& season) : doc_(season), season_(season.sharedSeason()) {
+    explicit PlaysModel(SeasonDoc& season)
+        : doc_(season), season_(season.sharedSeason()), measures_(season.sharedMeasures()) {
         for (const DataColumn& column : EmptyPlayTable().columns) {
             if (column.name == "clock") clock_ = columns_.size();
             textColumns_.push_back(column.type == ColumnType::Text);
@@ -59,6 +60,7 @@ protected:
     bool CellsOnDemand() const override { return true; }
     void CollectRows() override {
         season_ = doc_.sharedSeason();
+        measures_ = doc_.sharedMeasures();
         rows_.clear();
         const PlayFilter& filter = doc_.filter();
         const auto& games = season_->games();
@@ -112,8 +114,11 @@ private:
             if (at < 0 || static_cast<std::size_t>(at) >= game.players.size()) return std::string();
             return season_->players()[game.players[static_cast<std::size_t>(at)]].name;
         };
+        const PlayMeasure* measure = place.game < measures_->games.size()
+                                         ? &measures_->games[place.game].plays[place.play]
+                                         : nullptr;
         return PlayRowCells(FileNameCell(std::filesystem::path(game.file).filename().string()),
-                            *game.plays, game.plays->plays[place.play], name, Text(place));
+                            *game.plays, game.plays->plays[place.play], name, Text(place), measure);
     }
     bool Matches(Place place) const {
         std::string joined;
@@ -123,6 +128,7 @@ private:
 
     SeasonDoc& doc_;
     std::shared_ptr<const Season> season_;
+    std::shared_ptr<const SeasonMeasures> measures_;
     std::vector<ListColumn> columns_;
     std::vector<bool> textColumns_;
     std::size_t clock_ = 0;

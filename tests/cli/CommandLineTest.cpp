@@ -59,7 +59,11 @@ TEST_F(CommandLine, StatusOutputMessagesAndFilesLeftAlone) {
     // clang-format off
     for (const Case& c : std::vector<Case>{
         // Usage: what was expected, in words.
-        {{}, 2, "", {"gridtally-cli: expected a command: dump, report, plays, season, export or db\n"}},
+        {{},
+         2,
+         "",
+         {"gridtally-cli: expected a command: dump, report, plays, drives, ep-model, season, "
+          "export or db\n"}},
         {{"dump"}, 2, "", {"gridtally-cli: dump: expected the path of a game log (GAME.log)\n"}},
         {{"db", "add", "@season.pdb"}, 2, "",
          {"db add: expected one or more game logs after the Play DB (LOG...)\n"}, "season.pdb"},

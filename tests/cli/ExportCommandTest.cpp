@@ -164,8 +164,10 @@ TEST_F(ExportCommand, HoldsWhatTheGamesRead) {
               0);
     EXPECT_EQ(CallSumsOf(Query(db, CallSumsQuery())), calls);
 
-    // Cell by cell what `plays` prints of the game, empty cells as NULL.
-    std::vector<std::string> argv = {"gridtally-cli", "plays", kExample, "--format", "json"};
+    // Cell by cell what `plays` prints of the game read with the others (its expected
+    // points come from all three), empty cells as NULL.
+    std::vector<std::string> argv = {"gridtally-cli", "plays",    kFolders[0],
+                                     kFolders[1],     "--format", "json"};
     std::vector<const char*> args;
     for (const std::string& arg : argv) args.push_back(arg.c_str());
     ASSERT_EQ(Call([&](Streams io) {
@@ -173,6 +175,11 @@ TEST_F(ExportCommand, HoldsWhatTheGamesRead) {
               }),
               0);
     nlohmann::json table = nlohmann::json::parse(out.str());
+    nlohmann::json example = nlohmann::json::array();
+    for (const nlohmann::json& row : table["rows"]) {
+        if (row[0] == "riverside-at-hillcrest.log") example.push_back(row);
+    }
+    table["rows"] = example;
     nlohmann::json rows = Query(db,
                                 "SELECT plays.* FROM plays JOIN games ON games.id = game_id "
                                 "WHERE file LIKE '%/riverside-at-hillcrest.log' ORDER BY seq");
@@ -191,6 +198,14 @@ TEST_F(ExportCommand, HoldsWhatTheGamesRead) {
             EXPECT_EQ(id.is_null(), rows[r][who].is_null()) << r << ' ' << who;
         }
     }
+    // A drive's yards are its plays' known yards gained; the model has its 200 cells.
+    EXPECT_EQ(Count(db,
+                    "SELECT COUNT(*) FROM drives d WHERE yards <> (SELECT "
+                    "COALESCE(SUM(yards_gained), 0) FROM plays p JOIN games g ON g.id = "
+                    "p.game_id WHERE g.file LIKE '%/' || d.game AND p.drive = d.drive)"),
+              0);
+    EXPECT_GT(Count(db, "SELECT COUNT(*) FROM drives"), 50);
+    EXPECT_EQ(Count(db, "SELECT COUNT(*) FROM ep_model"), 200);
     EXPECT_EQ(Count(db,
                     "SELECT COUNT(*) FROM plays JOIN players p ON p.id = ball_handler_id "
                     "WHERE p.name <> ball_handler"),

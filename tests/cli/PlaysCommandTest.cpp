@@ -54,12 +54,14 @@ TEST_F(PlaysCommand, TextCsvAndJsonHoldTheSameTable) {
               "game\tseq\tquarter\tclock\toffense\tdefense\tdown\tto_go\tyard_line\t"
               "offense_score\tdefense_score\tkind\toffense_call\toffense_call_number\t"
               "defense_call\tdefense_call_number\tyards\tpoints\ttouchdown\tturnover\tsafety\t"
-              "ball_handler\tpasser\tscore_mismatch\ttext\tscoring_side");
+              "ball_handler\tpasser\tscore_mismatch\ttext\tscoring_side\tdrive\tyards_gained\t"
+              "first_down\tsuccess\tep\tepa");
     EXPECT_EQ(csv[0],
               "game,seq,quarter,clock,offense,defense,down,to_go,yard_line,offense_score,"
               "defense_score,kind,offense_call,offense_call_number,defense_call,"
               "defense_call_number,yards,points,touchdown,turnover,safety,ball_handler,"
-              "passer,score_mismatch,text,scoring_side");
+              "passer,score_mismatch,text,scoring_side,drive,yards_gained,first_down,success,"
+              "ep,epa");
     // A quoted text field: the statement holds commas.
     EXPECT_TRUE(
         csv[7].starts_with("riverside-at-hillcrest.log,7,1,708,Hillcrest,Riverside "
@@ -68,7 +70,7 @@ TEST_F(PlaysCommand, TextCsvAndJsonHoldTheSameTable) {
         << csv[7];
 
     EXPECT_EQ(json["title"], "Plays");
-    ASSERT_EQ(json["columns"].size(), 26u);
+    ASSERT_EQ(json["columns"].size(), 32u);
     ASSERT_EQ(json["rows"].size(), 162u);
     for (std::size_t r = 0; r < json["rows"].size(); ++r) {
         const auto& row = json["rows"][r];

@@ -132,17 +132,19 @@ TEST(PlayTable, RowsOfTheExampleGame) {
     ReadWithPlays(game, bytes);
     DataTable table = EmptyPlayTable();
     AppendPlayRows(table, "riverside-at-hillcrest.log", game, bytes);
-    ASSERT_EQ(table.columns.size(), 26u);
+    ASSERT_EQ(table.columns.size(), 32u);
     EXPECT_EQ(table.columns.front().name, "game");
-    EXPECT_EQ(table.columns.back().name, "scoring_side");
+    EXPECT_EQ(table.columns[25].name, "scoring_side");
+    EXPECT_EQ(table.columns.back().name, "epa");
 
     // Columns from "seq" to "scoring_side" without "game" and "text".
     auto shown = [&](std::size_t seq) {
         std::string line;
         const std::vector<std::string>& row = table.rows.at(seq - 1);
-        for (std::size_t i = 1; i < row.size(); ++i) {
+        const std::size_t scoringSide = 25;  // the measures after it are checked elsewhere
+        for (std::size_t i = 1; i <= scoringSide; ++i) {
             if (table.columns[i].name == "text") continue;
-            line += row[i] + (i + 1 < row.size() ? "|" : "");
+            line += row[i] + (i < scoringSide ? "|" : "");
         }
         return line;
     };

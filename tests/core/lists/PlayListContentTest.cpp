@@ -223,8 +223,8 @@ TEST(SortPlayListRows, SortsStablyAndTheSameOnEveryClick) {
 // largest, text by its bytes, an empty cell last, and a cell that is no number never
 // stops the sort.
 TEST(SortedByCells, NumbersDownTextUpEmptyLastAndStable) {
-    const std::vector<std::string> numbers{"3", "", "-2", "12", "3", "1:05", "n/a"};
-    EXPECT_EQ(SortedByCells(numbers, false), (std::vector<std::size_t>{3, 0, 4, 5, 2, 6, 1}));
+    const std::vector<std::string> numbers{"3", "", "-2", "12", "3", "1:05", "n/a", "1.50"};
+    EXPECT_EQ(SortedByCells(numbers, false), (std::vector<std::size_t>{3, 0, 4, 7, 5, 2, 6, 1}));
     const std::vector<std::string> names{"b", "", "B", "a", "\xE9"};
     EXPECT_EQ(SortedByCells(names, true), (std::vector<std::size_t>{2, 3, 0, 4, 1}));
 }
