@@ -163,23 +163,25 @@ int RunCommandLine(int argc, const char* const* argv, Streams io) {
     AddOutputOptions(plays, formatName, nullptr, nullptr, expect);
     AddFilterOptions(plays, filterArguments, expect);
 
+    // A command over logs and folders that prints one table.
+    auto tableCommand = [&](const char* name, const char* help, std::vector<std::string>& paths) {
+        CLI::App* command = app.add_subcommand(name, help);
+        expect.Argument(
+            command->add_option("PATH", paths, "Game logs, or folders whose game logs are read"),
+            "expected one or more game logs or folders (PATH...)");
+        AddOutputOptions(command, formatName, nullptr, nullptr, expect);
+        return command;
+    };
     std::vector<std::string> drivePaths;
-    CLI::App* drives = app.add_subcommand(
-        "drives", "Print every drive of game logs with where it began and how it ended");
-    expect.Argument(
-        drives->add_option("PATH", drivePaths, "Game logs, or folders whose game logs are read"),
-        "expected one or more game logs or folders (PATH...)");
-    AddOutputOptions(drives, formatName, nullptr, nullptr, expect);
+    CLI::App* drives = tableCommand(
+        "drives", "Print every drive of game logs with where it began and how it ended",
+        drivePaths);
     AddFilterOptions(drives, filterArguments, expect);
-
     std::vector<std::string> modelPaths;
-    CLI::App* epModel = app.add_subcommand(
+    CLI::App* epModel = tableCommand(
         "ep-model",
-        "Print the expected points fitted from game logs, per down, distance and yard line");
-    expect.Argument(
-        epModel->add_option("PATH", modelPaths, "Game logs, or folders whose game logs are read"),
-        "expected one or more game logs or folders (PATH...)");
-    AddOutputOptions(epModel, formatName, nullptr, nullptr, expect);
+        "Print the expected points fitted from game logs, per down, distance and yard line",
+        modelPaths);
 
     std::vector<std::string> seasonPaths;
     CLI::App* season = app.add_subcommand(

@@ -71,14 +71,22 @@ void EachRow(const Season& season, const SeasonMeasures& measures, const PlayFil
     }
 }
 
+// Reads the logs and names the filter's clubs as the logs do: the status a command that
+// goes on ends with (1 when a file was left out), or kUsage for a club that is none.
+int ReadForTable(Season& season, const std::vector<std::string>& paths, PlayFilter& filter,
+                 Streams io) {
+    int status = ReadSeason(season, paths, io.err) == SeasonRead::Whole ? kDone : kFileFailed;
+    return ResolveFilterClubs(filter, season.Clubs(), io.err) ? status : kUsage;
+}
+
 }  // namespace
 
 int RunPlays(const std::vector<std::string>& paths, const PlayFilter& given, TableFormat format,
              Streams io) {
     Season season;
-    int status = ReadSeason(season, paths, io.err) == SeasonRead::Whole ? kDone : kFileFailed;
     PlayFilter filter = given;
-    if (!ResolveFilterClubs(filter, season.Clubs(), io.err)) return kUsage;
+    int status = ReadForTable(season, paths, filter, io);
+    if (status == kUsage) return kUsage;
 
     SeasonMeasures measures = MeasureSeason(season);
     DataTable heading = EmptyPlayTable();
@@ -124,15 +132,16 @@ int WriteTable(const DataTable& table, TableFormat format, Streams io, int statu
 int RunDrives(const std::vector<std::string>& paths, const PlayFilter& given, TableFormat format,
               Streams io) {
     Season season;
-    int status = ReadSeason(season, paths, io.err) == SeasonRead::Whole ? kDone : kFileFailed;
     PlayFilter filter = given;
-    if (!ResolveFilterClubs(filter, season.Clubs(), io.err)) return kUsage;
+    int status = ReadForTable(season, paths, filter, io);
+    if (status == kUsage) return kUsage;
     return WriteTable(DrivesTable(season, MeasureSeason(season), filter), format, io, status);
 }
 
 int RunEpModel(const std::vector<std::string>& paths, TableFormat format, Streams io) {
     Season season;
-    int status = ReadSeason(season, paths, io.err) == SeasonRead::Whole ? kDone : kFileFailed;
+    PlayFilter none;
+    int status = ReadForTable(season, paths, none, io);
     return WriteTable(EpModelTable(MeasureSeason(season).model), format, io, status);
 }
 
