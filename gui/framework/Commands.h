@@ -30,13 +30,14 @@ inline constexpr int kViewToolbar = 0xE800;
 inline constexpr int kViewStatusBar = 0xE801;
 inline constexpr int kNextTab = 0xF006;      // Ctrl+PgDn
 inline constexpr int kPreviousTab = 0xF007;  // Ctrl+PgUp
-// Commands of our own, past the ranges above.
-inline constexpr int kEditExportCsv = 0x8010;
-inline constexpr int kEditExportChart = 0x8011;
-inline constexpr int kWindowCascade = 0x8020;
-inline constexpr int kWindowTile = 0x8021;
-inline constexpr int kWindowNext = 0x8022;
-inline constexpr int kWindowPrevious = 0x8023;
+// Commands of our own, apart from the ranges above and from the program's (32783 New
+// DB, 32784 Open Season): one id is one command wherever it is asked for.
+inline constexpr int kEditExportCsv = 0xD010;
+inline constexpr int kEditExportChart = 0xD011;
+inline constexpr int kWindowCascade = 0xD020;
+inline constexpr int kWindowTile = 0xD021;
+inline constexpr int kWindowNext = 0xD022;
+inline constexpr int kWindowPrevious = 0xD023;
 }  // namespace command
 
 // A view, a document window, the main window or the program, taking some of the

@@ -23,6 +23,7 @@
 #include <QUrl>
 #include <QtTest>
 #include <functional>
+#include <map>
 
 #include "gui/app/AboutBox.h"
 #include "gui/app/AppIcon.h"
@@ -209,6 +210,24 @@ private slots:
 
         main.RunCommand(command::kAppAbout);
         QCOMPARE(dialogs.shown.last(), QStringLiteral("gridtally::gui::AboutBox"));
+
+        // Every item issues a command of its own (Export CSV... once opened a season):
+        // the only two alike are the Play DB's Print..., which sets up the printer.
+        for (int resource : {0, int(CYardbookApp::kPlayDBResource)}) {
+            std::map<int, QString> named;
+            for (QMenu* menu : main.menusOf(resource)) {
+                for (QAction* item : menu->actions()) {
+                    if (item->isSeparator() || !item->data().isValid()) continue;
+                    auto [at, added] = named.emplace(item->data().toInt(), item->text());
+                    bool printSetup = item->data().toInt() == command::kFilePrintSetup;
+                    QVERIFY2(added || printSetup, qPrintable(at->second + " / " + item->text()));
+                }
+            }
+        }
+        main.OpenDocumentFile(kSample);
+        dialogs.shown.clear();
+        QVERIFY(!main.RunCommand(command::kEditExportCsv));  // the log's text is no table
+        QVERIFY(dialogs.shown.isEmpty());
     }
 
     // The Window menu lists the open documents and goes to them; File > Close (Ctrl+W)
